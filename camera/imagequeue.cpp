@@ -1,0 +1,33 @@
+#include "imagequeue.h"
+
+#include <QMutexLocker>
+
+bool ImageQueue::push(const QImage &image)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_images.size() >= capacity)
+        return false;
+    m_images.append(image);
+    return true;
+}
+
+bool ImageQueue::take(QImage *image)
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_images.isEmpty())
+        return false;
+    *image = m_images.takeFirst();
+    return true;
+}
+
+int ImageQueue::size() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_images.size();
+}
+
+void ImageQueue::clear()
+{
+    QMutexLocker lock(&m_mutex);
+    m_images.clear();
+}

@@ -1,0 +1,31 @@
+# Third-party libraries, all from Debian 12 packages (see scripts/deps.sh).
+
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Test LinguistTools)
+find_package(Threads REQUIRED)
+
+# Debian's split OpenCV packages (libopencv-core-dev, libopencv-imgproc-dev) ship no
+# OpenCVConfig.cmake, so fall back to finding the headers and the two libraries directly.
+find_package(OpenCV QUIET COMPONENTS core imgproc)
+if(OpenCV_FOUND)
+  add_library(velto_opencv INTERFACE)
+  target_include_directories(velto_opencv SYSTEM INTERFACE ${OpenCV_INCLUDE_DIRS})
+  target_link_libraries(velto_opencv INTERFACE opencv_core opencv_imgproc)
+else()
+  find_path(OPENCV_INCLUDE_DIR opencv2/core.hpp PATH_SUFFIXES opencv4 REQUIRED)
+  find_library(OPENCV_CORE_LIBRARY opencv_core REQUIRED)
+  find_library(OPENCV_IMGPROC_LIBRARY opencv_imgproc REQUIRED)
+  add_library(velto_opencv INTERFACE)
+  target_include_directories(velto_opencv SYSTEM INTERFACE ${OPENCV_INCLUDE_DIR})
+  target_link_libraries(velto_opencv INTERFACE ${OPENCV_IMGPROC_LIBRARY} ${OPENCV_CORE_LIBRARY})
+endif()
+add_library(OpenCV::core_imgproc ALIAS velto_opencv)
+
+# ERFA (liberfa-dev): the IAU SOFA routines under a free licence.
+find_path(ERFA_INCLUDE_DIR erfa.h REQUIRED)
+find_library(ERFA_LIBRARY erfa REQUIRED)
+add_library(velto_erfa INTERFACE)
+target_include_directories(velto_erfa SYSTEM INTERFACE ${ERFA_INCLUDE_DIR})
+target_link_libraries(velto_erfa INTERFACE ${ERFA_LIBRARY} m)
+add_library(ERFA::erfa ALIAS velto_erfa)
+
+find_package(benchmark QUIET)

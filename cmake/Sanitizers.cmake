@@ -1,0 +1,12 @@
+# VELTO_SANITIZE selects a sanitizer build: "address" (address + undefined behaviour) or "thread".
+set(VELTO_SANITIZE "" CACHE STRING "Sanitizer build: empty, address or thread")
+if(VELTO_SANITIZE STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(VELTO_SANITIZE STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+  add_compile_definitions(VELTO_TSAN=1)
+elseif(NOT VELTO_SANITIZE STREQUAL "")
+  message(FATAL_ERROR "VELTO_SANITIZE must be empty, address or thread")
+endif()

@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian 12 packages the program and its tests need. As root it installs them;
+# otherwise it prints the one apt-get line to run and fails if anything is missing.
+set -eu
+PACKAGES="libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
+liberfa-dev libgtest-dev libbenchmark-dev xvfb xauth imagemagick cmake ninja-build g++ ccache"
+
+missing=""
+for p in $PACKAGES; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends $missing
+else
+  echo "Missing packages. Run as root:" >&2
+  echo "  apt-get install -y --no-install-recommends$missing" >&2
+  exit 1
+fi
