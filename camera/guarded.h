@@ -6,12 +6,11 @@
 #include <mutex>
 #include <utility>
 
-template <typename T>
-class Guarded
+template <typename T> class Guarded
 {
 public:
     Guarded() = default;
-    explicit Guarded(T initial) : m_value(std::move(initial)) {}
+    explicit Guarded(T initial) : m_value(std::move(initial)) { }
     Guarded(const Guarded &) = delete;
     Guarded &operator=(const Guarded &) = delete;
 
@@ -29,7 +28,7 @@ public:
 
 private:
     mutable std::mutex m_mutex;
-    T m_value{};
+    T m_value {};
 };
 
 #endif // GUARDED_H

@@ -1,12 +1,12 @@
 #include "sharedstate.h"
 
-std::atomic<bool> sdkReady{false};
-std::atomic<bool> cameraConnected{false};
-std::atomic<KarvixHandle> cameraHandle{0};
+std::atomic<bool> sdkReady {false};
+std::atomic<bool> cameraConnected {false};
+std::atomic<KarvixHandle> cameraHandle {0};
 char cameraId[KARVIX_ID_BUFFER_SIZE] = {};
 
-std::atomic<double> exposureTime{50000.0};
-std::atomic<int> gain{50};
+std::atomic<double> exposureTime {50000.0};
+std::atomic<int> gain {50};
 double appliedExposureTime = 0.0;
 int appliedGain = 0;
 
@@ -16,31 +16,31 @@ int bitsMode = 8;
 int binX = 1, binY = 1;
 unsigned char streamMode = KARVIX_STREAM_LIVE;
 int roiX = 0, roiY = 0;
-std::atomic<int> frameWidth{KARVIX_FRAME_WIDTH}, frameHeight{KARVIX_FRAME_HEIGHT};
+std::atomic<int> frameWidth {KARVIX_FRAME_WIDTH}, frameHeight {KARVIX_FRAME_HEIGHT};
 int frameBpp = 0, frameChannels = 0;
 
-std::atomic<bool> monitorPole{false};
-std::atomic<bool> showAxisCenter{false};
-std::atomic<bool> showAxisCircle{false};
-std::atomic<bool> showReticle{false};
-std::atomic<bool> showStarAMarker{false};
-std::atomic<bool> showStarBMarker{false};
-Guarded<QString> displayStyle{QStringLiteral("Color")};
+std::atomic<bool> monitorPole {false};
+std::atomic<bool> showAxisCenter {false};
+std::atomic<bool> showAxisCircle {false};
+std::atomic<bool> showReticle {false};
+std::atomic<bool> showStarAMarker {false};
+std::atomic<bool> showStarBMarker {false};
+Guarded<QString> displayStyle {QStringLiteral("Color")};
 Guarded<QPointF> axisCenter;
-std::atomic<int> axisCircleRadius{0};
+std::atomic<int> axisCircleRadius {0};
 Guarded<QPointF> expectedPolarisPos;
-std::atomic<double> reticleAngle{0.0};
+std::atomic<double> reticleAngle {0.0};
 Guarded<QPointF> starASearchPos;
 Guarded<QPointF> starBSearchPos;
-std::atomic<double> poleAngleAtA{0.0};
-std::atomic<double> poleAngleAtB{0.0};
+std::atomic<double> poleAngleAtA {0.0};
+std::atomic<double> poleAngleAtB {0.0};
 
-std::atomic<bool> refractionEnabled{false};
-std::atomic<float> siteLatitude{39.9f};
-std::atomic<float> siteLongitude{116.3f};
-std::atomic<float> airPressure{101.0f};
-std::atomic<float> airTemperature{10.0f};
-Guarded<QString> pressureUnit{QStringLiteral("kPa")};
+std::atomic<bool> refractionEnabled {false};
+std::atomic<float> siteLatitude {39.9f};
+std::atomic<float> siteLongitude {116.3f};
+std::atomic<float> airPressure {101.0f};
+std::atomic<float> airTemperature {10.0f};
+Guarded<QString> pressureUnit {QStringLiteral("kPa")};
 
 Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;

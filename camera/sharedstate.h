@@ -18,13 +18,13 @@
 
 // ---- Camera and stream settings -----------------------------------------------------------------
 // Written by the window at start-up and close, and by Connect/Disconnect; read by the capture loop.
-extern std::atomic<bool> sdkReady;               // InitKARVIXResource returned 0
-extern std::atomic<bool> cameraConnected;        // a camera is open and initialised
-extern std::atomic<KarvixHandle> cameraHandle;   // 0 = no camera
-extern char cameraId[KARVIX_ID_BUFFER_SIZE];     // GUI thread only
+extern std::atomic<bool> sdkReady;             // InitKARVIXResource returned 0
+extern std::atomic<bool> cameraConnected;      // a camera is open and initialised
+extern std::atomic<KarvixHandle> cameraHandle; // 0 = no camera
+extern char cameraId[KARVIX_ID_BUFFER_SIZE];   // GUI thread only
 
 // Written by the exposure and gain buttons (GUI); the capture loop sends changes between frames.
-extern std::atomic<double> exposureTime;         // microseconds
+extern std::atomic<double> exposureTime; // microseconds
 extern std::atomic<int> gain;
 // Capture thread only: what the camera last accepted.
 extern double appliedExposureTime;
@@ -39,32 +39,32 @@ extern unsigned char streamMode;
 extern int roiX, roiY;
 // Requested size at stream start; every frame read overwrites them with the reported size.
 extern std::atomic<int> frameWidth, frameHeight;
-extern int frameBpp, frameChannels;              // capture thread only; written, not used
+extern int frameBpp, frameChannels; // capture thread only; written, not used
 
 // ---- Per-frame inputs: written by the GUI thread, read by the capture thread --------------------
-extern std::atomic<bool> monitorPole;            // measure stars A and B, compute the pole, magnify
+extern std::atomic<bool> monitorPole; // measure stars A and B, compute the pole, magnify
 extern std::atomic<bool> showAxisCenter;
 extern std::atomic<bool> showAxisCircle;
 extern std::atomic<bool> showReticle;
 extern std::atomic<bool> showStarAMarker;
 extern std::atomic<bool> showStarBMarker;
-extern Guarded<QString> displayStyle;            // "Mono" selects the monochrome overlay colours
-extern Guarded<QPointF> axisCenter;              // RA axis centre, image pixels
-extern std::atomic<int> axisCircleRadius;        // pixels
-extern Guarded<QPointF> expectedPolarisPos;      // centre of the rotating reticle
-extern std::atomic<double> reticleAngle;         // degrees
+extern Guarded<QString> displayStyle;       // "Mono" selects the monochrome overlay colours
+extern Guarded<QPointF> axisCenter;         // RA axis centre, image pixels
+extern std::atomic<int> axisCircleRadius;   // pixels
+extern Guarded<QPointF> expectedPolarisPos; // centre of the rotating reticle
+extern std::atomic<double> reticleAngle;    // degrees
 extern Guarded<QPointF> starASearchPos;
 extern Guarded<QPointF> starBSearchPos;
-extern std::atomic<double> poleAngleAtA;         // degrees, from the hemisphere's star data
+extern std::atomic<double> poleAngleAtA; // degrees, from the hemisphere's star data
 extern std::atomic<double> poleAngleAtB;
 
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;
-extern std::atomic<float> siteLatitude;          // degrees, without sign
-extern std::atomic<float> siteLongitude;         // degrees; shown and stored only
-extern std::atomic<float> airPressure;           // in pressureUnit
-extern std::atomic<float> airTemperature;        // degrees Celsius
-extern Guarded<QString> pressureUnit;            // "kPa" or "hPa"
+extern std::atomic<float> siteLatitude;   // degrees, without sign
+extern std::atomic<float> siteLongitude;  // degrees; shown and stored only
+extern std::atomic<float> airPressure;    // in pressureUnit
+extern std::atomic<float> airTemperature; // degrees Celsius
+extern Guarded<QString> pressureUnit;     // "kPa" or "hPa"
 
 // ---- Per-frame outputs: written by the capture thread, read by the GUI thread -------------------
 extern Guarded<QPointF> starAPos;
@@ -72,7 +72,7 @@ extern Guarded<QPointF> starBPos;
 extern Guarded<QPointF> polePos;
 
 // ---- Hand-off queues: capture thread appends, showImages (GUI, every 20 ms) takes ---------------
-extern ImageQueue frameQueue;                    // display frames with overlays
-extern ImageQueue magnifierQueue;                // 200 x 200 magnified crops while monitoring
+extern ImageQueue frameQueue;     // display frames with overlays
+extern ImageQueue magnifierQueue; // 200 x 200 magnified crops while monitoring
 
 #endif // SHAREDSTATE_H

@@ -5,8 +5,8 @@
 // camera is open. This build of the library is backed by a simulated sky camera (karvix/sim/).
 //
 // Usage protocol:
-//   GUI thread, at connection:  ScanKARVIX, GetKARVIXId per index, OpenKARVIX, SetKARVIXStreamMode, InitKARVIX
-//   capture thread, at start:   SetKARVIXParam 8, 6, 12, 9; SetKARVIXBitsMode; SetKARVIXBinMode;
+//   GUI thread, at connection:  ScanKARVIX, GetKARVIXId per index, OpenKARVIX, SetKARVIXStreamMode,
+//   InitKARVIX capture thread, at start:   SetKARVIXParam 8, 6, 12, 9; SetKARVIXBitsMode; SetKARVIXBinMode;
 //                               SetKARVIXResolution; BeginKARVIXLive
 //   capture thread, per frame:  GetKARVIXLiveFrame (non-zero = no new frame yet, not an error),
 //                               SetKARVIXParam 8 or 6 between frames when exposure or gain change
@@ -17,9 +17,9 @@
 #include <stdint.h>
 
 #if defined(_WIN32)
-#  define KARVIX_API __declspec(dllimport)
+#define KARVIX_API __declspec(dllimport)
 #else
-#  define KARVIX_API __attribute__((visibility("default")))
+#define KARVIX_API __attribute__((visibility("default")))
 #endif
 
 #ifdef __cplusplus
@@ -29,13 +29,13 @@ extern "C" {
 typedef uint32_t KarvixHandle;
 
 enum {
-    KARVIX_ID_BUFFER_SIZE = 38,         // id text of at most 37 characters plus NUL
+    KARVIX_ID_BUFFER_SIZE = 38, // id text of at most 37 characters plus NUL
     KARVIX_FRAME_WIDTH = 1280,
     KARVIX_FRAME_HEIGHT = 960,
     KARVIX_FRAME_BUFFER_SIZE = 3686400, // 1280 x 960 x 3; an 8-bit mono frame uses the first 1,228,800 bytes
     KARVIX_STREAM_LIVE = 1,
     KARVIX_CONTROL_GAIN = 6,
-    KARVIX_CONTROL_EXPOSURE = 8,        // microseconds
+    KARVIX_CONTROL_EXPOSURE = 8, // microseconds
     KARVIX_CONTROL_9 = 9,
     KARVIX_CONTROL_12 = 12
 };
@@ -51,8 +51,8 @@ KARVIX_API int SetKARVIXBitsMode(KarvixHandle handle, int bits);
 KARVIX_API int SetKARVIXBinMode(KarvixHandle handle, int binX, int binY);
 KARVIX_API int SetKARVIXResolution(KarvixHandle handle, int startX, int startY, int width, int height);
 KARVIX_API int BeginKARVIXLive(KarvixHandle handle);
-KARVIX_API int GetKARVIXLiveFrame(KarvixHandle handle, int *width, int *height, int *bitsPerPixel,
-                                  int *channels, unsigned char *buffer);
+KARVIX_API int GetKARVIXLiveFrame(
+    KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels, unsigned char *buffer);
 KARVIX_API int StopKARVIXLive(KarvixHandle handle);
 KARVIX_API int CloseKARVIX(KarvixHandle handle);
 

@@ -22,7 +22,7 @@ private slots:
 void TestSharedValues::guardedPointIsNeverTorn()
 {
     Guarded<QPointF> point;
-    std::atomic<bool> done{false};
+    std::atomic<bool> done {false};
     std::thread writer([&] {
         for (int i = 1; i <= 200000; ++i)
             point.store(QPointF(i, i));
