@@ -46,5 +46,7 @@ Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;
 Guarded<QPointF> polePos;
 
+FramePool rawImage;
+
 ImageQueue frameQueue;
 ImageQueue magnifierQueue;

@@ -7,6 +7,7 @@
 #ifndef SHAREDSTATE_H
 #define SHAREDSTATE_H
 
+#include "framepool.h"
 #include "guarded.h"
 #include "imagequeue.h"
 #include "karvix.h"
@@ -70,6 +71,11 @@ extern Guarded<QString> pressureUnit;     // "kPa" or "hPa"
 extern Guarded<QPointF> starAPos;
 extern Guarded<QPointF> starBPos;
 extern Guarded<QPointF> polePos;
+
+// ---- Frames ------------------------------------------------------------------------------------
+// The latest grey frame: written (published) by the capture thread once per frame; read by the
+// star pick on the GUI thread through a lease, so a frame being read is never overwritten.
+extern FramePool rawImage;
 
 // ---- Hand-off queues: capture thread appends, showImages (GUI, every 20 ms) takes ---------------
 extern ImageQueue frameQueue;     // display frames with overlays

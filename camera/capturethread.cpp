@@ -1,0 +1,134 @@
+#include "capturethread.h"
+
+#include "sharedstate.h"
+
+#include <QDebug>
+#include <cstring>
+#include <opencv2/imgproc.hpp>
+
+namespace {
+constexpr unsigned long noFramePollUs = 10000; // pause before asking again for a frame
+constexpr int magnifierSize = 200;             // pixels of the magnified crop
+} // namespace
+
+CaptureThread::CaptureThread(QObject *parent)
+    : QThread(parent), frameImage(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, QImage::Format_RGB888),
+      magnifierFrame(magnifierSize, magnifierSize, QImage::Format_RGB888),
+      m_frameBuffer(KARVIX_FRAME_BUFFER_SIZE, 0)
+{
+    frameImage.fill(Qt::black);
+    magnifierFrame.fill(Qt::black);
+    rawImage.allocate(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT);
+}
+
+// The object may be destroyed while the loop still runs (the window only requests a stop when it
+// closes); a QThread must not be destroyed before its run() has returned.
+CaptureThread::~CaptureThread()
+{
+    stopAndWait();
+}
+
+void CaptureThread::startCapture()
+{
+    if (isRunning()) {
+        if (!stopRequested)
+            return; // already streaming
+        wait();
+    }
+    stopRequested = false;
+    start();
+}
+
+void CaptureThread::stop()
+{
+    stopRequested = true;
+}
+
+void CaptureThread::stopAndWait()
+{
+    stop();
+    wait();
+}
+
+void CaptureThread::run()
+{
+    if (!cameraConnected)
+        return;
+    const KarvixHandle handle = cameraHandle;
+
+    const double exposure = exposureTime;
+    if (SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, exposure) == 0)
+        appliedExposureTime = exposure;
+    const int requestedGain = gain;
+    if (SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, requestedGain) == 0)
+        appliedGain = requestedGain;
+    SetKARVIXParam(handle, KARVIX_CONTROL_12, streamParam12);
+    SetKARVIXParam(handle, KARVIX_CONTROL_9, streamParam9);
+    SetKARVIXBitsMode(handle, bitsMode);
+    SetKARVIXBinMode(handle, binX, binY);
+    SetKARVIXResolution(handle, roiX, roiY, frameWidth, frameHeight);
+    if (BeginKARVIXLive(handle) != 0) {
+        qCritical("BeginKARVIXLive failure");
+        return;
+    }
+
+    while (!stopRequested) {
+        int width = 0, height = 0;
+        if (GetKARVIXLiveFrame(handle, &width, &height, &frameBpp, &frameChannels, m_frameBuffer.data())
+            == 0) {
+            frameWidth = width;
+            frameHeight = height;
+            handleFrame();
+        } else {
+            QThread::usleep(noFramePollUs);
+        }
+        sendPendingSettings(handle);
+    }
+}
+
+// Whatever size the camera reports, the frame is read as the first 1280 x 960 bytes of the
+// buffer, so nothing outside the buffer or the images is touched.
+void CaptureThread::handleFrame()
+{
+    cv::Mat grey = rawImage.beginWrite();
+    if (grey.empty())
+        return; // every frame is still being read: drop this one
+    std::memcpy(grey.data, m_frameBuffer.data(), grey.total());
+    rawImage.publish();
+
+    const FrameInputs inputs = FrameInputs::read();
+    cv::Mat display(
+        frameImage.height(), frameImage.width(), CV_8UC3, frameImage.bits(), frameImage.bytesPerLine());
+    cv::cvtColor(grey, display, cv::COLOR_GRAY2RGB);
+
+    // The crop and the frame are queued as copies, so the next frame can be prepared in the same
+    // images while the GUI thread still shows these; a copy is made only when the queue has room.
+    if (processFrame(grey, inputs) && magnifierQueue.size() < ImageQueue::capacity)
+        magnifierQueue.push(magnifierFrame.copy());
+    if (frameQueue.size() < ImageQueue::capacity)
+        frameQueue.push(frameImage.copy());
+}
+
+bool CaptureThread::processFrame(const cv::Mat &, const FrameInputs &)
+{
+    return false;
+}
+
+// A rejected value stays pending and is sent again after the next pass.
+void CaptureThread::sendPendingSettings(KarvixHandle handle)
+{
+    const double exposure = exposureTime;
+    if (exposure != appliedExposureTime) {
+        if (SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, exposure) == 0)
+            appliedExposureTime = exposure;
+        else
+            qCritical() << "SetKARVIXParam CONTROL_EXPOSURE" << exposure << "Failure.";
+    }
+    const int requestedGain = gain;
+    if (requestedGain != appliedGain) {
+        if (SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, requestedGain) == 0)
+            appliedGain = requestedGain;
+        else
+            qCritical() << "SetKARVIXParam CONTROL_GAIN" << requestedGain << "Failure";
+    }
+}

@@ -1,0 +1,29 @@
+#include "frameinputs.h"
+
+#include "sharedstate.h"
+
+FrameInputs FrameInputs::read()
+{
+    FrameInputs in;
+    in.monitorPole = ::monitorPole;
+    in.showAxisCenter = ::showAxisCenter;
+    in.showAxisCircle = ::showAxisCircle;
+    in.showReticle = ::showReticle;
+    in.showStarAMarker = ::showStarAMarker;
+    in.showStarBMarker = ::showStarBMarker;
+    in.monoStyle = displayStyle.load() == QLatin1String("Mono");
+    in.axisCenter = ::axisCenter.load();
+    in.axisCircleRadius = ::axisCircleRadius;
+    in.expectedPolarisPos = ::expectedPolarisPos.load();
+    in.reticleAngle = ::reticleAngle;
+    in.starASearchPos = ::starASearchPos.load();
+    in.starBSearchPos = ::starBSearchPos.load();
+    in.poleAngleAtA = ::poleAngleAtA;
+    in.poleAngleAtB = ::poleAngleAtB;
+    in.refractionEnabled = ::refractionEnabled;
+    in.siteLatitude = ::siteLatitude;
+    const float pressure = ::airPressure;
+    in.airPressureKPa = pressureUnit.load() == QLatin1String("hPa") ? pressure / 10.0f : pressure;
+    in.airTemperature = ::airTemperature;
+    return in;
+}

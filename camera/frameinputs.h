@@ -1,0 +1,36 @@
+// frameinputs.h - the shared inputs of the per-frame work, read once at the start of a frame.
+//
+// The GUI thread may change any of them at any time; the capture thread takes one snapshot per
+// frame and works only on that, so every frame is drawn from one consistent set of values.
+#ifndef FRAMEINPUTS_H
+#define FRAMEINPUTS_H
+
+#include <QPointF>
+
+struct FrameInputs
+{
+    bool monitorPole = false;
+    bool showAxisCenter = false;
+    bool showAxisCircle = false;
+    bool showReticle = false;
+    bool showStarAMarker = false;
+    bool showStarBMarker = false;
+    bool monoStyle = false; // displayStyle is exactly "Mono"
+    QPointF axisCenter;
+    int axisCircleRadius = 0; // pixels
+    QPointF expectedPolarisPos;
+    double reticleAngle = 0.0; // degrees
+    QPointF starASearchPos;
+    QPointF starBSearchPos;
+    double poleAngleAtA = 0.0; // degrees
+    double poleAngleAtB = 0.0;
+    bool refractionEnabled = false;
+    float siteLatitude = 0.0f;   // degrees
+    float airPressureKPa = 0.0f; // converted from hPa when that is the unit in use
+    float airTemperature = 0.0f; // degrees Celsius
+
+    // Reads the process-wide values of sharedstate.h.
+    static FrameInputs read();
+};
+
+#endif // FRAMEINPUTS_H

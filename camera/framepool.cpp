@@ -1,0 +1,85 @@
+#include "framepool.h"
+
+#include <QMutexLocker>
+#include <utility>
+
+FrameLease::FrameLease(const FramePool *pool, int slot, cv::Mat image)
+    : m_pool(pool), m_slot(slot), m_image(std::move(image))
+{ }
+
+FrameLease::FrameLease(FrameLease &&other) noexcept
+    : m_pool(std::exchange(other.m_pool, nullptr)), m_slot(std::exchange(other.m_slot, -1)),
+      m_image(std::move(other.m_image))
+{ }
+
+FrameLease &FrameLease::operator=(FrameLease &&other) noexcept
+{
+    if (this != &other) {
+        release();
+        m_pool = std::exchange(other.m_pool, nullptr);
+        m_slot = std::exchange(other.m_slot, -1);
+        m_image = std::move(other.m_image);
+    }
+    return *this;
+}
+
+FrameLease::~FrameLease()
+{
+    release();
+}
+
+void FrameLease::release()
+{
+    m_image.release();
+    if (m_pool)
+        m_pool->releaseLease(m_slot);
+    m_pool = nullptr;
+    m_slot = -1;
+}
+
+void FramePool::allocate(int width, int height, int slots)
+{
+    QMutexLocker lock(&m_mutex);
+    m_slots.resize(slots);
+    for (cv::Mat &slot : m_slots)
+        slot.create(height, width, CV_8UC1);
+    m_leases.assign(slots, 0);
+    m_published = -1;
+    m_writing = -1;
+}
+
+cv::Mat FramePool::beginWrite()
+{
+    QMutexLocker lock(&m_mutex);
+    m_writing = -1;
+    for (int i = 0; i < int(m_slots.size()); ++i) {
+        if (i != m_published && m_leases[i] == 0) {
+            m_writing = i;
+            return m_slots[i];
+        }
+    }
+    return cv::Mat();
+}
+
+void FramePool::publish()
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_writing >= 0)
+        m_published = m_writing;
+    m_writing = -1;
+}
+
+FrameLease FramePool::latest() const
+{
+    QMutexLocker lock(&m_mutex);
+    if (m_published < 0)
+        return FrameLease();
+    ++m_leases[m_published];
+    return FrameLease(this, m_published, m_slots[m_published]);
+}
+
+void FramePool::releaseLease(int slot) const
+{
+    QMutexLocker lock(&m_mutex);
+    --m_leases[slot];
+}

@@ -1,0 +1,70 @@
+#include "presentation.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+
+QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize &imageSize)
+{
+    const bool plausible = reportedWidth > 0 && reportedHeight > 0 && reportedWidth <= imageSize.width()
+        && reportedHeight <= imageSize.height();
+    const QSize frame = plausible ? QSize(reportedWidth, reportedHeight) : imageSize;
+    return QSize(int(zoom * frame.width()), int(zoom * frame.height()));
+}
+
+QString positionText(const QPointF &point)
+{
+    return QStringLiteral("(%1,%2)").arg(point.x(), 0, 'f', 1).arg(point.y(), 0, 'f', 1);
+}
+
+// Step 3 asks for the first star position, steps 4-5 and 6-7 for the second and third, and
+// steps 8, 9 and 11 come after all three.
+int litLampsForStep(int step)
+{
+    switch (step) {
+    case 3:
+        return 0;
+    case 4:
+    case 5:
+        return 1;
+    case 6:
+    case 7:
+        return 2;
+    case 8:
+    case 9:
+    case 11:
+        return 3;
+    default:
+        return -1;
+    }
+}
+
+QString lampPicture(bool lit, bool mono)
+{
+    return QStringLiteral(":/images/light%1_%2.png")
+        .arg(lit ? QLatin1String("on") : QLatin1String("off"),
+            mono ? QLatin1String("mono") : QLatin1String("color"));
+}
+
+QString poleIconPicture(bool mono)
+{
+    return mono ? QStringLiteral(":/images/pole.png") : QStringLiteral(":/images/pole_color.png");
+}
+
+QString axisIconPicture(bool mono)
+{
+    return mono ? QStringLiteral(":/images/center.png") : QStringLiteral(":/images/center_color.png");
+}
+
+QColor sliderGlowColor(bool mono)
+{
+    return mono ? QColor(248, 248, 255, 255) : QColor(224, 134, 26, 255);
+}
+
+void saveSnapshotAs(QWidget *parent, const QImage &image)
+{
+    const QString fileName
+        = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("MainWindow", "Save"), QString(),
+            QCoreApplication::translate("MainWindow", "Images (*.png *.jpg *.bmp)"));
+    if (!fileName.isEmpty())
+        image.save(fileName);
+}

@@ -1,0 +1,34 @@
+// presentation.h - how the live view presents frames: display size per zoom, position texts, the
+// look of the Mono and Color styles and the saving of snapshots. Used by the main window.
+#ifndef PRESENTATION_H
+#define PRESENTATION_H
+
+#include <QColor>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// The size a frame is shown at: the frame size the camera reported, times the zoom, truncated.
+// A reported size that is not positive or exceeds the queued image (a camera that reports
+// nonsense) is replaced by the image's own size.
+QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize &imageSize);
+
+// "(x,y)" with one decimal each and no spaces, e.g. "(640.0,479.5)".
+QString positionText(const QPointF &point);
+
+// The number of lit alignment lamps (of three) the wizard shows in a step, or -1 in the steps
+// where the lamps keep the pictures they have.
+int litLampsForStep(int step);
+QString lampPicture(bool lit, bool mono);
+QString poleIconPicture(bool mono);
+QString axisIconPicture(bool mono);
+QColor sliderGlowColor(bool mono);
+
+// Asks for a file name (PNG, JPEG or BMP) and saves the image in the format the name's suffix
+// gives. Nothing is written when the dialog is cancelled; a failed write is not reported.
+void saveSnapshotAs(QWidget *parent, const QImage &image);
+
+#endif // PRESENTATION_H
