@@ -1,0 +1,211 @@
+#include "mainwindow.h"
+
+#include "aboutdialog.h"
+#include "astrorefractiondialog.h"
+#include "poletrackingdialog.h"
+#include "sharedstate.h"
+#include "ui_mainwindow.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QGraphicsDropShadowEffect>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTranslator>
+
+namespace {
+
+// Slider glow and icons of the two overlay styles; the glow marks the slider the user should move.
+const QColor colorGlow(224, 134, 26, 255);
+const QColor monoGlow(248, 248, 255, 255);
+
+QGraphicsDropShadowEffect *createSliderGlow()
+{
+    auto *effect = new QGraphicsDropShadowEffect;
+    effect->setBlurRadius(20);
+    effect->setOffset(0, 0);
+    effect->setColor(colorGlow);
+    effect->setEnabled(false);
+    return effect;
+}
+
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0), clickImagePos(0, 0)
+{
+    ui->setupUi(this);
+
+    // TODO(camera): the magnifier over scrollArea_showImg is created here.
+
+    label_direction = new QLabel(ui->scrollArea_showImg);
+    label_direction->setGeometry(0, 130, 238, 171);
+    label_direction->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
+    label_direction->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    // TODO(wizard): the two template mask images are loaded here.
+
+    confirmSliderEffect = createSliderGlow();
+    roughSliderEffect = createSliderGlow();
+    ui->horizontalSlider_confirm_match->setGraphicsEffect(confirmSliderEffect);
+    ui->horizontalSlider_rough_match->setGraphicsEffect(roughSliderEffect);
+
+    // TODO(wizard): the tip panel over the image area is built here.
+
+    zoomGroup = new QActionGroup(ui->menuZoom);
+    zoomGroup->addAction(ui->action100);
+    zoomGroup->addAction(ui->action75);
+    zoomGroup->addAction(ui->action50);
+    zoomGroup->setExclusive(true);
+    ui->action100->setChecked(true);
+
+    languageGroup = new QActionGroup(ui->menuLanguage);
+    for (QAction *action :
+        {ui->actionEnglish, ui->actionChinese, ui->actionJapanese, ui->actionRussian, ui->actionFrench,
+            ui->actionGerman, ui->actionSpanish, ui->actionPortuguese, ui->actionItalian, ui->actionKorean})
+        languageGroup->addAction(action);
+    languageGroup->setExclusive(true);
+    ui->actionEnglish->setChecked(true);
+
+    label_cursorPos = new QLabel(this);
+    label_cursorPos->setFrameShape(QFrame::NoFrame);
+    label_cursorPos->setFixedSize(85, 18);
+    ui->statusBar->addWidget(label_cursorPos, 0);
+
+    imageLayout = new QGridLayout;
+    imageLayout->addWidget(ui->label_showImg, 0, 0, Qt::AlignLeft | Qt::AlignTop);
+    imageLayout->setSpacing(0);
+    imageLayout->setContentsMargins(0, 0, 0, 0);
+    ui->scrollAreaWidgetContents_showImg->setLayout(imageLayout);
+    // TODO(wizard): the window filters label_showImg's pointer events (installEventFilter).
+    ui->label_showImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    ui->label_templateImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    ui->label_templateImg->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    aboutDialog = new AboutDialog(this);
+    astroRefractionDialog = new AstroRefractionDialog(this);
+    poleTrackingDialog = new PoleTrackingDialog(this);
+    translator = new QTranslator(this);
+    // TODO(camera): the capture thread object is created here (not started before Connect).
+
+    connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
+    connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
+    connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
+    connect(this, &MainWindow::resetUI, poleTrackingDialog, &PoleTrackingDialog::uiReset);
+    connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
+    connect(
+        this, &MainWindow::initAstroRefraction, astroRefractionDialog, &AstroRefractionDialog::initValues);
+    // TODO(wizard): trackPole(double) -> poleTracking(double) once the wizard keeps the start
+    // positions of the reference stars.
+    // TODO(camera, wizard): displayTimer (20 ms, showImages), angleTimer (100 ms, reticle) and
+    // effectTimer (500 ms, slider glow) are created and connected here.
+    // TODO(camera): the shared OpenCV working images are allocated here.
+
+    // Fixed stream parameters for the capture thread; nothing is connected yet.
+    roiX = 0;
+    roiY = 0;
+    exposureTime = 50000.0;
+    frameWidth = 1280;
+    frameHeight = 960;
+    streamParam9 = 0;
+    streamParam12 = 30;
+    binX = 1;
+    binY = 1;
+    bitsMode = 8;
+    streamMode = 1;
+    gain = 50;
+    sdkReady = false;
+    cameraConnected = false;
+
+    // TODO(wizard): the star position data are loaded and the template poles marked here.
+    if (!loadSettings())
+        setDefaultSettings();
+
+    clickLabelPos = QPoint(static_cast<int>(zoomFactor * 640), static_cast<int>(zoomFactor * 480));
+    clickImagePos = QPointF(640.0, 480.0);
+
+    // Anything but exactly "North" selects the south, as a stored "north" always has.
+    // TODO(wizard): the hemisphere's template data are copied into the current template here.
+    if (regionName == QLatin1String("North"))
+        ui->radioButton_north->setChecked(true);
+    else
+        ui->radioButton_south->setChecked(true);
+
+    // TODO(camera): placeTemplateLabel(zoomFactor, regionName).
+
+    const bool mono = displayStyle.load() == QLatin1String("Mono");
+    ui->actionMono_Style->setChecked(mono);
+    confirmSliderEffect->setColor(mono ? monoGlow : colorGlow);
+    roughSliderEffect->setColor(mono ? monoGlow : colorGlow);
+    const QString suffix = mono ? QString() : QStringLiteral("_color");
+    ui->label_precise_poleIcon->setPixmap(QPixmap(QStringLiteral(":/images/pole%1.png").arg(suffix)));
+    ui->label_precise_axisIcon->setPixmap(QPixmap(QStringLiteral(":/images/center%1.png").arg(suffix)));
+    const QPixmap lampOff(
+        mono ? QStringLiteral(":/images/lightoff_mono.png") : QStringLiteral(":/images/lightoff_color.png"));
+    ui->label_starPos1_icon->setPixmap(lampOff);
+    ui->label_starPos2_icon->setPixmap(lampOff);
+    ui->label_starPos3_icon->setPixmap(lampOff);
+
+    if (zoomFactor == 0.5f)
+        ui->action50->setChecked(true);
+    else if (zoomFactor == 0.75f)
+        ui->action75->setChecked(true);
+    else
+        ui->action100->setChecked(true);
+    // TODO(camera): scaleDirectionArrow(zoomFactor).
+
+    emit initAstroRefraction();
+
+    languageAction(languageCode)->setChecked(true);
+    emit changeLanguage();
+
+    ui->label_templateImg->hide();
+    label_direction->hide();
+    ui->actionSave_As->setEnabled(false);
+    ui->actionDisplay_Template->setEnabled(false);
+    ui->actionAstronomical_Refraction->setEnabled(false);
+    ui->actionManual_Trace->setEnabled(false);
+    ui->menuZoom->setEnabled(false);
+    ui->actionStretch->setVisible(false);
+    ui->actionDisplay_Template->setVisible(false);
+
+    ui->pushButton_exp_50->setChecked(true);
+    ui->pushButton_gain_50->setChecked(true);
+
+    const std::pair<QPushButton *, QWidget *> sections[] = {{ui->pushButton_head_region, ui->widget_region},
+        {ui->pushButton_head_setting, ui->widget_setting}, {ui->pushButton_head_confirm, ui->widget_confirm},
+        {ui->pushButton_head_rough, ui->widget_rough}, {ui->pushButton_head_precise, ui->widget_precise}};
+    for (const auto &section : sections) {
+        section.first->setChecked(false);
+        section.first->setEnabled(false);
+        section.second->hide();
+    }
+
+    // TODO(camera): the camera library's resources are initialised last (InitKARVIXResource).
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    saveSettings();
+    // TODO(camera, wizard): stop the timers, then the capture loop (waiting until it has returned),
+    // then the live stream and the camera.
+    if (sdkReady)
+        sdkReady = false;
+    event->accept();
+}
+
+MainWindow::~MainWindow()
+{
+    aboutDialog->deleteLater();
+    astroRefractionDialog->deleteLater();
+    poleTrackingDialog->deleteLater();
+    translator->deleteLater();
+    delete imageLayout;
+    label_cursorPos->deleteLater();
+    languageGroup->deleteLater();
+    zoomGroup->deleteLater();
+    delete roughSliderEffect;
+    delete confirmSliderEffect;
+    label_direction->deleteLater();
+    delete ui;
+}

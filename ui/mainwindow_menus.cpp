@@ -1,0 +1,157 @@
+// Shell menu commands (Exit, the two tool dialogs, the manual, About) and the interface language.
+#include "aboutdialog.h"
+#include "astrorefractiondialog.h"
+#include "mainwindow.h"
+#include "poletrackingdialog.h"
+#include "ui_mainwindow.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QProcess>
+#include <QTranslator>
+#include <QUrl>
+
+namespace {
+
+struct Language
+{
+    const char *code;
+    QAction *Ui::MainWindow::*action;
+    const char *translation;
+};
+
+// Codes are matched in this order, case-sensitively; anything else shows English.
+const Language languages[] = {
+    {"ZH", &Ui::MainWindow::actionChinese, ":/languages/lan_zh_cn.qm"},
+    {"JA", &Ui::MainWindow::actionJapanese, ":/languages/lan_ja_jp.qm"},
+    {"DE", &Ui::MainWindow::actionGerman, ":/languages/lan_de_de.qm"},
+    {"ES", &Ui::MainWindow::actionSpanish, ":/languages/lan_es_es.qm"},
+    {"FR", &Ui::MainWindow::actionFrench, ":/languages/lan_fr_fr.qm"},
+    {"IT", &Ui::MainWindow::actionItalian, ":/languages/lan_it_it.qm"},
+    {"RU", &Ui::MainWindow::actionRussian, ":/languages/lan_ru_ru.qm"},
+    {"PT", &Ui::MainWindow::actionPortuguese, ":/languages/lan_pt_pt.qm"},
+    {"KO", &Ui::MainWindow::actionKorean, ":/languages/lan_ko_kr.qm"},
+};
+const Language english = {"EN", &Ui::MainWindow::actionEnglish, ":/languages/lan_en_us.qm"};
+
+const Language &languageFor(const QString &code)
+{
+    for (const Language &language : languages) {
+        if (code == QLatin1String(language.code))
+            return language;
+    }
+    return english;
+}
+
+} // namespace
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionAstronomical_Refraction_triggered()
+{
+    astroRefractionDialog->show();
+}
+
+void MainWindow::on_actionManual_Trace_triggered()
+{
+    poleTrackingDialog->show();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    aboutDialog->show();
+}
+
+void MainWindow::on_actionNordvane_Manual_triggered()
+{
+    const QString manual = QCoreApplication::applicationDirPath() + QStringLiteral("/Velto Q7 Manual.pdf");
+#ifdef Q_OS_WIN
+    auto *viewer = new QProcess(this);
+    viewer->start(QStringLiteral("hh.exe"), {manual});
+#else
+    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+#endif
+}
+
+QAction *MainWindow::languageAction(const QString &code) const
+{
+    return ui->*(languageFor(code).action);
+}
+
+void MainWindow::selectLanguage(bool checked, const QString &code)
+{
+    if (!checked)
+        return;
+    languageCode = code;
+    emit changeLanguage();
+}
+
+void MainWindow::on_actionEnglish_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("EN"));
+}
+
+void MainWindow::on_actionChinese_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("ZH"));
+}
+
+void MainWindow::on_actionJapanese_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("JA"));
+}
+
+void MainWindow::on_actionRussian_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("RU"));
+}
+
+void MainWindow::on_actionFrench_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("FR"));
+}
+
+void MainWindow::on_actionGerman_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("DE"));
+}
+
+void MainWindow::on_actionSpanish_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("ES"));
+}
+
+void MainWindow::on_actionPortuguese_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("PT"));
+}
+
+void MainWindow::on_actionItalian_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("IT"));
+}
+
+void MainWindow::on_actionKorean_toggled(bool checked)
+{
+    selectLanguage(checked, QStringLiteral("KO"));
+}
+
+void MainWindow::languageChanged()
+{
+    // One translator only: loading replaces its content, and installing it again moves it to the
+    // front without adding a second copy.
+    if (!translator->load(QString::fromLatin1(languageFor(languageCode).translation)))
+        return;
+    QCoreApplication::installTranslator(translator);
+    emit resetUI();
+}
+
+void MainWindow::uiReset()
+{
+    ui->retranslateUi(this);
+    // TODO(wizard): the tip panel's texts, in the current hemisphere, are set again here.
+}

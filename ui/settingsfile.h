@@ -1,0 +1,36 @@
+// settingsfile.h - where "Velto Q7.ini" lives and how its numbers are written.
+//
+// The file belongs next to the program. Where the program's folder cannot be written (usually so
+// on Linux), the settings go to the per-user configuration folder instead, so no change is lost;
+// they are read from there when it holds the newer file.
+#ifndef SETTINGSFILE_H
+#define SETTINGSFILE_H
+
+#include <QString>
+#include <functional>
+
+class QSettings;
+
+namespace SettingsFile {
+
+// <program folder>/Velto Q7.ini, native separators.
+QString programPath();
+// <per-user configuration folder>/Velto Q7.ini, native separators.
+QString userPath();
+
+// The file to read: whichever of the two exists, the more recently written one when both do;
+// an empty text when neither exists.
+QString pathToRead(const QString &programFile, const QString &userFile);
+
+// Runs write on settings opened at programFile; when they cannot be written there, runs it again
+// on userFile and logs one critical line naming both. Returns the file that was written, or an
+// empty text when neither could be.
+QString write(
+    const QString &programFile, const QString &userFile, const std::function<void(QSettings &)> &write);
+
+// A number as the file stores it: general format, 6 significant digits (39.9, 1, 640.123, 1e+06).
+QString number(double value);
+
+} // namespace SettingsFile
+
+#endif // SETTINGSFILE_H
