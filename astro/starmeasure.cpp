@@ -1,0 +1,130 @@
+// starmeasure.cpp - brightest pixel and thresholded centroid of a star in an 8-bit frame.
+#include "starmeasure.h"
+
+#include <QtGlobal>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+
+namespace starmeasure {
+
+namespace {
+
+constexpr int searchBoxHalf = 20; // GetPreciseStarPos looks for the brightest pixel in 40 x 40
+constexpr int patchHalf = 10;     // the centroid is taken over 20 x 20
+constexpr double minPeakToMean = 2.5;
+constexpr double levelFraction = 0.3; // background level: mean + 0.3 (peak - mean)
+
+bool usable(const cv::Mat &image)
+{
+    return !image.empty() && image.type() == CV_8UC1;
+}
+
+// Both routines first report the input position, so that a failure leaves it in the outputs.
+// A position that is not a number is reported as (0, 0) instead, never as NaN.
+void presetOutputs(double x, double y, double *outX, double *outY)
+{
+    const bool finite = std::isfinite(x) && std::isfinite(y);
+    *outX = finite ? x : 0.0;
+    *outY = finite ? y : 0.0;
+}
+
+// The box of 2 half x 2 half pixels whose top-left corner is (trunc(x - half), trunc(y - half)), if it
+// lies inside the image. The test is made in double, so that no NaN or out-of-range value is ever
+// converted to int.
+bool boxInside(const cv::Mat &image, double x, double y, int half, cv::Rect *box)
+{
+    const double left = std::trunc(x - half);
+    const double top = std::trunc(y - half);
+    const int size = 2 * half;
+    if (!std::isfinite(left) || !std::isfinite(top) || image.cols <= 0 || image.rows <= 0 || left < 0
+        || top < 0 || left + size > image.cols || top + size > image.rows) {
+        return false;
+    }
+    *box = cv::Rect(static_cast<int>(left), static_cast<int>(top), size, size);
+    return true;
+}
+
+} // namespace
+
+cv::Mat medianOfRegion(const cv::Mat &image, const cv::Rect &region)
+{
+    // Each filtered pixel depends on its 3 x 3 neighbourhood only. Grown by one pixel, the region
+    // holds every neighbour of its inner pixels; where the growth is clipped, the region ends at the
+    // frame's edge and medianBlur replicates that edge exactly as it does for the whole frame. The
+    // copy makes sure that no implementation reads beyond the grown region.
+    const cv::Rect grown = cv::Rect(region.x - 1, region.y - 1, region.width + 2, region.height + 2)
+        & cv::Rect(0, 0, image.cols, image.rows);
+    const cv::Mat source = image(grown).clone();
+    cv::Mat filtered;
+    cv::medianBlur(source, filtered, 3);
+    return filtered(region - grown.tl()).clone();
+}
+
+cv::Mat medianOfWholeFrame(const cv::Mat &image, const cv::Rect &region)
+{
+    cv::Mat filtered;
+    cv::medianBlur(image, filtered, 3);
+    return filtered(region).clone();
+}
+
+int gravityCenter(const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter)
+{
+    presetOutputs(x, y, outX, outY);
+    if (!usable(image)) {
+        return -1;
+    }
+    cv::Rect patch;
+    if (!boxInside(image, x, y, patchHalf, &patch)) {
+        qCritical("GetGravityCenter - Out of Whole FOV");
+        return -1;
+    }
+    const cv::Mat filtered = filter(image, patch);
+    double peak = 0;
+    cv::minMaxLoc(filtered, nullptr, &peak);
+    const double mean = cv::mean(filtered)[0];
+    if (peak / mean < minPeakToMean) {
+        return -1; // no distinct star
+    }
+    const double level = mean + (peak - mean) * levelFraction;
+    cv::Mat work;
+    cv::subtract(filtered, cv::Scalar(cvRound(level)), work); // saturates at 0
+    const cv::Moments moments = cv::moments(work);
+    // An all-black patch after the subtraction has no centroid; the caller then uses the brightest
+    // pixel.
+    if (moments.m00 == 0) {
+        return -1;
+    }
+    *outX = patch.x + moments.m10 / moments.m00;
+    *outY = patch.y + moments.m01 / moments.m00;
+    return 0;
+}
+
+int preciseStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter)
+{
+    presetOutputs(x, y, outX, outY);
+    if (!usable(image)) {
+        return -1;
+    }
+    cv::Rect box;
+    if (!boxInside(image, x, y, searchBoxHalf, &box)) {
+        qCritical("GetPreciseStarPos - Out of Whole FOV");
+        return -1;
+    }
+    const cv::Mat filtered = filter(image, box);
+    if (cv::mean(filtered)[0] == 0) {
+        qCritical("GetPreciseStarPos - No Star in the ROI Area.");
+        return -1;
+    }
+    // minMaxLoc scans in row order and keeps the first maximum: topmost row, then leftmost column.
+    cv::Point brightest;
+    cv::minMaxLoc(filtered, nullptr, nullptr, nullptr, &brightest);
+    const double px = box.x + brightest.x;
+    const double py = box.y + brightest.y;
+    if (gravityCenter(image, px, py, outX, outY, filter) != 0) {
+        *outX = px;
+        *outY = py;
+    }
+    return 0;
+}
+
+} // namespace starmeasure
