@@ -1,0 +1,133 @@
+#include "sensormodel.h"
+
+#include "mountmodel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <opencv2/core.hpp>
+
+namespace karvix::sim {
+namespace {
+
+// Photo-electrons per second from a V = 0 star (aperture, optics and quantum efficiency).
+constexpr double kZeroPointElectronsPerSec = 7.8e6;
+// Sky background of a suburban site, electrons per second per pixel.
+constexpr double kSkyElectronsPerSec = 400.0;
+constexpr double kReadNoiseElectrons = 3.0;
+constexpr double kBiasLevel = 6.0; // output units
+// Output units per electron at gain 50; the gain control is in steps of 0.2 dB.
+constexpr double kUnitsPerElectronAtGain50 = 0.4;
+constexpr double kNominalFwhmPx = 2.5;
+constexpr double kSeeingSpread = 0.04; // relative standard deviation of the FWHM, frame to frame
+constexpr int kHotPixelCount = 12;
+// Star pixels fainter than this (output units) are left out of the window.
+constexpr double kFaintestPixel = 0.01;
+constexpr int kMaxStarRadiusPx = 12;
+constexpr size_t kFramePixels = size_t(kImageWidth) * kImageHeight;
+constexpr size_t kNoiseSlack = 1 << 16; // room for the random offset of each frame
+
+double unitsPerElectron(double gain)
+{
+    return kUnitsPerElectronAtGain50 * std::pow(10.0, (gain - 50.0) / 100.0);
+}
+
+// Fraction of a unit Gaussian profile (centre c, sigma s) that falls on the pixels first..first+n-1.
+void pixelProfile(double c, double s, int first, int n, std::vector<double> &weights)
+{
+    weights.resize(size_t(n));
+    const double k = 1.0 / (s * M_SQRT2);
+    double lower = std::erf((first - 0.5 - c) * k);
+    for (int i = 0; i < n; ++i) {
+        const double upper = std::erf((first + i + 0.5 - c) * k);
+        weights[size_t(i)] = 0.5 * (upper - lower);
+        lower = upper;
+    }
+}
+
+} // namespace
+
+SensorModel::SensorModel(uint32_t seed)
+    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_32F), m_signal(kImageHeight, kImageWidth, CV_32F),
+      m_rng(seed)
+{
+    cv::RNG rng(seed);
+    rng.fill(m_noise, cv::RNG::NORMAL, 0.0, 1.0);
+    // Hot pixels: fixed for the sensor, dark currents spread over a decade.
+    std::uniform_int_distribution<int> px(0, kImageWidth - 1), py(0, kImageHeight - 1);
+    std::uniform_real_distribution<double> decade(0.0, 1.0);
+    for (int i = 0; i < kHotPixelCount; ++i)
+        m_hotPixels.push_back({px(m_rng), py(m_rng), 2000.0 * std::pow(10.0, decade(m_rng))});
+}
+
+double SensorModel::starElectronsPerSec(double vmag)
+{
+    return kZeroPointElectronsPerSec * std::pow(10.0, -0.4 * vmag);
+}
+
+const float *SensorModel::noiseAt(size_t offset) const
+{
+    return m_noise.ptr<float>() + offset % kNoiseSlack;
+}
+
+void SensorModel::render(
+    const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal, cv::Mat &frame)
+{
+    const double seconds = std::max(exposureUs, 0.0) * 1e-6;
+    const double aduPerElectron = unitsPerElectron(gain);
+    const double skyElectrons = kSkyElectronsPerSec * seconds;
+    const double mean = kBiasLevel + skyElectrons * aduPerElectron;
+    if (ideal) {
+        m_signal.setTo(mean);
+    } else {
+        const double sigma
+            = aduPerElectron * std::sqrt(skyElectrons + kReadNoiseElectrons * kReadNoiseElectrons);
+        const cv::Mat noise(kImageHeight, kImageWidth, CV_32F, const_cast<float *>(noiseAt(m_rng())));
+        noise.convertTo(m_signal, CV_32F, sigma, mean);
+        for (const HotPixel &h : m_hotPixels)
+            m_signal.at<float>(h.y, h.x) += float(h.electronsPerSec * seconds * aduPerElectron);
+    }
+
+    double fwhm = kNominalFwhmPx;
+    if (!ideal) {
+        std::normal_distribution<double> seeing(1.0, kSeeingSpread);
+        fwhm *= std::clamp(seeing(m_rng), 1.0 - 3 * kSeeingSpread, 1.0 + 3 * kSeeingSpread);
+    }
+    const double sigmaPx = fwhm / (2.0 * std::sqrt(2.0 * std::log(2.0)));
+    for (const StarSpot &star : stars)
+        addStar(star, star.electronsPerSec * seconds, sigmaPx, aduPerElectron, ideal);
+
+    frame.create(kImageHeight, kImageWidth, CV_8UC1);
+    m_signal.convertTo(frame, CV_8U); // rounds and saturates at 0 and 255
+}
+
+void SensorModel::addStar(
+    const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal)
+{
+    // Window radius: out to where the profile drops below the faintest pixel worth drawing.
+    const double peak = electrons * aduPerElectron / (2.0 * M_PI * sigmaPx * sigmaPx);
+    if (!(peak > kFaintestPixel))
+        return;
+    const int radius = std::min(
+        kMaxStarRadiusPx, int(std::ceil(sigmaPx * std::sqrt(2.0 * std::log(peak / kFaintestPixel)))) + 1);
+    const int cx = int(std::lround(star.x)), cy = int(std::lround(star.y));
+    const int x0 = std::max(cx - radius, 0), x1 = std::min(cx + radius, kImageWidth - 1);
+    const int y0 = std::max(cy - radius, 0), y1 = std::min(cy + radius, kImageHeight - 1);
+    if (x0 > x1 || y0 > y1)
+        return;
+    pixelProfile(star.x, sigmaPx, x0, x1 - x0 + 1, m_weightX);
+    pixelProfile(star.y, sigmaPx, y0, y1 - y0 + 1, m_weightY);
+
+    const float *noise = ideal ? nullptr : noiseAt(m_rng());
+    for (int y = y0; y <= y1; ++y) {
+        float *row = m_signal.ptr<float>(y);
+        const double rowElectrons = electrons * m_weightY[size_t(y - y0)];
+        for (int x = x0; x <= x1; ++x) {
+            const double e = rowElectrons * m_weightX[size_t(x - x0)];
+            // Photon noise: Poisson, close to normal at the counts that matter.
+            const double shot = noise ? std::sqrt(e) * *noise++ : 0.0;
+            row[x] += float((e + shot) * aduPerElectron);
+        }
+    }
+}
+
+} // namespace karvix::sim

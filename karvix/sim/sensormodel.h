@@ -1,0 +1,65 @@
+// sensormodel.h - the camera's sensor: light to 8-bit pixel values.
+//
+// A 1280 x 960 monochrome sensor of 3.75 um pixels behind a 25 mm lens, read out as 8 bits.
+// Stars are Gaussian point-spread functions (FWHM about 2.5 px, varying a little with seeing)
+// integrated over each pixel, so a star's centroid is its true position. The signal in electrons
+// grows with the exposure; the gain scales electrons to output units. On top come the sky
+// background, photon noise, read noise, a few hot pixels, a bias level and 8-bit saturation.
+// Calibrated so that at 50 ms and gain 50 stars to about V = 8 stand out of the noise (peak some
+// six sigma) and Polaris saturates its core.
+//
+// Speed: the background and its noise are one pass over the frame (normal deviates are drawn
+// once into a table and read from a random offset each frame); each star touches only a small
+// window around itself.
+#ifndef KARVIX_SIM_SENSORMODEL_H
+#define KARVIX_SIM_SENSORMODEL_H
+
+#include <cstdint>
+#include <opencv2/core/mat.hpp>
+#include <random>
+#include <vector>
+
+namespace karvix::sim {
+
+// A star as the sensor receives it.
+struct StarSpot
+{
+    double x = 0; // image position, pixels
+    double y = 0;
+    double electronsPerSec = 0;
+};
+
+class SensorModel
+{
+public:
+    explicit SensorModel(uint32_t seed);
+
+    // Photo-electrons per second from a star of the given V magnitude.
+    static double starElectronsPerSec(double vmag);
+
+    // Renders one frame into `frame` (8-bit, 960 rows of 1280; reallocated only if it has another
+    // size or type, so it may wrap a caller's buffer). An ideal sensor has no noise, no hot
+    // pixels and steady seeing.
+    void render(
+        const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal, cv::Mat &frame);
+
+private:
+    struct HotPixel
+    {
+        int x, y;
+        double electronsPerSec;
+    };
+
+    void addStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal);
+    const float *noiseAt(size_t offset) const;
+
+    cv::Mat m_noise;  // standard normal deviates, one row, longer than a frame
+    cv::Mat m_signal; // the frame being built, float output units
+    std::vector<HotPixel> m_hotPixels;
+    std::vector<double> m_weightX, m_weightY; // per-star scratch: pixel-integrated PSF profile
+    std::mt19937 m_rng;
+};
+
+} // namespace karvix::sim
+
+#endif // KARVIX_SIM_SENSORMODEL_H
