@@ -1,0 +1,146 @@
+// The live view's presentation: display sizes per zoom, position texts, the style's pictures,
+// the magnifier lens at the picture's edges, and snapshots saved in the format of their suffix.
+#include "magnifierwidget.h"
+#include "presentation.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class TestPresentation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void displaySizeFollowsTheZoom_data();
+    void displaySizeFollowsTheZoom();
+    void positionTextHasOneDecimal();
+    void lampsPerStep();
+    void magnifierKeepsItsSquareInsideThePicture_data();
+    void magnifierKeepsItsSquareInsideThePicture();
+    void saveAsWritesTheFormatOfTheSuffix_data();
+    void saveAsWritesTheFormatOfTheSuffix();
+};
+
+void TestPresentation::displaySizeFollowsTheZoom_data()
+{
+    QTest::addColumn<float>("zoom");
+    QTest::addColumn<int>("reportedWidth");
+    QTest::addColumn<int>("reportedHeight");
+    QTest::addColumn<QSize>("expected");
+    QTest::newRow("100 %") << 1.0f << 1280 << 960 << QSize(1280, 960);
+    QTest::newRow("75 %") << 0.75f << 1280 << 960 << QSize(960, 720);
+    QTest::newRow("50 %") << 0.5f << 1280 << 960 << QSize(640, 480);
+    QTest::newRow("stored 0.8, truncated") << 0.8f << 1279 << 959 << QSize(1023, 767);
+    QTest::newRow("no size reported") << 0.5f << 0 << 0 << QSize(640, 480);
+    QTest::newRow("size beyond the frame") << 1.0f << 1 << 100000 << QSize(1280, 960);
+}
+
+void TestPresentation::displaySizeFollowsTheZoom()
+{
+    QFETCH(float, zoom);
+    QFETCH(int, reportedWidth);
+    QFETCH(int, reportedHeight);
+    QFETCH(QSize, expected);
+    QCOMPARE(displaySize(zoom, reportedWidth, reportedHeight, QSize(1280, 960)), expected);
+}
+
+void TestPresentation::positionTextHasOneDecimal()
+{
+    QCOMPARE(positionText(QPointF(640, 479.54)), QString("(640.0,479.5)"));
+    QCOMPARE(positionText(QPointF(-3.25, 0.06)), QString("(-3.2,0.1)"));
+}
+
+void TestPresentation::lampsPerStep()
+{
+    const int expected[15] = {-1, -1, -1, 0, 1, 1, 2, 2, 3, 3, -1, 3, -1, -1, -1};
+    for (int step = 0; step < 15; ++step)
+        QCOMPARE(litLampsForStep(step), expected[step]);
+    QCOMPARE(lampPicture(true, true), QString(":/images/lighton_mono.png"));
+    QCOMPARE(lampPicture(false, false), QString(":/images/lightoff_color.png"));
+    QCOMPARE(poleIconPicture(false), QString(":/images/pole_color.png"));
+    QCOMPARE(axisIconPicture(true), QString(":/images/center.png"));
+    QCOMPARE(sliderGlowColor(true), QColor(248, 248, 255));
+    QCOMPARE(sliderGlowColor(false), QColor(224, 134, 26));
+}
+
+// The 150 x 150 lens at zoom 5 shows 30 x 30 picture pixels around its centre; the centre is held
+// 15 pixels inside the picture.
+void TestPresentation::magnifierKeepsItsSquareInsideThePicture_data()
+{
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<QPoint>("centre");
+    QTest::newRow("top-left corner") << QPoint(0, 0) << QPoint(15, 15);
+    QTest::newRow("inside") << QPoint(300, 200) << QPoint(300, 200);
+    QTest::newRow("bottom-right corner") << QPoint(639, 479) << QPoint(625, 465);
+    QTest::newRow("beyond the right edge") << QPoint(900, 100) << QPoint(625, 100);
+    QTest::newRow("above the top") << QPoint(100, -40) << QPoint(100, 15);
+}
+
+void TestPresentation::magnifierKeepsItsSquareInsideThePicture()
+{
+    QFETCH(QPoint, pointer);
+    QFETCH(QPoint, centre);
+    // Every pixel of the picture is distinct, so the square shown tells where it was cut.
+    QImage picture(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256));
+
+    QWidget parent;
+    MagnifierWidget lens(150, 150, &parent);
+    QCOMPARE(lens.geometry(), QRect(2, 2, 152, 152));
+    lens.setZoom(5);
+    lens.setSourcePixmap(QPixmap::fromImage(picture));
+    lens.setCenter(pointer.x(), pointer.y());
+    lens.grab(); // paints
+
+    QCOMPARE(lens.center(), centre);
+    const QImage shown = lens.shownSquare().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown, picture.copy(centre.x() - 15, centre.y() - 15, 30, 30));
+}
+
+void TestPresentation::saveAsWritesTheFormatOfTheSuffix_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("magic");
+    QTest::newRow("png") << "shot.png" << QByteArray("\x89PNG");
+    QTest::newRow("jpg") << "shot.jpg" << QByteArray("\xFF\xD8\xFF");
+    QTest::newRow("bmp") << "shot.bmp" << QByteArray("BM");
+}
+
+void TestPresentation::saveAsWritesTheFormatOfTheSuffix()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, magic);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(fileName);
+    QImage frame(640, 480, QImage::Format_RGB888);
+    frame.fill(QColor(30, 60, 90));
+
+    QTimer::singleShot(0, [path] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QString("Save"));
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    saveSnapshotAs(nullptr, frame);
+
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.read(magic.size()), magic);
+    QCOMPARE(QImage(path).size(), QSize(640, 480));
+
+    // A cancelled dialog writes nothing.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    QFile::remove(path);
+    saveSnapshotAs(nullptr, frame);
+    QVERIFY(!QFile::exists(path));
+}
+
+QTEST_MAIN(TestPresentation)
+#include "tst_presentation.moc"
