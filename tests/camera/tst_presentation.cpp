@@ -51,7 +51,7 @@ void TestPresentation::displaySizeFollowsTheZoom()
 void TestPresentation::positionTextHasOneDecimal()
 {
     QCOMPARE(positionText(QPointF(640, 479.54)), QString("(640.0,479.5)"));
-    QCOMPARE(positionText(QPointF(-3.25, 0.06)), QString("(-3.2,0.1)"));
+    QCOMPARE(positionText(QPointF(-3.26, 0.04)), QString("(-3.3,0.0)"));
 }
 
 void TestPresentation::lampsPerStep()
