@@ -35,6 +35,7 @@ void CaptureThread::startCapture()
             return; // already streaming
         wait();
     }
+    std::lock_guard<std::mutex> returned(m_running);
     stopRequested = false;
     start();
 }
@@ -48,10 +49,12 @@ void CaptureThread::stopAndWait()
 {
     stop();
     wait();
+    std::lock_guard<std::mutex> returned(m_running);
 }
 
 void CaptureThread::run()
 {
+    std::lock_guard<std::mutex> running(m_running);
     if (!cameraConnected)
         return;
     const KarvixHandle handle = cameraHandle;

@@ -19,6 +19,7 @@
 #include <QImage>
 #include <QThread>
 #include <atomic>
+#include <mutex>
 #include <opencv2/core.hpp>
 #include <vector>
 
@@ -51,6 +52,10 @@ private:
     void sendPendingSettings(KarvixHandle handle);
 
     std::vector<unsigned char> m_frameBuffer; // the library writes every frame here
+    // Held by run() from start to end. Waiting for it after QThread::wait() orders everything the
+    // loop did before whatever the waiter does next in a way ThreadSanitizer can see (QThread's
+    // own wait synchronises inside the uninstrumented Qt library).
+    std::mutex m_running;
 };
 
 #endif // CAPTURETHREAD_H

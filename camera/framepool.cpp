@@ -1,6 +1,5 @@
 #include "framepool.h"
 
-#include <QMutexLocker>
 #include <utility>
 
 FrameLease::FrameLease(const FramePool *pool, int slot, cv::Mat image)
@@ -39,7 +38,7 @@ void FrameLease::release()
 
 void FramePool::allocate(int width, int height, int slots)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_slots.resize(slots);
     for (cv::Mat &slot : m_slots)
         slot.create(height, width, CV_8UC1);
@@ -50,7 +49,7 @@ void FramePool::allocate(int width, int height, int slots)
 
 cv::Mat FramePool::beginWrite()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_writing = -1;
     for (int i = 0; i < int(m_slots.size()); ++i) {
         if (i != m_published && m_leases[i] == 0) {
@@ -63,7 +62,7 @@ cv::Mat FramePool::beginWrite()
 
 void FramePool::publish()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_writing >= 0)
         m_published = m_writing;
     m_writing = -1;
@@ -71,7 +70,7 @@ void FramePool::publish()
 
 FrameLease FramePool::latest() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_published < 0)
         return FrameLease();
     ++m_leases[m_published];
@@ -80,6 +79,6 @@ FrameLease FramePool::latest() const
 
 void FramePool::releaseLease(int slot) const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     --m_leases[slot];
 }

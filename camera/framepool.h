@@ -12,7 +12,7 @@
 #ifndef FRAMEPOOL_H
 #define FRAMEPOOL_H
 
-#include <QMutex>
+#include <mutex>
 #include <opencv2/core.hpp>
 #include <vector>
 
@@ -70,7 +70,7 @@ private:
     friend class FrameLease;
     void releaseLease(int slot) const;
 
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     std::vector<cv::Mat> m_slots;
     mutable std::vector<int> m_leases; // readers per slot
     int m_published = -1;

@@ -1,10 +1,8 @@
 #include "imagequeue.h"
 
-#include <QMutexLocker>
-
 bool ImageQueue::push(const QImage &image)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_images.size() >= capacity)
         return false;
     m_images.append(image);
@@ -13,7 +11,7 @@ bool ImageQueue::push(const QImage &image)
 
 bool ImageQueue::take(QImage *image)
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     if (m_images.isEmpty())
         return false;
     *image = m_images.takeFirst();
@@ -22,12 +20,12 @@ bool ImageQueue::take(QImage *image)
 
 int ImageQueue::size() const
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     return m_images.size();
 }
 
 void ImageQueue::clear()
 {
-    QMutexLocker lock(&m_mutex);
+    std::lock_guard<std::mutex> lock(m_mutex);
     m_images.clear();
 }

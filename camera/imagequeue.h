@@ -4,10 +4,12 @@
 
 #include <QImage>
 #include <QList>
-#include <QMutex>
+#include <mutex>
 
 // Holds at most two images: a slow GUI drops frames instead of accumulating them. The mutex is
-// held only for the append or the take, never while an image is drawn or shown.
+// held only for the append or the take, never while an image is drawn or shown. It is a
+// std::mutex rather than a QMutex because ThreadSanitizer sees its ordering (Qt's own mutex
+// locks inside the uninstrumented Qt library, so every hand-off would look like a race).
 class ImageQueue
 {
 public:
@@ -22,7 +24,7 @@ public:
     void clear();
 
 private:
-    mutable QMutex m_mutex;
+    mutable std::mutex m_mutex;
     QList<QImage> m_images;
 };
 

@@ -66,5 +66,10 @@ void saveSnapshotAs(QWidget *parent, const QImage &image)
         = QFileDialog::getSaveFileName(parent, QCoreApplication::translate("MainWindow", "Save"), QString(),
             QCoreApplication::translate("MainWindow", "Images (*.png *.jpg *.bmp)"));
     if (!fileName.isEmpty())
-        image.save(fileName);
+        saveSnapshot(image, fileName);
+}
+
+bool saveSnapshot(const QImage &image, const QString &fileName)
+{
+    return image.save(fileName);
 }

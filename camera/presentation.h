@@ -27,8 +27,10 @@ QString poleIconPicture(bool mono);
 QString axisIconPicture(bool mono);
 QColor sliderGlowColor(bool mono);
 
-// Asks for a file name (PNG, JPEG or BMP) and saves the image in the format the name's suffix
-// gives. Nothing is written when the dialog is cancelled; a failed write is not reported.
+// Asks for a file name (PNG, JPEG or BMP) and saves the image under it. Nothing is written when
+// the dialog is cancelled; a failed write is not reported.
 void saveSnapshotAs(QWidget *parent, const QImage &image);
+// Saves the image in the format the file name's suffix gives (png, jpg or bmp), default quality.
+bool saveSnapshot(const QImage &image, const QString &fileName);
 
 #endif // PRESENTATION_H

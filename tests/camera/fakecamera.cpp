@@ -2,12 +2,12 @@
 
 #include "karvix.h"
 
-#include <QMutexLocker>
 #include <QThread>
 #include <cstring>
+#include <mutex>
 
 namespace {
-QMutex mutex;
+std::mutex mutex;
 FakeCamera::Script script;
 QStringList record;
 std::atomic<bool> deliversFrames {true};
@@ -24,7 +24,7 @@ public:
     {
         if (inFlight.fetch_add(1) > 0)
             ++overlaps;
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         record << text;
     }
     ~Call() { --inFlight; }
@@ -34,7 +34,7 @@ public:
 namespace FakeCamera {
 void reset(const Script &s)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     script = s;
     record.clear();
     deliversFrames = s.deliversFrames;
@@ -47,10 +47,16 @@ void setDeliversFrames(bool delivers)
     deliversFrames = delivers;
 }
 
+// A list of its own: sharing the record's list data would let the library thread grow it in
+// place right after this thread dropped its reference, unordered for ThreadSanitizer.
 QStringList calls()
 {
-    QMutexLocker lock(&mutex);
-    return record;
+    std::lock_guard<std::mutex> lock(mutex);
+    QStringList copy;
+    copy.reserve(record.size());
+    for (const QString &call : record)
+        copy.append(call);
+    return copy;
 }
 
 int countOf(const QString &call)
@@ -78,14 +84,14 @@ int InitKARVIXResource(void)
 int ScanKARVIX(void)
 {
     Call call(QStringLiteral("ScanKARVIX"));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return script.ids.size();
 }
 
 int GetKARVIXId(int index, char id[KARVIX_ID_BUFFER_SIZE])
 {
     Call call(QStringLiteral("GetKARVIXId %1").arg(index));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     if (index == script.failingIdIndex || index < 0 || index >= script.ids.size())
         return -1;
     std::memset(id, 0, KARVIX_ID_BUFFER_SIZE);
@@ -96,28 +102,28 @@ int GetKARVIXId(int index, char id[KARVIX_ID_BUFFER_SIZE])
 KarvixHandle OpenKARVIX(const char *id)
 {
     Call call(QStringLiteral("OpenKARVIX %1").arg(QLatin1String(id)));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return script.openFails ? 0 : openHandle;
 }
 
 int SetKARVIXStreamMode(KarvixHandle handle, unsigned char mode)
 {
     Call call(QStringLiteral("SetKARVIXStreamMode %1 %2").arg(handle).arg(mode));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return script.streamModeFails ? -1 : 0;
 }
 
 int InitKARVIX(KarvixHandle handle)
 {
     Call call(QStringLiteral("InitKARVIX %1").arg(handle));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return script.initFails ? -1 : 0;
 }
 
 int SetKARVIXParam(KarvixHandle, int control, double value)
 {
     Call call(QStringLiteral("SetKARVIXParam %1 %2").arg(control).arg(value));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     int *rejections = control == KARVIX_CONTROL_EXPOSURE ? &script.exposureRejections
         : control == KARVIX_CONTROL_GAIN                 ? &script.gainRejections
                                                          : nullptr;
@@ -150,7 +156,7 @@ int SetKARVIXResolution(KarvixHandle, int startX, int startY, int width, int hei
 int BeginKARVIXLive(KarvixHandle)
 {
     Call call(QStringLiteral("BeginKARVIXLive"));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return script.beginLiveFails ? -1 : 0;
 }
 
@@ -165,7 +171,7 @@ int GetKARVIXLiveFrame(
         return 1;
     const int value = (frameCount + 1) % 256;
     std::memset(buffer, value, KARVIX_FRAME_BUFFER_SIZE);
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     *width = script.reportedWidth;
     *height = script.reportedHeight;
     *bitsPerPixel = 8;
@@ -183,7 +189,7 @@ int StopKARVIXLive(KarvixHandle)
 int CloseKARVIX(KarvixHandle handle)
 {
     Call call(QStringLiteral("CloseKARVIX %1").arg(handle));
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return script.closeFails ? -1 : 0;
 }
 }

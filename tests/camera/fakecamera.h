@@ -4,7 +4,6 @@
 #ifndef FAKECAMERA_H
 #define FAKECAMERA_H
 
-#include <QMutex>
 #include <QStringList>
 #include <atomic>
 
