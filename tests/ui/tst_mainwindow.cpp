@@ -1,0 +1,466 @@
+// The main window's start-up state, the settings file it reads and writes, the interface
+// languages and the shell menu commands.
+#include "aboutdialog.h"
+#include "astrorefractiondialog.h"
+#include "mainwindow.h"
+#include "poletrackingdialog.h"
+#include "settingsfile.h"
+#include "sharedstate.h"
+
+#include <QAction>
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void firstRunStartState();
+    void firstRunCloseWritesAllTwelveKeys();
+    void storedValuesAreApplied();
+    void zoomFactor_data();
+    void zoomFactor();
+    void invalidStoredValuesFallBack_data();
+    void invalidStoredValuesFallBack();
+    void lowerCaseRegionSelectsSouth();
+    void unknownLanguageIsKeptAndShowsEnglish();
+    void monoStyle();
+    void numbersKeepSixSignificantDigits();
+    void booleanTexts_data();
+    void booleanTexts();
+    void unwritableProgramFolderFallsBackToUserFolder();
+    void settingsAreReadFromTheNewerFile();
+    void languageSwitching();
+    void choosingTheCheckedLanguageDoesNothing();
+    void menuCommandsShowOneInstance();
+    void exitClosesAndSaves();
+
+private:
+    static QString programFile() { return SettingsFile::programPath(); }
+    static void writeSettings(const QMap<QString, QString> &values);
+    static QSettings *readBack();
+    template <typename T> T *child(const char *name)
+    {
+        T *object = window->findChild<T *>(QLatin1String(name));
+        if (!object)
+            qFatal("no child %s", name);
+        return object;
+    }
+
+    // A label's picture and an image resource, in one pixel format for comparison.
+    QImage shown(const char *label)
+    {
+        return child<QLabel>(label)->pixmap()->toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    static QImage resource(const char *name)
+    {
+        return QImage(QStringLiteral(":/images/") + name)
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestMainWindow::init()
+{
+    QFile::remove(programFile());
+    QFile::remove(SettingsFile::userPath());
+}
+
+void TestMainWindow::cleanup()
+{
+    window.reset();
+    QFile::remove(programFile());
+    QFile::remove(SettingsFile::userPath());
+}
+
+void TestMainWindow::writeSettings(const QMap<QString, QString> &values)
+{
+    QSettings settings(programFile(), QSettings::IniFormat);
+    for (auto it = values.begin(); it != values.end(); ++it)
+        settings.setValue(it.key(), it.value());
+}
+
+QSettings *TestMainWindow::readBack()
+{
+    return new QSettings(programFile(), QSettings::IniFormat);
+}
+
+void TestMainWindow::firstRunStartState()
+{
+    window.reset(new MainWindow);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Velto Q7"));
+
+    // Defaults of a first run.
+    QCOMPARE(window->languageCode, QStringLiteral("EN"));
+    QCOMPARE(window->regionName, QStringLiteral("North"));
+    QCOMPARE(window->zoomFactor, 1.0f);
+    QCOMPARE(displayStyle.load(), QStringLiteral("Color"));
+    QCOMPARE(siteLatitude.load(), 39.9f);
+    QCOMPARE(airPressure.load(), 101.0f);
+    QCOMPARE(pressureUnit.load(), QStringLiteral("kPa"));
+    QVERIFY(!refractionEnabled);
+    QCOMPARE(axisCenter.load(), QPointF(0, 0));
+    QCOMPARE(window->clickLabelPos, QPoint(640, 480));
+    QCOMPARE(window->clickImagePos, QPointF(640, 480));
+    QCOMPARE(exposureTime.load(), 50000.0);
+    QCOMPARE(gain.load(), 50);
+    QVERIFY(!cameraConnected);
+
+    // Five sections collapsed and locked until a camera is connected.
+    for (const char *name : {"region", "setting", "confirm", "rough", "precise"}) {
+        auto *head = child<QPushButton>(qPrintable(QStringLiteral("pushButton_head_%1").arg(name)));
+        QVERIFY2(!head->isChecked() && !head->isEnabled(), name);
+        QVERIFY2(child<QWidget>(qPrintable(QStringLiteral("widget_%1").arg(name)))->isHidden(), name);
+    }
+    QVERIFY(child<QRadioButton>("radioButton_north")->isChecked());
+    QVERIFY(child<QPushButton>("pushButton_exp_50")->isChecked());
+    QVERIFY(child<QPushButton>("pushButton_gain_50")->isChecked());
+    QVERIFY(child<QLabel>("label_templateImg")->isHidden());
+
+    // Only Exit, Connect, Mono Style, Language and Help are usable.
+    for (const char *name :
+        {"actionSave_As", "actionDisplay_Template", "actionAstronomical_Refraction", "actionManual_Trace"})
+        QVERIFY2(!child<QAction>(name)->isEnabled(), name);
+    QVERIFY(!child<QMenu>("menuZoom")->isEnabled());
+    QVERIFY(!child<QAction>("actionStretch")->isVisible());
+    QVERIFY(!child<QAction>("actionDisplay_Template")->isVisible());
+    for (const char *name :
+        {"actionExit", "actionConnect", "actionMono_Style", "actionAbout", "actionKorean"})
+        QVERIFY2(child<QAction>(name)->isEnabled(), name);
+    QVERIFY(child<QAction>("action100")->isChecked());
+    QVERIFY(child<QAction>("actionEnglish")->isChecked());
+    QVERIFY(!child<QAction>("actionMono_Style")->isChecked());
+
+    // The exclusive groups: checking one zoom or language unchecks the other.
+    child<QAction>("action50")->setChecked(true);
+    QVERIFY(!child<QAction>("action100")->isChecked());
+
+    QCOMPARE(window->label_cursorPos->size(), QSize(85, 18));
+    QCOMPARE(window->label_cursorPos->parentWidget(), window->statusBar());
+    QCOMPARE(window->label_direction->size(), QSize(238, 171));
+    QVERIFY(window->label_direction->isHidden());
+    QVERIFY(!window->aboutDialog->isVisible());
+}
+
+void TestMainWindow::firstRunCloseWritesAllTwelveKeys()
+{
+    window.reset(new MainWindow);
+    QVERIFY(window->close());
+    std::unique_ptr<QSettings> file(readBack());
+    const QMap<QString, QString> expected {{"STYLE/style", "Color"}, {"LANGUAGE/lang", "EN"},
+        {"REGION/region", "North"}, {"ZOOM/factor", "1"}, {"ASTRONOMICAL_REFRACTION/latitude", "39.9"},
+        {"ASTRONOMICAL_REFRACTION/longitude", "116.3"}, {"ASTRONOMICAL_REFRACTION/P", "101"},
+        {"ASTRONOMICAL_REFRACTION/T", "10"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "false"},
+        {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}};
+    QCOMPARE(file->allKeys().size(), 12);
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        QCOMPARE(file->value(it.key()).toString(), it.value());
+}
+
+void TestMainWindow::storedValuesAreApplied()
+{
+    writeSettings(
+        {{"ASTRONOMICAL_REFRACTION/latitude", "-33.5"}, {"ASTRONOMICAL_REFRACTION/longitude", "151.2"},
+            {"ASTRONOMICAL_REFRACTION/P", "1013"}, {"ASTRONOMICAL_REFRACTION/P_unit", "hPa"},
+            {"ASTRONOMICAL_REFRACTION/T", "-5.5"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "true"},
+            {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}});
+    window.reset(new MainWindow);
+    // The refraction dialog showed the stored values (the latitude box clamps at 0).
+    QCOMPARE(siteLatitude.load(), 0.0f);
+    QCOMPARE(siteLongitude.load(), 151.2f);
+    QCOMPARE(airPressure.load(), 1013.0f);
+    QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));
+    QCOMPARE(airTemperature.load(), -5.5f);
+    QVERIFY(refractionEnabled.load());
+    QCOMPARE(axisCenter.load(), QPointF(612.5, 470.25));
+    // Missing keys take their defaults.
+    QCOMPARE(window->languageCode, QStringLiteral("EN"));
+    QCOMPARE(window->regionName, QStringLiteral("North"));
+    QCOMPARE(displayStyle.load(), QStringLiteral("Color"));
+
+    window->close();
+    std::unique_ptr<QSettings> file(readBack());
+    QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/P").toString(), QStringLiteral("1013"));
+    QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/P_unit").toString(), QStringLiteral("hPa"));
+    QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/enabledCorrect").toString(), QStringLiteral("true"));
+    QCOMPARE(file->value("AXIS_CENTER/y").toString(), QStringLiteral("470.25"));
+}
+
+void TestMainWindow::zoomFactor_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<float>("zoom");
+    QTest::addColumn<QString>("checkedAction");
+    QTest::addColumn<QPoint>("clickLabelPos");
+    QTest::newRow("0.5") << "0.5" << 0.5f << "action50" << QPoint(320, 240);
+    QTest::newRow("0.75") << "0.75" << 0.75f << "action75" << QPoint(480, 360);
+    // Not one of the menu's zooms: 100 % stays checked, the value is kept.
+    QTest::newRow("0.8") << "0.8" << 0.8f << "action100" << QPoint(512, 384);
+    QTest::newRow("4 (largest accepted)") << "4" << 4.0f << "action100" << QPoint(2560, 1920);
+}
+
+void TestMainWindow::zoomFactor()
+{
+    QFETCH(QString, stored);
+    QFETCH(float, zoom);
+    QFETCH(QString, checkedAction);
+    QFETCH(QPoint, clickLabelPos);
+    writeSettings({{"ZOOM/factor", stored}});
+    window.reset(new MainWindow);
+    QCOMPARE(window->zoomFactor, zoom);
+    QVERIFY(child<QAction>(qPrintable(checkedAction))->isChecked());
+    QCOMPARE(window->clickLabelPos, clickLabelPos);
+    QCOMPARE(window->languageCode, QStringLiteral("EN"));
+    QCOMPARE(siteLatitude.load(), 39.9f);
+}
+
+void TestMainWindow::invalidStoredValuesFallBack_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("message");
+    const QString zoom = "loadSettings: ZOOM/factor is not a zoom between 0 and 4, 1 is used instead.";
+    const QString axis = "loadSettings: AXIS_CENTER is not a finite position, (0,0) is used instead.";
+    QTest::newRow("zoom 0") << "ZOOM/factor"
+                            << "0" << zoom;
+    QTest::newRow("zoom negative") << "ZOOM/factor"
+                                   << "-0.5" << zoom;
+    QTest::newRow("zoom text") << "ZOOM/factor"
+                               << "large" << zoom;
+    QTest::newRow("zoom nan") << "ZOOM/factor"
+                              << "nan" << zoom;
+    QTest::newRow("zoom inf") << "ZOOM/factor"
+                              << "inf" << zoom;
+    QTest::newRow("zoom 4.5") << "ZOOM/factor"
+                              << "4.5" << zoom;
+    QTest::newRow("axis x nan") << "AXIS_CENTER/x"
+                                << "nan" << axis;
+    QTest::newRow("axis y -inf") << "AXIS_CENTER/y"
+                                 << "-inf" << axis;
+    QTest::newRow("axis y beyond float") << "AXIS_CENTER/y"
+                                         << "1e39" << axis;
+}
+
+void TestMainWindow::invalidStoredValuesFallBack()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(QString, message);
+    writeSettings({{key, stored}, {"AXIS_CENTER/x", key == "AXIS_CENTER/x" ? stored : "600"}});
+    QTest::ignoreMessage(QtCriticalMsg, qPrintable(message));
+    window.reset(new MainWindow);
+    QCOMPARE(window->zoomFactor, 1.0f);
+    QVERIFY(std::isfinite(window->clickLabelPos.x()));
+    const QPointF center = axisCenter.load();
+    QVERIFY(std::isfinite(center.x()) && std::isfinite(center.y()));
+    if (key.startsWith("AXIS_CENTER"))
+        QCOMPARE(center, QPointF(0, 0));
+    QCOMPARE(window->clickLabelPos, QPoint(640, 480));
+}
+
+void TestMainWindow::lowerCaseRegionSelectsSouth()
+{
+    writeSettings({{"REGION/region", "north"}});
+    window.reset(new MainWindow);
+    QVERIFY(child<QRadioButton>("radioButton_south")->isChecked());
+    QVERIFY(!child<QRadioButton>("radioButton_north")->isChecked());
+}
+
+void TestMainWindow::unknownLanguageIsKeptAndShowsEnglish()
+{
+    writeSettings({{"LANGUAGE/lang", "xx"}});
+    window.reset(new MainWindow);
+    QVERIFY(child<QAction>("actionEnglish")->isChecked());
+    QCOMPARE(window->languageCode, QStringLiteral("xx"));
+    QCOMPARE(child<QPushButton>("pushButton_head_rough")->text(), QStringLiteral("Rough Pole"));
+    window->close();
+    std::unique_ptr<QSettings> file(readBack());
+    QCOMPARE(file->value("LANGUAGE/lang").toString(), QStringLiteral("xx"));
+}
+
+void TestMainWindow::monoStyle()
+{
+    writeSettings({{"STYLE/style", "Mono"}});
+    window.reset(new MainWindow);
+    QVERIFY(child<QAction>("actionMono_Style")->isChecked());
+    QCOMPARE(window->confirmSliderEffect->color(), QColor(248, 248, 255, 255));
+    QCOMPARE(window->roughSliderEffect->color(), QColor(248, 248, 255, 255));
+    for (const char *name : {"label_starPos1_icon", "label_starPos2_icon", "label_starPos3_icon"})
+        QCOMPARE(shown(name), resource("lightoff_mono.png"));
+    QCOMPARE(shown("label_precise_poleIcon"), resource("pole.png"));
+    QCOMPARE(shown("label_precise_axisIcon"), resource("center.png"));
+
+    // Any other text, even "mono", is the coloured style.
+    window.reset();
+    writeSettings({{"STYLE/style", "mono"}});
+    window.reset(new MainWindow);
+    QVERIFY(!child<QAction>("actionMono_Style")->isChecked());
+    QCOMPARE(window->confirmSliderEffect->color(), QColor(224, 134, 26, 255));
+    QCOMPARE(shown("label_precise_poleIcon"), resource("pole_color.png"));
+    QCOMPARE(shown("label_starPos3_icon"), resource("lightoff_color.png"));
+}
+
+void TestMainWindow::numbersKeepSixSignificantDigits()
+{
+    window.reset(new MainWindow);
+    axisCenter.store(QPointF(640.123456, 480.987654));
+    siteLongitude = 1234567.0f;
+    airTemperature = 0.00001f;
+    window->close();
+    std::unique_ptr<QSettings> file(readBack());
+    QCOMPARE(file->value("AXIS_CENTER/x").toString(), QStringLiteral("640.123"));
+    QCOMPARE(file->value("AXIS_CENTER/y").toString(), QStringLiteral("480.988"));
+    QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/longitude").toString(), QStringLiteral("1.23457e+06"));
+    QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/T").toString(), QStringLiteral("1e-05"));
+
+    // Read back at float precision.
+    window.reset(new MainWindow);
+    QCOMPARE(axisCenter.load(), QPointF(double(640.123f), double(480.988f)));
+}
+
+void TestMainWindow::booleanTexts_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("enabled");
+    QTest::newRow("true") << "true" << true;
+    QTest::newRow("TRUE") << "TRUE" << true;
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("yes") << "yes" << true;
+    QTest::newRow("false") << "false" << false;
+    QTest::newRow("FaLsE") << "FaLsE" << false;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("empty") << "" << false;
+}
+
+void TestMainWindow::booleanTexts()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, enabled);
+    writeSettings({{"ASTRONOMICAL_REFRACTION/enabledCorrect", stored}});
+    window.reset(new MainWindow);
+    QCOMPARE(refractionEnabled.load(), enabled);
+}
+
+void TestMainWindow::unwritableProgramFolderFallsBackToUserFolder()
+{
+    // A "program folder" below a plain file cannot be created or written, whoever runs the test.
+    QTemporaryDir dir;
+    QFile plain(dir.filePath("plain"));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString program = dir.filePath("plain/bin/Velto Q7.ini");
+    const QString user = dir.filePath("config/Velto Q7.ini");
+    QTest::ignoreMessage(QtCriticalMsg,
+        qPrintable(
+            QStringLiteral("saveSettings: %1 is not writable, settings saved to %2").arg(program, user)));
+    const QString written = SettingsFile::write(program, user,
+        [](QSettings &settings) { settings.setValue("ZOOM/factor", SettingsFile::number(0.75)); });
+    QCOMPARE(written, user);
+    QCOMPARE(QSettings(user, QSettings::IniFormat).value("ZOOM/factor").toString(), QStringLiteral("0.75"));
+    // The program folder has no file, so the next start reads the user's.
+    QCOMPARE(SettingsFile::pathToRead(program, user), user);
+}
+
+void TestMainWindow::settingsAreReadFromTheNewerFile()
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("program.ini");
+    const QString user = dir.filePath("user.ini");
+    QCOMPARE(SettingsFile::pathToRead(program, user), QString());
+    QFile(program).open(QIODevice::WriteOnly);
+    QCOMPARE(SettingsFile::pathToRead(program, user), program);
+    QFile userFile(user);
+    QVERIFY(userFile.open(QIODevice::WriteOnly));
+    userFile.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    userFile.close();
+    QCOMPARE(SettingsFile::pathToRead(program, user), user);
+}
+
+void TestMainWindow::languageSwitching()
+{
+    window.reset(new MainWindow);
+    QSignalSpy reset(window.get(), &MainWindow::resetUI);
+    child<QAction>("actionChinese")->trigger();
+    QCOMPARE(window->languageCode, QStringLiteral("ZH"));
+    QCOMPARE(reset.count(), 1);
+    QVERIFY(!child<QAction>("actionEnglish")->isChecked());
+
+    child<QAction>("actionEnglish")->trigger();
+    QCOMPARE(window->languageCode, QStringLiteral("EN"));
+    QCOMPARE(reset.count(), 2);
+    QVERIFY(!window->translator->isEmpty());
+    QCOMPARE(window->translator->translate("MainWindow", "Rough Pole"), QStringLiteral("Rough Pole"));
+
+    // A code without a language loads English and keeps the code.
+    window->languageCode = "xx";
+    emit window->changeLanguage();
+    QCOMPARE(reset.count(), 3);
+    QCOMPARE(window->languageCode, QStringLiteral("xx"));
+    QCOMPARE(window->translator->translate("MainWindow", "Rough Pole"), QStringLiteral("Rough Pole"));
+}
+
+void TestMainWindow::choosingTheCheckedLanguageDoesNothing()
+{
+    writeSettings({{"LANGUAGE/lang", "KO"}});
+    window.reset(new MainWindow);
+    QVERIFY(child<QAction>("actionKorean")->isChecked());
+    QCOMPARE(window->languageCode, QStringLiteral("KO"));
+    QSignalSpy change(window.get(), &MainWindow::changeLanguage);
+    child<QAction>("actionKorean")->trigger();
+    QVERIFY(child<QAction>("actionKorean")->isChecked());
+    QCOMPARE(change.count(), 0);
+}
+
+void TestMainWindow::menuCommandsShowOneInstance()
+{
+    window.reset(new MainWindow);
+    window->show();
+    for (const char *name : {"actionAstronomical_Refraction", "actionManual_Trace", "actionAbout"}) {
+        child<QAction>(name)->setEnabled(true);
+        child<QAction>(name)->trigger();
+        child<QAction>(name)->trigger();
+    }
+    QVERIFY(window->astroRefractionDialog->isVisible());
+    QVERIFY(window->poleTrackingDialog->isVisible());
+    QVERIFY(window->aboutDialog->isVisible());
+    QCOMPARE(window->findChildren<AboutDialog *>().size(), 1);
+    QCOMPARE(window->findChildren<AstroRefractionDialog *>().size(), 1);
+    QCOMPARE(window->findChildren<PoleTrackingDialog *>().size(), 1);
+    QVERIFY(!window->aboutDialog->isModal());
+}
+
+void TestMainWindow::exitClosesAndSaves()
+{
+    window.reset(new MainWindow);
+    window->show();
+    sdkReady = true;
+    window->regionName = "South";
+    child<QAction>("actionExit")->trigger();
+    QVERIFY(!window->isVisible());
+    QVERIFY(!sdkReady);
+    std::unique_ptr<QSettings> file(readBack());
+    QCOMPARE(file->value("REGION/region").toString(), QStringLiteral("South"));
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
