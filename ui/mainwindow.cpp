@@ -95,8 +95,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(
         this, &MainWindow::initAstroRefraction, astroRefractionDialog, &AstroRefractionDialog::initValues);
-    // TODO(wizard): trackPole(double) -> poleTracking(double) once the wizard keeps the start
-    // positions of the reference stars.
+    connect(poleTrackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
     // TODO(camera, wizard): displayTimer (20 ms, showImages), angleTimer (100 ms, reticle) and
     // effectTimer (500 ms, slider glow) are created and connected here.
     // TODO(camera): the shared OpenCV working images are allocated here.

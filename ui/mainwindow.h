@@ -64,6 +64,7 @@ private slots:
     void on_actionKorean_toggled(bool checked);
     void languageChanged();
     void uiReset();
+    void poleTracking(double degree);
 
     // Left panel sections (mainwindow_sections.cpp).
     void on_pushButton_head_region_toggled(bool checked);
@@ -104,6 +105,8 @@ private:
     QString languageCode;    // "EN", "ZH", ... (any stored text is kept)
     QString regionName;      // "North" or "South"
     float zoomFactor = 1.0f; // label pixels per image pixel
+    QPointF starAStart;      // reference stars A and B where the pole star was confirmed, image pixels
+    QPointF starBStart;
 };
 
 #endif // MAINWINDOW_H

@@ -3,6 +3,8 @@
 #include "astrorefractiondialog.h"
 #include "mainwindow.h"
 #include "poletrackingdialog.h"
+#include "sharedstate.h"
+#include "staralgorithms.h"
 #include "ui_mainwindow.h"
 
 #include <QCoreApplication>
@@ -154,4 +156,17 @@ void MainWindow::uiReset()
 {
     ui->retranslateUi(this);
     // TODO(wizard): the tip panel's texts, in the current hemisphere, are set again here.
+}
+
+void MainWindow::poleTracking(double degree)
+{
+    // Always from the start positions, so the dial's value is the whole turn since confirmation.
+    const QPointF center = axisCenter.load();
+    QPointF a, b;
+    starAlgorithms.RotatePoint(
+        degree, starAStart.x(), starAStart.y(), center.x(), center.y(), &a.rx(), &a.ry());
+    starAlgorithms.RotatePoint(
+        degree, starBStart.x(), starBStart.y(), center.x(), center.y(), &b.rx(), &b.ry());
+    starASearchPos.store(a);
+    starBSearchPos.store(b);
 }

@@ -8,6 +8,7 @@
 #include "sharedstate.h"
 
 #include <QAction>
+#include <QDial>
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QMenu>
@@ -48,6 +49,7 @@ private slots:
     void choosingTheCheckedLanguageDoesNothing();
     void menuCommandsShowOneInstance();
     void exitClosesAndSaves();
+    void poleTrackingTurnsTheStartPositions();
 
 private:
     static QString programFile() { return SettingsFile::programPath(); }
@@ -64,7 +66,10 @@ private:
     // A label's picture and an image resource, in one pixel format for comparison.
     QImage shown(const char *label)
     {
-        return child<QLabel>(label)->pixmap()->toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        return child<QLabel>(label)
+            ->pixmap(Qt::ReturnByValue)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
     static QImage resource(const char *name)
     {
@@ -460,6 +465,33 @@ void TestMainWindow::exitClosesAndSaves()
     QVERIFY(!sdkReady);
     std::unique_ptr<QSettings> file(readBack());
     QCOMPARE(file->value("REGION/region").toString(), QStringLiteral("South"));
+}
+
+void TestMainWindow::poleTrackingTurnsTheStartPositions()
+{
+    window.reset(new MainWindow);
+    axisCenter.store(QPointF(400, 380));
+    window->starAStart = QPointF(500, 380);
+    window->starBStart = QPointF(400, 300);
+    auto *dial = window->poleTrackingDialog->findChild<QDial *>("dial_tracking");
+    auto close = [](QPointF actual, QPointF expected) {
+        return std::abs(actual.x() - expected.x()) < 1e-9 && std::abs(actual.y() - expected.y()) < 1e-9;
+    };
+
+    // A growing dial turns clockwise on the screen (y grows downwards).
+    dial->setValue(90);
+    QVERIFY(close(starASearchPos.load(), QPointF(400, 480)));
+    QVERIFY(close(starBSearchPos.load(), QPointF(480, 380)));
+
+    // The angle is absolute: 10 then 20 is 20 from the start, not 30.
+    dial->setValue(10);
+    dial->setValue(20);
+    const double a = 20 * 3.141592653589793 / 180;
+    QVERIFY(close(starASearchPos.load(), QPointF(400 + 100 * std::cos(a), 380 + 100 * std::sin(a))));
+
+    window->poleTrackingDialog->findChild<QPushButton *>("pushButton_reset")->click();
+    QVERIFY(close(starASearchPos.load(), QPointF(500, 380)));
+    QVERIFY(close(starBSearchPos.load(), QPointF(400, 300)));
 }
 
 QTEST_MAIN(TestMainWindow)
