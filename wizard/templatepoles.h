@@ -1,0 +1,13 @@
+// templatepoles.h - the celestial pole in each hemisphere's template image.
+#ifndef TEMPLATEPOLES_H
+#define TEMPLATEPOLES_H
+
+class QImage;
+
+// Computes the template pole of the north and south star data (northStarData.pole and
+// southStarData.pole, from the triangle A-B-P and star D) and marks it on the template image with a
+// small cross. A null pointer skips that hemisphere; a failure is logged and leaves the pole at (0, 0)
+// without a mark. Call after LoadStarPosData. This is the logic of MainWindow::MarkTemplatePoles.
+void markTemplatePoles(QImage *northMask, QImage *southMask);
+
+#endif // TEMPLATEPOLES_H
