@@ -1,0 +1,62 @@
+// virtualmountwindow.h - the "Virtual Mount" tool window: hands on the simulated mount.
+//
+// While the simulated camera is open a person turns the RA axis and the altitude and azimuth
+// bolts here, switches sidereal tracking, asks for a new random polar error, and may look at the
+// truth (the polar error), which is hidden by default. Every control acts on the simulator at
+// once; the live image shows the change with the next frame.
+//
+// Usage: auto *mount = new VirtualMountWindow(mainWindow); mount->show();   // a tool window
+// The window works on karvix::sim::cameraSimulator(), the sky the camera library shows; tests
+// may hand it another simulator.
+#ifndef VIRTUALMOUNTWINDOW_H
+#define VIRTUALMOUNTWINDOW_H
+
+#include <QWidget>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QTimer;
+
+namespace karvix::sim {
+class SkySimulator;
+}
+
+class VirtualMountWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit VirtualMountWindow(QWidget *parent = nullptr);
+    VirtualMountWindow(karvix::sim::SkySimulator &sky, QWidget *parent);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // A row of four step buttons (-big, -small, +small, +big) calling `turn` with the step.
+    QWidget *stepRow(
+        const QString &objectPrefix, double small, double big, void (VirtualMountWindow::*turn)(double));
+    void retranslateUi();
+    void turnRa(double degrees);
+    void turnAltitude(double arcmin);
+    void turnAzimuth(double arcmin);
+    void newRandomError();
+    void refresh(); // slider and truth from the simulator
+
+    karvix::sim::SkySimulator &m_sky;
+    QGroupBox *m_raGroup;
+    QGroupBox *m_altitudeGroup;
+    QGroupBox *m_azimuthGroup;
+    QSlider *m_raSlider;
+    QLabel *m_raLabel;
+    QCheckBox *m_tracking;
+    QPushButton *m_newError;
+    QCheckBox *m_showTruth;
+    QLabel *m_truth;
+    QTimer *m_refreshTimer;
+};
+
+#endif // VIRTUALMOUNTWINDOW_H
