@@ -1,5 +1,6 @@
 #include "capturethread.h"
 
+#include "frameanalysis.h"
 #include "sharedstate.h"
 
 #include <QDebug>
@@ -112,9 +113,9 @@ void CaptureThread::handleFrame()
         frameQueue.push(frameImage.copy());
 }
 
-bool CaptureThread::processFrame(const cv::Mat &, const FrameInputs &)
+bool CaptureThread::processFrame(const cv::Mat &grey, const FrameInputs &inputs)
 {
-    return false;
+    return analyseFrame(grey, inputs, &frameImage, &magnifierFrame);
 }
 
 // A rejected value stays pending and is sent again after the next pass.

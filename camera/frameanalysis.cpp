@@ -1,0 +1,77 @@
+#include "frameanalysis.h"
+
+#include "magnifierwindow.h"
+#include "overlays.h"
+#include "sharedstate.h"
+#include "staralgorithms.h"
+
+namespace {
+
+// The star's measured position, or its search position when no star is found there.
+int preciseStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY)
+{
+    return starAlgorithms.GetPreciseStarPos(image, x, y, outX, outY);
+}
+
+QPointF measureStar(const cv::Mat &grey, const QPointF &searchPos, StarFinder findStar)
+{
+    double x = searchPos.x(), y = searchPos.y();
+    if (findStar(grey, searchPos.x(), searchPos.y(), &x, &y) != 0)
+        return searchPos;
+    return {x, y};
+}
+
+void correctRefraction(const FrameInputs &in, QPointF *star)
+{
+    double y = star->y();
+    starAlgorithms.CorrectRefraction(y, in.siteLatitude, in.airPressureKPa, in.airTemperature, &y);
+    star->setY(y);
+}
+
+} // namespace
+
+PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, StarFinder findStar)
+{
+    if (!findStar)
+        findStar = preciseStarPos;
+    PoleMeasurement m;
+    m.starAPos = measureStar(grey, inputs.starASearchPos, findStar);
+    m.starBPos = measureStar(grey, inputs.starBSearchPos, findStar);
+    if (inputs.refractionEnabled) {
+        correctRefraction(inputs, &m.starAPos);
+        correctRefraction(inputs, &m.starBPos);
+    }
+    double x = 0.0, y = 0.0;
+    m.poleFound
+        = starAlgorithms.CalcPoleCOOR(m.starAPos.x(), m.starAPos.y(), inputs.poleAngleAtA, m.starBPos.x(),
+              m.starBPos.y(), inputs.poleAngleAtB, &x, &y, inputs.axisCenter.x(), inputs.axisCenter.y())
+        == 0;
+    m.polePos = QPointF(x, y);
+    return m;
+}
+
+bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame)
+{
+    PoleMeasurement m;
+    if (inputs.monitorPole) {
+        m = measurePole(grey, inputs);
+        starAPos.store(m.starAPos);
+        starBPos.store(m.starBPos);
+        polePos.store(m.polePos);
+        if (m.poleFound && !magnifierFrame->isNull()) {
+            // bits() detaches the image from any copy queued earlier, so a queued crop is never
+            // written again.
+            cv::Mat window(magnifierFrame->height(), magnifierFrame->width(), CV_8UC3, magnifierFrame->bits(),
+                static_cast<size_t>(magnifierFrame->bytesPerLine()));
+            renderMagnifierWindow(grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window);
+        }
+    } else {
+        // The marks of an earlier monitoring stay where they were last measured.
+        m.starAPos = starAPos.load();
+        m.starBPos = starBPos.load();
+        m.polePos = polePos.load();
+    }
+    if (!frameImage->isNull())
+        drawDisplayOverlays(frameImage, inputs, m);
+    return m.poleFound && !magnifierFrame->isNull();
+}

@@ -1,0 +1,40 @@
+// frameanalysis.h - what the capture thread does with each frame besides reading it: the pole
+// analysis while the pole is monitored, the magnified view, and the display overlays.
+//
+// The capture thread calls analyseFrame once per frame, with the frame, its colour copy and one
+// snapshot of the shared inputs, so a frame never mixes values from before and after a change made
+// by the GUI thread. The parts are separate functions for the tests and the benchmark.
+#ifndef FRAMEANALYSIS_H
+#define FRAMEANALYSIS_H
+
+#include "frameinputs.h"
+
+#include <QImage>
+#include <QPointF>
+#include <opencv2/core.hpp>
+
+// Where this frame sees the reference stars and the pole (frame pixels).
+struct PoleMeasurement
+{
+    QPointF starAPos;
+    QPointF starBPos;
+    QPointF polePos;
+    bool poleFound = false;
+};
+
+// Measures stars A and B near their search positions in `grey` (a star that cannot be measured
+// keeps its search position), corrects both y coordinates for refraction when enabled, and
+// computes the pole with the axis centre as the reference that picks between the two solutions
+// ((0, 0) when that fails). `findStar` measures one star as StarAlgorithms::GetPreciseStarPos does
+// (that routine unless told otherwise; the benchmark passes its whole-frame reference).
+using StarFinder = int (*)(const cv::Mat &image, double x, double y, double *outX, double *outY);
+PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, StarFinder findStar = nullptr);
+
+// The capture thread's per-frame step. `grey` is the frame (8-bit, one channel); `frameImage`
+// holds its colour copy (Format_RGB888) and receives the overlays. While the pole is monitored the
+// measurements are published to the shared state and, when the pole was found, the magnified view
+// is rendered into `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller
+// queues it. Allocates nothing.
+bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame);
+
+#endif // FRAMEANALYSIS_H
