@@ -2,6 +2,8 @@
 
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
+#include "hemispherestardata.h"
+#include "magnifierwidget.h"
 #include "poletrackingdialog.h"
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
@@ -11,6 +13,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QLabel>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -36,21 +39,23 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
 
-    // TODO(camera): the magnifier over scrollArea_showImg is created here.
+    magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
+    magnifier->setZoom(5);
 
     label_direction = new QLabel(ui->scrollArea_showImg);
     label_direction->setGeometry(0, 130, 238, 171);
     label_direction->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
     label_direction->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    // TODO(wizard): the two template mask images are loaded here.
+    northMaskImage = new QImage(QStringLiteral(":/images/north_mask.png"));
+    southMaskImage = new QImage(QStringLiteral(":/images/south_mask.png"));
 
     confirmSliderEffect = createSliderGlow();
     roughSliderEffect = createSliderGlow();
     ui->horizontalSlider_confirm_match->setGraphicsEffect(confirmSliderEffect);
     ui->horizontalSlider_rough_match->setGraphicsEffect(roughSliderEffect);
 
-    // TODO(wizard): the tip panel over the image area is built here.
+    setupTipPanel();
 
     zoomGroup = new QActionGroup(ui->menuZoom);
     zoomGroup->addAction(ui->action100);
@@ -77,7 +82,7 @@ MainWindow::MainWindow(QWidget *parent)
     imageLayout->setSpacing(0);
     imageLayout->setContentsMargins(0, 0, 0, 0);
     ui->scrollAreaWidgetContents_showImg->setLayout(imageLayout);
-    // TODO(wizard): the window filters label_showImg's pointer events (installEventFilter).
+    ui->label_showImg->installEventFilter(this);
     ui->label_showImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -98,6 +103,12 @@ MainWindow::MainWindow(QWidget *parent)
     connect(poleTrackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
     // TODO(camera, wizard): displayTimer (20 ms, showImages), angleTimer (100 ms, reticle) and
     // effectTimer (500 ms, slider glow) are created and connected here.
+    angleTimer = new QTimer(this);
+    connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
+    angleTimer->start(100);
+    effectTimer = new QTimer(this);
+    connect(effectTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);
+    effectTimer->setInterval(500);
     // TODO(camera): the shared OpenCV working images are allocated here.
 
     // Fixed stream parameters for the capture thread; nothing is connected yet.
@@ -116,7 +127,8 @@ MainWindow::MainWindow(QWidget *parent)
     sdkReady = false;
     cameraConnected = false;
 
-    // TODO(wizard): the star position data are loaded and the template poles marked here.
+    LoadStarPosData();
+    MarkTemplatePoles();
     if (!loadSettings())
         setDefaultSettings();
 
@@ -188,6 +200,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
     saveSettings();
     // TODO(camera, wizard): stop the timers, then the capture loop (waiting until it has returned),
     // then the live stream and the camera.
+    effectTimer->stop();
+    angleTimer->stop();
     if (sdkReady)
         sdkReady = false;
     event->accept();
@@ -195,6 +209,8 @@ void MainWindow::closeEvent(QCloseEvent *event)
 
 MainWindow::~MainWindow()
 {
+    effectTimer->deleteLater();
+    angleTimer->deleteLater();
     aboutDialog->deleteLater();
     astroRefractionDialog->deleteLater();
     poleTrackingDialog->deleteLater();
@@ -205,6 +221,9 @@ MainWindow::~MainWindow()
     zoomGroup->deleteLater();
     delete roughSliderEffect;
     delete confirmSliderEffect;
+    delete southMaskImage;
+    delete northMaskImage;
     label_direction->deleteLater();
+    magnifier->deleteLater();
     delete ui;
 }

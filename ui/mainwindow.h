@@ -6,6 +6,7 @@
 //   mainwindow_settings.cpp  the settings file (read at construction, written at close)
 //   mainwindow_menus.cpp     shell menu commands, interface languages, the manual, pole tracking
 //   mainwindow_sections.cpp  collapsing and expanding the five sections of the left panel
+//   mainwindow_wizard.cpp    the alignment wizard: tip panel, steps, star picks, template matching
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
@@ -14,16 +15,23 @@
 #include <QPointF>
 #include <QString>
 
+#include "tippanel.h"
+
 class AboutDialog;
 class AstroRefractionDialog;
+class MagnifierWidget;
 class PoleTrackingDialog;
 class QAction;
 class QActionGroup;
 class QGraphicsDropShadowEffect;
 class QGridLayout;
+class QImage;
 class QLabel;
 class QPushButton;
+class QSlider;
+class QTimer;
 class QTranslator;
+struct HemisphereStarData;
 
 namespace Ui {
 class MainWindow;
@@ -44,6 +52,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     // Shell menu commands and languages (mainwindow_menus.cpp).
@@ -73,6 +82,35 @@ private slots:
     void on_pushButton_head_rough_toggled(bool checked);
     void on_pushButton_head_precise_toggled(bool checked);
 
+    // Alignment wizard (mainwindow_wizard.cpp): the tip panel's buttons, the monitor button, the
+    // template sliders, the hemisphere and the two animation timers.
+    void pushbuttonSettingDoneClicked();
+    void pushbuttonConfirmDoneClicked();
+    void pushbuttonRotateStar1ResetClicked();
+    void pushbuttonRotateStar1DoneClicked();
+    void pushbuttonGetStar2ResetClicked();
+    void pushbuttonRotateStar2ResetClicked();
+    void pushbuttonRotateStar2DoneClicked();
+    void pushbuttonGetStar3ResetClicked();
+    void pushbuttonValidateCenterResetClicked();
+    void pushbuttonValidateCenterDoneClicked();
+    void pushbuttonGetEptPolarisDoneClicked();
+    void pushbuttonMovePolarisDoneClicked();
+    void pushbuttonGetCurPolarisDoneClicked();
+    void pushbuttonFinetunePoleResetClicked();
+    void pushbuttonFinetunePoleDoneClicked();
+    void on_pushButton_monitor_clicked();
+    void on_horizontalSlider_confirm_match_valueChanged(int value);
+    void on_horizontalSlider_rough_match_valueChanged(int value);
+    void on_pushButton_confirm_minus_clicked();
+    void on_pushButton_confirm_add_clicked();
+    void on_pushButton_rough_minus_clicked();
+    void on_pushButton_rough_add_clicked();
+    void on_radioButton_north_toggled(bool checked);
+    void on_radioButton_south_toggled(bool checked);
+    void increaseAngleTimeout();
+    void graphicsEffectTimeout();
+
 private:
     friend class TestMainWindow;
 
@@ -87,12 +125,30 @@ private:
 
     void showSection(QPushButton *head, QWidget *content, bool expanded);
 
+    // Alignment wizard (mainwindow_wizard.cpp).
+    friend class TestWizard;
+    void setupTipPanel();
+    void goToStep(int step);
+    void setRegionTipTexts(const QString &region);
+    void drawTemplate(int angle);
+    void MarkTemplatePoles();
+    void selectHemisphere(const QString &region, const HemisphereStarData &data);
+    bool handleImageEvent(QEvent *event);
+    bool handleTipPageEvent(QObject *page, QEvent *event);
+    void updatePointer(const QPoint &labelPos);
+    void pickStar(const QPoint &labelPos, const QPointF &imagePos);
+    bool measureStar(const QPointF &near, QPointF *star) const;
+    void fitAxisCenter();
+    void updateExpectedPolarisPos();
+    void stepMatchAngle(QSlider *slider, int delta);
+
     Ui::MainWindow *ui;
     QActionGroup *zoomGroup;
     QActionGroup *languageGroup;
     QGridLayout *imageLayout;
     QLabel *label_cursorPos;
     QLabel *label_direction;
+    MagnifierWidget *magnifier; // lens over the image area, fed by the pointer
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
@@ -107,6 +163,23 @@ private:
     float zoomFactor = 1.0f; // label pixels per image pixel
     QPointF starAStart;      // reference stars A and B where the pole star was confirmed, image pixels
     QPointF starBStart;
+
+    // Alignment wizard state (mainwindow_wizard.cpp). Positions are camera image pixels.
+    wizard::TipPanel tipPanel;   // tabWidget_tipMsg and its thirteen pages
+    QTimer *angleTimer;          // 100 ms: turns the reticle
+    QTimer *effectTimer;         // 500 ms while running: blinks the glow of the slider to turn
+    QImage *northMaskImage;      // star-pattern templates at image scale, pole marked
+    QImage *southMaskImage;
+    int currentStep = 0;         // WizardStep
+    int matchAngle = 0;          // template rotation, whole degrees 0..360
+    QPointF starPos1, starPos2, starPos3; // the chosen star at the three RA positions
+    QPointF fittedAxisCenter;    // centre of the circle through them
+    int fittedRadius = 0;
+    QPointF polarisPos;          // Polaris / sigma Oct from the latest pick in step 9 or 11
+    bool polarisPicked = false;  // polarisPos holds a pick
+    QPointF templateStarA, templateStarB, templatePole; // current hemisphere, template pixels
+    double angleBAP = 0.0;       // degrees
+    double angleABP = 0.0;
 };
 
 #endif // MAINWINDOW_H

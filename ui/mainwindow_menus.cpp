@@ -155,7 +155,7 @@ void MainWindow::languageChanged()
 void MainWindow::uiReset()
 {
     ui->retranslateUi(this);
-    // TODO(wizard): the tip panel's texts, in the current hemisphere, are set again here.
+    wizard::retranslateTipPanel(tipPanel, regionName);
 }
 
 void MainWindow::poleTracking(double degree)

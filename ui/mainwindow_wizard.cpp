@@ -1,0 +1,436 @@
+// The alignment wizard in the window: the tip panel, the steps and their buttons, the star picks
+// and the template matching on the live image, and the hemisphere.
+#include "hemispherestardata.h"
+#include "magnifierwidget.h"
+#include "mainwindow.h"
+#include "presentation.h"
+#include "sharedstate.h"
+#include "staralgorithms.h"
+#include "steppresentation.h"
+#include "templatepoles.h"
+#include "ui_mainwindow.h"
+#include "wizardgeometry.h"
+#include "wizardstep.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+#include <algorithm>
+
+namespace {
+
+const wizard::TipPage &page(const wizard::TipPanel &panel, WizardStep step)
+{
+    return panel.pages[step - 1];
+}
+
+bool isMono()
+{
+    return displayStyle.load() == QLatin1String("Mono");
+}
+
+} // namespace
+
+void MainWindow::setupTipPanel()
+{
+    tipPanel = wizard::buildTipPanel(ui->scrollArea_showImg, this);
+    const struct
+    {
+        QPushButton *button;
+        void (MainWindow::*slot)();
+    } connections[] = {
+        {page(tipPanel, STEP_SETTING).done, &MainWindow::pushbuttonSettingDoneClicked},
+        {page(tipPanel, STEP_CONFIRM).done, &MainWindow::pushbuttonConfirmDoneClicked},
+        {page(tipPanel, STEP_ROTATE_STAR1).reset, &MainWindow::pushbuttonRotateStar1ResetClicked},
+        {page(tipPanel, STEP_ROTATE_STAR1).done, &MainWindow::pushbuttonRotateStar1DoneClicked},
+        {page(tipPanel, STEP_GET_STAR2).reset, &MainWindow::pushbuttonGetStar2ResetClicked},
+        {page(tipPanel, STEP_ROTATE_STAR2).reset, &MainWindow::pushbuttonRotateStar2ResetClicked},
+        {page(tipPanel, STEP_ROTATE_STAR2).done, &MainWindow::pushbuttonRotateStar2DoneClicked},
+        {page(tipPanel, STEP_GET_STAR3).reset, &MainWindow::pushbuttonGetStar3ResetClicked},
+        {page(tipPanel, STEP_VALIDATE_CENTER).reset, &MainWindow::pushbuttonValidateCenterResetClicked},
+        {page(tipPanel, STEP_VALIDATE_CENTER).done, &MainWindow::pushbuttonValidateCenterDoneClicked},
+        {page(tipPanel, STEP_GET_EPT_POLARIS).done, &MainWindow::pushbuttonGetEptPolarisDoneClicked},
+        {page(tipPanel, STEP_MOVE_POLARIS).done, &MainWindow::pushbuttonMovePolarisDoneClicked},
+        {page(tipPanel, STEP_GET_CUR_POLARIS).done, &MainWindow::pushbuttonGetCurPolarisDoneClicked},
+        {page(tipPanel, STEP_FINETUNE_POLE).reset, &MainWindow::pushbuttonFinetunePoleResetClicked},
+        {page(tipPanel, STEP_FINETUNE_POLE).done, &MainWindow::pushbuttonFinetunePoleDoneClicked},
+    };
+    for (const auto &c : connections)
+        connect(c.button, &QPushButton::clicked, this, c.slot);
+}
+
+void MainWindow::goToStep(int step)
+{
+    wizard::WizardView view;
+    view.tipPanel = tipPanel.tabWidget;
+    view.headButtons = {ui->pushButton_head_region, ui->pushButton_head_setting, ui->pushButton_head_confirm,
+        ui->pushButton_head_rough, ui->pushButton_head_precise};
+    view.sections
+        = {ui->widget_region, ui->widget_setting, ui->widget_confirm, ui->widget_rough, ui->widget_precise};
+    view.templateLabel = ui->label_templateImg;
+    view.arrow = label_direction;
+    view.lamps = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
+    view.effectTimer = effectTimer;
+    view.sliderGlows = {confirmSliderEffect, roughSliderEffect};
+    if (wizard::applyStep(step, view, isMono()))
+        currentStep = step;
+}
+
+void MainWindow::MarkTemplatePoles()
+{
+    markTemplatePoles(northMaskImage, southMaskImage);
+}
+
+void MainWindow::setRegionTipTexts(const QString &region)
+{
+    wizard::setRegionTipTexts(tipPanel, region);
+}
+
+// ---- Step buttons --------------------------------------------------------------------------------
+
+void MainWindow::pushbuttonSettingDoneClicked()
+{
+    goToStep(STEP_CONFIRM);
+}
+
+// A centre found earlier (this run, or the last run through the settings file) can be reused,
+// which skips the three star positions.
+void MainWindow::pushbuttonConfirmDoneClicked()
+{
+    const QPointF saved = axisCenter.load();
+    if (saved.x() > 0 && saved.y() > 0) {
+        const auto answer = QMessageBox::question(nullptr, tr("Question"),
+            tr("Would you like to use the 'Axis center position' recorded last time you used Velto Q7 ?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+        if (answer == QMessageBox::Yes) {
+            ui->label_axisPos->setText(positionText(saved));
+            goToStep(STEP_GET_EPT_POLARIS);
+            return;
+        }
+        axisCenter.store(QPointF(0, 0));
+    }
+    goToStep(STEP_GET_STAR1);
+}
+
+void MainWindow::pushbuttonRotateStar1ResetClicked()
+{
+    goToStep(STEP_GET_STAR1);
+}
+
+void MainWindow::pushbuttonRotateStar1DoneClicked()
+{
+    goToStep(STEP_GET_STAR2);
+}
+
+void MainWindow::pushbuttonGetStar2ResetClicked()
+{
+    goToStep(STEP_GET_STAR1);
+}
+
+void MainWindow::pushbuttonRotateStar2ResetClicked()
+{
+    goToStep(STEP_GET_STAR1);
+}
+
+void MainWindow::pushbuttonRotateStar2DoneClicked()
+{
+    goToStep(STEP_GET_STAR3);
+}
+
+void MainWindow::pushbuttonGetStar3ResetClicked()
+{
+    goToStep(STEP_GET_STAR1);
+}
+
+void MainWindow::pushbuttonValidateCenterResetClicked()
+{
+    goToStep(STEP_GET_STAR1);
+}
+
+void MainWindow::pushbuttonValidateCenterDoneClicked()
+{
+    axisCenter.store(fittedAxisCenter);
+    ui->label_axisPos->setText(positionText(fittedAxisCenter));
+    goToStep(STEP_GET_EPT_POLARIS);
+}
+
+void MainWindow::pushbuttonGetEptPolarisDoneClicked()
+{
+    goToStep(STEP_MOVE_POLARIS);
+}
+
+void MainWindow::pushbuttonMovePolarisDoneClicked()
+{
+    goToStep(STEP_GET_CUR_POLARIS);
+}
+
+// Lays the matched template over the image with its Polaris point on Polaris and finds the two
+// reference stars the capture thread will follow: A where the template puts it, B (Polaris) itself.
+// A star not found keeps its predicted place. Without any pick of Polaris in steps 9 or 11, Polaris
+// is taken where the user has just moved it with the bolts: the expected position.
+void MainWindow::pushbuttonGetCurPolarisDoneClicked()
+{
+    const QPointF polaris = polarisPicked ? polarisPos : expectedPolarisPos.load();
+    QPointF starA = wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle);
+    measureStar(starA, &starA);
+    starASearchPos.store(starA);
+    starAStart = starA;
+    QPointF starB = polaris;
+    measureStar(polaris, &starB);
+    starBSearchPos.store(starB);
+    starBStart = starB;
+    goToStep(STEP_CALC_POLE);
+}
+
+void MainWindow::on_pushButton_monitor_clicked()
+{
+    goToStep(STEP_FINETUNE_POLE);
+}
+
+void MainWindow::pushbuttonFinetunePoleResetClicked()
+{
+    goToStep(STEP_SETTING);
+}
+
+void MainWindow::pushbuttonFinetunePoleDoneClicked()
+{
+    goToStep(STEP_FINISHED);
+}
+
+// ---- Hemisphere ----------------------------------------------------------------------------------
+
+void MainWindow::on_radioButton_north_toggled(bool checked)
+{
+    if (checked)
+        selectHemisphere(QStringLiteral("North"), northStarData);
+}
+
+void MainWindow::on_radioButton_south_toggled(bool checked)
+{
+    if (checked)
+        selectHemisphere(QStringLiteral("South"), southStarData);
+}
+
+void MainWindow::selectHemisphere(const QString &region, const HemisphereStarData &data)
+{
+    regionName = region;
+    templatePole = data.pole;
+    templateStarA = data.starA;
+    templateStarB = data.starB;
+    angleBAP = data.angleBAP;
+    angleABP = data.angleABP;
+    poleAngleAtA = angleBAP;
+    poleAngleAtB = angleABP;
+    setRegionTipTexts(region);
+    goToStep(STEP_SETTING);
+}
+
+// ---- Pointer on the image and on the tip panel ---------------------------------------------------
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->label_showImg && handleImageEvent(event))
+        return true;
+    if (watched != ui->label_showImg && handleTipPageEvent(watched, event))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool MainWindow::handleImageEvent(QEvent *event)
+{
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if (!cameraConnected || (event->type() != QEvent::MouseMove && !doubleClick))
+        return false;
+    const QPointF pos = static_cast<QMouseEvent *>(event)->localPos();
+    const QPoint labelPos(qRound(pos.x()), qRound(pos.y()));
+    updatePointer(labelPos);
+    if (doubleClick) // any button picks a star
+        pickStar(labelPos, wizard::labelToImage(labelPos, zoomFactor));
+    return true;
+}
+
+// The panel covers the top of the image, so moves over it keep the readout and the magnifier going.
+bool MainWindow::handleTipPageEvent(QObject *page, QEvent *event)
+{
+    if (!cameraConnected || event->type() != QEvent::MouseMove)
+        return false;
+    const bool isPage = std::any_of(tipPanel.pages.begin(), tipPanel.pages.end(),
+        [page](const wizard::TipPage &p) { return p.page == page; });
+    if (!isPage)
+        return false;
+    const QPointF pos = static_cast<QMouseEvent *>(event)->localPos();
+    updatePointer(tipPanel.tabWidget->pos() + QPoint(qRound(pos.x()), qRound(pos.y())));
+    return true;
+}
+
+void MainWindow::updatePointer(const QPoint &labelPos)
+{
+    label_cursorPos->setText(wizard::cursorText(wizard::labelToImage(labelPos, zoomFactor)));
+    const QPixmap shown = ui->label_showImg->pixmap(Qt::ReturnByValue);
+    if (shown.isNull()) {
+        qCritical("no pixmap has been set in the Label_showImg");
+        return;
+    }
+    magnifier->setSourcePixmap(shown);
+    magnifier->setCenter(labelPos.x(), labelPos.y());
+    magnifier->repaint();
+}
+
+// The star pick reads the latest published frame, which the capture thread does not overwrite
+// while the lease is held.
+bool MainWindow::measureStar(const QPointF &near, QPointF *star) const
+{
+    const FrameLease frame = rawImage.latest();
+    double x = near.x(), y = near.y();
+    if (starAlgorithms.GetPreciseStarPos(frame.image(), near.x(), near.y(), &x, &y) != 0)
+        return false;
+    *star = QPointF(x, y);
+    return true;
+}
+
+void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
+{
+    QPointF star;
+    if (!measureStar(imagePos, &star)) {
+        QMessageBox::warning(
+            this, tr("Warn"), tr("Seems no star in this point, please try other point."), QMessageBox::Ok);
+        return;
+    }
+    switch (currentStep) {
+    case STEP_CONFIRM:
+    case STEP_GET_EPT_POLARIS:
+    case STEP_GET_CUR_POLARIS: {
+        // The template goes where the user clicked, not onto the measured star.
+        clickLabelPos = labelPos;
+        clickImagePos = imagePos;
+        QLabel *label = ui->label_templateImg;
+        label->move(labelPos.x() - label->width() / 2, labelPos.y() - label->height() / 2);
+        label->show();
+        drawTemplate(matchAngle);
+        if (currentStep != STEP_CONFIRM) {
+            polarisPos = star;
+            polarisPicked = true;
+            ui->label_curPos->setText(positionText(star));
+        }
+        effectTimer->start();
+        break;
+    }
+    case STEP_GET_STAR1:
+        starPos1 = star;
+        goToStep(STEP_ROTATE_STAR1);
+        break;
+    case STEP_GET_STAR2:
+        starPos2 = star;
+        goToStep(STEP_ROTATE_STAR2);
+        break;
+    case STEP_GET_STAR3:
+        starPos3 = star;
+        fitAxisCenter();
+        break;
+    default:
+        break;
+    }
+}
+
+// The RA axis is the centre of the circle the chosen star describes while the axis turns.
+void MainWindow::fitAxisCenter()
+{
+    double x = 0, y = 0;
+    int radius = 0;
+    if (starAlgorithms.CalcAxisCenter(starPos1.x(), starPos1.y(), starPos2.x(), starPos2.y(), starPos3.x(),
+            starPos3.y(), &x, &y, &radius)
+        != 0) {
+        QMessageBox::warning(this, tr("Warn"),
+            tr("Can not get the Axis center, please click 'reset' to re-find it."), QMessageBox::Ok);
+        return;
+    }
+    fittedAxisCenter = QPointF(x, y);
+    fittedRadius = radius;
+    axisCenter.store(fittedAxisCenter);
+    axisCircleRadius = fittedRadius;
+    goToStep(STEP_VALIDATE_CENTER);
+}
+
+// ---- Template matching ---------------------------------------------------------------------------
+
+void MainWindow::drawTemplate(int angle)
+{
+    if (ui->label_templateImg->isHidden())
+        return;
+    const QImage *mask = regionName == QLatin1String("South") ? southMaskImage : northMaskImage;
+    const wizard::PlacedTemplate placed = wizard::placeTemplate(*mask, zoomFactor, angle, clickLabelPos);
+    ui->label_templateImg->setGeometry(placed.geometry);
+    ui->label_templateImg->setPixmap(QPixmap::fromImage(placed.image));
+}
+
+void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)
+{
+    matchAngle = value;
+    drawTemplate(value);
+}
+
+void MainWindow::on_horizontalSlider_rough_match_valueChanged(int value)
+{
+    matchAngle = value;
+    drawTemplate(value);
+    updateExpectedPolarisPos();
+}
+
+// Polaris must stand at the axis centre shifted by the matched template's vector from the pole to
+// Polaris; then the celestial pole lies on the RA axis.
+void MainWindow::updateExpectedPolarisPos()
+{
+    const QPointF expected
+        = wizard::expectedPolarisPosition(templatePole, templateStarB, matchAngle, axisCenter.load());
+    expectedPolarisPos.store(expected);
+    ui->label_eptPos->setText(positionText(expected));
+}
+
+// Both sliders share matchAngle; the buttons step it and move their own slider, whose slot then
+// redraws (only when its value really changes).
+void MainWindow::stepMatchAngle(QSlider *slider, int delta)
+{
+    matchAngle = std::clamp(matchAngle + delta, 0, 360);
+    slider->setValue(matchAngle);
+}
+
+void MainWindow::on_pushButton_confirm_minus_clicked()
+{
+    stepMatchAngle(ui->horizontalSlider_confirm_match, -1);
+}
+
+void MainWindow::on_pushButton_confirm_add_clicked()
+{
+    stepMatchAngle(ui->horizontalSlider_confirm_match, 1);
+}
+
+void MainWindow::on_pushButton_rough_minus_clicked()
+{
+    stepMatchAngle(ui->horizontalSlider_rough_match, -1);
+}
+
+void MainWindow::on_pushButton_rough_add_clicked()
+{
+    stepMatchAngle(ui->horizontalSlider_rough_match, 1);
+}
+
+void MainWindow::increaseAngleTimeout()
+{
+    reticleAngle = wizard::nextReticleAngle(reticleAngle);
+}
+
+// Blinks the glow of the slider the user should turn after picking Polaris.
+void MainWindow::graphicsEffectTimeout()
+{
+    QGraphicsEffect *glow = nullptr;
+    if (currentStep == STEP_CONFIRM)
+        glow = confirmSliderEffect;
+    else if (currentStep == STEP_GET_EPT_POLARIS || currentStep == STEP_GET_CUR_POLARIS)
+        glow = roughSliderEffect;
+    if (glow)
+        glow->setEnabled(!glow->isEnabled());
+}
