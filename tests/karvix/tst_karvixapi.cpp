@@ -110,13 +110,13 @@ void TestKarvixApi::setUpIsLoggedInOrder()
 // With the system clock a frame is ready one exposure (50 ms) after the previous one was read.
 void TestKarvixApi::frameComesOneExposureAfterThePrevious()
 {
+    Frame f;
     const KarvixHandle h = openLive();
     QVERIFY(h);
-    Frame f;
     QElapsedTimer timer;
     timer.start();
-    // Time (ms since the start, whole ms, the timer started just after BeginKARVIXLive) of the
-    // call that delivered the next frame.
+    // Time (ms since BeginKARVIXLive, whole ms) of the call that delivered the next frame. The
+    // upper bound leaves room for slow (sanitizer) builds.
     auto nextFrameAt = [&] {
         for (;;) {
             const qint64 t = timer.elapsed();
@@ -128,8 +128,8 @@ void TestKarvixApi::frameComesOneExposureAfterThePrevious()
     const qint64 first = nextFrameAt();
     const qint64 second = nextFrameAt();
     qInfo("frames at %lld ms and %lld ms after BeginKARVIXLive, 50 ms exposure", first, second);
-    QVERIFY2(first >= 45 && first <= 80, qPrintable(QString("first frame at %1 ms").arg(first)));
-    QVERIFY2(second - first >= 45 && second - first <= 80,
+    QVERIFY2(first >= 49 && first <= 500, qPrintable(QString("first frame at %1 ms").arg(first)));
+    QVERIFY2(second - first >= 49 && second - first <= 500,
         qPrintable(QString("second frame at %1 ms").arg(second)));
     QCOMPARE(cameraStatus(h).framesDelivered, 2L);
 }
