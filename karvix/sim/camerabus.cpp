@@ -1,5 +1,7 @@
 #include "camerabus.h"
 
+#include "sensormodel.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -10,10 +12,6 @@ namespace {
 
 constexpr KarvixHandle kHandleBase = 0x51370000;
 constexpr size_t kMaxLogEntries = 10000;
-// What the simulated sensor accepts: exposures up to a minute, gain 0 to 100 (0.2 dB steps).
-constexpr double kMinExposureUs = 32;
-constexpr double kMaxExposureUs = 60e6;
-constexpr double kMaxGain = 100;
 constexpr double kDefaultExposureUs = 50000;
 constexpr double kDefaultGain = 50;
 

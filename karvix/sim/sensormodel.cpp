@@ -72,8 +72,11 @@ const float *SensorModel::noiseAt(size_t offset) const
 void SensorModel::render(
     const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal, cv::Mat &frame)
 {
-    const double seconds = std::max(exposureUs, 0.0) * 1e-6;
-    const double aduPerElectron = unitsPerElectron(gain);
+    // Out-of-range settings (the C functions refuse them already) give a dark frame, never NaN.
+    const double seconds
+        = std::isfinite(exposureUs) ? std::clamp(exposureUs, 0.0, kMaxExposureUs) * 1e-6 : 0.0;
+    const double aduPerElectron
+        = unitsPerElectron(std::isfinite(gain) ? std::clamp(gain, 0.0, kMaxGain) : 0.0);
     const double skyElectrons = kSkyElectronsPerSec * seconds;
     const double mean = kBiasLevel + skyElectrons * aduPerElectron;
     if (ideal) {

@@ -21,6 +21,11 @@
 
 namespace karvix::sim {
 
+// What the sensor accepts: exposures from 32 us to a minute, gain 0 to 100 in steps of 0.2 dB.
+constexpr double kMinExposureUs = 32;
+constexpr double kMaxExposureUs = 60e6;
+constexpr double kMaxGain = 100;
+
 // A star as the sensor receives it.
 struct StarSpot
 {

@@ -48,7 +48,7 @@ public:
     // UTC as seconds since 1970-01-01T00:00:00 UTC. The system clock is the default.
     double clock() const;
     void setClock(double unixSeconds); // switches to the test clock
-    void stepClock(double seconds);    // test clock only
+    void stepClock(double seconds);    // moves the test clock (from the system clock's time if that ran)
     void useSystemClock();
     bool usesTestClock() const;
 

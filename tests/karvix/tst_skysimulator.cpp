@@ -109,6 +109,7 @@ private slots:
     void sensorShowsStarsToMagnitude8AndSaturatesPolaris();
     void seededRunsRepeat();
     void dateOutsideErfaRangeRendersNoStars();
+    void nonFiniteInputsAreIgnored();
     void captureAndGuiThreadsDoNotRace();
 };
 
@@ -397,6 +398,28 @@ void TestSkySimulator::dateOutsideErfaRangeRendersNoStars()
     QCOMPARE(low, high);
     QVERIFY(!sky.starPosition(kPolaris));
     QVERIFY(sky.starsInFrame(11).empty());
+}
+
+// NaN and infinity never reach the scene: setters ignore them, the sensor shows a dark frame.
+void TestSkySimulator::nonFiniteInputsAreIgnored()
+{
+    SkySimulator sky;
+    sky.setClock(kDec8_2026);
+    const PolarError before = sky.polarError();
+    sky.setClock(qQNaN());
+    sky.stepClock(qInf());
+    sky.setPolarError(qQNaN(), 0);
+    sky.turnAltitudeBolt(qInf());
+    sky.turnRaAxis(qQNaN());
+    QCOMPARE(sky.clock(), kDec8_2026);
+    QCOMPARE(sky.polarError().totalArcsec, before.totalArcsec);
+    QCOMPARE(sky.raAxis(), 0.0);
+    sky.setIdealSensor(true);
+    cv::Mat frame;
+    sky.renderFrame(qQNaN(), qQNaN(), frame);
+    double low, high;
+    cv::minMaxLoc(frame, &low, &high);
+    QCOMPARE(low, high); // bias level only
 }
 
 // The capture thread reads frames through the C functions while the GUI thread turns the mount
