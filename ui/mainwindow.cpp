@@ -13,8 +13,10 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
 
 namespace {
 
@@ -38,6 +40,16 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0), clickImagePos(0, 0)
 {
     ui->setupUi(this);
+
+    // The left panel keeps the width of its widest section, so opening a section never needs a
+    // horizontal scroll bar and the image area does not jump. All sections are still open here.
+    // Polished first, so the style sheet's paddings and borders are counted.
+    ensurePolished();
+    const int panelWidth = ui->scrollAreaWidgetContents_manager->minimumSizeHint().width();
+    ui->scrollAreaWidgetContents_manager->setMinimumWidth(panelWidth);
+    ui->scrollArea_manager->setMinimumWidth(std::max(ui->scrollArea_manager->minimumWidth(),
+        panelWidth + ui->scrollArea_manager->verticalScrollBar()->sizeHint().width()
+            + 2 * ui->scrollArea_manager->frameWidth()));
 
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
     magnifier->setZoom(5);

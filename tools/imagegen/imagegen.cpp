@@ -221,12 +221,14 @@ int main(int argc, char *argv[])
         drawMark(p, QRectF(8, 7, 40, 40));
         drawWordmark(p, QRectF(56, 8, 178, 40), 20, 11, textLight);
     });
+    // Shown through a rich-text label, whose 4 px document margin hides the right and bottom edge:
+    // the mark stays inside the top-left 122 x 32 pixels.
     save(QStringLiteral("Velto.png"), 131, 40, [](QPainter &p, QSizeF) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x40, 0x40, 0x40));
-        p.drawRoundedRect(QRectF(0.5, 0.5, 130, 39), 5, 5);
-        drawMark(p, QRectF(4, 4, 32, 32));
-        drawWordmark(p, QRectF(41, 5, 88, 30), 13, 8, textLight);
+        p.drawRoundedRect(QRectF(0.5, 0.5, 121, 31), 4, 4);
+        drawMark(p, QRectF(3, 3, 26, 26));
+        drawWordmark(p, QRectF(33, 3, 88, 26), 12, 7, textLight);
     });
     save(QStringLiteral("direction.png"), 238, 171, drawDirection);
 
