@@ -244,7 +244,12 @@ void TestForms::fixedProperties()
         QCOMPARE(slider->maximum(), 360);
     }
     QCOMPARE(window->findChild<QPushButton *>("pushButton_rough_add")->maximumWidth(), 25);
-    QCOMPARE(window->findChild<QScrollArea *>("scrollArea_manager")->minimumWidth(), 220);
+    // The form says at least 220; the window widens the panel to its widest section.
+    QVERIFY(window->findChild<QScrollArea *>("scrollArea_manager")->minimumWidth() >= 220);
+    QMainWindow bare;
+    Ui::MainWindow form;
+    form.setupUi(&bare);
+    QCOMPARE(form.scrollArea_manager->minimumWidth(), 220);
     QCOMPARE(window->findChild<QScrollArea *>("scrollArea_showImg")->sizeAdjustPolicy(),
         QAbstractScrollArea::AdjustIgnored);
     QCOMPARE(window->findChild<QWidget *>("widget_biggerView")->minimumSize(), QSize(202, 202));
