@@ -1,0 +1,727 @@
+// The alignment wizard driven through the real window: what every step shows, every transition,
+// the saved axis-centre question, star picks by double-click on a frame with stars at known
+// places, template matching, the sliders, the reticle and the hemisphere switch.
+#include "mainwindow.h"
+#include "sharedstate.h"
+#include "wizardgeometry.h"
+
+#include <QApplication>
+#include <QGraphicsEffect>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+#include <memory>
+#include <opencv2/imgproc.hpp>
+
+namespace {
+
+// Stars symmetric about whole pixels measure exactly there.
+const QPointF starOne(300, 400), starTwo(500, 300), starThree(700, 420), polaris(640, 480);
+const QPointF lineStar(900, 400); // on the line through starOne and a point beyond: see fitFails
+
+// On a black sky a pick away from the stars finds nothing; on a grey one the brightest pixel of
+// the box counts as the star.
+void publishFrame(const QList<QPointF> &stars, int sky = 12)
+{
+    cv::Mat frame(960, 1280, CV_8UC1, cv::Scalar(sky));
+    for (const QPointF &s : stars)
+        for (int dy = -5; dy <= 5; ++dy)
+            for (int dx = -5; dx <= 5; ++dx)
+                frame.at<uchar>(int(s.y()) + dy, int(s.x()) + dx)
+                    = cv::saturate_cast<uchar>(sky + 220 * std::exp(-(dx * dx + dy * dy) / 2.0));
+    rawImage.allocate(1280, 960);
+    frame.copyTo(rawImage.beginWrite());
+    rawImage.publish();
+}
+
+QImage picture(const QString &resource)
+{
+    return QImage(resource).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+QImage picture(const QLabel *label)
+{
+    return label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+struct SeenBox
+{
+    bool shown = false;
+    QString title;
+    QString text;
+};
+
+// Answers the next modal message box with `button`, or closes it without an answer when
+// `button` is NoButton, and records what it said.
+void answerNextBox(QMessageBox::StandardButton button, SeenBox *seen)
+{
+    QTimer::singleShot(0, [button, seen] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        seen->shown = true;
+        seen->title = box->windowTitle();
+        seen->text = box->text();
+        if (button == QMessageBox::NoButton)
+            box->reject();
+        else
+            box->button(button)->click();
+    });
+}
+
+} // namespace
+
+class TestWizard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void panelIsBuilt();
+    void presentationOfEachStep_data();
+    void presentationOfEachStep();
+    void commandsHideThePanel();
+    void buttonsMoveThroughTheSteps();
+    void savedAxisCentreQuestion_data();
+    void savedAxisCentreQuestion();
+    void savedAxisCentreNeverOfferedWhenNotPositive_data();
+    void savedAxisCentreNeverOfferedWhenNotPositive();
+    void threeStarPicksFitTheAxisCentre();
+    void failedFitWarnsAndStays();
+    void pickWithoutStarWarns();
+    void templateFollowsTheClickAndTheAngle_data();
+    void templateFollowsTheClickAndTheAngle();
+    void pickAtHalfZoom();
+    void sliderButtonsStopAtTheEnds();
+    void roughSliderComputesTheExpectedPosition();
+    void currentPositionLocatesTheReferenceStars();
+    void currentPositionWithoutPickUsesTheExpectedPosition();
+    void reticlePhases();
+    void glowBlinksOnlyWhileMatching();
+    void hemisphereSwitchRestartsInAnyStep();
+    void pointerOverThePanelUpdatesTheReadout();
+
+private:
+    template <typename T> T *child(const QString &name)
+    {
+        T *object = window->findChild<T *>(name);
+        if (!object)
+            qFatal("no child %s", qPrintable(name));
+        return object;
+    }
+    QPushButton *button(const char *name) { return child<QPushButton>(QLatin1String(name)); }
+    QLabel *label(const char *name) { return child<QLabel>(QLatin1String(name)); }
+    QLabel *showImg() { return label("label_showImg"); }
+    void doubleClick(const QPointF &imagePos)
+    {
+        const QPoint p(qRound(imagePos.x() * window->zoomFactor), qRound(imagePos.y() * window->zoomFactor));
+        QTest::mouseDClick(showImg(), Qt::LeftButton, Qt::NoModifier, p);
+    }
+    void setAllFlags(bool on)
+    {
+        for (auto *flag : {&showAxisCenter, &showAxisCircle, &showReticle, &monitorPole, &showStarAMarker,
+                 &showStarBMarker})
+            *flag = on;
+    }
+    QString flags() const
+    {
+        QString s;
+        for (auto *flag : {&showAxisCenter, &showAxisCircle, &showReticle, &monitorPole, &showStarAMarker,
+                 &showStarBMarker})
+            s += *flag ? '1' : '0';
+        return s;
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestWizard::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestWizard::init()
+{
+    axisCenter.store(QPointF(0, 0));
+    expectedPolarisPos.store(QPointF(0, 0));
+    displayStyle.store(QStringLiteral("Color"));
+    window.reset(new MainWindow);
+    window->show();
+    publishFrame({starOne, starTwo, starThree, polaris});
+    QPixmap shown(1280, 960);
+    shown.fill(Qt::black);
+    label("label_showImg")->setPixmap(shown);
+    cameraConnected = true;
+    window->goToStep(1);
+}
+
+void TestWizard::cleanup()
+{
+    cameraConnected = false;
+    window.reset();
+}
+
+void TestWizard::panelIsBuilt()
+{
+    auto *panel = child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"));
+    QCOMPARE(panel->parentWidget(), child<QWidget>(QStringLiteral("scrollArea_showImg")));
+    QCOMPARE(panel->geometry(), QRect(163, 5, 470, 100));
+    QCOMPARE(panel->count(), 13);
+    QVERIFY(!panel->tabBar()->isVisible());
+    const char *pages[]
+        = {"setting", "confirm", "getStar1", "rotateStar1", "getStar2", "rotateStar2", "getStar3",
+            "validateCenter", "getEptPolaris", "movePolaris", "getCurPolaris", "calcPole", "finetunePole"};
+    for (int i = 0; i < 13; ++i) {
+        QWidget *page = panel->widget(i);
+        QCOMPARE(page->objectName(), QStringLiteral("tab_%1").arg(pages[i]));
+        QVERIFY(page->hasMouseTracking());
+        auto *tip = page->findChild<QLabel *>(QStringLiteral("label_%1_tipMsg").arg(pages[i]));
+        QVERIFY(tip);
+        QCOMPARE(tip->geometry(), QRect(5, 0, 460, 70));
+        QVERIFY(tip->wordWrap() && tip->testAttribute(Qt::WA_TransparentForMouseEvents));
+        if (auto *ask = page->findChild<QLabel *>(QStringLiteral("label_%1_ask").arg(pages[i]))) {
+            QCOMPARE(ask->geometry(), QRect(5, 70, 290, 23));
+            QVERIFY(ask->testAttribute(Qt::WA_TransparentForMouseEvents));
+        }
+        if (auto *reset = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_reset").arg(pages[i])))
+            QCOMPARE(reset->geometry(), QRect(300, 70, 75, 23));
+        if (auto *done = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_done").arg(pages[i])))
+            QCOMPARE(done->geometry(), QRect(380, 70, 75, 23));
+    }
+    QCOMPARE(label("label_setting_tipMsg")->styleSheet(), QStringLiteral("color: rgb(170, 170, 0);"));
+    QCOMPARE(button("pushButton_validateCenter_done")->text(), QStringLiteral("Correct"));
+    QCOMPARE(button("pushButton_finetunePole_reset")->text(), QStringLiteral("Restart"));
+    QCOMPARE(button("pushButton_movePolaris_done")->text(), QStringLiteral("adjustment Finished"));
+    QCOMPARE(label("label_rotateStar1_ask")->text(), QStringLiteral("Has rotation finished?"));
+    QVERIFY(label("label_confirm_tipMsg")->text().contains(QStringLiteral("around Polaris.")));
+}
+
+// Columns: open sections (R region, S setting, C confirm, O rough, P precise), template label and
+// arrow after the step (k kept, h hidden, s shown; both start shown), lamps lit (- kept), the six
+// overlay switches after the step starting from all on and from all off (axis centre, circle,
+// reticle, monitor, star A, star B), and whether the blink timer is stopped.
+void TestWizard::presentationOfEachStep_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QString>("sections");
+    QTest::addColumn<QString>("labels");
+    QTest::addColumn<int>("lamps");
+    QTest::addColumn<QString>("fromOn");
+    QTest::addColumn<QString>("fromOff");
+    QTest::addColumn<bool>("timerStops");
+    QTest::newRow("1") << 1 << "RS"
+                       << "hh" << -1 << "000000"
+                       << "000000" << false;
+    QTest::newRow("2") << 2 << "RC"
+                       << "kh" << -1 << "111111"
+                       << "000000" << false;
+    QTest::newRow("3") << 3 << "RO"
+                       << "hh" << 0 << "001111"
+                       << "000000" << true;
+    QTest::newRow("4") << 4 << "RO"
+                       << "hs" << 1 << "001111"
+                       << "000000" << false;
+    QTest::newRow("5") << 5 << "RO"
+                       << "hh" << 1 << "001111"
+                       << "000000" << false;
+    QTest::newRow("6") << 6 << "RO"
+                       << "hs" << 2 << "001111"
+                       << "000000" << false;
+    QTest::newRow("7") << 7 << "RO"
+                       << "hh" << 2 << "001111"
+                       << "000000" << false;
+    QTest::newRow("8") << 8 << "RO"
+                       << "hh" << 3 << "111111"
+                       << "110000" << false;
+    QTest::newRow("9") << 9 << "RO"
+                       << "kh" << 3 << "101111"
+                       << "101000" << false;
+    QTest::newRow("10") << 10 << "RO"
+                        << "hh" << -1 << "101111"
+                        << "101000" << true;
+    QTest::newRow("11") << 11 << "RO"
+                        << "kh" << -1 << "100111"
+                        << "100000" << false;
+    QTest::newRow("12") << 12 << "RP"
+                        << "hh" << -1 << "111111"
+                        << "000000" << true;
+    QTest::newRow("13") << 13 << "RP"
+                        << "hh" << -1 << "111111"
+                        << "000111" << false;
+}
+
+void TestWizard::presentationOfEachStep()
+{
+    QFETCH(int, step);
+    QFETCH(QString, sections);
+    QFETCH(QString, labels);
+    QFETCH(int, lamps);
+    QFETCH(QString, fromOn);
+    QFETCH(QString, fromOff);
+    QFETCH(bool, timerStops);
+
+    for (const bool mono : {false, true}) {
+        for (const bool startOn : {true, false}) {
+            displayStyle.store(mono ? QStringLiteral("Mono") : QStringLiteral("Color"));
+            const QString marker = QStringLiteral(":/images/lighton_color.png"); // a picture no step sets
+            for (const char *lamp : {"label_starPos1_icon", "label_starPos2_icon", "label_starPos3_icon"})
+                label(lamp)->setPixmap(QPixmap(marker));
+            label("label_templateImg")->show();
+            window->label_direction->show();
+            window->effectTimer->start();
+            setAllFlags(startOn);
+
+            window->goToStep(step);
+
+            QCOMPARE(window->currentStep, step);
+            auto *panel = child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"));
+            QVERIFY(!panel->isHidden());
+            QCOMPARE(panel->currentIndex(), step - 1);
+            const QString names = QStringLiteral("RSCOP");
+            const char *heads[] = {"region", "setting", "confirm", "rough", "precise"};
+            for (int i = 0; i < 5; ++i) {
+                const bool open = sections.contains(names[i]);
+                QCOMPARE(child<QPushButton>(QStringLiteral("pushButton_head_%1").arg(heads[i]))->isChecked(),
+                    open);
+                QCOMPARE(!child<QWidget>(QStringLiteral("widget_%1").arg(heads[i]))->isHidden(), open);
+            }
+            QCOMPARE(label("label_templateImg")->isHidden(), labels[0] == 'h');
+            QCOMPARE(window->label_direction->isHidden(), labels[1] == 'h');
+            for (int i = 0; i < 3; ++i) {
+                const QString expected = lamps < 0
+                    ? marker
+                    : QStringLiteral(":/images/light%1_%2.png")
+                          .arg(i < lamps ? "on" : "off", mono ? "mono" : "color");
+                QVERIFY2(picture(label(qPrintable(QStringLiteral("label_starPos%1_icon").arg(i + 1))))
+                        == picture(expected),
+                    qPrintable(QStringLiteral("lamp %1 should show %2").arg(i + 1).arg(expected)));
+            }
+            QCOMPARE(flags(), startOn ? fromOn : fromOff);
+            QCOMPARE(window->effectTimer->isActive(), !timerStops);
+        }
+    }
+}
+
+void TestWizard::commandsHideThePanel()
+{
+    window->goToStep(9);
+    label("label_templateImg")->show();
+    setAllFlags(true);
+    window->goToStep(14); // Done of the last step: the panel goes, everything else stays
+    QCOMPARE(window->currentStep, 9);
+    QVERIFY(child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
+    QVERIFY(button("pushButton_head_rough")->isChecked());
+    QVERIFY(!label("label_templateImg")->isHidden());
+
+    for (const int command : {0, -3, 15}) {
+        window->goToStep(9);
+        label("label_templateImg")->show();
+        setAllFlags(true);
+        window->goToStep(command);
+        QCOMPARE(window->currentStep, 9);
+        QVERIFY(child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
+        for (const char *head : {"region", "setting", "confirm", "rough", "precise"}) {
+            QVERIFY(!child<QPushButton>(QStringLiteral("pushButton_head_%1").arg(head))->isChecked());
+            QVERIFY(child<QWidget>(QStringLiteral("widget_%1").arg(head))->isHidden());
+        }
+        QVERIFY(label("label_templateImg")->isHidden());
+        QVERIFY(window->label_direction->isHidden());
+        QCOMPARE(flags(), QStringLiteral("111111")); // a disconnection keeps the switches
+    }
+}
+
+void TestWizard::buttonsMoveThroughTheSteps()
+{
+    struct Transition
+    {
+        int from;
+        const char *button;
+        int to;
+    };
+    const Transition transitions[] = {
+        {1, "pushButton_setting_done", 2},
+        {2, "pushButton_confirm_done", 3}, // no saved centre: no question
+        {4, "pushButton_rotateStar1_done", 5},
+        {4, "pushButton_rotateStar1_reset", 3},
+        {5, "pushButton_getStar2_reset", 3},
+        {6, "pushButton_rotateStar2_done", 7},
+        {6, "pushButton_rotateStar2_reset", 3},
+        {7, "pushButton_getStar3_reset", 3},
+        {8, "pushButton_validateCenter_reset", 3},
+        {9, "pushButton_getEptPolaris_done", 10},
+        {10, "pushButton_movePolaris_done", 11},
+        {12, "pushButton_monitor", 13},
+        {13, "pushButton_monitor", 13},
+        {13, "pushButton_finetunePole_reset", 1},
+    };
+    for (const Transition &t : transitions) {
+        window->goToStep(t.from);
+        QTest::mouseClick(button(t.button), Qt::LeftButton);
+        QVERIFY2(window->currentStep == t.to, t.button);
+    }
+
+    // Reset in step 8 keeps the fitted centre; Correct takes it over.
+    window->fittedAxisCenter = QPointF(612.24, 471.5);
+    axisCenter.store(QPointF(1, 2));
+    window->goToStep(8);
+    QTest::mouseClick(button("pushButton_validateCenter_done"), Qt::LeftButton);
+    QCOMPARE(window->currentStep, 9);
+    QCOMPARE(axisCenter.load(), QPointF(612.24, 471.5));
+    QCOMPARE(label("label_axisPos")->text(), QStringLiteral("(612.2,471.5)"));
+
+    // Done of step 13 hides the panel and keeps monitoring; Start Monitor brings the page back.
+    window->goToStep(13);
+    QTest::mouseClick(button("pushButton_finetunePole_done"), Qt::LeftButton);
+    QCOMPARE(window->currentStep, 13);
+    QVERIFY(child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
+    QCOMPARE(flags().right(3), QStringLiteral("111"));
+    QTest::mouseClick(button("pushButton_monitor"), Qt::LeftButton);
+    QVERIFY(!child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
+}
+
+void TestWizard::savedAxisCentreQuestion_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("step");
+    QTest::addColumn<QPointF>("centreAfter");
+    QTest::newRow("Yes") << int(QMessageBox::Yes) << 9 << QPointF(321.5, 234.24);
+    QTest::newRow("No") << int(QMessageBox::No) << 3 << QPointF(0, 0);
+    QTest::newRow("closed") << int(QMessageBox::NoButton) << 3 << QPointF(0, 0);
+}
+
+void TestWizard::savedAxisCentreQuestion()
+{
+    QFETCH(int, answer);
+    QFETCH(int, step);
+    QFETCH(QPointF, centreAfter);
+    axisCenter.store(QPointF(321.5, 234.24));
+    window->goToStep(2);
+    SeenBox box;
+    answerNextBox(QMessageBox::StandardButton(answer), &box);
+    QTest::mouseClick(button("pushButton_confirm_done"), Qt::LeftButton);
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QStringLiteral("Question"));
+    QCOMPARE(box.text,
+        QStringLiteral(
+            "Would you like to use the 'Axis center position' recorded last time you used Velto Q7 ?"));
+    QCOMPARE(window->currentStep, step);
+    QCOMPARE(axisCenter.load(), centreAfter);
+    if (step == 9) {
+        QCOMPARE(label("label_axisPos")->text(), QStringLiteral("(321.5,234.2)"));
+        QVERIFY(
+            picture(label("label_starPos3_icon")) == picture(QStringLiteral(":/images/lighton_color.png")));
+    }
+}
+
+void TestWizard::savedAxisCentreNeverOfferedWhenNotPositive_data()
+{
+    QTest::addColumn<QPointF>("centre");
+    QTest::newRow("x zero") << QPointF(0, 200);
+    QTest::newRow("y zero") << QPointF(300, 0);
+    QTest::newRow("negative") << QPointF(-4, 200);
+    QTest::newRow("not a number") << QPointF(std::nan(""), 200);
+}
+
+void TestWizard::savedAxisCentreNeverOfferedWhenNotPositive()
+{
+    QFETCH(QPointF, centre);
+    axisCenter.store(centre);
+    window->goToStep(2);
+    SeenBox box;
+    answerNextBox(QMessageBox::Yes, &box);
+    QTest::mouseClick(button("pushButton_confirm_done"), Qt::LeftButton);
+    QVERIFY(!box.shown);
+    QCOMPARE(window->currentStep, 3);
+    QTest::qWait(10); // let the unused answer run out
+}
+
+// Three picks of one star: the circle through them gives the axis centre and the radius, and
+// step 8 shows both.
+void TestWizard::threeStarPicksFitTheAxisCentre()
+{
+    window->goToStep(3);
+    doubleClick(starOne + QPointF(3, -2));
+    QCOMPARE(window->currentStep, 4);
+    QCOMPARE(window->starPos1, starOne);
+    QTest::mouseClick(button("pushButton_rotateStar1_done"), Qt::LeftButton);
+    doubleClick(starTwo + QPointF(-4, 5));
+    QCOMPARE(window->currentStep, 6);
+    QCOMPARE(window->starPos2, starTwo);
+    QTest::mouseClick(button("pushButton_rotateStar2_done"), Qt::LeftButton);
+    doubleClick(starThree + QPointF(1, 1));
+    QCOMPARE(window->currentStep, 8);
+    QCOMPARE(window->starPos3, starThree);
+    // Circle through (300, 400), (500, 300), (700, 420): centre (5430/11, 5910/11), radius 237.36.
+    QVERIFY(std::abs(axisCenter.load().x() - 5430.0 / 11) < 1e-9
+        && std::abs(axisCenter.load().y() - 5910.0 / 11) < 1e-9);
+    QCOMPARE(axisCircleRadius.load(), 237);
+    QCOMPARE(window->fittedRadius, 237);
+    QCOMPARE(flags().left(2), QStringLiteral("11"));
+}
+
+void TestWizard::failedFitWarnsAndStays()
+{
+    publishFrame({QPointF(300, 400), QPointF(500, 400), QPointF(700, 400)});
+    window->starPos1 = QPointF(300, 400);
+    window->starPos2 = QPointF(500, 400);
+    window->goToStep(7);
+    SeenBox box;
+    answerNextBox(QMessageBox::Ok, &box);
+    QTest::ignoreMessage(QtCriticalMsg, "Point in a straight line,Can not calculate center of cricle.");
+    doubleClick(QPointF(700, 400));
+    QVERIFY(box.shown);
+    QCOMPARE(box.title, QStringLiteral("Warn"));
+    QCOMPARE(box.text, QStringLiteral("Can not get the Axis center, please click 'reset' to re-find it."));
+    QCOMPARE(window->currentStep, 7);
+    QCOMPARE(window->starPos3, QPointF(700, 400));
+}
+
+void TestWizard::pickWithoutStarWarns()
+{
+    publishFrame({polaris}, 0);
+    for (const int step : {2, 3, 9}) {
+        window->goToStep(step);
+        SeenBox box;
+        answerNextBox(QMessageBox::Ok, &box);
+        QTest::ignoreMessage(QtCriticalMsg, "GetPreciseStarPos - No Star in the ROI Area.");
+        doubleClick(QPointF(1000, 800)); // flat sky
+        QVERIFY(box.shown);
+        QCOMPARE(box.title, QStringLiteral("Warn"));
+        QCOMPARE(box.text, QStringLiteral("Seems no star in this point, please try other point."));
+        QCOMPARE(window->currentStep, step);
+        QVERIFY(label("label_templateImg")->isHidden());
+        QVERIFY(!window->effectTimer->isActive());
+    }
+}
+
+void TestWizard::templateFollowsTheClickAndTheAngle_data()
+{
+    QTest::addColumn<int>("angle");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("0") << 0 << QSize(800, 800);
+    QTest::newRow("360") << 360 << QSize(800, 800);
+    // The bounding box of an 800-pixel square turned by 45 degrees: 800 * sqrt(2) = 1131.4.
+    QTest::newRow("45") << 45 << QSize(1132, 1132);
+}
+
+void TestWizard::templateFollowsTheClickAndTheAngle()
+{
+    QFETCH(int, angle);
+    QFETCH(QSize, size);
+    window->goToStep(2);
+    window->matchAngle = angle;
+    doubleClick(polaris + QPointF(2, 3));
+    QLabel *templ = label("label_templateImg");
+    QVERIFY(!templ->isHidden());
+    QVERIFY(window->effectTimer->isActive());
+    QCOMPARE(window->clickLabelPos, QPoint(642, 483));
+    QVERIFY2(std::abs(templ->width() - size.width()) <= 1 && std::abs(templ->height() - size.height()) <= 1,
+        qPrintable(QStringLiteral("%1 x %2").arg(templ->width()).arg(templ->height())));
+    // The centre stays on the click whatever the angle.
+    QCOMPARE(templ->x() + (templ->width() - 1) / 2, 642);
+    QCOMPARE(templ->y() + (templ->height() - 1) / 2, 483);
+}
+
+void TestWizard::pickAtHalfZoom()
+{
+    window->zoomFactor = 0.5f;
+    publishFrame({QPointF(200, 100)});
+    window->goToStep(3);
+    QTest::mouseMove(showImg(), QPoint(100, 50));
+    QTest::mouseDClick(showImg(), Qt::RightButton, Qt::NoModifier, QPoint(100, 50));
+    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("200.0,100.0"));
+    QCOMPARE(window->currentStep, 4);
+    QCOMPARE(window->starPos1, QPointF(200, 100));
+}
+
+void TestWizard::sliderButtonsStopAtTheEnds()
+{
+    auto *confirm = child<QSlider>(QStringLiteral("horizontalSlider_confirm_match"));
+    auto *rough = child<QSlider>(QStringLiteral("horizontalSlider_rough_match"));
+    window->goToStep(2);
+    confirm->setValue(1);
+    QTest::mouseClick(button("pushButton_confirm_minus"), Qt::LeftButton);
+    QTest::mouseClick(button("pushButton_confirm_minus"), Qt::LeftButton);
+    QCOMPARE(window->matchAngle, 0);
+    QCOMPARE(confirm->value(), 0);
+    confirm->setValue(360);
+    QTest::mouseClick(button("pushButton_confirm_add"), Qt::LeftButton);
+    QCOMPARE(window->matchAngle, 360);
+
+    // Matched at 120 in step 2; the first + on the rough slider in step 9 continues from there.
+    confirm->setValue(120);
+    window->goToStep(9);
+    QCOMPARE(rough->value(), 0);
+    QTest::mouseClick(button("pushButton_rough_add"), Qt::LeftButton);
+    QCOMPARE(window->matchAngle, 121);
+    QCOMPARE(rough->value(), 121);
+    QCOMPARE(confirm->value(), 120);
+}
+
+// In the north template the pole lies about 80 pixels above Polaris (B at (400, 400)). Polaris
+// must stand at the axis centre plus the vector from the pole to Polaris, turned with the template.
+void TestWizard::roughSliderComputesTheExpectedPosition()
+{
+    QCOMPARE(window->templateStarB, QPointF(400, 400));
+    const QPointF fromPoleToPolaris = window->templateStarB - window->templatePole;
+    QVERIFY(fromPoleToPolaris.y() > 70 && fromPoleToPolaris.y() < 90 && std::abs(fromPoleToPolaris.x()) < 10);
+    axisCenter.store(QPointF(600, 450));
+    window->goToStep(9);
+    auto *rough = child<QSlider>(QStringLiteral("horizontalSlider_rough_match"));
+    struct Case
+    {
+        int angle;
+        QPointF offset; // the vector turned clockwise on screen by the angle
+    };
+    const Case cases[] = {
+        {1, QPointF()}, // placeholder to make the first real value a change
+        {0, fromPoleToPolaris},
+        {90, QPointF(-fromPoleToPolaris.y(), fromPoleToPolaris.x())},
+        {180, -fromPoleToPolaris},
+    };
+    for (const Case &c : cases) {
+        rough->setValue(c.angle);
+        if (c.offset.isNull())
+            continue;
+        const QPointF e = expectedPolarisPos.load();
+        const QPointF want = QPointF(600, 450) + c.offset;
+        QVERIFY2(std::abs(e.x() - want.x()) < 0.01 && std::abs(e.y() - want.y()) < 0.01,
+            qPrintable(QStringLiteral("%1 deg: (%2, %3)").arg(c.angle).arg(e.x()).arg(e.y())));
+        QCOMPARE(label("label_eptPos")->text(), wizard::cursorText(e).prepend('(').append(')'));
+    }
+}
+
+// The template laid over the image with its Polaris point on the picked Polaris at angle 0 puts
+// star A at Polaris + (45, -182) (north template A (445, 218), B (400, 400)).
+void TestWizard::currentPositionLocatesTheReferenceStars()
+{
+    const QPointF starA = polaris + QPointF(45, -182);
+    publishFrame({polaris + QPointF(0.0, 0.0), starA + QPointF(3, 2)});
+    window->goToStep(11);
+    window->matchAngle = 0;
+    doubleClick(polaris + QPointF(2, -1));
+    QCOMPARE(window->polarisPos, polaris);
+    QCOMPARE(label("label_curPos")->text(), QStringLiteral("(640.0,480.0)"));
+    QTest::mouseClick(button("pushButton_getCurPolaris_done"), Qt::LeftButton);
+    QCOMPARE(window->currentStep, 12);
+    QCOMPARE(starASearchPos.load(), starA + QPointF(3, 2)); // measured where the template put it
+    QCOMPARE(starBSearchPos.load(), polaris);
+    QCOMPARE(window->starAStart, starA + QPointF(3, 2));
+    QCOMPARE(window->starBStart, polaris);
+}
+
+// Without a pick of Polaris in steps 9 or 11, Polaris is where the user just put it: the
+// expected position. A star not found keeps its predicted place, silently.
+void TestWizard::currentPositionWithoutPickUsesTheExpectedPosition()
+{
+    expectedPolarisPos.store(QPointF(500.0, 300.0));
+    publishFrame({starTwo}, 0);
+    window->goToStep(11);
+    QTest::ignoreMessage(QtCriticalMsg, "GetPreciseStarPos - No Star in the ROI Area.");
+    QTest::mouseClick(button("pushButton_getCurPolaris_done"), Qt::LeftButton);
+    QCOMPARE(window->currentStep, 12);
+    QCOMPARE(starBSearchPos.load(), starTwo);
+    QCOMPARE(starASearchPos.load(), starTwo + QPointF(45, -182));
+}
+
+void TestWizard::reticlePhases()
+{
+    reticleAngle = 0;
+    QList<double> seen;
+    for (int i = 0; i < 10; ++i) {
+        window->increaseAngleTimeout();
+        seen << reticleAngle;
+    }
+    QCOMPARE(seen, (QList<double> {10, 20, 30, 40, 50, 60, 70, 0, 10, 20}));
+    reticleAngle = 65; // a phase from elsewhere never goes beyond 70
+    window->increaseAngleTimeout();
+    QCOMPARE(reticleAngle.load(), 0.0);
+}
+
+// The glow blinks on the confirm slider in step 2, on the rough one in 9 and 11, nowhere else,
+// and goes out when the blinking stops.
+void TestWizard::glowBlinksOnlyWhileMatching()
+{
+    QGraphicsEffect *confirmGlow
+        = child<QSlider>(QStringLiteral("horizontalSlider_confirm_match"))->graphicsEffect();
+    QGraphicsEffect *roughGlow
+        = child<QSlider>(QStringLiteral("horizontalSlider_rough_match"))->graphicsEffect();
+    for (const int step : {2, 9, 11, 5, 13}) {
+        window->goToStep(step);
+        confirmGlow->setEnabled(false);
+        roughGlow->setEnabled(false);
+        window->graphicsEffectTimeout();
+        QCOMPARE(confirmGlow->isEnabled(), step == 2);
+        QCOMPARE(roughGlow->isEnabled(), step == 9 || step == 11);
+        window->graphicsEffectTimeout();
+        QVERIFY(!confirmGlow->isEnabled() && !roughGlow->isEnabled());
+    }
+    window->goToStep(9);
+    doubleClick(polaris);
+    QVERIFY(window->effectTimer->isActive());
+    window->graphicsEffectTimeout();
+    QVERIFY(roughGlow->isEnabled());
+    QTest::mouseClick(button("pushButton_getEptPolaris_done"), Qt::LeftButton);
+    QVERIFY(!window->effectTimer->isActive());
+    QVERIFY(!roughGlow->isEnabled());
+}
+
+void TestWizard::hemisphereSwitchRestartsInAnyStep()
+{
+    for (const int step : {2, 8, 13}) {
+        window->goToStep(step);
+        setAllFlags(true);
+        child<QRadioButton>(QStringLiteral("radioButton_south"))->setChecked(true);
+        QCOMPARE(window->regionName, QStringLiteral("South"));
+        QCOMPARE(window->currentStep, 1);
+        QCOMPARE(flags(), QStringLiteral("000000"));
+        QCOMPARE(window->templateStarB, QPointF(400, 337));
+        QCOMPARE(poleAngleAtA.load(), window->angleBAP);
+        QVERIFY(label("label_movePolaris_tipMsg")->text().contains(QStringLiteral("move σ Oct into")));
+        QVERIFY(label("label_setting_tipMsg")->text().contains(QStringLiteral("around σ Oct visable.")));
+
+        window->goToStep(step);
+        child<QRadioButton>(QStringLiteral("radioButton_north"))->setChecked(true);
+        QCOMPARE(window->regionName, QStringLiteral("North"));
+        QCOMPARE(window->currentStep, 1);
+        QCOMPARE(window->templateStarB, QPointF(400, 400));
+        QVERIFY(label("label_getEptPolaris_tipMsg")
+                    ->text()
+                    .startsWith(QStringLiteral("Expected position: Double Click Polaris")));
+    }
+    // After a language change the texts follow the hemisphere.
+    child<QRadioButton>(QStringLiteral("radioButton_south"))->setChecked(true);
+    emit window->resetUI();
+    QVERIFY(label("label_getCurPolaris_tipMsg")->text().contains(QStringLiteral("σ Oct")));
+    QCOMPARE(
+        label("label_calcPole_tipMsg")->text(), QStringLiteral("Please click the 'Start Monitor' button."));
+}
+
+void TestWizard::pointerOverThePanelUpdatesTheReadout()
+{
+    showImg()->setPixmap(QPixmap(1280, 960));
+    window->goToStep(4);
+    QLabel *tip = label("label_rotateStar1_tipMsg");
+    QMouseEvent move(QEvent::MouseMove, QPointF(20, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(tip->parentWidget(), &move);
+    // The panel sits at (163, 5) in the image area.
+    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("183.0,15.0"));
+
+    cameraConnected = false; // without a camera nothing answers the pointer
+    QMouseEvent later(QEvent::MouseMove, QPointF(40, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(tip->parentWidget(), &later);
+    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("183.0,15.0"));
+}
+
+QTEST_MAIN(TestWizard)
+#include "tst_wizard.moc"
