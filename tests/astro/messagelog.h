@@ -1,5 +1,5 @@
 // messagelog.h - collects the critical messages logged while it exists, so that a test can check
-// both that a message was logged and that none was.
+// that exactly the expected messages, or none, were logged.
 #ifndef MESSAGELOG_H
 #define MESSAGELOG_H
 
@@ -9,15 +9,8 @@
 class MessageLog
 {
 public:
-    MessageLog()
-    {
-        messages().clear();
-        m_previous = qInstallMessageHandler(&MessageLog::collect);
-    }
+    MessageLog() : m_previous(qInstallMessageHandler(&MessageLog::collect)) { messages().clear(); }
     ~MessageLog() { qInstallMessageHandler(m_previous); }
-    MessageLog(const MessageLog &) = delete;
-    MessageLog &operator=(const MessageLog &) = delete;
-
     QStringList criticals() const { return messages(); }
 
 private:
@@ -32,7 +25,7 @@ private:
             messages().append(text);
         }
     }
-    QtMessageHandler m_previous;
+    const QtMessageHandler m_previous;
 };
 
 #endif // MESSAGELOG_H

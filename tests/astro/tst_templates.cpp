@@ -1,14 +1,17 @@
-// The template images: the embedded PNGs are the generator's drawing, and every ring is centred on its
-// star's template position, A, B and D on those of the star data.
+// The template images and their pole marks: the embedded PNGs are the generator's drawing, every ring
+// is centred on its star (A, B and D on the star data's positions), and the template poles are
+// computed and marked.
 #include "hemispherestardata.h"
+#include "messagelog.h"
 #include "templatefigure.h"
+#include "templatepoles.h"
 
 #include <QtTest>
 #include <cmath>
 
 namespace {
 
-// Alpha-weighted centroid of the pixels within `radius` of `centre`, in pixel-centre coordinates.
+// Alpha-weighted centroid of the square of `radius` around `centre`, in pixel-centre coordinates.
 QPointF alphaCentroid(const QImage &image, QPoint centre, int radius)
 {
     double sum = 0, sumX = 0, sumY = 0;
@@ -23,18 +26,11 @@ QPointF alphaCentroid(const QImage &image, QPoint centre, int radius)
     return QPointF(sumX / sum, sumY / sum);
 }
 
-void addHemispheres()
+QImage blank(QSize size)
 {
-    QTest::addColumn<bool>("north");
-    QTest::addColumn<QString>("resource");
-    QTest::addColumn<QSize>("size");
-    QTest::newRow("north") << true << ":/images/north_mask.png" << QSize(800, 800);
-    QTest::newRow("south") << false << ":/images/south_mask.png" << QSize(800, 674);
-}
-
-TemplateFigure figure(bool north)
-{
-    return north ? northTemplateFigure() : southTemplateFigure();
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    return image;
 }
 
 } // namespace
@@ -44,72 +40,100 @@ class TestTemplates : public QObject
     Q_OBJECT
 
 private slots:
-    void embeddedImagesAreTheDrawing_data() { addHemispheres(); }
-    void embeddedImagesAreTheDrawing();
-    void ringsCentredOnStars_data() { addHemispheres(); }
-    void ringsCentredOnStars();
-    void patternStarsMatchStarData();
-    void southFigureIsJoined();
+    void images_data();
+    void images();
+    void templatePoles();
+    void templatePoleFailures();
 };
 
-void TestTemplates::embeddedImagesAreTheDrawing()
+void TestTemplates::images_data()
 {
-    QFETCH(bool, north);
-    QFETCH(QString, resource);
-    QFETCH(QSize, size);
-    const QImage embedded(resource);
-    QCOMPARE(embedded.size(), size);
-    QVERIFY(embedded.hasAlphaChannel());
-    QCOMPARE(qAlpha(embedded.pixel(0, 0)), 0); // transparent background
-    // On a difference, redraw: build/bin/templates -platform offscreen resources/images
-    QCOMPARE(embedded.convertToFormat(QImage::Format_ARGB32), drawTemplate(figure(north)));
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("north") << ":/images/north_mask.png" << QSize(800, 800);
+    QTest::newRow("south") << ":/images/south_mask.png" << QSize(800, 674);
 }
 
-void TestTemplates::ringsCentredOnStars()
+void TestTemplates::images()
 {
-    QFETCH(bool, north);
-    TemplateFigure rings = figure(north);
-    rings.outline.clear(); // the joining lines would pull the centroids
-    const QImage image = drawTemplate(rings);
-    for (const TemplateRing &ring : rings.rings) {
-        const QPointF centroid = alphaCentroid(image, ring.centre, ring.diameter / 2 + 2);
-        QVERIFY2(std::fabs(centroid.x() - ring.centre.x()) < 0.01
-                && std::fabs(centroid.y() - ring.centre.y()) < 0.01,
-            qPrintable(QStringLiteral("ring at (%1, %2) centred at (%3, %4)")
+    QFETCH(QString, resource);
+    QFETCH(QSize, size);
+    const bool north = size.height() == 800;
+    TemplateFigure figure = north ? northTemplateFigure() : southTemplateFigure();
+    const QImage embedded(resource);
+    QCOMPARE(embedded.size(), size);
+    QCOMPARE(qAlpha(embedded.pixel(0, 0)), 0); // transparent background
+    // On a difference, redraw: build/bin/templates resources/images
+    QCOMPARE(embedded.convertToFormat(QImage::Format_ARGB32), drawTemplate(figure));
+
+    LoadStarPosData(QDate(2026, 12, 7));
+    const HemisphereStarData &data = north ? northStarData : southStarData;
+    QCOMPARE(QPointF(figure.rings[0].centre), data.starB);
+    QCOMPARE(QPointF(figure.rings[1].centre), data.starA);
+    QCOMPARE(QPointF(figure.rings[2].centre), data.starD);
+    // The south figure's lines cross the middle of each joined pair; then, without them, each ring's
+    // light is centred on its star, near-white on the ring and transparent inside.
+    const QImage drawn = drawTemplate(figure);
+    for (int i = 0; i < figure.outline.size(); ++i) {
+        const QPoint from = figure.rings[figure.outline[i]].centre;
+        const QPoint to = figure.rings[figure.outline[(i + 1) % figure.outline.size()]].centre;
+        QVERIFY(qAlpha(drawn.pixel((from + to) / 2)) > 60);
+    }
+    figure.outline.clear();
+    const QImage rings = drawTemplate(figure);
+    for (const TemplateRing &ring : figure.rings) {
+        const QPointF centroid = alphaCentroid(rings, ring.centre, ring.diameter / 2 + 2);
+        QVERIFY2(std::hypot(centroid.x() - ring.centre.x(), centroid.y() - ring.centre.y()) < 0.02,
+            qPrintable(QString("ring (%1, %2) centred at (%3, %4)")
                            .arg(ring.centre.x())
                            .arg(ring.centre.y())
                            .arg(centroid.x())
                            .arg(centroid.y())));
-        // Near-white ring, transparent inside.
-        const QRgb onRing = image.pixel(ring.centre + QPoint(ring.diameter / 2 - 2, 0));
+        const QRgb onRing = rings.pixel(ring.centre + QPoint(ring.diameter / 2 - 2, 0));
         QVERIFY(qAlpha(onRing) > 150 && qRed(onRing) > 200 && qBlue(onRing) > 200);
-        QCOMPARE(qAlpha(image.pixel(ring.centre)), 0);
+        QCOMPARE(qAlpha(rings.pixel(ring.centre)), 0);
     }
 }
 
-void TestTemplates::patternStarsMatchStarData()
+void TestTemplates::templatePoles()
+{
+    LoadStarPosData(QDate(2016, 5, 23));
+    QImage north = blank(QSize(800, 800)), south = blank(QSize(800, 674));
+    const MessageLog log;
+    markTemplatePoles(&north, &south);
+    QVERIFY(log.criticals().isEmpty());
+    QVERIFY(std::hypot(northStarData.pole.x() - 393.713, northStarData.pole.y() - 321.578) < 1e-3);
+    QVERIFY(std::hypot(southStarData.pole.x() - 283.042, southStarData.pole.y() - 396.159) < 1e-3);
+    // A cross with arms 5 pixels long along the row and the column, in light cyan.
+    for (const auto &[image, pole] :
+        {std::make_pair(north, northStarData.pole), {south, southStarData.pole}}) {
+        const QPoint centre = pole.toPoint();
+        for (const QPoint arm : {QPoint(4, 0), QPoint(-4, 0), QPoint(0, 4), QPoint(0, -4)}) {
+            QVERIFY(qAlpha(image.pixel(centre + arm)) > 0);
+        }
+        QCOMPARE(qAlpha(image.pixel(centre + QPoint(3, 3))), 0);
+        QCOMPARE(qAlpha(image.pixel(centre + QPoint(8, 0))), 0);
+        QVERIFY(qGreen(image.pixel(centre)) > qRed(image.pixel(centre)));
+    }
+}
+
+void TestTemplates::templatePoleFailures()
 {
     LoadStarPosData(QDate(2026, 12, 7));
-    for (bool north : {true, false}) {
-        const TemplateFigure f = figure(north);
-        const HemisphereStarData &data = north ? northStarData : southStarData;
-        QCOMPARE(QPointF(f.rings[0].centre), data.starB);
-        QCOMPARE(QPointF(f.rings[1].centre), data.starA);
-        QCOMPARE(QPointF(f.rings[2].centre), data.starD);
-    }
+    northStarData.angleBAP = northStarData.angleABP = 0; // as with missing star data
+    QImage north = blank(QSize(800, 800)), nullImage;
+    MessageLog log;
+    markTemplatePoles(&north, &nullImage);
+    QCOMPARE(log.criticals(),
+        QStringList({"did not calculate the appropriate pole", "Failed to calculate the north pole."}));
+    QCOMPARE(northStarData.pole, QPointF(0, 0));
+    QCOMPARE(north, blank(QSize(800, 800))); // no mark
+    QVERIFY(southStarData.pole.x() > 200);   // computed, though there is nothing to paint on
+    // Without an image object the pole is not computed at all.
+    southStarData.pole = QPointF(1, 1);
+    markTemplatePoles(nullptr, nullptr);
+    QCOMPARE(southStarData.pole, QPointF(1, 1));
 }
 
-void TestTemplates::southFigureIsJoined()
-{
-    const TemplateFigure south = southTemplateFigure();
-    const QImage image = drawTemplate(south);
-    for (int i = 0; i < south.outline.size(); ++i) {
-        const QPoint from = south.rings[south.outline[i]].centre;
-        const QPoint to = south.rings[south.outline[(i + 1) % south.outline.size()]].centre;
-        const QRgb middle = image.pixel((from + to) / 2);
-        QVERIFY2(qAlpha(middle) > 60 && qRed(middle) > qBlue(middle), qPrintable(QString::number(i)));
-    }
-}
-
-QTEST_MAIN(TestTemplates)
+QTEST_GUILESS_MAIN(TestTemplates)
 #include "tst_templates.moc"

@@ -4,12 +4,12 @@
 #include "templatefigure.h"
 
 #include <QDir>
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 int main(int argc, char *argv[])
 {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
     if (args.size() != 2) {
