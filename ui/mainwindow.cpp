@@ -2,6 +2,7 @@
 
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
+#include "capturethread.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
 #include "poletrackingdialog.h"
@@ -103,7 +104,9 @@ MainWindow::MainWindow(QWidget *parent)
     astroRefractionDialog = new AstroRefractionDialog(this);
     poleTrackingDialog = new PoleTrackingDialog(this);
     translator = new QTranslator(this);
-    // TODO(camera): the capture thread object is created here (not started before Connect).
+    // The capture thread allocates the frame buffer and the working images once, here; it starts
+    // only on Connect.
+    captureThread = new CaptureThread;
 
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
     connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
@@ -113,15 +116,15 @@ MainWindow::MainWindow(QWidget *parent)
     connect(
         this, &MainWindow::initAstroRefraction, astroRefractionDialog, &AstroRefractionDialog::initValues);
     connect(poleTrackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
-    // TODO(camera, wizard): displayTimer (20 ms, showImages), angleTimer (100 ms, reticle) and
-    // effectTimer (500 ms, slider glow) are created and connected here.
+    displayTimer = new QTimer(this);
+    connect(displayTimer, &QTimer::timeout, this, &MainWindow::showImages);
+    displayTimer->start(20);
     angleTimer = new QTimer(this);
     connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
     angleTimer->start(100);
     effectTimer = new QTimer(this);
     connect(effectTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);
     effectTimer->setInterval(500);
-    // TODO(camera): the shared OpenCV working images are allocated here.
 
     // Fixed stream parameters for the capture thread; nothing is connected yet.
     roiX = 0;
@@ -154,7 +157,7 @@ MainWindow::MainWindow(QWidget *parent)
     else
         ui->radioButton_south->setChecked(true);
 
-    // TODO(camera): placeTemplateLabel(zoomFactor, regionName).
+    placeTemplateLabel(zoomFactor, regionName);
 
     const bool mono = displayStyle.load() == QLatin1String("Mono");
     ui->actionMono_Style->setChecked(mono);
@@ -175,7 +178,7 @@ MainWindow::MainWindow(QWidget *parent)
         ui->action75->setChecked(true);
     else
         ui->action100->setChecked(true);
-    // TODO(camera): scaleDirectionArrow(zoomFactor).
+    scaleDirectionArrow(zoomFactor);
 
     emit initAstroRefraction();
 
@@ -204,18 +207,16 @@ MainWindow::MainWindow(QWidget *parent)
         section.second->hide();
     }
 
-    // TODO(camera): the camera library's resources are initialised last (InitKARVIXResource).
+    initialiseCameraLibrary();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveSettings();
-    // TODO(camera, wizard): stop the timers, then the capture loop (waiting until it has returned),
-    // then the live stream and the camera.
     effectTimer->stop();
     angleTimer->stop();
-    if (sdkReady)
-        sdkReady = false;
+    displayTimer->stop();
+    shutDownCameraLibrary();
     event->accept();
 }
 
@@ -223,10 +224,12 @@ MainWindow::~MainWindow()
 {
     effectTimer->deleteLater();
     angleTimer->deleteLater();
+    displayTimer->deleteLater();
     aboutDialog->deleteLater();
     astroRefractionDialog->deleteLater();
     poleTrackingDialog->deleteLater();
     translator->deleteLater();
+    delete captureThread; // waits for a loop that was only asked to stop
     delete imageLayout;
     label_cursorPos->deleteLater();
     languageGroup->deleteLater();

@@ -7,9 +7,11 @@
 //   mainwindow_menus.cpp     shell menu commands, interface languages, the manual, pole tracking
 //   mainwindow_sections.cpp  collapsing and expanding the five sections of the left panel
 //   mainwindow_wizard.cpp    the alignment wizard: tip panel, steps, star picks, template matching
+//   mainwindow_camera.cpp    the camera: Connect, exposure and gain, live view, zoom, Mono Style, Save As
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointF>
@@ -19,6 +21,7 @@
 
 class AboutDialog;
 class AstroRefractionDialog;
+class CaptureThread;
 class MagnifierWidget;
 class PoleTrackingDialog;
 class QAction;
@@ -31,6 +34,7 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QTranslator;
+class VirtualMountWindow;
 struct HemisphereStarData;
 
 namespace Ui {
@@ -111,6 +115,23 @@ private slots:
     void increaseAngleTimeout();
     void graphicsEffectTimeout();
 
+    // Camera and live view (mainwindow_camera.cpp).
+    void on_actionConnect_triggered();
+    void on_pushButton_exp_50_clicked();
+    void on_pushButton_exp_100_clicked();
+    void on_pushButton_exp_200_clicked();
+    void on_pushButton_exp_300_clicked();
+    void on_pushButton_gain_50_clicked();
+    void on_pushButton_gain_70_clicked();
+    void on_pushButton_gain_90_clicked();
+    void on_pushButton_gain_100_clicked();
+    void showImages();
+    void on_action100_toggled(bool checked);
+    void on_action75_toggled(bool checked);
+    void on_action50_toggled(bool checked);
+    void on_actionMono_Style_toggled(bool checked);
+    void on_actionSave_As_triggered();
+
 private:
     friend class TestMainWindow;
 
@@ -142,6 +163,19 @@ private:
     void updateExpectedPolarisPos();
     void stepMatchAngle(QSlider *slider, int delta);
 
+    // Camera and live view (mainwindow_camera.cpp).
+    friend class TestMainWindowCamera;
+    void initialiseCameraLibrary();
+    void shutDownCameraLibrary();
+    void disconnectFromCamera();
+    void setCameraActionsEnabled(bool enabled);
+    void showVirtualMount(bool shown);
+    void chooseExposure(QPushButton *chosen, double exposureUs);
+    void chooseGain(QPushButton *chosen, int value);
+    void applyZoom(float zoom);
+    void scaleDirectionArrow(float zoom);
+    void placeTemplateLabel(float zoom, const QString &region);
+
     Ui::MainWindow *ui;
     QActionGroup *zoomGroup;
     QActionGroup *languageGroup;
@@ -165,21 +199,28 @@ private:
     QPointF starBStart;
 
     // Alignment wizard state (mainwindow_wizard.cpp). Positions are camera image pixels.
-    wizard::TipPanel tipPanel;   // tabWidget_tipMsg and its thirteen pages
-    QTimer *angleTimer;          // 100 ms: turns the reticle
-    QTimer *effectTimer;         // 500 ms while running: blinks the glow of the slider to turn
-    QImage *northMaskImage;      // star-pattern templates at image scale, pole marked
+    wizard::TipPanel tipPanel; // tabWidget_tipMsg and its thirteen pages
+    QTimer *angleTimer;        // 100 ms: turns the reticle
+    QTimer *effectTimer;       // 500 ms while running: blinks the glow of the slider to turn
+    QImage *northMaskImage;    // star-pattern templates at image scale, pole marked
     QImage *southMaskImage;
-    int currentStep = 0;         // WizardStep
-    int matchAngle = 0;          // template rotation, whole degrees 0..360
+    int currentStep = 0;                  // WizardStep
+    int matchAngle = 0;                   // template rotation, whole degrees 0..360
     QPointF starPos1, starPos2, starPos3; // the chosen star at the three RA positions
-    QPointF fittedAxisCenter;    // centre of the circle through them
+    QPointF fittedAxisCenter;             // centre of the circle through them
     int fittedRadius = 0;
-    QPointF polarisPos;          // Polaris / sigma Oct from the latest pick in step 9 or 11
-    bool polarisPicked = false;  // polarisPos holds a pick
+    QPointF polarisPos;         // Polaris / sigma Oct from the latest pick in step 9 or 11
+    bool polarisPicked = false; // polarisPos holds a pick
     QPointF templateStarA, templateStarB, templatePole; // current hemisphere, template pixels
-    double angleBAP = 0.0;       // degrees
+    double angleBAP = 0.0;                              // degrees
     double angleABP = 0.0;
+
+    // Camera and live view (mainwindow_camera.cpp).
+    CaptureThread *captureThread;
+    QTimer *displayTimer;                       // 20 ms: showImages
+    QImage displayImage;                        // the frame last shown, at display size (Save As writes it)
+    QImage biggerViewImage;                     // the magnified crop last shown
+    VirtualMountWindow *virtualMount = nullptr; // hands on the simulated mount while its camera is open
 };
 
 #endif // MAINWINDOW_H

@@ -1,0 +1,231 @@
+// The camera side of the main window on the simulated sky camera: Connect and Disconnect with
+// their messages, menus and title, the presets, the live view at each zoom, and the close.
+#include "mainwindow.h"
+#include "settingsfile.h"
+#include "sharedstate.h"
+#include "simcontrol.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+using namespace karvix::sim;
+
+Q_DECLARE_METATYPE(CameraOperation)
+
+namespace {
+// Closes the next message box as soon as it shows and remembers its title and text.
+class MessageBoxCatcher : public QObject
+{
+public:
+    QString title, text;
+    bool seen = false;
+
+    MessageBoxCatcher()
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen = true;
+                title = box->windowTitle();
+                text = box->text();
+                box->close();
+            }
+        });
+        timer->start(10);
+    }
+};
+} // namespace
+
+class TestMainWindowCamera : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void connectStreamsAndDisconnectRestores();
+    void failedConnections_data();
+    void failedConnections();
+    void connectDoesNothingWithoutTheLibrary();
+    void presetsChosenBeforeConnectingReachTheCamera();
+    void liveViewFollowsTheZoom();
+    void closingTheWindowClosesTheCamera();
+
+private:
+    template <typename T> T *child(const char *name)
+    {
+        T *object = window->findChild<T *>(QLatin1String(name));
+        if (!object)
+            qFatal("no child %s", name);
+        return object;
+    }
+    void connectCamera() { child<QAction>("actionConnect")->trigger(); }
+    QSize shownSize() { return child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).size(); }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestMainWindowCamera::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestMainWindowCamera::init()
+{
+    QFile::remove(SettingsFile::programPath());
+    resetCameraBus();
+    window.reset(new MainWindow);
+    QVERIFY(sdkReady);
+}
+
+void TestMainWindowCamera::cleanup()
+{
+    window.reset();
+    QFile::remove(SettingsFile::programPath());
+}
+
+void TestMainWindowCamera::connectStreamsAndDisconnectRestores()
+{
+    const QString startTitle = window->windowTitle();
+    connectCamera();
+    QVERIFY(cameraConnected);
+    QCOMPARE(window->windowTitle(), QString("Velto Q7 - ID: Q7-SIM0001"));
+    QCOMPARE(child<QAction>("actionConnect")->text(), QString("Disconnect"));
+    for (const char *name : {"actionSave_As", "actionAstronomical_Refraction", "actionManual_Trace"})
+        QVERIFY2(child<QAction>(name)->isEnabled(), name);
+    QVERIFY(child<QMenu>("menuZoom")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!shownSize().isEmpty(), 5000);
+
+    const KarvixHandle handle = cameraHandle;
+    connectCamera(); // now Disconnect
+    QVERIFY(!cameraConnected);
+    QVERIFY(!cameraStatus(handle).open);
+    QCOMPARE(child<QAction>("actionConnect")->text(), QString("Connect"));
+    QVERIFY(!child<QAction>("actionSave_As")->isEnabled());
+    QVERIFY(!child<QMenu>("menuZoom")->isEnabled());
+    QVERIFY(window->windowTitle() != startTitle); // the title keeps the last camera's id
+}
+
+void TestMainWindowCamera::failedConnections_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("logLine");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("no camera") << "none"
+                               << ""
+                               << "Info"
+                               << "No Velto Q7 camera found!";
+    QTest::newRow("open") << "open"
+                          << "OpenKARVIX failure!"
+                          << "Error"
+                          << "Can not connect Velto Q7 camera as open error!";
+    QTest::newRow("stream mode") << "stream"
+                                 << "SetKARVIXStreamMode 1 Failure"
+                                 << ""
+                                 << "";
+    QTest::newRow("init") << "init"
+                          << "InitKARVIX failure!"
+                          << "Error"
+                          << "Can not connect Velto Q7 camera as initialize error!";
+}
+
+void TestMainWindowCamera::failedConnections()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, logLine);
+    QFETCH(QString, title);
+    QFETCH(QString, text);
+    if (fault == "none")
+        setCameraIds({});
+    else
+        setOperationFails(fault == "open" ? CameraOperation::Open
+                : fault == "stream"       ? CameraOperation::StreamMode
+                                          : CameraOperation::Init,
+            true);
+    if (!logLine.isEmpty())
+        QTest::ignoreMessage(QtCriticalMsg, qPrintable(logLine));
+    const QString startTitle = window->windowTitle();
+
+    MessageBoxCatcher catcher;
+    connectCamera();
+    QCOMPARE(catcher.seen, !title.isEmpty());
+    QCOMPARE(catcher.title, title);
+    QCOMPARE(catcher.text, text);
+    QVERIFY(!cameraConnected);
+    QCOMPARE(child<QAction>("actionConnect")->text(), QString("Connect"));
+    QVERIFY(!child<QMenu>("menuZoom")->isEnabled());
+    QCOMPARE(window->windowTitle(), startTitle);
+}
+
+void TestMainWindowCamera::connectDoesNothingWithoutTheLibrary()
+{
+    window.reset();
+    setOperationFails(CameraOperation::InitResource, true);
+    QTest::ignoreMessage(QtCriticalMsg, "InitKARVIXResource: failed");
+    window.reset(new MainWindow);
+    QVERIFY(!sdkReady);
+    clearCameraCallLog();
+    MessageBoxCatcher catcher;
+    connectCamera();
+    QVERIFY(!catcher.seen);
+    QVERIFY(!cameraConnected);
+    QVERIFY(cameraCallLog().empty());
+}
+
+void TestMainWindowCamera::presetsChosenBeforeConnectingReachTheCamera()
+{
+    child<QPushButton>("pushButton_exp_200")->click();
+    child<QPushButton>("pushButton_gain_90")->click();
+    QCOMPARE(exposureTime.load(), 200000.0);
+    QCOMPARE(gain.load(), 90);
+    QVERIFY(child<QPushButton>("pushButton_exp_200")->isChecked());
+    QVERIFY(!child<QPushButton>("pushButton_exp_50")->isChecked());
+    QVERIFY(child<QPushButton>("pushButton_gain_90")->isChecked());
+    QVERIFY(!child<QPushButton>("pushButton_gain_50")->isChecked());
+
+    connectCamera();
+    QTRY_COMPARE(cameraStatus(cameraHandle).exposureUs, 200000.0);
+    QCOMPARE(cameraStatus(cameraHandle).gain, 90.0);
+
+    // While streaming the next choice follows between frames.
+    child<QPushButton>("pushButton_exp_50")->click();
+    QTRY_COMPARE(cameraStatus(cameraHandle).exposureUs, 50000.0);
+    QVERIFY(!child<QPushButton>("pushButton_exp_200")->isChecked());
+}
+
+void TestMainWindowCamera::liveViewFollowsTheZoom()
+{
+    connectCamera();
+    QTRY_COMPARE_WITH_TIMEOUT(shownSize(), QSize(1280, 960), 5000);
+    child<QAction>("action50")->trigger();
+    QTRY_COMPARE(shownSize(), QSize(640, 480));
+    child<QAction>("action75")->trigger();
+    QTRY_COMPARE(shownSize(), QSize(960, 720));
+    child<QAction>("action100")->trigger();
+    QTRY_COMPARE(shownSize(), QSize(1280, 960));
+}
+
+void TestMainWindowCamera::closingTheWindowClosesTheCamera()
+{
+    connectCamera();
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull(), 5000);
+    const KarvixHandle handle = cameraHandle;
+    window->close();
+    QVERIFY(!cameraConnected);
+    QVERIFY(!sdkReady);
+    QVERIFY(!cameraStatus(handle).open);
+    const std::vector<std::string> calls = cameraCallLog();
+    QCOMPARE(calls.back(), std::string("CloseKARVIX"));
+}
+
+QTEST_MAIN(TestMainWindowCamera)
+#include "tst_mainwindowcamera.moc"

@@ -1,0 +1,255 @@
+// mainwindow_camera.cpp - the camera side of the main window: the camera library's start-up and
+// shut-down, Connect/Disconnect, the exposure and gain presets, the live view fed by the capture
+// thread (showImages), zoom, Mono Style and Save As.
+#include "mainwindow.h"
+
+#include "cameraconnection.h"
+#include "capturethread.h"
+#include "magnifierwidget.h"
+#include "presentation.h"
+#include "sharedstate.h"
+#include "ui_mainwindow.h"
+#include "virtualmountwindow.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+void MainWindow::initialiseCameraLibrary()
+{
+    if (InitKARVIXResource() != 0) {
+        qCritical("InitKARVIXResource: failed");
+        sdkReady = false;
+    } else {
+        sdkReady = true;
+    }
+}
+
+// The window is closing: the capture loop returns before the stream is stopped and the camera
+// closed, and the library is not used again.
+void MainWindow::shutDownCameraLibrary()
+{
+    shutDownCamera(*captureThread);
+    showVirtualMount(false);
+}
+
+// The simulated camera comes with a tool window to turn its mount by hand, shown while the
+// camera is open.
+void MainWindow::showVirtualMount(bool shown)
+{
+    if (shown && !virtualMount) {
+        virtualMount = new VirtualMountWindow(this);
+        virtualMount->setWindowFlag(Qt::Tool);
+    }
+    if (virtualMount)
+        virtualMount->setVisible(shown);
+}
+
+void MainWindow::on_actionConnect_triggered()
+{
+    if (!sdkReady)
+        return;
+    if (cameraConnected) {
+        disconnectFromCamera();
+        return;
+    }
+    switch (connectCamera()) {
+    case ConnectOutcome::LibraryNotReady:
+    case ConnectOutcome::StreamModeFailed: // logged only
+        return;
+    case ConnectOutcome::NoCamera:
+        QMessageBox::information(this, tr("Info"), tr("No Velto Q7 camera found!"), QMessageBox::Ok);
+        return;
+    case ConnectOutcome::OpenFailed:
+        QMessageBox::critical(
+            this, tr("Error"), tr("Can not connect Velto Q7 camera as open error!"), QMessageBox::Ok);
+        return;
+    case ConnectOutcome::InitFailed:
+        QMessageBox::critical(this, tr("Error"), tr("Can not connect Velto Q7 camera as initialize error!"));
+        return;
+    case ConnectOutcome::Connected:
+        break;
+    }
+    ui->actionConnect->setText(tr("Disconnect"));
+    goToStep(1);
+    setCameraActionsEnabled(true);
+    setWindowTitle(cameraWindowTitle(QString::fromLatin1(cameraId)));
+    captureThread->startCapture();
+    showVirtualMount(true);
+}
+
+// A camera that refuses to close stays connected with its menus; the next Connect tries again.
+void MainWindow::disconnectFromCamera()
+{
+    if (!disconnectCamera(*captureThread))
+        return;
+    ui->actionConnect->setText(tr("Connect"));
+    goToStep(0);
+    setCameraActionsEnabled(false);
+    showVirtualMount(false);
+}
+
+void MainWindow::setCameraActionsEnabled(bool enabled)
+{
+    ui->actionSave_As->setEnabled(enabled);
+    ui->actionDisplay_Template->setEnabled(enabled);
+    ui->actionAstronomical_Refraction->setEnabled(enabled);
+    ui->actionManual_Trace->setEnabled(enabled);
+    ui->menuZoom->setEnabled(enabled);
+}
+
+// The presets only store the value; the capture loop sends it to the camera between frames (or
+// at stream start when no camera streams yet).
+void MainWindow::on_pushButton_exp_50_clicked()
+{
+    chooseExposure(ui->pushButton_exp_50, 50000.0);
+}
+
+void MainWindow::on_pushButton_exp_100_clicked()
+{
+    chooseExposure(ui->pushButton_exp_100, 100000.0);
+}
+
+void MainWindow::on_pushButton_exp_200_clicked()
+{
+    chooseExposure(ui->pushButton_exp_200, 200000.0);
+}
+
+void MainWindow::on_pushButton_exp_300_clicked()
+{
+    chooseExposure(ui->pushButton_exp_300, 300000.0);
+}
+
+void MainWindow::on_pushButton_gain_50_clicked()
+{
+    chooseGain(ui->pushButton_gain_50, 50);
+}
+
+void MainWindow::on_pushButton_gain_70_clicked()
+{
+    chooseGain(ui->pushButton_gain_70, 70);
+}
+
+void MainWindow::on_pushButton_gain_90_clicked()
+{
+    chooseGain(ui->pushButton_gain_90, 90);
+}
+
+void MainWindow::on_pushButton_gain_100_clicked()
+{
+    chooseGain(ui->pushButton_gain_100, 100);
+}
+
+void MainWindow::chooseExposure(QPushButton *chosen, double exposureUs)
+{
+    exposureTime = exposureUs;
+    for (QPushButton *button :
+        {ui->pushButton_exp_50, ui->pushButton_exp_100, ui->pushButton_exp_200, ui->pushButton_exp_300})
+        button->setChecked(button == chosen);
+}
+
+void MainWindow::chooseGain(QPushButton *chosen, int value)
+{
+    gain = value;
+    for (QPushButton *button :
+        {ui->pushButton_gain_50, ui->pushButton_gain_70, ui->pushButton_gain_90, ui->pushButton_gain_100})
+        button->setChecked(button == chosen);
+}
+
+// At most one frame and one magnified crop per tick; the queues' locks are held only to take the
+// image, not while it is scaled or shown.
+void MainWindow::showImages()
+{
+    QImage frame;
+    if (frameQueue.take(&frame)) {
+        const QSize size = displaySize(zoomFactor, frameWidth, frameHeight, frame.size());
+        displayImage = frame.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        const QPixmap picture = QPixmap::fromImage(displayImage);
+        ui->label_showImg->setPixmap(picture);
+        magnifier->setSourcePixmap(picture);
+        magnifier->update();
+    }
+    // Crops queued when monitoring ended wait for the next time it starts.
+    if (monitorPole && magnifierQueue.take(&biggerViewImage)) {
+        ui->label_biggerImg->setPixmap(QPixmap::fromImage(biggerViewImage));
+        ui->label_refStarA_pos->setText(positionText(starAPos.load()));
+        ui->label_refStarB_pos->setText(positionText(starBPos.load()));
+        ui->label_pole->setText(positionText(polePos.load()));
+    }
+}
+
+void MainWindow::on_action100_toggled(bool checked)
+{
+    if (checked)
+        applyZoom(1.0f);
+}
+
+void MainWindow::on_action75_toggled(bool checked)
+{
+    if (checked)
+        applyZoom(0.75f);
+}
+
+void MainWindow::on_action50_toggled(bool checked)
+{
+    if (checked)
+        applyZoom(0.5f);
+}
+
+// The next frame shown takes the new size; the arrow, the template and (while the template is
+// being matched) the click position follow now.
+void MainWindow::applyZoom(float zoom)
+{
+    zoomFactor = zoom;
+    scaleDirectionArrow(zoomFactor);
+    placeTemplateLabel(zoomFactor, regionName);
+    if (currentStep == 2 || currentStep == 9 || currentStep == 11) {
+        clickLabelPos = QPoint(int(zoom * clickImagePos.x()), int(zoom * clickImagePos.y()));
+        drawTemplate(matchAngle);
+    }
+}
+
+void MainWindow::scaleDirectionArrow(float zoom)
+{
+    const QPixmap arrow(QStringLiteral(":/images/direction.png"));
+    label_direction->setPixmap(arrow.scaled(int(arrow.width() * zoom), int(arrow.height() * zoom),
+        Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+// The hemisphere's star-pattern template, scaled to the zoom and centred on the click position.
+void MainWindow::placeTemplateLabel(float zoom, const QString &region)
+{
+    const QImage *mask = region == QLatin1String("South") ? southMaskImage
+        : region == QLatin1String("North")                ? northMaskImage
+                                                          : nullptr;
+    if (!mask || mask->isNull())
+        return;
+    const int w = int(mask->width() * zoom);
+    const int h = int(mask->height() * zoom);
+    const QImage scaled = mask->scaled(w, h, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    ui->label_templateImg->setGeometry(
+        int(zoom * clickImagePos.x() - w / 2), int(zoom * clickImagePos.y() - h / 2), w, h);
+    ui->label_templateImg->setPixmap(QPixmap::fromImage(scaled));
+}
+
+void MainWindow::on_actionMono_Style_toggled(bool checked)
+{
+    displayStyle.store(checked ? QStringLiteral("Mono") : QStringLiteral("Color"));
+    confirmSliderEffect->setColor(sliderGlowColor(checked));
+    roughSliderEffect->setColor(sliderGlowColor(checked));
+    ui->label_precise_poleIcon->setPixmap(QPixmap(poleIconPicture(checked)));
+    ui->label_precise_axisIcon->setPixmap(QPixmap(axisIconPicture(checked)));
+    const int lit = litLampsForStep(currentStep);
+    if (lit < 0)
+        return; // this step's lamps keep their pictures
+    QLabel *const lamps[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
+    for (int i = 0; i < 3; ++i)
+        lamps[i]->setPixmap(QPixmap(lampPicture(i < lit, checked)));
+}
+
+void MainWindow::on_actionSave_As_triggered()
+{
+    if (cameraConnected)
+        saveSnapshotAs(this, displayImage);
+}
