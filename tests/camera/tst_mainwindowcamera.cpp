@@ -58,6 +58,8 @@ private slots:
     void presetsChosenBeforeConnectingReachTheCamera();
     void liveViewFollowsTheZoom();
     void closingTheWindowClosesTheCamera();
+    void monoStyleRedrawsTheLampsOfTheStep_data();
+    void monoStyleRedrawsTheLampsOfTheStep();
 
 private:
     template <typename T> T *child(const char *name)
@@ -225,6 +227,53 @@ void TestMainWindowCamera::closingTheWindowClosesTheCamera()
     QVERIFY(!cameraStatus(handle).open);
     const std::vector<std::string> calls = cameraCallLog();
     QCOMPARE(calls.back(), std::string("CloseKARVIX"));
+}
+
+void TestMainWindowCamera::monoStyleRedrawsTheLampsOfTheStep_data()
+{
+    QTest::addColumn<int>("step");
+    QTest::addColumn<int>("lit"); // -1: the lamps keep their pictures
+    QTest::newRow("step 3") << 3 << 0;
+    QTest::newRow("step 5") << 5 << 1;
+    QTest::newRow("step 6") << 6 << 2;
+    QTest::newRow("step 11") << 11 << 3;
+    QTest::newRow("step 10") << 10 << -1;
+}
+
+void TestMainWindowCamera::monoStyleRedrawsTheLampsOfTheStep()
+{
+    QFETCH(int, step);
+    QFETCH(int, lit);
+    auto picture = [this](const char *label) {
+        return child<QLabel>(label)
+            ->pixmap(Qt::ReturnByValue)
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32);
+    };
+    auto resource = [](const QString &name) {
+        return QImage(":/images/" + name).convertToFormat(QImage::Format_ARGB32);
+    };
+    const char *lamps[] = {"label_starPos1_icon", "label_starPos2_icon", "label_starPos3_icon"};
+    window->goToStep(step);
+    QImage before[3];
+    for (int i = 0; i < 3; ++i)
+        before[i] = picture(lamps[i]);
+
+    child<QAction>("actionMono_Style")->setChecked(true);
+    QCOMPARE(displayStyle.load(), QString("Mono"));
+    QCOMPARE(picture("label_precise_poleIcon"), resource("pole.png"));
+    QCOMPARE(picture("label_precise_axisIcon"), resource("center.png"));
+    for (int i = 0; i < 3; ++i) {
+        const QImage expected
+            = lit < 0 ? before[i] : resource(i < lit ? "lighton_mono.png" : "lightoff_mono.png");
+        QVERIFY2(picture(lamps[i]) == expected, lamps[i]);
+    }
+
+    child<QAction>("actionMono_Style")->setChecked(false);
+    QCOMPARE(displayStyle.load(), QString("Color"));
+    QCOMPARE(picture("label_precise_poleIcon"), resource("pole_color.png"));
+    if (lit >= 0)
+        QCOMPARE(picture(lamps[0]), resource(lit > 0 ? "lighton_color.png" : "lightoff_color.png"));
 }
 
 QTEST_MAIN(TestMainWindowCamera)
