@@ -150,8 +150,8 @@ MainWindow::MainWindow(QWidget *parent)
     clickLabelPos = QPoint(static_cast<int>(zoomFactor * 640), static_cast<int>(zoomFactor * 480));
     clickImagePos = QPointF(640.0, 480.0);
 
-    // Anything but exactly "North" selects the south, as a stored "north" always has.
-    // TODO(wizard): the hemisphere's template data are copied into the current template here.
+    // Anything but exactly "North" selects the south, as a stored "north" always has. Checking the
+    // button switches the hemisphere's template data through its toggled slot.
     if (regionName == QLatin1String("North"))
         ui->radioButton_north->setChecked(true);
     else
@@ -187,6 +187,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->label_templateImg->hide();
     label_direction->hide();
+    tipPanel.tabWidget->hide();
     ui->actionSave_As->setEnabled(false);
     ui->actionDisplay_Template->setEnabled(false);
     ui->actionAstronomical_Refraction->setEnabled(false);

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -141,6 +142,7 @@ void TestMainWindow::firstRunStartState()
     QVERIFY(child<QPushButton>("pushButton_exp_50")->isChecked());
     QVERIFY(child<QPushButton>("pushButton_gain_50")->isChecked());
     QVERIFY(child<QLabel>("label_templateImg")->isHidden());
+    QVERIFY(child<QTabWidget>("tabWidget_tipMsg")->isHidden());
 
     // Only Exit, Connect, Mono Style, Language and Help are usable.
     for (const char *name :
