@@ -24,14 +24,21 @@ void julianDate(double unixSeconds, double &jd1, double &jd2)
 
 } // namespace
 
-bool prepareAstrom(const Site &site, double unixSeconds, eraASTROM &astrom)
+bool prepareAstrom(const Site &site, double unixSeconds, bool annualAberration, eraASTROM &astrom)
 {
     double utc1, utc2, eo;
     julianDate(unixSeconds, utc1, utc2);
-    return eraApco13(utc1, utc2, 0.0, site.longitudeDeg * kDegToRad, site.latitudeDeg * kDegToRad,
-               site.heightM, 0.0, 0.0, site.pressureHpa, site.temperatureC, kRelativeHumidity, kWavelengthUm,
-               &astrom, &eo)
-        >= 0;
+    if (eraApco13(utc1, utc2, 0.0, site.longitudeDeg * kDegToRad, site.latitudeDeg * kDegToRad, site.heightM,
+            0.0, 0.0, site.pressureHpa, site.temperatureC, kRelativeHumidity, kWavelengthUm, &astrom, &eo)
+        < 0)
+        return false;
+    if (!annualAberration) {
+        // eraAtciq aberrates with the observer's barycentric velocity v (the Earth's orbit plus the
+        // site's rotation, as eraApco13 sets it) and its Lorentz factor.
+        astrom.v[0] = astrom.v[1] = astrom.v[2] = 0.0;
+        astrom.bm1 = 1.0;
+    }
+    return true;
 }
 
 void updateEarthRotation(double unixSeconds, eraASTROM &astrom)

@@ -29,8 +29,9 @@ inline int hemisphereSign(const Site &site)
 }
 
 // Fills `astrom` for the site at the given UTC (seconds since 1970-01-01T00:00:00 UTC).
-// False when ERFA rejects the date.
-bool prepareAstrom(const Site &site, double unixSeconds, eraASTROM &astrom);
+// Without aberration the stars keep their mean places of date (the observer's velocity, orbital and
+// diurnal, taken as zero). False when ERFA rejects the date.
+bool prepareAstrom(const Site &site, double unixSeconds, bool annualAberration, eraASTROM &astrom);
 
 // Brings the Earth rotation angle of prepared parameters to the given time.
 void updateEarthRotation(double unixSeconds, eraASTROM &astrom);

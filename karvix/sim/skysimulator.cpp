@@ -58,6 +58,7 @@ struct Scene
     Site site;
     MountState mount;
     bool ideal = false;
+    bool annualAberration = true;
     double time = 0;
 
     int hemisphere() const { return hemisphereSign(site); }
@@ -86,6 +87,7 @@ struct SkySimulator::Impl
     Site site;
     MountState mount;
     bool ideal = false;
+    bool annualAberration = true;
     bool testClock = false;
     double testClockTime = 0;
     std::mt19937 rng;
@@ -96,7 +98,7 @@ struct SkySimulator::Impl
     Scene scene() const
     {
         std::lock_guard<std::mutex> lock(stateMutex);
-        return Scene {site, mount, ideal, nowLocked()};
+        return Scene {site, mount, ideal, annualAberration, nowLocked()};
     }
 
     // Pole's altitude and azimuth, degrees.
@@ -136,6 +138,7 @@ struct SkySimulator::Impl
     SensorModel sensor;
     bool cacheValid = false;
     Site cacheSite;
+    bool cacheAberration = true;
     double cacheTime = 0;
     eraASTROM cacheAstrom {};
     std::vector<ApparentStar> apparentStars;
@@ -143,12 +146,14 @@ struct SkySimulator::Impl
 
     void refreshApparentPlaces(const Scene &s)
     {
-        if (cacheValid && sameSite(cacheSite, s.site) && std::fabs(s.time - cacheTime) < kCirsRefreshSec)
+        if (cacheValid && sameSite(cacheSite, s.site) && cacheAberration == s.annualAberration
+            && std::fabs(s.time - cacheTime) < kCirsRefreshSec)
             return;
         apparentStars.clear();
         cacheSite = s.site;
+        cacheAberration = s.annualAberration;
         cacheTime = s.time;
-        cacheValid = prepareAstrom(s.site, s.time, cacheAstrom);
+        cacheValid = prepareAstrom(s.site, s.time, s.annualAberration, cacheAstrom);
         if (!cacheValid)
             return;
         const double minPoleDec = (90.0 - kSkyRadiusDeg) * kDegToRad;
@@ -190,7 +195,7 @@ struct SkySimulator::Impl
     bool truthView(Scene &s, eraASTROM &astrom) const
     {
         s = scene();
-        return prepareAstrom(s.site, s.time, astrom);
+        return prepareAstrom(s.site, s.time, s.annualAberration, astrom);
     }
 };
 
@@ -375,6 +380,12 @@ void SkySimulator::setCameraRoll(double rollDeg)
         return;
     std::lock_guard<std::mutex> lock(d->stateMutex);
     d->mount.cameraRollDeg = normalizedDeg(rollDeg);
+}
+
+void SkySimulator::setAnnualAberration(bool on)
+{
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    d->annualAberration = on;
 }
 
 void SkySimulator::setIdealSensor(bool ideal)

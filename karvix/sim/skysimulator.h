@@ -52,6 +52,12 @@ public:
     void useSystemClock();
     bool usesTestClock() const;
 
+    // Annual aberration (on by default) moves every star by up to 20 arcsec relative to the pole
+    // over the year. Off (diurnal aberration with it), the stars keep their mean places of date, as
+    // star data computed without aberration assume; this separates that simplification from other
+    // errors in tests.
+    void setAnnualAberration(bool on);
+
     // ---- Mount ---------------------------------------------------------------------------------
     void setPolarAxis(double altitudeDeg, double azimuthDeg);
     // Puts the polar axis this far from the true pole (arcsec of altitude and of azimuth).
