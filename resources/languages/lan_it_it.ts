@@ -339,6 +339,14 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.bmp)</source>
+        <translation>Immagini (*.png *.jpg *.bmp)</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

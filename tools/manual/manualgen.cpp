@@ -79,8 +79,8 @@ int renderPdf(const QString &markdownPath, const QString &pdfPath)
     QPdfWriter writer(pdfPath);
     writer.setTitle(QStringLiteral("Velto Q7 Manual"));
     writer.setCreator(QStringLiteral("Velto Q7"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter));
     document.print(&writer);
     if (!QFile::exists(pdfPath)) {
         std::fprintf(stderr, "manualgen: cannot write %s\n", qPrintable(pdfPath));
@@ -111,7 +111,8 @@ int main(int argc, char *argv[])
         return renderPdf(args.at(2), args.at(3));
     if ((args.size() == 3 || args.size() == 4) && args.at(1) == QLatin1String("--shots"))
         return saveScreenshots(args.at(2), args.size() == 4 ? args.at(3) : QStringLiteral("EN"));
-    std::fprintf(stderr, "usage: manualgen --pdf <manual.md> <output.pdf>\n"
-                         "       manualgen --shots <folder> [EN|ZH|JA|RU|FR|DE|ES|PT|IT|KO]\n");
+    std::fprintf(stderr,
+        "usage: manualgen --pdf <manual.md> <output.pdf>\n"
+        "       manualgen --shots <folder> [EN|ZH|JA|RU|FR|DE|ES|PT|IT|KO]\n");
     return 2;
 }

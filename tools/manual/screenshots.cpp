@@ -86,7 +86,8 @@ QList<Screenshot> takeScreenshots(const QString &languageCode)
             settle();
             shots.append({QStringLiteral("mainwindow-step1"), window.grab().toImage()});
             for (QWidget *top : QApplication::topLevelWidgets()) {
-                if (top != &window && top->isVisible() && !before.contains(top) && !top->objectName().isEmpty())
+                if (top != &window && top->isVisible() && !before.contains(top)
+                    && !top->objectName().isEmpty())
                     shots.append({top->objectName().toLower(), top->grab().toImage()});
             }
             if (auto *done = window.findChild<QPushButton *>(QStringLiteral("pushButton_setting_done"))) {

@@ -1,0 +1,224 @@
+// Choosing a language re-applies the texts of every window at once (main window, tip panel with
+// the current hemisphere's variants, the three dialogs, tool windows), leaves the wizard where it
+// was, and choosing English again restores exactly the English texts.
+#include "mainwindow.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMap>
+#include <QMenu>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+using Texts = QMap<QString, QString>;
+
+// Every text a user can see on obj, keyed by the object's name and the property.
+void collect(QObject *obj, const QString &owner, Texts &texts)
+{
+    const QString name = owner + QLatin1Char('/') + obj->objectName();
+    if (auto *widget = qobject_cast<QWidget *>(obj); widget && widget->isWindow())
+        texts.insert(name + QStringLiteral(".windowTitle"), widget->windowTitle());
+    if (auto *button = qobject_cast<QAbstractButton *>(obj))
+        texts.insert(name + QStringLiteral(".text"), button->text());
+    else if (auto *label = qobject_cast<QLabel *>(obj))
+        texts.insert(name + QStringLiteral(".text"), label->text());
+    else if (auto *group = qobject_cast<QGroupBox *>(obj))
+        texts.insert(name + QStringLiteral(".title"), group->title());
+    else if (auto *menu = qobject_cast<QMenu *>(obj))
+        texts.insert(name + QStringLiteral(".title"), menu->title());
+    else if (auto *action = qobject_cast<QAction *>(obj); action && !action->isSeparator())
+        texts.insert(name + QStringLiteral(".text"), action->text());
+    else if (auto *combo = qobject_cast<QComboBox *>(obj)) {
+        for (int i = 0; i < combo->count(); ++i)
+            texts.insert(name + QStringLiteral(".item%1").arg(i), combo->itemText(i));
+    }
+}
+
+// The texts of every window of the program: the main window with its dialogs, and any other
+// top-level window it opened.
+Texts allTexts(QWidget *mainWindow)
+{
+    Texts texts;
+    QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget *window : windows) {
+        if (window != mainWindow && window->parentWidget() == nullptr && window->objectName().isEmpty())
+            continue; // menus' and the platform's own unnamed helpers
+        const QString owner = window->objectName();
+        collect(window, owner, texts);
+        for (QObject *child : window->findChildren<QObject *>()) {
+            if (!child->objectName().isEmpty())
+                collect(child, owner, texts);
+        }
+    }
+    return texts;
+}
+
+QString diff(const Texts &actual, const Texts &expected)
+{
+    QStringList lines;
+    for (auto it = expected.begin(); it != expected.end(); ++it) {
+        if (actual.value(it.key()) != it.value())
+            lines << QStringLiteral("%1: \"%2\", expected \"%3\"")
+                         .arg(it.key(), actual.value(it.key()), it.value());
+    }
+    for (auto it = actual.begin(); it != actual.end(); ++it) {
+        if (!expected.contains(it.key()))
+            lines << QStringLiteral("%1: unexpected \"%2\"").arg(it.key(), it.value());
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+const char *const versionText = "Velto Q7 21.4.20.0, release on 2021-04-20";
+
+} // namespace
+
+class TestLanguageSwitch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void switchingChangesEveryWindowAndBack_data();
+    void switchingChangesEveryWindowAndBack();
+    void hemisphereTipsFollowRegion_data();
+    void hemisphereTipsFollowRegion();
+
+private:
+    template <typename T> T *find(const char *name) const
+    {
+        return window->findChild<T *>(QLatin1String(name));
+    }
+    void choose(const char *actionName);
+
+    std::unique_ptr<MainWindow> window;
+    Texts english;
+};
+
+void TestLanguageSwitch::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    window = std::make_unique<MainWindow>();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // A settings file beside the tests may have stored another language.
+    choose("actionEnglish");
+    english = allTexts(window.get());
+    QVERIFY(english.size() > 80);
+}
+
+void TestLanguageSwitch::cleanupTestCase()
+{
+    window.reset();
+}
+
+void TestLanguageSwitch::choose(const char *actionName)
+{
+    auto *action = find<QAction>(actionName);
+    QVERIFY2(action, actionName);
+    action->setChecked(true);
+}
+
+void TestLanguageSwitch::switchingChangesEveryWindowAndBack_data()
+{
+    QTest::addColumn<QString>("action");
+    for (const char *action : {"actionChinese", "actionJapanese", "actionRussian", "actionFrench",
+             "actionGerman", "actionSpanish", "actionPortuguese", "actionItalian", "actionKorean"})
+        QTest::newRow(action) << action;
+}
+
+void TestLanguageSwitch::switchingChangesEveryWindowAndBack()
+{
+    QFETCH(QString, action);
+    auto *tips = find<QTabWidget>("tabWidget_tipMsg");
+    const int page = tips ? tips->currentIndex() : -1;
+
+    choose(qPrintable(action));
+    const Texts translated = allTexts(window.get());
+
+    // A sample from every window, each a text that no language writes as English does.
+    const QStringList sample {QStringLiteral("MainWindow/menuHelp.title"),
+        QStringLiteral("MainWindow/pushButton_head_region.text"),
+        QStringLiteral("MainWindow/groupBox_monitor.title"),
+        QStringLiteral("MainWindow/actionNordvane_Manual.text"),
+        QStringLiteral("AboutDialog/AboutDialog.windowTitle"),
+        QStringLiteral("AstroRefractionDialog/AstroRefractionDialog.windowTitle"),
+        QStringLiteral("AstroRefractionDialog/checkBox_enableAstroRef.text"),
+        QStringLiteral("PoleTrackingDialog/PoleTrackingDialog.windowTitle"),
+        QStringLiteral("PoleTrackingDialog/label_info.text")};
+    for (const QString &key : sample) {
+        QVERIFY2(english.contains(key), qPrintable(key));
+        QVERIFY2(
+            translated.value(key) != english.value(key), qPrintable(key + QStringLiteral(" stayed English")));
+    }
+    if (tips) {
+        for (const char *key : {"MainWindow/label_setting_tipMsg.text",
+                 "MainWindow/pushButton_setting_done.text", "MainWindow/label_finetunePole_tipMsg.text"})
+            QVERIFY2(translated.value(QLatin1String(key)) != english.value(QLatin1String(key)), key);
+        QCOMPARE(tips->currentIndex(), page);
+    }
+
+    // A good part of all texts changes; the rest are numbers, "(0,0)", names and markup.
+    int changed = 0;
+    for (auto it = english.begin(); it != english.end(); ++it)
+        changed += translated.value(it.key()) != it.value();
+    QVERIFY2(changed * 3 > english.size(),
+        qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(english.size())));
+
+    // The version line is set by the dialog itself, never from the translation.
+    QCOMPARE(find<QLabel>("label_version")->text(), QString::fromLatin1(versionText));
+
+    choose("actionEnglish");
+    const Texts back = allTexts(window.get());
+    QVERIFY2(back == english, qPrintable(diff(back, english)));
+    if (tips)
+        QCOMPARE(tips->currentIndex(), page);
+}
+
+void TestLanguageSwitch::hemisphereTipsFollowRegion_data()
+{
+    QTest::addColumn<QString>("radio");
+    QTest::addColumn<QString>("star");
+    QTest::newRow("south") << "radioButton_south" << QStringLiteral("σ Oct");
+    QTest::newRow("north") << "radioButton_north"
+                           << "Polaris";
+}
+
+// The six hemisphere tips are chosen by regionName again after a language change.
+void TestLanguageSwitch::hemisphereTipsFollowRegion()
+{
+    QFETCH(QString, radio);
+    QFETCH(QString, star);
+    auto *tip = find<QLabel>("label_setting_tipMsg");
+    if (!tip)
+        QSKIP("the wizard's tip panel is not built in this program yet");
+    find<QRadioButton>(qPrintable(radio))->setChecked(true);
+    const QString source
+        = QStringLiteral("Set the parameters to the left to make more stars around %1 visable.").arg(star);
+    QCOMPARE(tip->text(), source);
+
+    choose("actionGerman");
+    const QString german = QCoreApplication::translate("MainWindow", source.toUtf8().constData());
+    QVERIFY(german != source);
+    QCOMPARE(tip->text(), german);
+    QVERIFY(find<QLabel>("label_confirm_tipMsg")
+                ->text()
+                .contains(star == QLatin1String("Polaris") ? star : QStringLiteral("σ")));
+
+    choose("actionEnglish");
+    QCOMPARE(tip->text(), source);
+}
+
+QTEST_MAIN(TestLanguageSwitch)
+#include "tst_languageswitch.moc"
