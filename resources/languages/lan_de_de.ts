@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Bilder (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>Möchten Sie die bei der letzten Verwendung von Velto Q7 gespeicherte „Position der Achsmitte“ verwenden?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>An dieser Stelle scheint kein Stern zu sein. Bitte eine andere Stelle versuchen.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Die Achsmitte konnte nicht bestimmt werden. Bitte „Zurücksetzen“ klicken und neu ermitteln.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Passt die Schablone?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Passt</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Drehung abgeschlossen?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Gedreht</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Stellen Sie die Werte links so ein, dass mehr Sterne um Polaris sichtbar werden.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Stellen Sie die Werte links so ein, dass mehr Sterne um σ Oct sichtbar werden.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Einstellung abgeschlossen?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Eingestellt</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Doppelklicken Sie auf Polaris und drehen Sie die Schablone mit dem Regler „Drehen“ links, bis sie zu den Sternen um Polaris passt.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Doppelklicken Sie auf σ Oct und drehen Sie die Schablone mit dem Regler „Drehen“ links, bis sie zu den Sternen um σ Oct passt.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Wählen Sie einen anderen Stern als Polaris und doppelklicken Sie ihn im Bild. Merken Sie sich den Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Wählen Sie einen anderen Stern als σ Oct und doppelklicken Sie ihn im Bild. Merken Sie sich den Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Drehen Sie die RA-Achse der Montierung in Richtung des Pfeils oben im Bild, um mindestens 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Doppelklicken Sie erneut auf den im vorigen Schritt gewählten Stern (Schritt 2 von 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Drehen Sie die RA-Achse der Montierung erneut in dieselbe Richtung, um mindestens 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Doppelklicken Sie ein letztes Mal auf denselben Stern wie in den beiden vorigen Schritten (Schritt 3 von 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Bringen Sie die RA-Achse zurück in die Home-Position. Der gewählte Stern muss auf dem Kreis bleiben, während die Montierung in die Parkposition fährt.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Ist die Achsmitte richtig?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Sollposition: Doppelklicken Sie auf Polaris und drehen Sie die Schablone mit dem Regler „Drehen“ links, bis sie zu den Sternen um Polaris passt.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Sollposition: Doppelklicken Sie auf σ Oct und drehen Sie die Schablone mit dem Regler „Drehen“ links, bis sie zu den Sternen um σ Oct passt.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Bringen Sie Polaris mit den Höhen- und Azimutschrauben in die Mitte des kleinen rotierenden Kreises im Bild.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Bringen Sie σ Oct mit den Höhen- und Azimutschrauben in die Mitte des kleinen rotierenden Kreises im Bild.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Justierung abgeschlossen?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Justiert</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Istposition: Doppelklicken Sie auf Polaris und drehen Sie die Schablone mit dem Regler „Drehen“ links, bis sie zu den Sternen um Polaris passt.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Istposition: Doppelklicken Sie auf σ Oct und drehen Sie die Schablone mit dem Regler „Drehen“ links, bis sie zu den Sternen um σ Oct passt.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Bitte klicken Sie auf „Überwachung starten“.</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Bringen Sie das Pol-Rechteck nur mit den Höhen- und Azimutschrauben auf den Achsenkreis.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Neustart</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Virtuelle Montierung</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>RA-Achse</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Höhenschraube</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Azimutschraube</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Siderische Nachführung</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>Neuer Zufallsfehler</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Wahre Werte zeigen</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Winkel: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Polfehler (Bogensekunden)
+Höhe: %1
+Azimut: %2
+Gesamt: %3</translation>
     </message>
 </context>
 </TS>

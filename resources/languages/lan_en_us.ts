@@ -341,6 +341,154 @@ margin-top: -5px;</translation>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Images (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warn</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Seems no star in this point, please try other point.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Does match success?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Has rotation finished?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>rotation Finished</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Set the parameters to the left to make more stars around Polaris visable.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Set the parameters to the left to make more stars around σ Oct visable.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Has setting up finished?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Setting Finished</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Double click the same star again chosen in the previous step (Step 2 of 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Is the axis center correct?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correct</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Has adjustment finished?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>adjustment Finished</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Please click the &apos;Start Monitor&apos; button.</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Restart</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -367,6 +515,59 @@ margin-top: -5px;</translation>
     <message>
         <source>Reset</source>
         <translation>Reset</translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Virtual Mount</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>RA axis</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Altitude bolt</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Azimuth bolt</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Sidereal tracking</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>New random error</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Show truth</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Angle: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</translation>
     </message>
 </context>
 </TS>

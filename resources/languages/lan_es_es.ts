@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Imágenes (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Pregunta</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>¿Desea usar la «posición del centro del eje» guardada la última vez que usó Velto Q7?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Parece que no hay ninguna estrella en este punto. Pruebe en otro punto.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>No se pudo obtener el centro del eje. Pulse «Rehacer» para buscarlo de nuevo.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>¿Coincide la plantilla?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Coincide</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>¿Ha terminado el giro?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Girado</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Ajuste los parámetros de la izquierda para que se vean más estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Ajuste los parámetros de la izquierda para que se vean más estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>¿Ha terminado la configuración?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Listo</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Haga doble clic en Polaris y gire la plantilla con el control «Girar» de la izquierda hasta que coincida con las estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Haga doble clic en σ Oct y gire la plantilla con el control «Girar» de la izquierda hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Elija una estrella distinta de Polaris y haga doble clic en ella en la imagen. Recuérdela: volverá a seleccionarla en los pasos siguientes (paso 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Elija una estrella distinta de σ Oct y haga doble clic en ella en la imagen. Recuérdela: volverá a seleccionarla en los pasos siguientes (paso 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Gire el eje de AR de la montura en la dirección que indica la flecha de la parte superior de la pantalla (al menos 30°).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Haga doble clic de nuevo en la estrella elegida en el paso anterior (paso 2 de 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Vuelva a girar el eje de AR de la montura en la misma dirección, al menos 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Haga doble clic por última vez en la misma estrella de los dos pasos anteriores (paso 3 de 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Lleve el eje de AR a la posición «Home»: mientras la montura vuelve a la posición de aparcado, la estrella elegida debe permanecer sobre el círculo.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>¿Es correcto el centro del eje?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correcto</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posición objetivo: haga doble clic en Polaris y gire la plantilla con el control «Girar» de la izquierda hasta que coincida con las estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posición objetivo: haga doble clic en σ Oct y gire la plantilla con el control «Girar» de la izquierda hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con los tornillos de altura y azimut, lleve Polaris al centro del pequeño círculo giratorio que se muestra en la imagen.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con los tornillos de altura y azimut, lleve σ Oct al centro del pequeño círculo giratorio que se muestra en la imagen.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>¿Ha terminado el ajuste?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Ajustado</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posición actual: haga doble clic en Polaris y gire la plantilla con el control «Girar» de la izquierda hasta que coincida con las estrellas alrededor de Polaris.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posición actual: haga doble clic en σ Oct y gire la plantilla con el control «Girar» de la izquierda hasta que coincida con las estrellas alrededor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Pulse el botón «Iniciar control».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Use solo los tornillos de altura y azimut para llevar el rectángulo del polo sobre el círculo del eje.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminar</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Montura virtual</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>Eje de AR</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Tornillo de altura</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Tornillo de azimut</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Seguimiento sideral</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>Nuevo error aleatorio</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Mostrar valores reales</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Ángulo: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Error polar (segundos de arco)
+Altura: %1
+Azimut: %2
+Total: %3</translation>
     </message>
 </context>
 </TS>

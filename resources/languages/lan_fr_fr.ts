@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Images (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>Voulez-vous utiliser la «&#xa0;position du centre de l&apos;axe&#xa0;» enregistrée lors de la dernière utilisation de Velto Q7&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Il ne semble y avoir aucune étoile à cet endroit. Essayez un autre point.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Impossible de déterminer le centre de l&apos;axe. Cliquez sur «&#xa0;Refaire&#xa0;» pour le rechercher.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Le gabarit correspond-il&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Correspond</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Rotation terminée&#xa0;?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Tourné</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Refaire</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Réglez les paramètres à gauche pour rendre visibles davantage d&apos;étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Réglez les paramètres à gauche pour rendre visibles davantage d&apos;étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Paramétrage terminé&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Réglé</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Double-cliquez sur Polaris, puis faites tourner le gabarit avec le curseur «&#xa0;Rotation&#xa0;» à gauche jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Double-cliquez sur σ Oct, puis faites tourner le gabarit avec le curseur «&#xa0;Rotation&#xa0;» à gauche jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Choisissez une étoile autre que Polaris et double-cliquez dessus dans l&apos;image. Retenez-la&#xa0;: vous la sélectionnerez de nouveau aux étapes suivantes (étape 1 sur 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Choisissez une étoile autre que σ Oct et double-cliquez dessus dans l&apos;image. Retenez-la&#xa0;: vous la sélectionnerez de nouveau aux étapes suivantes (étape 1 sur 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Tournez l&apos;axe AD de la monture dans le sens indiqué par la flèche en haut de l&apos;écran (au moins 30°).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Double-cliquez de nouveau sur l&apos;étoile choisie à l&apos;étape précédente (étape 2 sur 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Tournez de nouveau l&apos;axe AD de la monture dans le même sens, d&apos;au moins 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Double-cliquez une dernière fois sur l&apos;étoile choisie aux deux étapes précédentes (étape 3 sur 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Ramenez l&apos;axe AD en position «&#xa0;Home&#xa0;»&#xa0;: pendant que la monture revient en position de parking, l&apos;étoile choisie doit rester sur le cercle.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Le centre de l&apos;axe est-il correct&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Valider</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Position cible&#xa0;: double-cliquez sur Polaris, puis faites tourner le gabarit avec le curseur «&#xa0;Rotation&#xa0;» à gauche jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Position cible&#xa0;: double-cliquez sur σ Oct, puis faites tourner le gabarit avec le curseur «&#xa0;Rotation&#xa0;» à gauche jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Avec les vis de réglage en hauteur et en azimut, amenez Polaris au centre du petit cercle tournant affiché sur l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Avec les vis de réglage en hauteur et en azimut, amenez σ Oct au centre du petit cercle tournant affiché sur l&apos;image.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Ajustement terminé&#xa0;?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Ajusté</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Position actuelle&#xa0;: double-cliquez sur Polaris, puis faites tourner le gabarit avec le curseur «&#xa0;Rotation&#xa0;» à gauche jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de Polaris.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Position actuelle&#xa0;: double-cliquez sur σ Oct, puis faites tourner le gabarit avec le curseur «&#xa0;Rotation&#xa0;» à gauche jusqu&apos;à ce qu&apos;il coïncide avec les étoiles autour de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Cliquez sur le bouton «&#xa0;Lancer la surveillance&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>N&apos;utilisez que les vis de hauteur et d&apos;azimut pour amener le rectangle du pôle sur le cercle de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Terminé</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Monture virtuelle</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>Axe AD</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Vis de hauteur</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Vis d&apos;azimut</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Suivi sidéral</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>Nouvelle erreur aléatoire</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Afficher la vérité</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Angle&#xa0;:&#xa0;%1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Erreur de mise en station (″)
+Hauteur&#xa0;:&#xa0;%1
+Azimut&#xa0;:&#xa0;%2
+Total&#xa0;:&#xa0;%3</translation>
     </message>
 </context>
 </TS>

@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Immagini (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Domanda</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>Vuoi usare la «posizione del centro dell&apos;asse» registrata l&apos;ultima volta che hai usato Velto Q7?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Avviso</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Sembra che non ci sia nessuna stella in questo punto. Prova un altro punto.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Impossibile determinare il centro dell&apos;asse. Fai clic su «Ripeti» per cercarlo di nuovo.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Il modello corrisponde?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Corrisponde</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Rotazione completata?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Ruotato</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Regola i parametri a sinistra per rendere visibili più stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Regola i parametri a sinistra per rendere visibili più stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Impostazione completata?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Impostato</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Fai doppio clic su Polaris e ruota il modello con il cursore «Ruota» a sinistra finché coincide con le stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Fai doppio clic su σ Oct e ruota il modello con il cursore «Ruota» a sinistra finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Scegli una stella diversa da Polaris e fai doppio clic su di essa nell&apos;immagine. Ricordala: la selezionerai di nuovo nei passi successivi (passo 1 di 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Scegli una stella diversa da σ Oct e fai doppio clic su di essa nell&apos;immagine. Ricordala: la selezionerai di nuovo nei passi successivi (passo 1 di 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Ruota l&apos;asse AR della montatura nella direzione indicata dalla freccia in alto sullo schermo (almeno 30°).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Fai di nuovo doppio clic sulla stella scelta nel passo precedente (passo 2 di 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Ruota di nuovo l&apos;asse AR della montatura nella stessa direzione, di almeno 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Fai doppio clic un&apos;ultima volta sulla stessa stella dei due passi precedenti (passo 3 di 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Riporta l&apos;asse AR nella posizione «Home»: mentre la montatura torna in posizione di parcheggio, la stella scelta deve restare sul cerchio.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Il centro dell&apos;asse è corretto?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Corretto</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posizione obiettivo: fai doppio clic su Polaris e ruota il modello con il cursore «Ruota» a sinistra finché coincide con le stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posizione obiettivo: fai doppio clic su σ Oct e ruota il modello con il cursore «Ruota» a sinistra finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con le viti di altezza e azimut, porta Polaris al centro del piccolo cerchio rotante mostrato nell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Con le viti di altezza e azimut, porta σ Oct al centro del piccolo cerchio rotante mostrato nell&apos;immagine.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Regolazione completata?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Regolato</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posizione attuale: fai doppio clic su Polaris e ruota il modello con il cursore «Ruota» a sinistra finché coincide con le stelle intorno a Polaris.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posizione attuale: fai doppio clic su σ Oct e ruota il modello con il cursore «Ruota» a sinistra finché coincide con le stelle intorno a σ Oct.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Fai clic sul pulsante «Avvia monitoraggio».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Usa solo le viti di altezza e azimut per portare il rettangolo del polo sul cerchio dell&apos;asse.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Montatura virtuale</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>Asse AR</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Vite di altezza</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Vite di azimut</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Inseguimento siderale</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>Nuovo errore casuale</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Mostra valori reali</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Angolo: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Errore polare (secondi d&apos;arco)
+Altezza: %1
+Azimut: %2
+Totale: %3</translation>
     </message>
 </context>
 </TS>

@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>画像 (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>確認</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>前回 Velto Q7 を使用したときに記録した「軸の中心の位置」を使いますか？</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>この位置には星がないようです。別の位置を試してください。</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>軸の中心を求められませんでした。「やり直し」をクリックして、もう一度求めてください。</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>テンプレートは一致しましたか？</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>一致</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>回転は終わりましたか？</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>回転完了</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>左側の設定を調整して、北極星の周りの星がより多く見えるようにしてください。</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>左側の設定を調整して、はちぶんぎ座σ星の周りの星がより多く見えるようにしてください。</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>設定は終わりましたか？</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>設定完了</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して、北極星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>はちぶんぎ座σ星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して、はちぶんぎ座σ星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>北極星以外の星を1つ選び、画像上でダブルクリックしてください。この星は次の手順でも選ぶので覚えておいてください（3 ステップ中 1）。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>はちぶんぎ座σ星以外の星を1つ選び、画像上でダブルクリックしてください。この星は次の手順でも選ぶので覚えておいてください（3 ステップ中 1）。</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>画面上部に表示された矢印の方向に、架台の赤経軸を回してください（30°以上）。</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>前の手順で選んだ同じ星を、もう一度ダブルクリックしてください（3 ステップ中 2）。</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>もう一度、架台の赤経軸を同じ方向に 30°以上回してください。</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>前の 2 つの手順で選んだ同じ星を、最後にもう一度ダブルクリックしてください（3 ステップ中 3）。</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>赤経軸を「ホーム」位置に戻してください。架台がパーク位置へ回る間、選んだ星が円の上から外れないことを確かめます。</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>軸の中心は正しいですか？</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>正しい</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>目標位置：北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して、北極星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>目標位置：はちぶんぎ座σ星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して、はちぶんぎ座σ星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>高度・方位調整ボルトを使って、画像に表示された回転する小さな円の中心へ北極星を移動してください。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>高度・方位調整ボルトを使って、画像に表示された回転する小さな円の中心へはちぶんぎ座σ星を移動してください。</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>調整は終わりましたか？</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>調整完了</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>現在位置：北極星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して、北極星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>現在位置：はちぶんぎ座σ星をダブルクリックし、左側の「回転」スライダーでテンプレートを回して、はちぶんぎ座σ星の周りの星に合わせてください。</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>「監視開始」ボタンをクリックしてください。</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>高度・方位調整ボルトだけを使って、天の極を示す四角形を軸の円の上に移動してください。</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>最初から</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>仮想架台</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>赤経軸</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>高度調整ボルト</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>方位調整ボルト</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>恒星時追尾</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>新しいランダム誤差</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>真値を表示</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>角度: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>極軸誤差（秒角）
+高度: %1
+方位: %2
+合計: %3</translation>
     </message>
 </context>
 </TS>

@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>이미지 (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>질문</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>지난번 Velto Q7 사용 시 기록된 &apos;축 중심 위치&apos;를 사용하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>경고</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>이 위치에는 별이 없는 것 같습니다. 다른 위치를 시도하세요.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>축 중심을 구할 수 없습니다. &apos;재설정&apos;을 눌러 다시 찾으세요.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>템플릿이 일치합니까?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>일치함</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>회전을 마쳤습니까?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>회전 완료</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>재설정</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>왼쪽의 설정을 조정하여 북극성 주변의 별이 더 많이 보이게 하세요.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>왼쪽의 설정을 조정하여 팔분의자리 σ 주변의 별이 더 많이 보이게 하세요.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>설정을 마쳤습니까?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>설정 완료</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>북극성을 더블 클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별에 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>팔분의자리 σ를 더블 클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 팔분의자리 σ 주변의 별에 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>북극성이 아닌 별 하나를 골라 이미지에서 더블 클릭하세요. 다음 단계에서 이 별을 다시 선택하므로 기억해 두세요(3단계 중 1단계).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>팔분의자리 σ가 아닌 별 하나를 골라 이미지에서 더블 클릭하세요. 다음 단계에서 이 별을 다시 선택하므로 기억해 두세요(3단계 중 1단계).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>화면 위쪽의 화살표가 가리키는 방향으로 마운트의 적경축을 돌리세요(최소 30°).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>이전 단계에서 고른 같은 별을 다시 더블 클릭하세요(3단계 중 2단계).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>마운트의 적경축을 같은 방향으로 다시 30° 이상 돌리세요.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>앞의 두 단계에서 고른 같은 별을 마지막으로 한 번 더 더블 클릭하세요(3단계 중 3단계).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>적경축을 &apos;홈&apos; 위치로 되돌리세요. 마운트가 파크 위치로 돌아가는 동안 고른 별이 원 위에 머물러야 합니다.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>축 중심이 맞습니까?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>맞음</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>목표 위치: 북극성을 더블 클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별에 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>목표 위치: 팔분의자리 σ를 더블 클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 팔분의자리 σ 주변의 별에 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>고도·방위 조절 볼트로 북극성을 이미지에 표시된 회전하는 작은 원의 중심으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>고도·방위 조절 볼트로 팔분의자리 σ를 이미지에 표시된 회전하는 작은 원의 중심으로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>조정을 마쳤습니까?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>조정 완료</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>현재 위치: 북극성을 더블 클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 북극성 주변의 별에 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>현재 위치: 팔분의자리 σ를 더블 클릭한 다음 왼쪽의 &apos;회전&apos; 슬라이더로 템플릿을 돌려 팔분의자리 σ 주변의 별에 맞추세요.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>&apos;모니터링 시작&apos; 버튼을 누르세요.</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>고도·방위 조절 볼트만 사용해 극 사각형을 축 원 위로 옮기세요.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>다시 시작</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>완료</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>가상 마운트</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>적경축</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>고도 조절 볼트</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>방위 조절 볼트</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>항성시 추적</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>새 무작위 오차</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>실제 값 표시</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>각도: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>극축 오차(각초)
+고도: %1
+방위: %2
+합계: %3</translation>
     </message>
 </context>
 </TS>

@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Imagens (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Pergunta</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>Pretende usar a «posição do centro do eixo» registada da última vez que usou o Velto Q7?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Parece não haver nenhuma estrela neste ponto. Experimente outro ponto.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Não foi possível obter o centro do eixo. Clique em «Refazer» para o procurar de novo.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>O modelo coincide?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Coincide</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Terminou a rotação?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Rodado</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Ajuste os parâmetros à esquerda para tornar visíveis mais estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Ajuste os parâmetros à esquerda para tornar visíveis mais estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Terminou a configuração?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Configurado</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Faça duplo clique na Polaris e rode o modelo com o controlo «Rodar» à esquerda até coincidir com as estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Faça duplo clique em σ Oct e rode o modelo com o controlo «Rodar» à esquerda até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Escolha uma estrela que não seja a Polaris e faça duplo clique nela na imagem. Memorize-a: vai selecioná-la de novo nos passos seguintes (passo 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Escolha uma estrela que não seja σ Oct e faça duplo clique nela na imagem. Memorize-a: vai selecioná-la de novo nos passos seguintes (passo 1 de 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Rode o eixo de AR da montagem no sentido indicado pela seta no topo do ecrã (no mínimo 30°).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Faça novamente duplo clique na estrela escolhida no passo anterior (passo 2 de 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Volte a rodar o eixo de AR da montagem no mesmo sentido, no mínimo 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>Faça duplo clique uma última vez na mesma estrela dos dois passos anteriores (passo 3 de 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Leve o eixo de AR de volta à posição «Home»: enquanto a montagem regressa à posição de estacionamento, a estrela escolhida deve manter-se sobre o círculo.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>O centro do eixo está correto?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Correto</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posição alvo: faça duplo clique na Polaris e rode o modelo com o controlo «Rodar» à esquerda até coincidir com as estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posição alvo: faça duplo clique em σ Oct e rode o modelo com o controlo «Rodar» à esquerda até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Com os parafusos de altitude e azimute, leve a Polaris ao centro do pequeno círculo rotativo mostrado na imagem.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Com os parafusos de altitude e azimute, leve σ Oct ao centro do pequeno círculo rotativo mostrado na imagem.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Terminou o ajuste?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Ajustado</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Posição atual: faça duplo clique na Polaris e rode o modelo com o controlo «Rodar» à esquerda até coincidir com as estrelas em redor da Polaris.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Posição atual: faça duplo clique em σ Oct e rode o modelo com o controlo «Rodar» à esquerda até coincidir com as estrelas em redor de σ Oct.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Clique no botão «Iniciar monitorização».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Use apenas os parafusos de altitude e azimute para levar o retângulo do polo para cima do círculo do eixo.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Concluir</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Montagem virtual</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>Eixo de AR</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Parafuso de altitude</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Parafuso de azimute</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Seguimento sideral</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>Novo erro aleatório</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Mostrar valores reais</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Ângulo: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Erro polar (segundos de arco)
+Altitude: %1
+Azimute: %2
+Total: %3</translation>
     </message>
 </context>
 </TS>

@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>Изображения (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>Вопрос</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>Использовать «положение центра оси», сохранённое при последней работе с Velto Q7?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Предупреждение</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>Похоже, в этой точке нет звезды. Попробуйте другую точку.</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>Не удалось определить центр оси. Нажмите «Сброс», чтобы найти его заново.</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>Шаблон совпал?</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Совпал</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>Поворот завершён?</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>Повёрнуто</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>Настройте параметры слева так, чтобы вокруг Полярной было видно больше звёзд.</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>Настройте параметры слева так, чтобы вокруг σ Октанта было видно больше звёзд.</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>Настройка завершена?</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>Настроено</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон так, чтобы он совпал со звёздами вокруг Полярной.</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Дважды щёлкните по σ Октанта и ползунком «Поворот» слева поверните шаблон так, чтобы он совпал со звёздами вокруг σ Октанта.</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Выберите звезду, отличную от Полярной, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>Выберите звезду, отличную от σ Октанта, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>Поверните монтировку по оси RA в направлении стрелки вверху экрана (не менее чем на 30°).</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>Снова дважды щёлкните по звезде, выбранной на предыдущем шаге (шаг 2 из 3).</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>Снова поверните монтировку по оси RA в том же направлении, не менее чем на 30°.</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>В последний раз дважды щёлкните по той же звезде, что и на двух предыдущих шагах (шаг 3 из 3).</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>Верните ось RA в исходное положение (Home). Пока монтировка возвращается в положение парковки, выбранная звезда должна оставаться на окружности.</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>Центр оси верен?</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>Верно</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Целевое положение: дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон так, чтобы он совпал со звёздами вокруг Полярной.</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Целевое положение: дважды щёлкните по σ Октанта и ползунком «Поворот» слева поверните шаблон так, чтобы он совпал со звёздами вокруг σ Октанта.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Винтами высоты и азимута переместите Полярную в центр маленькой вращающейся окружности на изображении.</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>Винтами высоты и азимута переместите σ Октанта в центр маленькой вращающейся окружности на изображении.</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>Юстировка завершена?</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>Выставлено</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>Текущее положение: дважды щёлкните по Полярной и ползунком «Поворот» слева поверните шаблон так, чтобы он совпал со звёздами вокруг Полярной.</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>Текущее положение: дважды щёлкните по σ Октанта и ползунком «Поворот» слева поверните шаблон так, чтобы он совпал со звёздами вокруг σ Октанта.</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>Нажмите кнопку «Начать контроль».</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>Только винтами высоты и азимута совместите прямоугольник полюса с окружностью оси.</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>Заново</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>Готово</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>Виртуальная монтировка</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>Ось RA</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>Винт высоты</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>Винт азимута</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>Звёздное ведение</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>Новая случайная ошибка</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>Показать истину</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>Угол: %1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>Ошибка полярной оси (угл. с)
+Высота: %1
+Азимут: %2
+Итого: %3</translation>
     </message>
 </context>
 </TS>

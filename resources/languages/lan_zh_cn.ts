@@ -347,6 +347,154 @@ margin-top: -5px;</source>
         <source>Images (*.png *.jpg *.bmp)</source>
         <translation>图像 (*.png *.jpg *.bmp)</translation>
     </message>
+    <message>
+        <source>Question</source>
+        <translation>询问</translation>
+    </message>
+    <message>
+        <source>Would you like to use the &apos;Axis center position&apos; recorded last time you used Velto Q7 ?</source>
+        <translation>是否使用上次使用 Velto Q7 时记录的“轴心位置”？</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Seems no star in this point, please try other point.</source>
+        <translation>此处似乎没有星点，请换一个位置再试。</translation>
+    </message>
+    <message>
+        <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
+        <translation>无法求得轴心，请点击“重置”重新查找。</translation>
+    </message>
+    <message>
+        <source>Does match success?</source>
+        <translation>模板匹配上了吗？</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>匹配成功</translation>
+    </message>
+    <message>
+        <source>Has rotation finished?</source>
+        <translation>转动完成了吗？</translation>
+    </message>
+    <message>
+        <source>rotation Finished</source>
+        <translation>转动完成</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around Polaris visable.</source>
+        <translation>调整左侧的参数，使北极星周围显示出更多的星。</translation>
+    </message>
+    <message>
+        <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
+        <translation>调整左侧的参数，使南极座σ周围显示出更多的星。</translation>
+    </message>
+    <message>
+        <source>Has setting up finished?</source>
+        <translation>设置完成了吗？</translation>
+    </message>
+    <message>
+        <source>Setting Finished</source>
+        <translation>设置完成</translation>
+    </message>
+    <message>
+        <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>双击北极星，然后用左侧的“旋转”滑块转动模板，使其与北极星周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>双击南极座σ，然后用左侧的“旋转”滑块转动模板，使其与南极座σ周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>选一颗北极星以外的星，在图像中双击它。请记住这颗星，后面的步骤还要再次选择它（第 1 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
+        <translation>选一颗南极座σ以外的星，在图像中双击它。请记住这颗星，后面的步骤还要再次选择它（第 1 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
+        <translation>按屏幕上方箭头所示的方向转动赤道仪的赤经轴（至少转动 30°）。</translation>
+    </message>
+    <message>
+        <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
+        <translation>再次双击上一步选择的那颗星（第 2 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
+        <translation>再次沿同一方向转动赤道仪的赤经轴，至少 30°。</translation>
+    </message>
+    <message>
+        <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
+        <translation>最后一次双击前两步选择的那颗星（第 3 步，共 3 步）。</translation>
+    </message>
+    <message>
+        <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
+        <translation>将赤经轴转回原位（Home）。赤道仪转回停放位置的过程中，所选的星应始终留在圆上。</translation>
+    </message>
+    <message>
+        <source>Is the axis center correct?</source>
+        <translation>轴心正确吗？</translation>
+    </message>
+    <message>
+        <source>Correct</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>目标位置：双击北极星，然后用左侧的“旋转”滑块转动模板，使其与北极星周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Expected position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>目标位置：双击南极座σ，然后用左侧的“旋转”滑块转动模板，使其与南极座σ周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move Polaris into the center of the small Rotating circle now shown on the image.</source>
+        <translation>用高度和方位调节螺栓，把北极星移到图像上旋转小圆的中心。</translation>
+    </message>
+    <message>
+        <source>Using your Altitude and Azimuth bolts, move σ Oct into the center of the small Rotating circle now shown on the image.</source>
+        <translation>用高度和方位调节螺栓，把南极座σ移到图像上旋转小圆的中心。</translation>
+    </message>
+    <message>
+        <source>Has adjustment finished?</source>
+        <translation>调整完成了吗？</translation>
+    </message>
+    <message>
+        <source>adjustment Finished</source>
+        <translation>调整完成</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
+        <translation>当前位置：双击北极星，然后用左侧的“旋转”滑块转动模板，使其与北极星周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Current position: Double Click σ Oct and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around σ Oct.</source>
+        <translation>当前位置：双击南极座σ，然后用左侧的“旋转”滑块转动模板，使其与南极座σ周围的星对齐。</translation>
+    </message>
+    <message>
+        <source>Please click the &apos;Start Monitor&apos; button.</source>
+        <translation>请点击“开始监视”按钮。</translation>
+    </message>
+    <message>
+        <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>
+        <translation>只用高度和方位调节螺栓，把天极方框移到轴心圆上。</translation>
+    </message>
+    <message>
+        <source>Restart</source>
+        <translation>重新开始</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
@@ -373,6 +521,59 @@ margin-top: -5px;</source>
     <message>
         <source>Reset</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>VirtualMountWindow</name>
+    <message>
+        <source>Virtual Mount</source>
+        <translation>虚拟赤道仪</translation>
+    </message>
+    <message>
+        <source>RA axis</source>
+        <translation>赤经轴</translation>
+    </message>
+    <message>
+        <source>Altitude bolt</source>
+        <translation>高度调节螺栓</translation>
+    </message>
+    <message>
+        <source>Azimuth bolt</source>
+        <translation>方位调节螺栓</translation>
+    </message>
+    <message>
+        <source>Sidereal tracking</source>
+        <translation>恒星速跟踪</translation>
+    </message>
+    <message>
+        <source>New random error</source>
+        <translation>新的随机误差</translation>
+    </message>
+    <message>
+        <source>Show truth</source>
+        <translation>显示真值</translation>
+    </message>
+    <message>
+        <source>%1%2°</source>
+        <translation>%1%2°</translation>
+    </message>
+    <message>
+        <source>%1%2′</source>
+        <translation>%1%2′</translation>
+    </message>
+    <message>
+        <source>Angle: %1°</source>
+        <translation>角度：%1°</translation>
+    </message>
+    <message>
+        <source>Polar error (arcsec)
+Altitude: %1
+Azimuth: %2
+Total: %3</source>
+        <translation>极轴误差（角秒）
+高度：%1
+方位：%2
+总计：%3</translation>
     </message>
 </context>
 </TS>
