@@ -365,7 +365,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
-        <translation>Die Achsmitte konnte nicht bestimmt werden. Bitte „Zurücksetzen“ klicken und neu ermitteln.</translation>
+        <translation>Die Achsmitte konnte nicht bestimmt werden. Bitte „Zurück“ klicken und neu ermitteln.</translation>
     </message>
     <message>
         <source>Does match success?</source>
@@ -381,11 +381,11 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>rotation Finished</source>
-        <translation>Gedreht</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Set the parameters to the left to make more stars around Polaris visable.</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>Eingestellt</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,7 +489,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Neustart</translation>
+        <translation>Erneut</translation>
     </message>
     <message>
         <source>Done</source>

@@ -365,7 +365,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
-        <translation>No se pudo obtener el centro del eje. Pulse «Rehacer» para buscarlo de nuevo.</translation>
+        <translation>No se pudo obtener el centro del eje. Pulse «Volver» para buscarlo de nuevo.</translation>
     </message>
     <message>
         <source>Does match success?</source>
@@ -373,7 +373,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Success</source>
-        <translation>Coincide</translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Has rotation finished?</source>
@@ -385,7 +385,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Rehacer</translation>
+        <translation>Volver</translation>
     </message>
     <message>
         <source>Set the parameters to the left to make more stars around Polaris visable.</source>
@@ -445,7 +445,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Correct</source>
-        <translation>Correcto</translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>Ajustado</translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,11 +489,11 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Reiniciar</translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminar</translation>
+        <translation>Fin</translation>
     </message>
 </context>
 <context>

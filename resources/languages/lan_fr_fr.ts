@@ -373,7 +373,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Success</source>
-        <translation>Correspond</translation>
+        <translation>Réussi</translation>
     </message>
     <message>
         <source>Has rotation finished?</source>
@@ -489,11 +489,11 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Recommencer</translation>
+        <translation>À zéro</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Terminé</translation>
+        <translation>Fini</translation>
     </message>
 </context>
 <context>

@@ -373,7 +373,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Success</source>
-        <translation>Corrisponde</translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Has rotation finished?</source>
@@ -381,7 +381,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>rotation Finished</source>
-        <translation>Ruotato</translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>Impostato</translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -445,7 +445,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Correct</source>
-        <translation>Corretto</translation>
+        <translation>Sì</translation>
     </message>
     <message>
         <source>Expected position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>Regolato</translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,7 +489,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Ricomincia</translation>
+        <translation>Riavvia</translation>
     </message>
     <message>
         <source>Done</source>

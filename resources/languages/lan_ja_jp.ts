@@ -365,7 +365,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Can not get the Axis center, please click &apos;reset&apos; to re-find it.</source>
-        <translation>軸の中心を求められませんでした。「やり直し」をクリックして、もう一度求めてください。</translation>
+        <translation>軸の中心を求められませんでした。「再試行」をクリックして、もう一度求めてください。</translation>
     </message>
     <message>
         <source>Does match success?</source>
@@ -381,11 +381,11 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>rotation Finished</source>
-        <translation>回転完了</translation>
+        <translation>回転済</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>やり直し</translation>
+        <translation>再試行</translation>
     </message>
     <message>
         <source>Set the parameters to the left to make more stars around Polaris visable.</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>設定完了</translation>
+        <translation>設定済</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>調整完了</translation>
+        <translation>調整済</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,7 +489,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>最初から</translation>
+        <translation>最初へ</translation>
     </message>
     <message>
         <source>Done</source>

@@ -381,7 +381,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>rotation Finished</source>
-        <translation>회전 완료</translation>
+        <translation>회전함</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>설정 완료</translation>
+        <translation>설정됨</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>조정 완료</translation>
+        <translation>조정함</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,7 +489,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>다시 시작</translation>
+        <translation>재시작</translation>
     </message>
     <message>
         <source>Done</source>

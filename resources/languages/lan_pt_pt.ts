@@ -373,7 +373,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Success</source>
-        <translation>Coincide</translation>
+        <translation>Sim</translation>
     </message>
     <message>
         <source>Has rotation finished?</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>Configurado</translation>
+        <translation>Pronto</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>Ajustado</translation>
+        <translation>Feito</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,11 +489,11 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>Recomeçar</translation>
+        <translation>Início</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation>Concluir</translation>
+        <translation>Fim</translation>
     </message>
 </context>
 <context>

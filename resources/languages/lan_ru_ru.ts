@@ -381,7 +381,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>rotation Finished</source>
-        <translation>Повёрнуто</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>Настроено</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -413,11 +413,11 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
-        <translation>Выберите звезду, отличную от Полярной, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
+        <translation>Выберите звезду (не Полярную) и дважды щёлкните по ней. Запомните её: на следующих шагах её нужно выбрать снова (шаг 1 из 3).</translation>
     </message>
     <message>
         <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
-        <translation>Выберите звезду, отличную от σ Октанта, и дважды щёлкните по ней на изображении. Запомните её: на следующих шагах её нужно будет выбрать снова (шаг 1 из 3).</translation>
+        <translation>Выберите звезду (не σ Октанта) и дважды щёлкните по ней. Запомните её: на следующих шагах её нужно выбрать снова (шаг 1 из 3).</translation>
     </message>
     <message>
         <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>Выставлено</translation>
+        <translation>Готово</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>

@@ -373,7 +373,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Success</source>
-        <translation>匹配成功</translation>
+        <translation>已匹配</translation>
     </message>
     <message>
         <source>Has rotation finished?</source>
@@ -381,7 +381,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>rotation Finished</source>
-        <translation>转动完成</translation>
+        <translation>已转动</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -401,7 +401,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Setting Finished</source>
-        <translation>设置完成</translation>
+        <translation>设置好</translation>
     </message>
     <message>
         <source>Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -469,7 +469,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>adjustment Finished</source>
-        <translation>调整完成</translation>
+        <translation>已调整</translation>
     </message>
     <message>
         <source>Current position: Double Click Polaris and use the &apos;Rotate&apos; slider on the left to rotate the Template to match up to the stars around Polaris.</source>
@@ -489,7 +489,7 @@ margin-top: -5px;</source>
     </message>
     <message>
         <source>Restart</source>
-        <translation>重新开始</translation>
+        <translation>从头来</translation>
     </message>
     <message>
         <source>Done</source>

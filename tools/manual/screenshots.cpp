@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QThread>
 #include <QTimer>
 
@@ -77,27 +78,40 @@ QList<Screenshot> takeScreenshots(const QString &languageCode)
     settle();
     shots.append({QStringLiteral("mainwindow-start"), window.grab().toImage()});
 
+    // The wizard's first two steps, over the live image when a camera connects. Without one, the
+    // hemisphere buttons restart the wizard at step 1 just as they do for the user, which still
+    // shows the tip panel and the open sections.
     auto *connectAction = window.findChild<QAction *>(QStringLiteral("actionConnect"));
     auto *image = window.findChild<QLabel *>(QStringLiteral("label_showImg"));
-    if (connectAction) {
-        const QWidgetList before = QApplication::topLevelWidgets();
+    const QWidgetList before = QApplication::topLevelWidgets();
+    bool live = false;
+    if (connectAction && connectAction->isEnabled()) {
         connectAction->trigger();
-        if (waitUntil([image] { return showsFrame(image); }, 4000)) {
-            settle();
-            shots.append({QStringLiteral("mainwindow-step1"), window.grab().toImage()});
-            for (QWidget *top : QApplication::topLevelWidgets()) {
-                if (top != &window && top->isVisible() && !before.contains(top)
-                    && !top->objectName().isEmpty())
-                    shots.append({top->objectName().toLower(), top->grab().toImage()});
-            }
-            if (auto *done = window.findChild<QPushButton *>(QStringLiteral("pushButton_setting_done"))) {
-                done->click();
-                settle();
-                shots.append({QStringLiteral("mainwindow-step2"), window.grab().toImage()});
-            }
-            connectAction->trigger(); // disconnect: stops the capture thread before the window goes
-            settle();
+        live = waitUntil([image] { return showsFrame(image); }, 4000);
+    }
+    if (!live) {
+        auto *north = window.findChild<QRadioButton *>(QStringLiteral("radioButton_north"));
+        auto *south = window.findChild<QRadioButton *>(QStringLiteral("radioButton_south"));
+        if (north && south) {
+            QRadioButton *current = north->isChecked() ? north : south;
+            (current == north ? south : north)->setChecked(true);
+            current->setChecked(true);
         }
+    }
+    settle();
+    shots.append({QStringLiteral("mainwindow-step1"), window.grab().toImage()});
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (top != &window && top->isVisible() && !before.contains(top) && !top->objectName().isEmpty())
+            shots.append({top->objectName().toLower(), top->grab().toImage()});
+    }
+    if (auto *done = window.findChild<QPushButton *>(QStringLiteral("pushButton_setting_done"))) {
+        done->click();
+        settle();
+        shots.append({QStringLiteral("mainwindow-step2"), window.grab().toImage()});
+    }
+    if (live) {
+        connectAction->trigger(); // disconnect: stops the capture thread before the window goes
+        settle();
     }
 
     for (const char *name : {"AboutDialog", "AstroRefractionDialog", "PoleTrackingDialog"}) {
