@@ -2,6 +2,7 @@
 // the current hemisphere's variants, the three dialogs, tool windows), leaves the wizard where it
 // was, and choosing English again restores exactly the English texts.
 #include "mainwindow.h"
+#include "virtualmountwindow.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -112,6 +113,9 @@ void TestLanguageSwitch::initTestCase()
     window = std::make_unique<MainWindow>();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    // The simulated camera's tool window, opened over the main window as while it is connected.
+    if (!window->findChild<VirtualMountWindow *>())
+        (new VirtualMountWindow(window.get()))->show();
     // A settings file beside the tests may have stored another language.
     choose("actionEnglish");
     english = allTexts(window.get());
@@ -128,6 +132,8 @@ void TestLanguageSwitch::choose(const char *actionName)
     auto *action = find<QAction>(actionName);
     QVERIFY2(action, actionName);
     action->setChecked(true);
+    // Windows that follow QEvent::LanguageChange get it posted by the translator's installation.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }
 
 void TestLanguageSwitch::switchingChangesEveryWindowAndBack_data()
@@ -156,7 +162,10 @@ void TestLanguageSwitch::switchingChangesEveryWindowAndBack()
         QStringLiteral("AstroRefractionDialog/AstroRefractionDialog.windowTitle"),
         QStringLiteral("AstroRefractionDialog/checkBox_enableAstroRef.text"),
         QStringLiteral("PoleTrackingDialog/PoleTrackingDialog.windowTitle"),
-        QStringLiteral("PoleTrackingDialog/label_info.text")};
+        QStringLiteral("PoleTrackingDialog/label_info.text"),
+        QStringLiteral("VirtualMountWindow/VirtualMountWindow.windowTitle"),
+        QStringLiteral("VirtualMountWindow/pushButton_newError.text"),
+        QStringLiteral("VirtualMountWindow/checkBox_showTruth.text")};
     for (const QString &key : sample) {
         QVERIFY2(english.contains(key), qPrintable(key));
         QVERIFY2(
