@@ -5,339 +5,333 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Velto Q7 V1.3.4.0, release 2018-06-28</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7 V1.3.4.0, Ausgabe vom 2018-06-28</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmosphärische Refraktion</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Länge</translation>
     </message>
     <message>
         <source>P(kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(kPa)</translation>
     </message>
     <message>
         <source>P(hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(hPa)</translation>
     </message>
     <message>
         <source>T(℃)</source>
-        <translation type="unfinished"></translation>
+        <translation>T(℃)</translation>
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Refraktionskorrektur aktivieren</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velto Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7</translation>
     </message>
     <message>
         <source>Region Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Hemisphäre wählen</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Süd</translation>
     </message>
     <message>
         <source>Q7 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7-Einstellung</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bel.(ms)</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="unfinished"></translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>300</source>
-        <translation type="unfinished"></translation>
+        <translation>300</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>70</source>
-        <translation type="unfinished"></translation>
+        <translation>70</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaris/σ Oct bestätigen</translation>
     </message>
     <message>
         <source>Matching Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Schablonenabgleich</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Rough Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Grobausrichtung</translation>
     </message>
     <message>
         <source>Axis Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Achsmitte</translation>
     </message>
     <message>
         <source>Chose the same star every times</source>
-        <translation type="unfinished"></translation>
+        <translation>Immer denselben Stern wählen</translation>
     </message>
     <message>
         <source>Star Pos 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternpos. 1</translation>
     </message>
     <message>
         <source>Star Pos 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternpos. 2</translation>
     </message>
     <message>
         <source>Star Pos 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Sternpos. 3</translation>
     </message>
     <message>
         <source>Axis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Achse:</translation>
     </message>
     <message>
         <source>(0,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0,0)</translation>
     </message>
     <message>
         <source>Current Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Istposition Polaris/σ Oct</translation>
     </message>
     <message>
         <source>Expected Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Sollposition Polaris/σ Oct</translation>
     </message>
     <message>
         <source>Precise Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Feinausrichtung</translation>
     </message>
     <message>
         <source>Pole:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pol:</translation>
     </message>
     <message>
         <source>background-color: rgb(248, 248, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-color: rgb(248, 248, 255);</translation>
     </message>
     <message>
         <source>roiBigger_image</source>
-        <translation type="unfinished"></translation>
+        <translation>roiBigger_image</translation>
     </message>
     <message>
         <source>Monitor Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Polüberwachung</translation>
     </message>
     <message>
         <source>Reference Star A</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzstern A</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position:</translation>
     </message>
     <message>
         <source>Reference Star B</source>
-        <translation type="unfinished"></translation>
+        <translation>Referenzstern B</translation>
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachung starten</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
 padding: 0px;
 margin-top: -5px;</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/logo.png);
+padding: 0px;
+margin-top: -5px;</translation>
     </message>
     <message>
         <source>template_image</source>
-        <translation type="unfinished"></translation>
+        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Werkzeuge</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern unter...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>Display Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Schablone anzeigen</translation>
     </message>
     <message>
         <source>Mono Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Monochrome Darstellung</translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Streckung</translation>
     </message>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmosphärische Refraktion</translation>
     </message>
     <message>
         <source>Manual Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Nachführung</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100 %</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75 %</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50 %</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Velto Q7 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto-Q7-Handbuch</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>русский</source>
-        <translation type="unfinished"></translation>
+        <translation>русский</translation>
     </message>
     <message>
         <source>français</source>
-        <translation type="unfinished"></translation>
+        <translation>français</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>português</source>
-        <translation type="unfinished"></translation>
+        <translation>português</translation>
     </message>
     <message>
         <source>italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>italiano</translation>
     </message>
     <message>
         <source>한국어</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Save</source>
@@ -495,32 +489,56 @@ margin-top: -5px;</source>
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>No Velto Q7 camera found!</source>
+        <translation>Keine Velto-Q7-Kamera gefunden!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as open error!</source>
+        <translation>Velto-Q7-Kamera kann nicht verbunden werden: Fehler beim Öffnen!</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as initialize error!</source>
+        <translation>Velto-Q7-Kamera kann nicht verbunden werden: Fehler bei der Initialisierung!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Trennen</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
     <message>
         <source>Pole Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Polnachführung</translation>
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ging der Pol nach einem GOTO verloren, lässt er sich hier wiederfinden.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehung:</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Null</translation>
     </message>
 </context>
 <context>

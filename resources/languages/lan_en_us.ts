@@ -489,6 +489,30 @@ margin-top: -5px;</translation>
         <source>Done</source>
         <translation>Done</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>No Velto Q7 camera found!</source>
+        <translation>No Velto Q7 camera found!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as open error!</source>
+        <translation>Can not connect Velto Q7 camera as open error!</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as initialize error!</source>
+        <translation>Can not connect Velto Q7 camera as initialize error!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -5,339 +5,333 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Velto Q7 V1.3.4.0, release 2018-06-28</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7 V1.3.4.0, version du 2018-06-28</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Réfraction atmosphérique</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitude</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitude</translation>
     </message>
     <message>
         <source>P(kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(kPa)</translation>
     </message>
     <message>
         <source>P(hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(hPa)</translation>
     </message>
     <message>
         <source>T(℃)</source>
-        <translation type="unfinished"></translation>
+        <translation>T(℃)</translation>
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer la correction de réfraction</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velto Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7</translation>
     </message>
     <message>
         <source>Region Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Choix de l&apos;hémisphère</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>Q7 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages Q7</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose(ms)</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="unfinished"></translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>300</source>
-        <translation type="unfinished"></translation>
+        <translation>300</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>70</source>
-        <translation type="unfinished"></translation>
+        <translation>70</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Repérer Polaris/σ Oct</translation>
     </message>
     <message>
         <source>Matching Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustement du gabarit</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotation</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Rough Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage grossier</translation>
     </message>
     <message>
         <source>Axis Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centre de l&apos;axe</translation>
     </message>
     <message>
         <source>Chose the same star every times</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez toujours la même étoile</translation>
     </message>
     <message>
         <source>Star Pos 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile, pos. 1</translation>
     </message>
     <message>
         <source>Star Pos 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile, pos. 2</translation>
     </message>
     <message>
         <source>Star Pos 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile, pos. 3</translation>
     </message>
     <message>
         <source>Axis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Axe&#xa0;:</translation>
     </message>
     <message>
         <source>(0,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0,0)</translation>
     </message>
     <message>
         <source>Current Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaris/σ Oct actuelle</translation>
     </message>
     <message>
         <source>Expected Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaris/σ Oct cible</translation>
     </message>
     <message>
         <source>Precise Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage fin</translation>
     </message>
     <message>
         <source>Pole:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pôle&#xa0;:</translation>
     </message>
     <message>
         <source>background-color: rgb(248, 248, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-color: rgb(248, 248, 255);</translation>
     </message>
     <message>
         <source>roiBigger_image</source>
-        <translation type="unfinished"></translation>
+        <translation>roiBigger_image</translation>
     </message>
     <message>
         <source>Monitor Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance du pôle</translation>
     </message>
     <message>
         <source>Reference Star A</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile de référence A</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Position&#xa0;:</translation>
     </message>
     <message>
         <source>Reference Star B</source>
-        <translation type="unfinished"></translation>
+        <translation>Étoile de référence B</translation>
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la surveillance</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
 padding: 0px;
 margin-top: -5px;</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/logo.png);
+padding: 0px;
+margin-top: -5px;</translation>
     </message>
     <message>
         <source>template_image</source>
-        <translation type="unfinished"></translation>
+        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>Display Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le gabarit</translation>
     </message>
     <message>
         <source>Mono Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Affichage monochrome</translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Étirement</translation>
     </message>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Réfraction atmosphérique</translation>
     </message>
     <message>
         <source>Manual Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi manuel</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100&#xa0;%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75&#xa0;%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50&#xa0;%</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Velto Q7 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuel de Velto Q7</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>русский</source>
-        <translation type="unfinished"></translation>
+        <translation>русский</translation>
     </message>
     <message>
         <source>français</source>
-        <translation type="unfinished"></translation>
+        <translation>français</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>português</source>
-        <translation type="unfinished"></translation>
+        <translation>português</translation>
     </message>
     <message>
         <source>italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>italiano</translation>
     </message>
     <message>
         <source>한국어</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Save</source>
@@ -495,32 +489,56 @@ margin-top: -5px;</source>
         <source>Done</source>
         <translation>Fini</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No Velto Q7 camera found!</source>
+        <translation>Aucune caméra Velto Q7 trouvée&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as open error!</source>
+        <translation>Impossible de connecter la caméra Velto Q7&#xa0;: erreur d&apos;ouverture&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as initialize error!</source>
+        <translation>Impossible de connecter la caméra Velto Q7&#xa0;: erreur d&apos;initialisation&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Déconnecter</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
     <message>
         <source>Pole Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi du pôle</translation>
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le pôle est perdu après un GOTO de la monture, retrouvez-le ici.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi&#xa0;:</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Zéro</translation>
     </message>
 </context>
 <context>

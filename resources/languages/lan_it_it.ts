@@ -5,339 +5,333 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Velto Q7 V1.3.4.0, release 2018-06-28</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7 V1.3.4.0, rilasciata il 2018-06-28</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifrazione atmosferica</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Latitudine</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>Longitudine</translation>
     </message>
     <message>
         <source>P(kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(kPa)</translation>
     </message>
     <message>
         <source>P(hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>P(hPa)</translation>
     </message>
     <message>
         <source>T(℃)</source>
-        <translation type="unfinished"></translation>
+        <translation>T(℃)</translation>
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>Attiva la correzione della rifrazione</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velto Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7</translation>
     </message>
     <message>
         <source>Region Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>Scelta dell&apos;emisfero</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>Nord</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>Sud</translation>
     </message>
     <message>
         <source>Q7 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Impostazioni Q7</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>Espos.(ms)</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="unfinished"></translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>300</source>
-        <translation type="unfinished"></translation>
+        <translation>300</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>Guadagno</translation>
     </message>
     <message>
         <source>70</source>
-        <translation type="unfinished"></translation>
+        <translation>70</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Conferma Polaris/σ Oct</translation>
     </message>
     <message>
         <source>Matching Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento modello</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Rough Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento di massima</translation>
     </message>
     <message>
         <source>Axis Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro dell&apos;asse</translation>
     </message>
     <message>
         <source>Chose the same star every times</source>
-        <translation type="unfinished"></translation>
+        <translation>Scegli sempre la stessa stella</translation>
     </message>
     <message>
         <source>Star Pos 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. stella 1</translation>
     </message>
     <message>
         <source>Star Pos 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. stella 2</translation>
     </message>
     <message>
         <source>Star Pos 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pos. stella 3</translation>
     </message>
     <message>
         <source>Axis:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asse:</translation>
     </message>
     <message>
         <source>(0,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0,0)</translation>
     </message>
     <message>
         <source>Current Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaris/σ Oct attuale</translation>
     </message>
     <message>
         <source>Expected Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>Polaris/σ Oct obiettivo</translation>
     </message>
     <message>
         <source>Precise Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento fine</translation>
     </message>
     <message>
         <source>Pole:</source>
-        <translation type="unfinished"></translation>
+        <translation>Polo:</translation>
     </message>
     <message>
         <source>background-color: rgb(248, 248, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-color: rgb(248, 248, 255);</translation>
     </message>
     <message>
         <source>roiBigger_image</source>
-        <translation type="unfinished"></translation>
+        <translation>roiBigger_image</translation>
     </message>
     <message>
         <source>Monitor Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitoraggio del polo</translation>
     </message>
     <message>
         <source>Reference Star A</source>
-        <translation type="unfinished"></translation>
+        <translation>Stella di riferimento A</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>Posizione:</translation>
     </message>
     <message>
         <source>Reference Star B</source>
-        <translation type="unfinished"></translation>
+        <translation>Stella di riferimento B</translation>
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>Avvia monitoraggio</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
 padding: 0px;
 margin-top: -5px;</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/logo.png);
+padding: 0px;
+margin-top: -5px;</translation>
     </message>
     <message>
         <source>template_image</source>
-        <translation type="unfinished"></translation>
+        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aiuto</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva con nome...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connetti</translation>
     </message>
     <message>
         <source>Display Template</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra modello</translation>
     </message>
     <message>
         <source>Mono Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Stile monocromatico</translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>Stiramento</translation>
     </message>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>Rifrazione atmosferica</translation>
     </message>
     <message>
         <source>Manual Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>Inseguimento manuale</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Velto Q7 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuale di Velto Q7</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>русский</source>
-        <translation type="unfinished"></translation>
+        <translation>русский</translation>
     </message>
     <message>
         <source>français</source>
-        <translation type="unfinished"></translation>
+        <translation>français</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>português</source>
-        <translation type="unfinished"></translation>
+        <translation>português</translation>
     </message>
     <message>
         <source>italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>italiano</translation>
     </message>
     <message>
         <source>한국어</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Save</source>
@@ -495,32 +489,56 @@ margin-top: -5px;</source>
         <source>Done</source>
         <translation>Fine</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>No Velto Q7 camera found!</source>
+        <translation>Nessuna camera Velto Q7 trovata!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as open error!</source>
+        <translation>Impossibile collegare la camera Velto Q7: errore di apertura!</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as initialize error!</source>
+        <translation>Impossibile collegare la camera Velto Q7: errore di inizializzazione!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnetti</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
     <message>
         <source>Pole Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Inseguimento del polo</translation>
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se hai perso il polo dopo un GOTO della montatura, ritrovalo qui.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotazione:</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
 </context>
 <context>

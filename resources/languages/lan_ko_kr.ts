@@ -5,339 +5,333 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <source>Velto Q7 V1.3.4.0, release 2018-06-28</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7 V1.3.4.0, 출시 2018-06-28</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>확인</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;nordvane.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;a href=&quot;https://nordvane.example/&quot;&gt;&lt;img src=&quot;:/images/Velto.png&quot; height=&quot;40&quot; width=&quot;131&quot;/&gt;&lt;/a&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
 </context>
 <context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>대기 굴절</translation>
     </message>
     <message>
         <source>Latitude</source>
-        <translation type="unfinished"></translation>
+        <translation>위도</translation>
     </message>
     <message>
         <source>Longitude</source>
-        <translation type="unfinished"></translation>
+        <translation>경도</translation>
     </message>
     <message>
         <source>P(kPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>기압(kPa)</translation>
     </message>
     <message>
         <source>P(hPa)</source>
-        <translation type="unfinished"></translation>
+        <translation>기압(hPa)</translation>
     </message>
     <message>
         <source>T(℃)</source>
-        <translation type="unfinished"></translation>
+        <translation>기온(℃)</translation>
     </message>
     <message>
         <source>Enable Astronomical Refraction Correction</source>
-        <translation type="unfinished"></translation>
+        <translation>대기 굴절 보정 사용</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Velto Q7</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7</translation>
     </message>
     <message>
         <source>Region Selection</source>
-        <translation type="unfinished"></translation>
+        <translation>반구 선택</translation>
     </message>
     <message>
         <source>North</source>
-        <translation type="unfinished"></translation>
+        <translation>북반구</translation>
     </message>
     <message>
         <source>South</source>
-        <translation type="unfinished"></translation>
+        <translation>남반구</translation>
     </message>
     <message>
         <source>Q7 Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Q7 설정</translation>
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation type="unfinished"></translation>
+        <translation>노출(ms)</translation>
     </message>
     <message>
         <source>50</source>
-        <translation type="unfinished"></translation>
+        <translation>50</translation>
     </message>
     <message>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <source>200</source>
-        <translation type="unfinished"></translation>
+        <translation>200</translation>
     </message>
     <message>
         <source>300</source>
-        <translation type="unfinished"></translation>
+        <translation>300</translation>
     </message>
     <message>
         <source>Gain</source>
-        <translation type="unfinished"></translation>
+        <translation>게인</translation>
     </message>
     <message>
         <source>70</source>
-        <translation type="unfinished"></translation>
+        <translation>70</translation>
     </message>
     <message>
         <source>90</source>
-        <translation type="unfinished"></translation>
+        <translation>90</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>북극성/σ Oct 확인</translation>
     </message>
     <message>
         <source>Matching Template</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 맞추기</translation>
     </message>
     <message>
         <source>Rotate</source>
-        <translation type="unfinished"></translation>
+        <translation>회전</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Rough Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>대략 정렬</translation>
     </message>
     <message>
         <source>Axis Center</source>
-        <translation type="unfinished"></translation>
+        <translation>축 중심</translation>
     </message>
     <message>
         <source>Chose the same star every times</source>
-        <translation type="unfinished"></translation>
+        <translation>매번 같은 별을 고르세요</translation>
     </message>
     <message>
         <source>Star Pos 1</source>
-        <translation type="unfinished"></translation>
+        <translation>별 위치 1</translation>
     </message>
     <message>
         <source>Star Pos 2</source>
-        <translation type="unfinished"></translation>
+        <translation>별 위치 2</translation>
     </message>
     <message>
         <source>Star Pos 3</source>
-        <translation type="unfinished"></translation>
+        <translation>별 위치 3</translation>
     </message>
     <message>
         <source>Axis:</source>
-        <translation type="unfinished"></translation>
+        <translation>축:</translation>
     </message>
     <message>
         <source>(0,0)</source>
-        <translation type="unfinished"></translation>
+        <translation>(0,0)</translation>
     </message>
     <message>
         <source>Current Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>북극성/σ Oct 현재 위치</translation>
     </message>
     <message>
         <source>Expected Polaris/σ Oct</source>
-        <translation type="unfinished"></translation>
+        <translation>북극성/σ Oct 목표 위치</translation>
     </message>
     <message>
         <source>Precise Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>정밀 정렬</translation>
     </message>
     <message>
         <source>Pole:</source>
-        <translation type="unfinished"></translation>
+        <translation>천극:</translation>
     </message>
     <message>
         <source>background-color: rgb(248, 248, 255);</source>
-        <translation type="unfinished"></translation>
+        <translation>background-color: rgb(248, 248, 255);</translation>
     </message>
     <message>
         <source>roiBigger_image</source>
-        <translation type="unfinished"></translation>
+        <translation>roiBigger_image</translation>
     </message>
     <message>
         <source>Monitor Pole</source>
-        <translation type="unfinished"></translation>
+        <translation>천극 모니터링</translation>
     </message>
     <message>
         <source>Reference Star A</source>
-        <translation type="unfinished"></translation>
+        <translation>기준별 A</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation type="unfinished"></translation>
+        <translation>위치:</translation>
     </message>
     <message>
         <source>Reference Star B</source>
-        <translation type="unfinished"></translation>
+        <translation>기준별 B</translation>
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation type="unfinished"></translation>
+        <translation>모니터링 시작</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
 padding: 0px;
 margin-top: -5px;</source>
-        <translation type="unfinished"></translation>
+        <translation>background-image: url(:/images/logo.png);
+padding: 0px;
+margin-top: -5px;</translation>
     </message>
     <message>
         <source>template_image</source>
-        <translation type="unfinished"></translation>
+        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>파일</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>장치</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>도구</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>배율</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>언어</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>도움말</translation>
     </message>
     <message>
         <source>Save As...</source>
-        <translation type="unfinished"></translation>
+        <translation>다른 이름으로 저장...</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>종료</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>연결</translation>
     </message>
     <message>
         <source>Display Template</source>
-        <translation type="unfinished"></translation>
+        <translation>템플릿 표시</translation>
     </message>
     <message>
         <source>Mono Style</source>
-        <translation type="unfinished"></translation>
+        <translation>흑백 표시</translation>
     </message>
     <message>
         <source>Stretch</source>
-        <translation type="unfinished"></translation>
+        <translation>스트레치</translation>
     </message>
     <message>
         <source>Astronomical Refraction</source>
-        <translation type="unfinished"></translation>
+        <translation>대기 굴절</translation>
     </message>
     <message>
         <source>Manual Trace</source>
-        <translation type="unfinished"></translation>
+        <translation>수동 추적</translation>
     </message>
     <message>
         <source>100%</source>
-        <translation type="unfinished"></translation>
+        <translation>100%</translation>
     </message>
     <message>
         <source>75%</source>
-        <translation type="unfinished"></translation>
+        <translation>75%</translation>
     </message>
     <message>
         <source>50%</source>
-        <translation type="unfinished"></translation>
+        <translation>50%</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Velto Q7 Manual</source>
-        <translation type="unfinished"></translation>
+        <translation>Velto Q7 설명서</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>정보</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>日本語</source>
-        <translation type="unfinished"></translation>
+        <translation>日本語</translation>
     </message>
     <message>
         <source>русский</source>
-        <translation type="unfinished"></translation>
+        <translation>русский</translation>
     </message>
     <message>
         <source>français</source>
-        <translation type="unfinished"></translation>
+        <translation>français</translation>
     </message>
     <message>
         <source>Deutsch</source>
-        <translation type="unfinished"></translation>
+        <translation>Deutsch</translation>
     </message>
     <message>
         <source>Español</source>
-        <translation type="unfinished"></translation>
+        <translation>Español</translation>
     </message>
     <message>
         <source>português</source>
-        <translation type="unfinished"></translation>
+        <translation>português</translation>
     </message>
     <message>
         <source>italiano</source>
-        <translation type="unfinished"></translation>
+        <translation>italiano</translation>
     </message>
     <message>
         <source>한국어</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Images (*.png *.jpg *.bmp)</source>
-        <translation type="unfinished"></translation>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Save</source>
@@ -495,32 +489,56 @@ margin-top: -5px;</source>
         <source>Done</source>
         <translation>완료</translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation>정보</translation>
+    </message>
+    <message>
+        <source>No Velto Q7 camera found!</source>
+        <translation>Velto Q7 카메라를 찾을 수 없습니다!</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>오류</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as open error!</source>
+        <translation>Velto Q7 카메라에 연결할 수 없습니다(열기 오류)!</translation>
+    </message>
+    <message>
+        <source>Can not connect Velto Q7 camera as initialize error!</source>
+        <translation>Velto Q7 카메라에 연결할 수 없습니다(초기화 오류)!</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>연결 해제</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
     <message>
         <source>Pole Tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>천극 추적</translation>
     </message>
     <message>
         <source>If the Pole was lost after used GOTO in the astrograph, then you can this to track.</source>
-        <translation type="unfinished"></translation>
+        <translation>GOTO 후 천극을 놓쳤다면 여기에서 다시 찾을 수 있습니다.</translation>
     </message>
     <message>
         <source>Tracking:</source>
-        <translation type="unfinished"></translation>
+        <translation>추적:</translation>
     </message>
     <message>
         <source>-</source>
-        <translation type="unfinished"></translation>
+        <translation>-</translation>
     </message>
     <message>
         <source>+</source>
-        <translation type="unfinished"></translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>초기화</translation>
     </message>
 </context>
 <context>
