@@ -19,7 +19,14 @@ QString prepareLogFile(const QString &documentsFolder, const QDateTime &startTim
         QDir().mkdir(dataFolder);
     if (!QDir(logFolder).exists())
         QDir().mkdir(logFolder);
-    return QDir::toNativeSeparators(logFolder + QLatin1Char('/') + stamp + QStringLiteral(".log"));
+    const QString path
+        = QDir::toNativeSeparators(logFolder + QLatin1Char('/') + stamp + QStringLiteral(".log"));
+    // Every run leaves its file, empty when nothing went wrong; a second run within the same
+    // second appends to the first one's.
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        file.close();
+    return path;
 }
 
 QString logLine(QtMsgType type, const QDateTime &time, const QString &message)

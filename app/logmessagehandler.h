@@ -16,7 +16,8 @@
 extern QString logFilePath;
 
 // "<documents>/Nordvane/Log/yyyy-MM-dd.hh-mm-ss.log" for a run started at startTime, creating the
-// two folders one level at a time when missing (failures are ignored: the log is then dropped).
+// two folders one level at a time when missing and the (empty) file itself; failures are ignored
+// and the messages are then dropped.
 QString prepareLogFile(const QString &documentsFolder, const QDateTime &startTime);
 
 // The line written for one message, without the line end: "yyyy/MM/dd hh:mm:ss", a tab, the level

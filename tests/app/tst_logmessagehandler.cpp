@@ -72,8 +72,16 @@ void TestLogMessageHandler::fileNameAndFolders()
     const QString path = prepareLogFile(documents.path(), start);
     QCOMPARE(path, QDir::toNativeSeparators(documents.path() + "/Nordvane/Log/2026-12-07.21-05-09.log"));
     QVERIFY(QDir(documents.path() + "/Nordvane/Log").exists());
-    // A second run in the same second gets the same name (and appends to that file).
+    QVERIFY(QFileInfo(path).isFile());
+    QCOMPARE(QFileInfo(path).size(), qint64(0));
+    // A second run in the same second gets the same name and keeps what the first one wrote.
+    {
+        QFile first(path);
+        QVERIFY(first.open(QIODevice::Append | QIODevice::Text));
+        first.write("first run\n");
+    }
     QCOMPARE(prepareLogFile(documents.path(), start), path);
+    QCOMPARE(readLines(path), QStringList {"first run"});
 }
 
 void TestLogMessageHandler::missingDocumentsFolderCreatesNothing()
