@@ -10,9 +10,13 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QLabel>
+#include <QPixmap>
 #include <QProcess>
 #include <QTranslator>
 #include <QUrl>
+
+#include <vector>
 
 namespace {
 
@@ -154,7 +158,34 @@ void MainWindow::languageChanged()
 
 void MainWindow::uiReset()
 {
+    // The form's retranslation would also put back the form's own placeholders where the program
+    // has written since: measured positions, the template and magnified pictures (setText clears a
+    // label's pixmap), the connection's menu text and the title with the camera id. A language
+    // change keeps all of them, so the wizard carries on where it was.
+    struct KeptLabel
+    {
+        QLabel *label;
+        QString text;
+        QPixmap pixmap;
+    };
+    std::vector<KeptLabel> kept;
+    for (QLabel *label : {ui->label_axisPos, ui->label_curPos, ui->label_eptPos, ui->label_refStarA_pos,
+             ui->label_refStarB_pos, ui->label_pole, ui->label_templateImg, ui->label_biggerImg})
+        kept.push_back({label, label->text(), label->pixmap(Qt::ReturnByValue)});
+    const QString title = windowTitle();
+
     ui->retranslateUi(this);
+
+    for (const KeptLabel &k : kept) {
+        if (k.pixmap.isNull())
+            k.label->setText(k.text);
+        else
+            k.label->setPixmap(k.pixmap);
+    }
+    if (cameraConnected) {
+        ui->actionConnect->setText(tr("Disconnect"));
+        setWindowTitle(title);
+    }
     wizard::retranslateTipPanel(tipPanel, regionName);
 }
 

@@ -16,6 +16,7 @@
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -95,6 +96,7 @@ private slots:
     void switchingChangesEveryWindowAndBack();
     void hemisphereTipsFollowRegion_data();
     void hemisphereTipsFollowRegion();
+    void programWrittenStateSurvives();
 
 private:
     template <typename T> T *find(const char *name) const
@@ -227,6 +229,41 @@ void TestLanguageSwitch::hemisphereTipsFollowRegion()
 
     choose("actionEnglish");
     QCOMPARE(tip->text(), source);
+}
+
+// What the program wrote into the form after set-up (connection text and title, measured
+// positions, the template picture) is not put back to the form's placeholders by a switch.
+void TestLanguageSwitch::programWrittenStateSurvives()
+{
+    QTimer modalCloser; // a failed connection reports in a modal box
+    connect(&modalCloser, &QTimer::timeout, [] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    modalCloser.start(50);
+
+    auto *connectAction = find<QAction>("actionConnect");
+    connectAction->trigger(); // the simulated camera
+    QCOMPARE(connectAction->text(), QStringLiteral("Disconnect"));
+    const QString title = window->windowTitle();
+    QVERIFY2(title.contains(QLatin1String("ID:")), qPrintable(title));
+    auto *axis = find<QLabel>("label_axisPos");
+    axis->setText(QStringLiteral("(640.5,480.0)"));
+    auto *templ = find<QLabel>("label_templateImg");
+    QPixmap picture(40, 30);
+    picture.fill(Qt::white);
+    templ->setPixmap(picture);
+
+    choose("actionGerman");
+    QCOMPARE(connectAction->text(), QStringLiteral("Trennen"));
+    QCOMPARE(window->windowTitle(), title);
+    QCOMPARE(axis->text(), QStringLiteral("(640.5,480.0)"));
+    QCOMPARE(templ->pixmap(Qt::ReturnByValue).size(), picture.size());
+
+    choose("actionEnglish");
+    QCOMPARE(connectAction->text(), QStringLiteral("Disconnect"));
+    connectAction->trigger();
+    QCOMPARE(connectAction->text(), QStringLiteral("Connect"));
 }
 
 QTEST_MAIN(TestLanguageSwitch)
