@@ -148,10 +148,11 @@ void MainWindow::on_actionKorean_toggled(bool checked)
 
 void MainWindow::languageChanged()
 {
-    // One translator only: loading replaces its content, and installing it again moves it to the
-    // front without adding a second copy.
+    // One translator only: loading replaces its content. The application would list it once more
+    // for every install, so it is taken out first.
     if (!translator->load(QString::fromLatin1(languageFor(languageCode).translation)))
         return;
+    QCoreApplication::removeTranslator(translator);
     QCoreApplication::installTranslator(translator);
     emit resetUI();
 }
