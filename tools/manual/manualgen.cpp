@@ -100,10 +100,19 @@ int saveScreenshots(const QString &folder, const QString &languageCode)
     return 0;
 }
 
+// The offscreen platform notes what it cannot do (window raising, size hints) as warnings; they
+// say nothing about the manual. The program's own critical messages still reach the build log.
+void criticalOnly(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(criticalOnly);
     QApplication app(argc, argv);
     app.setStyleSheet(readStyleSheet());
     const QStringList args = app.arguments();
