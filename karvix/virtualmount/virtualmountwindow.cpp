@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QEvent>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -27,11 +26,10 @@ VirtualMountWindow::VirtualMountWindow(QWidget *parent)
 { }
 
 VirtualMountWindow::VirtualMountWindow(karvix::sim::SkySimulator &sky, QWidget *parent)
-    : QWidget(parent, Qt::Tool), m_sky(sky), m_raGroup(new QGroupBox(this)),
-      m_altitudeGroup(new QGroupBox(this)), m_azimuthGroup(new QGroupBox(this)),
-      m_raSlider(new QSlider(Qt::Horizontal, this)), m_raLabel(new QLabel(this)),
-      m_tracking(new QCheckBox(this)), m_newError(new QPushButton(this)), m_showTruth(new QCheckBox(this)),
-      m_truth(new QLabel(this)), m_refreshTimer(new QTimer(this))
+    : QDialog(parent, Qt::Tool), m_sky(sky), m_raTitle(new QLabel(this)), m_altitudeTitle(new QLabel(this)),
+      m_azimuthTitle(new QLabel(this)), m_raSlider(new QSlider(Qt::Horizontal, this)),
+      m_raLabel(new QLabel(this)), m_tracking(new QCheckBox(this)), m_newError(new QPushButton(this)),
+      m_showTruth(new QCheckBox(this)), m_truth(new QLabel(this)), m_refreshTimer(new QTimer(this))
 {
     setObjectName("VirtualMountWindow");
     m_raSlider->setObjectName("horizontalSlider_raAxis");
@@ -45,17 +43,27 @@ VirtualMountWindow::VirtualMountWindow(karvix::sim::SkySimulator &sky, QWidget *
     m_truth->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_truth->setVisible(false);
 
-    auto *raLayout = new QVBoxLayout(m_raGroup);
-    raLayout->addWidget(m_raSlider);
-    raLayout->addWidget(m_raLabel);
-    raLayout->addWidget(stepRow("ra", 1, 10, &VirtualMountWindow::turnRa));
-    (new QVBoxLayout(m_altitudeGroup))->addWidget(stepRow("alt", 1, 10, &VirtualMountWindow::turnAltitude));
-    (new QVBoxLayout(m_azimuthGroup))->addWidget(stepRow("az", 1, 10, &VirtualMountWindow::turnAzimuth));
+    for (QLabel *title : {m_raTitle, m_altitudeTitle, m_azimuthTitle}) {
+        QFont bold = title->font();
+        bold.setBold(true);
+        title->setFont(bold);
+    }
+    m_raTitle->setObjectName("label_raTitle");
+    m_altitudeTitle->setObjectName("label_altitudeTitle");
+    m_azimuthTitle->setObjectName("label_azimuthTitle");
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_raGroup);
-    layout->addWidget(m_altitudeGroup);
-    layout->addWidget(m_azimuthGroup);
+    layout->addWidget(m_raTitle);
+    layout->addWidget(m_raSlider);
+    layout->addWidget(m_raLabel);
+    layout->addWidget(stepRow("ra", 1, 10, &VirtualMountWindow::turnRa));
+    layout->addSpacing(8);
+    layout->addWidget(m_altitudeTitle);
+    layout->addWidget(stepRow("alt", 1, 10, &VirtualMountWindow::turnAltitude));
+    layout->addSpacing(8);
+    layout->addWidget(m_azimuthTitle);
+    layout->addWidget(stepRow("az", 1, 10, &VirtualMountWindow::turnAzimuth));
+    layout->addSpacing(8);
     layout->addWidget(m_tracking);
     layout->addWidget(m_newError);
     layout->addWidget(m_showTruth);
@@ -102,15 +110,15 @@ void VirtualMountWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
         retranslateUi();
-    QWidget::changeEvent(event);
+    QDialog::changeEvent(event);
 }
 
 void VirtualMountWindow::retranslateUi()
 {
     setWindowTitle(tr("Virtual Mount"));
-    m_raGroup->setTitle(tr("RA axis"));
-    m_altitudeGroup->setTitle(tr("Altitude bolt"));
-    m_azimuthGroup->setTitle(tr("Azimuth bolt"));
+    m_raTitle->setText(tr("RA axis"));
+    m_altitudeTitle->setText(tr("Altitude bolt"));
+    m_azimuthTitle->setText(tr("Azimuth bolt"));
     m_tracking->setText(tr("Sidereal tracking"));
     m_newError->setText(tr("New random error"));
     m_showTruth->setText(tr("Show truth"));

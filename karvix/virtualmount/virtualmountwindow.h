@@ -5,16 +5,16 @@
 // truth (the polar error), which is hidden by default. Every control acts on the simulator at
 // once; the live image shows the change with the next frame.
 //
-// Usage: auto *mount = new VirtualMountWindow(mainWindow); mount->show();   // a tool window
+// Usage: auto *mount = new VirtualMountWindow(mainWindow); mount->show();   // a modeless tool
+// dialog, so that it takes the application style sheet's dialog colours
 // The window works on karvix::sim::cameraSimulator(), the sky the camera library shows; tests
 // may hand it another simulator.
 #ifndef VIRTUALMOUNTWINDOW_H
 #define VIRTUALMOUNTWINDOW_H
 
-#include <QWidget>
+#include <QDialog>
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -24,7 +24,7 @@ namespace karvix::sim {
 class SkySimulator;
 }
 
-class VirtualMountWindow : public QWidget
+class VirtualMountWindow : public QDialog
 {
     Q_OBJECT
 
@@ -47,9 +47,9 @@ private:
     void refresh(); // slider and truth from the simulator
 
     karvix::sim::SkySimulator &m_sky;
-    QGroupBox *m_raGroup;
-    QGroupBox *m_altitudeGroup;
-    QGroupBox *m_azimuthGroup;
+    QLabel *m_raTitle;
+    QLabel *m_altitudeTitle;
+    QLabel *m_azimuthTitle;
     QSlider *m_raSlider;
     QLabel *m_raLabel;
     QCheckBox *m_tracking;
