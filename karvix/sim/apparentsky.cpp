@@ -5,7 +5,6 @@
 namespace karvix::sim {
 namespace {
 
-constexpr double kDegToRad = M_PI / 180.0;
 constexpr double kUnixEpochJd = 2440587.5;
 // Refraction constants are for this humidity and wavelength (the middle of a mono sensor's
 // sensitivity); they change the refraction near the pole by well under an arcsecond.
@@ -28,7 +27,7 @@ bool prepareAstrom(const Site &site, double unixSeconds, bool annualAberration, 
 {
     double utc1, utc2, eo;
     julianDate(unixSeconds, utc1, utc2);
-    if (eraApco13(utc1, utc2, 0.0, site.longitudeDeg * kDegToRad, site.latitudeDeg * kDegToRad, site.heightM,
+    if (eraApco13(utc1, utc2, 0.0, site.longitudeDeg * ERFA_DD2R, site.latitudeDeg * ERFA_DD2R, site.heightM,
             0.0, 0.0, site.pressureHpa, site.temperatureC, kRelativeHumidity, kWavelengthUm, &astrom, &eo)
         < 0)
         return false;
@@ -75,7 +74,7 @@ Vec3 catalogToHorizon(const CatalogStar &star, eraASTROM &astrom)
 
 Vec3 truePoleHorizon(const Site &site)
 {
-    const double phi = site.latitudeDeg * kDegToRad;
+    const double phi = site.latitudeDeg * ERFA_DD2R;
     const Vec3 north(0.0, std::cos(phi), std::sin(phi));
     return hemisphereSign(site) > 0 ? north : -north;
 }

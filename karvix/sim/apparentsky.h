@@ -16,6 +16,7 @@
 #include "simtypes.h"
 
 #include <erfa.h>
+#include <erfam.h> // ERFA_DD2R and the other angle units
 #include <opencv2/core/matx.hpp>
 
 namespace karvix::sim {

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <erfam.h>
 #include <string_view>
 
 extern "C" const char karvixCatalogBegin[];
@@ -9,9 +10,6 @@ extern "C" const char karvixCatalogEnd[];
 
 namespace karvix::sim {
 namespace {
-
-constexpr double kMasToRad = M_PI / (180.0 * 3600.0 * 1000.0);
-constexpr double kDegToRad = M_PI / 180.0;
 
 // Splits one CSV line (no field contains a comma, see the catalogue's README).
 std::vector<std::string_view> splitFields(std::string_view line)
@@ -55,12 +53,12 @@ std::vector<CatalogStar> parseCatalog(std::string_view text)
         CatalogStar s;
         s.id = std::string(f[Id]);
         s.name = std::string(f[Name]);
-        s.raRad = number(f[Ra]) * kDegToRad;
-        s.decRad = number(f[Dec]) * kDegToRad;
+        s.raRad = number(f[Ra]) * ERFA_DD2R;
+        s.decRad = number(f[Dec]) * ERFA_DD2R;
         // The file gives mu_alpha* = mu_alpha cos(dec); ERFA wants dRA/dt itself. No catalogue
         // star is closer than a few arcminutes to the pole, so cos(dec) is never zero.
-        s.pmRaRadYr = number(f[PmRa]) * kMasToRad / std::cos(s.decRad);
-        s.pmDecRadYr = number(f[PmDec]) * kMasToRad;
+        s.pmRaRadYr = number(f[PmRa]) * ERFA_DMAS2R / std::cos(s.decRad);
+        s.pmDecRadYr = number(f[PmDec]) * ERFA_DMAS2R;
         s.vmag = number(f[Vmag]);
         stars.push_back(std::move(s));
     }

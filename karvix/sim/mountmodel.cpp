@@ -5,8 +5,6 @@
 namespace karvix::sim {
 namespace {
 
-constexpr double kDegToRad = M_PI / 180.0;
-
 // Active rotation by `angleRad` about the unit vector `axis` (Rodrigues' formula).
 cv::Matx33d rotationAbout(const Vec3 &axis, double angleRad)
 {
@@ -31,12 +29,12 @@ double raAxisAngleDeg(const MountState &mount, double unixSeconds, int hemispher
     // The sky turns westwards, i.e. negatively about the north pole and positively about the
     // south pole; a tracking axis turns with it.
     const double turnedRad = (unixSeconds - mount.trackingSinceUnix) * kEarthRotationRadPerSec;
-    return mount.raAxisDeg - hemisphere * turnedRad / kDegToRad;
+    return mount.raAxisDeg - hemisphere * turnedRad / ERFA_DD2R;
 }
 
 Vec3 polarAxis(const MountState &mount)
 {
-    return horizonVector(mount.axisAzimuthDeg * kDegToRad, mount.axisAltitudeDeg * kDegToRad);
+    return horizonVector(mount.axisAzimuthDeg * ERFA_DD2R, mount.axisAltitudeDeg * ERFA_DD2R);
 }
 
 cv::Matx33d cameraRotation(const MountState &mount, double raAngleDeg)
@@ -44,7 +42,7 @@ cv::Matx33d cameraRotation(const MountState &mount, double raAngleDeg)
     // Mount head frame of an alt-az wedge: e1 horizontal and square to the axis's azimuth, e2
     // completing a right-handed frame with the polar axis p as third vector. Defined at every
     // axis position, the zenith included.
-    const double az = mount.axisAzimuthDeg * kDegToRad;
+    const double az = mount.axisAzimuthDeg * ERFA_DD2R;
     const Vec3 p = polarAxis(mount);
     const Vec3 e1(std::cos(az), -std::sin(az), 0.0);
     const Vec3 e2 = p.cross(e1);
@@ -52,12 +50,12 @@ cv::Matx33d cameraRotation(const MountState &mount, double raAngleDeg)
 
     // The camera in head coordinates: rolled about its optical axis, then tilted away from the
     // polar axis towards the tilt direction.
-    const cv::Matx33d roll = rotationAbout(Vec3(0, 0, 1), mount.cameraRollDeg * kDegToRad);
-    const double dir = mount.cameraTiltDirectionDeg * kDegToRad;
+    const cv::Matx33d roll = rotationAbout(Vec3(0, 0, 1), mount.cameraRollDeg * ERFA_DD2R);
+    const double dir = mount.cameraTiltDirectionDeg * ERFA_DD2R;
     const cv::Matx33d tilt
-        = rotationAbout(Vec3(-std::sin(dir), std::cos(dir), 0.0), mount.cameraTiltDeg * kDegToRad);
+        = rotationAbout(Vec3(-std::sin(dir), std::cos(dir), 0.0), mount.cameraTiltDeg * ERFA_DD2R);
 
-    const cv::Matx33d cameraToHorizon = rotationAbout(p, raAngleDeg * kDegToRad) * head * tilt * roll;
+    const cv::Matx33d cameraToHorizon = rotationAbout(p, raAngleDeg * ERFA_DD2R) * head * tilt * roll;
     return cameraToHorizon.t();
 }
 

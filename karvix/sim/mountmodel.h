@@ -20,7 +20,7 @@ constexpr int kImageWidth = 1280;
 constexpr int kImageHeight = 960;
 constexpr double kPixelScaleArcsec = 30.5;
 // Focal length in pixels and the optical centre (the middle of the pixel grid).
-constexpr double kFocalLengthPx = 206264.80624709636 / kPixelScaleArcsec;
+constexpr double kFocalLengthPx = ERFA_DR2AS / kPixelScaleArcsec;
 constexpr double kOpticalCentreX = (kImageWidth - 1) / 2.0;
 constexpr double kOpticalCentreY = (kImageHeight - 1) / 2.0;
 

@@ -13,7 +13,6 @@
 namespace karvix::sim {
 namespace {
 
-constexpr double kDegToRad = M_PI / 180.0;
 // The sky is every catalogue star within this distance of the visible pole.
 constexpr double kSkyRadiusDeg = 10.0;
 // CIRS places move by annual aberration and precession at well under 0.01 arcsec per minute.
@@ -115,7 +114,7 @@ struct SkySimulator::Impl
         const Vec3 axis = polarAxis(mount), pole = truePoleLocked();
         const double total = std::atan2(cv::norm(axis.cross(pole)), axis.dot(pole));
         return {(mount.axisAltitudeDeg - alt) * 3600.0, wrappedDeg(mount.axisAzimuthDeg - az) * 3600.0,
-            total / kDegToRad * 3600.0};
+            total * ERFA_DR2AS};
     }
 
     void setPolarErrorLocked(double altArcsec, double azArcsec)
@@ -156,7 +155,7 @@ struct SkySimulator::Impl
         cacheValid = prepareAstrom(s.site, s.time, s.annualAberration, cacheAstrom);
         if (!cacheValid)
             return;
-        const double minPoleDec = (90.0 - kSkyRadiusDeg) * kDegToRad;
+        const double minPoleDec = (90.0 - kSkyRadiusDeg) * ERFA_DD2R;
         for (const CatalogStar &star : polarCatalog()) {
             if (star.decRad * s.hemisphere() <= 0)
                 continue;
@@ -181,7 +180,7 @@ struct SkySimulator::Impl
         const cv::Matx33d toCamera = s.horizonToCamera();
         const Vec3 opticalAxis(toCamera(2, 0), toCamera(2, 1), toCamera(2, 2));
         const Vec3 opticalAxisCirs = cirsToHorizonRotation(astrom).t() * opticalAxis;
-        const double minCos = std::cos(kFieldRadiusDeg * kDegToRad);
+        const double minCos = std::cos(kFieldRadiusDeg * ERFA_DD2R);
         for (const ApparentStar &star : apparentStars) {
             if (star.cirs.dot(opticalAxisCirs) < minCos)
                 continue;
@@ -292,7 +291,7 @@ void SkySimulator::randomizePolarError()
     d->poleAltAzLocked(alt, az);
     // An azimuth error shows on the sky shrunk by cos(altitude).
     d->setPolarErrorLocked(
-        errorDeg * std::sin(dir) * 3600.0, errorDeg * std::cos(dir) / std::cos(alt * kDegToRad) * 3600.0);
+        errorDeg * std::sin(dir) * 3600.0, errorDeg * std::cos(dir) / std::cos(alt * ERFA_DD2R) * 3600.0);
 }
 
 void SkySimulator::turnAltitudeBolt(double arcmin)
