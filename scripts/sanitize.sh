@@ -1,0 +1,14 @@
+#!/bin/sh
+# Builds the program with a sanitizer and runs the unit, GUI and end-to-end tests in it.
+# Usage: scripts/sanitize.sh address|thread   (address also enables undefined behaviour checks)
+set -eu
+cd "$(dirname "$0")/.."
+kind=${1:?usage: scripts/sanitize.sh address|thread}
+case "$kind" in
+  address) dir=build-asan ;;
+  thread) dir=build-tsan ;;
+  *) echo "usage: scripts/sanitize.sh address|thread" >&2; exit 2 ;;
+esac
+BUILD_DIR=$dir sh scripts/build.sh -DVELTO_SANITIZE="$kind" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cd "$dir"
+ctest --output-on-failure --no-tests=error --no-label-summary -j2 -L 'unit|gui|e2e'
