@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Überwachung starten</translation>
+        <translation>Überwachen</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
@@ -475,7 +475,7 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Bitte klicken Sie auf „Überwachung starten“.</translation>
+        <translation>Bitte klicken Sie auf „Überwachen“.</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>

@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation>Expos.(ms)</translation>
+        <translation>Exp.(ms)</translation>
     </message>
     <message>
         <source>50</source>

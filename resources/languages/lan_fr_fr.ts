@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Lancer la surveillance</translation>
+        <translation>Surveiller</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
@@ -475,7 +475,7 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Cliquez sur le bouton «&#xa0;Lancer la surveillance&#xa0;».</translation>
+        <translation>Cliquez sur le bouton «&#xa0;Surveiller&#xa0;».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>

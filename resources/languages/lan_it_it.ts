@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation>Espos.(ms)</translation>
+        <translation>Esp.(ms)</translation>
     </message>
     <message>
         <source>50</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Gain</source>
-        <translation>Guadagno</translation>
+        <translation>Gain</translation>
     </message>
     <message>
         <source>70</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Avvia monitoraggio</translation>
+        <translation>Monitora</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
@@ -475,7 +475,7 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Fai clic sul pulsante «Avvia monitoraggio».</translation>
+        <translation>Fai clic sul pulsante «Monitora».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>

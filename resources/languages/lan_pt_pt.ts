@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation>Expos.(ms)</translation>
+        <translation>Exp.(ms)</translation>
     </message>
     <message>
         <source>50</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>Start Monitor</source>
-        <translation>Iniciar monitorização</translation>
+        <translation>Monitorizar</translation>
     </message>
     <message>
         <source>background-image: url(:/images/logo.png);
@@ -475,7 +475,7 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Please click the &apos;Start Monitor&apos; button.</source>
-        <translation>Clique no botão «Iniciar monitorização».</translation>
+        <translation>Clique no botão «Monitorizar».</translation>
     </message>
     <message>
         <source>Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of the Axis circle.</source>

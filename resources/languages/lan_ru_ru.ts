@@ -79,7 +79,7 @@
     </message>
     <message>
         <source>Exp(ms)</source>
-        <translation>Эксп.(мс)</translation>
+        <translation>Выд.(мс)</translation>
     </message>
     <message>
         <source>50</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Gain</source>
-        <translation>Усиление</translation>
+        <translation>Усил.</translation>
     </message>
     <message>
         <source>70</source>
