@@ -1,5 +1,6 @@
 #include "framepool.h"
 
+#include <algorithm>
 #include <utility>
 
 FrameLease::FrameLease(const FramePool *pool, int slot, cv::Mat image)
@@ -39,6 +40,13 @@ void FrameLease::release()
 void FramePool::allocate(int width, int height, int slots)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    // A reader may still hold a lease on the frames already there; they stay as they are.
+    const bool allocated = int(m_slots.size()) == slots
+        && std::all_of(m_slots.begin(), m_slots.end(), [&](const cv::Mat &slot) {
+               return slot.cols == width && slot.rows == height && slot.type() == CV_8UC1;
+           });
+    if (allocated)
+        return;
     m_slots.resize(slots);
     for (cv::Mat &slot : m_slots)
         slot.create(height, width, CV_8UC1);

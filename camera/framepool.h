@@ -53,8 +53,8 @@ public:
     FramePool(const FramePool &) = delete;
     FramePool &operator=(const FramePool &) = delete;
 
-    // Allocates the slots (single-channel 8-bit frames) and forgets any published frame. Call
-    // before the capture thread starts; repeated calls with the same size keep the memory.
+    // Allocates the slots (single-channel 8-bit frames) once; a call with another size or count
+    // replaces them and forgets the published frame. Call before the capture thread starts.
     void allocate(int width, int height, int slots = defaultSlots);
 
     // Capture thread: a slot that is neither published nor leased, to be filled and then

@@ -41,6 +41,8 @@ void MainWindow::showVirtualMount(bool shown)
     if (shown && !virtualMount) {
         virtualMount = new VirtualMountWindow(this);
         virtualMount->setWindowFlag(Qt::Tool);
+        // Beside the window rather than over the live image it changes.
+        virtualMount->move(frameGeometry().topRight() + QPoint(8, 0));
     }
     if (virtualMount)
         virtualMount->setVisible(shown);
