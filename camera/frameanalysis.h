@@ -34,7 +34,7 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
 // holds its colour copy (Format_RGB888) and receives the overlays. While the pole is monitored the
 // measurements are published to the shared state and, when the pole was found, the magnified view
 // is rendered into `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller
-// queues it. Allocates nothing.
+// queues it. No image is allocated: the magnified view is rendered in place.
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame);
 
 #endif // FRAMEANALYSIS_H

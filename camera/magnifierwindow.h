@@ -35,7 +35,7 @@ void drawMagnifierMarks(
 // `window` (200 x 200, 8-bit, three channels, allocated by the caller; any other image is left
 // alone). Parts of the window outside the enlarged frame are black, so the axis centre stays in the
 // middle of the view even when it lies near the frame's edge; no pixel outside the frame is read.
-// Allocates nothing: the enlarged crop lives on the stack.
+// Allocates no image: the enlarged crop and the marks' canvas live on the stack.
 void renderMagnifierWindow(
     const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole, bool monoStyle, cv::Mat &window);
 
