@@ -28,6 +28,9 @@ class QAction;
 class QActionGroup;
 class QGraphicsDropShadowEffect;
 class QGridLayout;
+namespace SettingsFile {
+struct Values;
+}
 class QImage;
 class QLabel;
 class QPushButton;
@@ -139,6 +142,7 @@ private:
     bool loadSettings();
     void saveSettings();
     void setDefaultSettings();
+    void applySettings(const SettingsFile::Values &values);
 
     // Languages (mainwindow_menus.cpp).
     void selectLanguage(bool checked, const QString &code);

@@ -5,75 +5,34 @@
 #include "sharedstate.h"
 
 #include <QSettings>
-#include <cmath>
-
-namespace {
-// The zoom divides every pointer position; 4 is far beyond any zoom the menu offers.
-const float maximumZoom = 4.0f;
-} // namespace
 
 bool MainWindow::loadSettings()
 {
     const QString path = SettingsFile::pathToRead(SettingsFile::programPath(), SettingsFile::userPath());
     if (path.isEmpty())
         return false;
-
-    QSettings settings(path, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("STYLE"));
-    displayStyle.store(settings.value(QStringLiteral("style"), QStringLiteral("Color")).toString());
-    settings.endGroup();
-
-    settings.beginGroup(QStringLiteral("LANGUAGE"));
-    languageCode = settings.value(QStringLiteral("lang"), QStringLiteral("EN")).toString();
-    settings.endGroup();
-
-    settings.beginGroup(QStringLiteral("REGION"));
-    regionName = settings.value(QStringLiteral("region"), QStringLiteral("North")).toString();
-    settings.endGroup();
-
-    settings.beginGroup(QStringLiteral("ZOOM"));
-    zoomFactor = settings.value(QStringLiteral("factor"), 1.0).toFloat();
-    settings.endGroup();
-    if (!(std::isfinite(zoomFactor) && zoomFactor > 0.0f && zoomFactor <= maximumZoom)) {
-        qCritical("loadSettings: ZOOM/factor is not a zoom between 0 and 4, 1 is used instead.");
-        zoomFactor = 1.0f;
-    }
-
-    settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
-    siteLatitude = settings.value(QStringLiteral("latitude"), 39.9).toFloat();
-    siteLongitude = settings.value(QStringLiteral("longitude"), 116.3).toFloat();
-    airPressure = settings.value(QStringLiteral("P"), 101.0).toFloat();
-    airTemperature = settings.value(QStringLiteral("T"), 10.0).toFloat();
-    refractionEnabled = settings.value(QStringLiteral("enabledCorrect"), false).toBool();
-    pressureUnit.store(settings.value(QStringLiteral("P_unit"), QStringLiteral("kPa")).toString());
-    settings.endGroup();
-
-    // Carried as float text between runs, held as double.
-    settings.beginGroup(QStringLiteral("AXIS_CENTER"));
-    QPointF center(settings.value(QStringLiteral("x"), 0.0).toFloat(),
-        settings.value(QStringLiteral("y"), 0.0).toFloat());
-    settings.endGroup();
-    if (!std::isfinite(center.x()) || !std::isfinite(center.y())) {
-        qCritical("loadSettings: AXIS_CENTER is not a finite position, (0,0) is used instead.");
-        center = QPointF(0.0, 0.0);
-    }
-    axisCenter.store(center);
+    applySettings(SettingsFile::read(path));
     return true;
 }
 
 void MainWindow::setDefaultSettings()
 {
-    displayStyle.store(QStringLiteral("Color"));
-    languageCode = QStringLiteral("EN");
-    regionName = QStringLiteral("North");
-    zoomFactor = 1.0f;
-    siteLatitude = 39.9f;
-    siteLongitude = 116.3f;
-    airPressure = 101.0f;
-    pressureUnit.store(QStringLiteral("kPa"));
-    airTemperature = 10.0f;
-    refractionEnabled = false;
-    axisCenter.store(QPointF(0.0, 0.0));
+    applySettings(SettingsFile::Values());
+}
+
+void MainWindow::applySettings(const SettingsFile::Values &values)
+{
+    displayStyle.store(values.style);
+    languageCode = values.languageCode;
+    regionName = values.regionName;
+    zoomFactor = values.zoomFactor;
+    siteLatitude = values.siteLatitude;
+    siteLongitude = values.siteLongitude;
+    airPressure = values.airPressure;
+    airTemperature = values.airTemperature;
+    refractionEnabled = values.refractionEnabled;
+    pressureUnit.store(values.pressureUnit);
+    axisCenter.store(values.axisCenter);
 }
 
 void MainWindow::saveSettings()

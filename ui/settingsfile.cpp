@@ -7,11 +7,14 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <cmath>
 
 namespace SettingsFile {
 
 namespace {
 const QString fileName = QStringLiteral("Velto Q7.ini");
+// The zoom divides every pointer position; 4 is far beyond any zoom the menu offers.
+const float maximumZoom = 4.0f;
 
 bool writeTo(const QString &path, const std::function<void(QSettings &)> &write)
 {
@@ -21,6 +24,52 @@ bool writeTo(const QString &path, const std::function<void(QSettings &)> &write)
     return settings.status() == QSettings::NoError;
 }
 } // namespace
+
+Values read(const QString &path)
+{
+    Values values;
+    QSettings settings(path, QSettings::IniFormat);
+    settings.beginGroup(QStringLiteral("STYLE"));
+    values.style = settings.value(QStringLiteral("style"), values.style).toString();
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("LANGUAGE"));
+    values.languageCode = settings.value(QStringLiteral("lang"), values.languageCode).toString();
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("REGION"));
+    values.regionName = settings.value(QStringLiteral("region"), values.regionName).toString();
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("ZOOM"));
+    const float zoom = settings.value(QStringLiteral("factor"), values.zoomFactor).toFloat();
+    settings.endGroup();
+    if (std::isfinite(zoom) && zoom > 0.0f && zoom <= maximumZoom)
+        values.zoomFactor = zoom;
+    else
+        qCritical("loadSettings: ZOOM/factor is not a zoom between 0 and 4, 1 is used instead.");
+
+    settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
+    values.siteLatitude = settings.value(QStringLiteral("latitude"), values.siteLatitude).toFloat();
+    values.siteLongitude = settings.value(QStringLiteral("longitude"), values.siteLongitude).toFloat();
+    values.airPressure = settings.value(QStringLiteral("P"), values.airPressure).toFloat();
+    values.airTemperature = settings.value(QStringLiteral("T"), values.airTemperature).toFloat();
+    values.refractionEnabled
+        = settings.value(QStringLiteral("enabledCorrect"), values.refractionEnabled).toBool();
+    values.pressureUnit = settings.value(QStringLiteral("P_unit"), values.pressureUnit).toString();
+    settings.endGroup();
+
+    // Carried as float text between runs, held as double.
+    settings.beginGroup(QStringLiteral("AXIS_CENTER"));
+    const QPointF center(settings.value(QStringLiteral("x"), 0.0).toFloat(),
+        settings.value(QStringLiteral("y"), 0.0).toFloat());
+    settings.endGroup();
+    if (std::isfinite(center.x()) && std::isfinite(center.y()))
+        values.axisCenter = center;
+    else
+        qCritical("loadSettings: AXIS_CENTER is not a finite position, (0,0) is used instead.");
+    return values;
+}
 
 QString programPath()
 {

@@ -6,12 +6,33 @@
 #ifndef SETTINGSFILE_H
 #define SETTINGSFILE_H
 
+#include <QPointF>
 #include <QString>
 #include <functional>
 
 class QSettings;
 
 namespace SettingsFile {
+
+// Everything the file stores, initialised to the value a missing file or key gives.
+struct Values
+{
+    QString style = QStringLiteral("Color");
+    QString languageCode = QStringLiteral("EN");
+    QString regionName = QStringLiteral("North");
+    float zoomFactor = 1.0f;
+    float siteLatitude = 39.9f; // degrees
+    float siteLongitude = 116.3f;
+    float airPressure = 101.0f;   // in pressureUnit
+    float airTemperature = 10.0f; // degrees Celsius
+    bool refractionEnabled = false;
+    QString pressureUnit = QStringLiteral("kPa");
+    QPointF axisCenter; // image pixels
+};
+
+// Reads the file at path. A missing key gives its default; a number that cannot be used gives its
+// default too, with one critical line.
+Values read(const QString &path);
 
 // <program folder>/Velto Q7.ini, native separators.
 QString programPath();
