@@ -1,9 +1,11 @@
 #!/bin/sh
-# Installs the Debian 12 packages the program and its tests need. As root it installs them;
-# otherwise it prints the one apt-get line to run and fails if anything is missing.
+# Installs the Debian 12 packages the program, its tests and its fuzz targets need (clang and its
+# libFuzzer runtime). As root it installs them; otherwise it prints the one apt-get line to run and
+# fails if anything is missing.
 set -eu
 PACKAGES="libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
-liberfa-dev libgtest-dev libbenchmark-dev xvfb xauth imagemagick cmake ninja-build g++ ccache"
+liberfa-dev libgtest-dev libbenchmark-dev xvfb xauth imagemagick cmake ninja-build g++ ccache \
+clang libclang-rt-dev"
 
 missing=""
 for p in $PACKAGES; do
