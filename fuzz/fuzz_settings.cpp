@@ -20,6 +20,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = SettingsFile::pathToRead(file, file + QStringLiteral(".absent"));
     require(path == file, "an existing settings file is the one read");
     const SettingsFile::Values values = SettingsFile::read(path);
+    fuzzsupport::observeKeys(file,
+        {QStringLiteral("STYLE/style"), QStringLiteral("LANGUAGE/lang"), QStringLiteral("REGION/region"),
+            QStringLiteral("ZOOM/factor"), QStringLiteral("ASTRONOMICAL_REFRACTION/latitude"),
+            QStringLiteral("ASTRONOMICAL_REFRACTION/longitude"), QStringLiteral("ASTRONOMICAL_REFRACTION/P"),
+            QStringLiteral("ASTRONOMICAL_REFRACTION/T"),
+            QStringLiteral("ASTRONOMICAL_REFRACTION/enabledCorrect"),
+            QStringLiteral("ASTRONOMICAL_REFRACTION/P_unit"), QStringLiteral("AXIS_CENTER/x"),
+            QStringLiteral("AXIS_CENTER/y")});
     fuzzsupport::removeInput(file);
 
     require(std::isfinite(values.zoomFactor) && values.zoomFactor > 0.0f && values.zoomFactor <= 4.0f,

@@ -37,6 +37,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString file
         = fuzzsupport::writeInput(reinterpret_cast<const uint8_t *>(contents.data()), contents.size());
     const HemisphereStarData star = readStarPosData(file, defaults, today);
+    fuzzsupport::observeKeys(file,
+        {QStringLiteral("A_X_Mask"), QStringLiteral("A_Y_Mask"), QStringLiteral("B_X_Mask"),
+            QStringLiteral("B_Y_Mask"), QStringLiteral("D_X_Mask"), QStringLiteral("D_Y_Mask"),
+            QStringLiteral("BAP_20250523"), QStringLiteral("ABP_20250523"), QStringLiteral("DBP_20250523"),
+            QStringLiteral("BAP_20260523"), QStringLiteral("ABP_20260523"), QStringLiteral("DBP_20260523")});
     fuzzsupport::removeInput(file);
 
     require(finite(star.starA) && finite(star.starB) && finite(star.starD), "star positions are finite");

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 
@@ -21,6 +22,13 @@ void require(bool condition, const char *what);
 // new name: QSettings caches a file by name and trusts its size and time stamp, which two inputs
 // written within one millisecond can share.
 QString writeInput(const uint8_t *data, size_t size);
+
+// Qt's INI parser and number conversions carry no coverage instrumentation, so the fuzzer would see
+// no difference between an input that sets a key, to a number or to NaN, and one that does not.
+// This reads the INI file at path and counts, in libFuzzer's extra coverage counters, which of the
+// keys (at most 24) it holds and what kind of text each is: not a number, NaN, an infinity, a
+// negative or a non-negative number.
+void observeKeys(const QString &path, const QStringList &keys);
 
 // Removes the file writeInput returned.
 void removeInput(const QString &path);
