@@ -16,6 +16,20 @@ const QString fileName = QStringLiteral("Velto Q7.ini");
 // The zoom divides every pointer position; 4 is far beyond any zoom the menu offers.
 const float maximumZoom = 4.0f;
 
+// A refraction input read as a float from the group ASTRONOMICAL_REFRACTION. A NaN ("nan") is
+// neither below nor above the refraction dialog's spin box range, so the box does not clamp it: the
+// correction would fail on every frame without a word and the NaN would be written back at close.
+// NaN and the infinities ("inf", or a number beyond the float range) give the key's default.
+float refractionInput(const QSettings &settings, const char *key, float fallback)
+{
+    const float value = settings.value(QLatin1String(key), fallback).toFloat();
+    if (std::isfinite(value))
+        return value;
+    qCritical("loadSettings: ASTRONOMICAL_REFRACTION/%s is not a finite number, %s is used instead.", key,
+        qPrintable(number(fallback)));
+    return fallback;
+}
+
 bool writeTo(const QString &path, const std::function<void(QSettings &)> &write)
 {
     QSettings settings(path, QSettings::IniFormat);
@@ -50,10 +64,10 @@ Values read(const QString &path)
         qCritical("loadSettings: ZOOM/factor is not a zoom between 0 and 4, 1 is used instead.");
 
     settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
-    values.siteLatitude = settings.value(QStringLiteral("latitude"), values.siteLatitude).toFloat();
-    values.siteLongitude = settings.value(QStringLiteral("longitude"), values.siteLongitude).toFloat();
-    values.airPressure = settings.value(QStringLiteral("P"), values.airPressure).toFloat();
-    values.airTemperature = settings.value(QStringLiteral("T"), values.airTemperature).toFloat();
+    values.siteLatitude = refractionInput(settings, "latitude", values.siteLatitude);
+    values.siteLongitude = refractionInput(settings, "longitude", values.siteLongitude);
+    values.airPressure = refractionInput(settings, "P", values.airPressure);
+    values.airTemperature = refractionInput(settings, "T", values.airTemperature);
     values.refractionEnabled
         = settings.value(QStringLiteral("enabledCorrect"), values.refractionEnabled).toBool();
     values.pressureUnit = settings.value(QStringLiteral("P_unit"), values.pressureUnit).toString();

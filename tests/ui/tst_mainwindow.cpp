@@ -266,6 +266,20 @@ void TestMainWindow::invalidStoredValuesFallBack_data()
                                  << "-inf" << axis;
     QTest::newRow("axis y beyond float") << "AXIS_CENTER/y"
                                          << "1e39" << axis;
+    // Found by fuzz/fuzz_settings: a NaN passed the refraction dialog unclamped.
+    const auto refraction = [](const char *key, const char *fallback) {
+        return QStringLiteral("loadSettings: ASTRONOMICAL_REFRACTION/%1 is not a finite number, %2 is used "
+                              "instead.")
+            .arg(QLatin1String(key), QLatin1String(fallback));
+    };
+    QTest::newRow("latitude nan") << "ASTRONOMICAL_REFRACTION/latitude"
+                                  << "nan" << refraction("latitude", "39.9");
+    QTest::newRow("longitude nan") << "ASTRONOMICAL_REFRACTION/longitude"
+                                   << "nan" << refraction("longitude", "116.3");
+    QTest::newRow("pressure -inf") << "ASTRONOMICAL_REFRACTION/P"
+                                   << "-inf" << refraction("P", "101");
+    QTest::newRow("temperature beyond float") << "ASTRONOMICAL_REFRACTION/T"
+                                              << "1e39" << refraction("T", "10");
 }
 
 void TestMainWindow::invalidStoredValuesFallBack()
@@ -283,6 +297,11 @@ void TestMainWindow::invalidStoredValuesFallBack()
     if (key.startsWith("AXIS_CENTER"))
         QCOMPARE(center, QPointF(0, 0));
     QCOMPARE(window->clickLabelPos, QPoint(640, 480));
+    // Every refraction input is its default, as the refraction dialog shows it.
+    QCOMPARE(siteLatitude.load(), 39.9f);
+    QCOMPARE(siteLongitude.load(), 116.3f);
+    QCOMPARE(airPressure.load(), 101.0f);
+    QCOMPARE(airTemperature.load(), 10.0f);
 }
 
 void TestMainWindow::lowerCaseRegionSelectsSouth()
