@@ -41,6 +41,12 @@ const Language languages[] = {
 };
 const Language english = {"EN", &Ui::MainWindow::actionEnglish, ":/languages/lan_en_us.qm"};
 
+// The message boxes' standard buttons take their texts from Qt's own translation context. Naming
+// them here puts them into the program's translation files, so the one translator covers the
+// Yes/No of the question and the OK of every box as well.
+[[maybe_unused]] const char *const standardButtonTexts[] = {QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "&Yes"), QT_TRANSLATE_NOOP("QPlatformTheme", "&No")};
+
 const Language &languageFor(const QString &code)
 {
     for (const Language &language : languages) {

@@ -407,11 +407,11 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
-        <translation>Wählen Sie einen anderen Stern als Polaris und doppelklicken Sie ihn im Bild. Merken Sie sich den Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
+        <translation>Wählen Sie einen anderen Stern als Polaris und doppelklicken Sie im Bild darauf. Merken Sie sich den Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
     </message>
     <message>
         <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
-        <translation>Wählen Sie einen anderen Stern als σ Oct und doppelklicken Sie ihn im Bild. Merken Sie sich den Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
+        <translation>Wählen Sie einen anderen Stern als σ Oct und doppelklicken Sie im Bild darauf. Merken Sie sich den Stern, Sie wählen ihn in den nächsten Schritten erneut (Schritt 1 von 3).</translation>
     </message>
     <message>
         <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
@@ -539,6 +539,21 @@ margin-top: -5px;</translation>
     <message>
         <source>Reset</source>
         <translation>Null</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>

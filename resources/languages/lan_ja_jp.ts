@@ -407,11 +407,11 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Choose a star other than Polaris and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
-        <translation>北極星以外の星を1つ選び、画像上でダブルクリックしてください。この星は次の手順でも選ぶので覚えておいてください（3 ステップ中 1）。</translation>
+        <translation>北極星以外の星を1つ選び、画像上でダブルクリックしてください。この星は次の手順でも選ぶので覚えておいてください（ステップ 1/3）。</translation>
     </message>
     <message>
         <source>Choose a star other than σ Oct and Double click it in the image. Remember this star, you will be selecting it again in the following steps (Step 1 of 3).</source>
-        <translation>はちぶんぎ座σ星以外の星を1つ選び、画像上でダブルクリックしてください。この星は次の手順でも選ぶので覚えておいてください（3 ステップ中 1）。</translation>
+        <translation>はちぶんぎ座σ星以外の星を1つ選び、画像上でダブルクリックしてください。この星は次の手順でも選ぶので覚えておいてください（ステップ 1/3）。</translation>
     </message>
     <message>
         <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
@@ -419,7 +419,7 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
-        <translation>前の手順で選んだ同じ星を、もう一度ダブルクリックしてください（3 ステップ中 2）。</translation>
+        <translation>前の手順で選んだ同じ星を、もう一度ダブルクリックしてください（ステップ 2/3）。</translation>
     </message>
     <message>
         <source>Again, Rotate your mounts &apos;RA&apos; axis in the same direction at least 30 degrees.</source>
@@ -427,7 +427,7 @@ margin-top: -5px;</translation>
     </message>
     <message>
         <source>Double click the same star one last time chosen in the previous 2 steps (Step 3 of 3).</source>
-        <translation>前の 2 つの手順で選んだ同じ星を、最後にもう一度ダブルクリックしてください（3 ステップ中 3）。</translation>
+        <translation>前の 2 つの手順で選んだ同じ星を、最後にもう一度ダブルクリックしてください（ステップ 3/3）。</translation>
     </message>
     <message>
         <source>Return the &apos;RA&apos; axis to the &apos;Home&apos; position - Ensure your chosen star stays on the circle while your mount rotates to the PARK position.</source>
@@ -539,6 +539,21 @@ margin-top: -5px;</translation>
     <message>
         <source>Reset</source>
         <translation>リセット</translation>
+    </message>
+</context>
+<context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>はい(&amp;Y)</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>いいえ(&amp;N)</translation>
     </message>
 </context>
 <context>

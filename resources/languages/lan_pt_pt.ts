@@ -542,6 +542,21 @@ margin-top: -5px;</translation>
     </message>
 </context>
 <context>
+    <name>QPlatformTheme</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sim</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Não</translation>
+    </message>
+</context>
+<context>
     <name>VirtualMountWindow</name>
     <message>
         <source>Virtual Mount</source>

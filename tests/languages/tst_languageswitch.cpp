@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMap>
 #include <QMenu>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStandardPaths>
 #include <QTabWidget>
@@ -79,6 +80,12 @@ QString diff(const Texts &actual, const Texts &expected)
             lines << QStringLiteral("%1: unexpected \"%2\"").arg(it.key(), it.value());
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+QString yesButtonText()
+{
+    QMessageBox question(QMessageBox::Question, QString(), QString(), QMessageBox::Yes | QMessageBox::No);
+    return question.button(QMessageBox::Yes)->text();
 }
 
 const char *const versionText = "Velto Q7 21.4.20.0, release on 2021-04-20";
@@ -187,6 +194,9 @@ void TestLanguageSwitch::switchingChangesEveryWindowAndBack()
     QVERIFY2(changed * 3 > english.size(),
         qPrintable(QStringLiteral("%1 of %2").arg(changed).arg(english.size())));
 
+    // The question's standard buttons are translated by the same single translator.
+    QCOMPARE(yesButtonText() == QLatin1String("&Yes"), false);
+
     // The version line is set by the dialog itself, never from the translation.
     QCOMPARE(find<QLabel>("label_version")->text(), QString::fromLatin1(versionText));
 
@@ -195,6 +205,7 @@ void TestLanguageSwitch::switchingChangesEveryWindowAndBack()
     QVERIFY2(back == english, qPrintable(diff(back, english)));
     if (tips)
         QCOMPARE(tips->currentIndex(), page);
+    QCOMPARE(yesButtonText(), QStringLiteral("&Yes"));
 }
 
 void TestLanguageSwitch::hemisphereTipsFollowRegion_data()
