@@ -6,6 +6,7 @@
 
 #include <QSemaphore>
 #include <QtTest>
+#include <set>
 
 namespace {
 // Stands in for the per-frame analysis: can hold a frame in progress, and hands a magnifier crop
@@ -16,10 +17,13 @@ public:
     std::atomic<bool> holdFrames {false};
     QSemaphore entered, release;
     std::atomic<int> processed {0};
+    std::set<const void *> greyBuffers, displayBuffers; // written by the loop, read after it ended
 
 protected:
-    bool processFrame(const cv::Mat &, const FrameInputs &) override
+    bool processFrame(const cv::Mat &grey, const FrameInputs &) override
     {
+        greyBuffers.insert(grey.data);
+        displayBuffers.insert(frameImage.constBits());
         if (holdFrames) {
             entered.release();
             release.acquire();
@@ -54,6 +58,7 @@ private slots:
     void leasedFrameIsNeverOverwritten();
     void restartWaitsForTheLoopThatWasToldToStop();
     void nonsenseFrameSizeIsHarmless();
+    void reusesItsImagesForEveryFrame();
 };
 
 void TestCaptureThread::init()
@@ -298,6 +303,17 @@ void TestCaptureThread::nonsenseFrameSizeIsHarmless()
     QImage shown;
     QVERIFY(frameQueue.take(&shown));
     QCOMPARE(shown.size(), QSize(1280, 960)); // but only the buffer's first frame was read
+}
+
+// Frames are read into the same few buffers over and over; only the queued snapshots are new.
+void TestCaptureThread::reusesItsImagesForEveryFrame()
+{
+    ProbeThread thread;
+    thread.startCapture();
+    QTRY_VERIFY(thread.processed >= 30);
+    thread.stopAndWait();
+    QCOMPARE(thread.displayBuffers.size(), size_t(1));
+    QVERIFY(thread.greyBuffers.size() <= size_t(FramePool::defaultSlots));
 }
 
 QTEST_GUILESS_MAIN(TestCaptureThread)
