@@ -1,7 +1,9 @@
 // Time per frame of the capture thread while the pole is monitored (two star measurements,
 // refraction, pole, magnified view, display copy and overlays), for the capture thread's pipeline
-// and for the naive reference, alone and together with the display step at zoom 0.75. Prints the
-// ratios at the end.
+// and for the naive reference, alone and together with the display step at zooms 1, 0.75 and 0.5.
+// Prints the ratios of the medians at the end:
+//   RESULT bench capture_speedup ratio=<naive / fast>
+//   RESULT bench frame_speedup zoom=<z> ratio=<naive / fast>
 #include "frameanalysis.h"
 #include "naivepipeline.h"
 
@@ -67,11 +69,11 @@ QImage captureFrame(const cv::Mat &grey, QImage &frameImage, QImage &magnifierFr
     return frameImage.copy();
 }
 
-// What showImages does with a queued frame at zoom 0.75.
-void showAtZoom(const QImage &frame)
+// What showImages does with a queued frame at a zoom.
+void showAtZoom(const QImage &frame, double zoom)
 {
     const QImage scaled = frame.scaled(
-        int(0.75 * frame.width()), int(0.75 * frame.height()), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        int(zoom * frame.width()), int(zoom * frame.height()), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     benchmark::DoNotOptimize(QPixmap::fromImage(scaled));
 }
 
@@ -83,7 +85,7 @@ template <bool withDisplay> void fastPipeline(benchmark::State &state)
     for (auto _ : state) {
         const QImage queued = captureFrame(grey, frameImage, magnifierFrame, analyseFrame);
         if (withDisplay)
-            showAtZoom(queued);
+            showAtZoom(queued, state.range(0) / 100.0);
     }
 }
 
@@ -99,11 +101,11 @@ template <bool withDisplay> void naivePipeline(benchmark::State &state)
     for (auto _ : state) {
         const QImage queued = captureFrame(grey, frameImage, magnifierFrame, analyse);
         if (withDisplay)
-            showAtZoom(queued);
+            showAtZoom(queued, state.range(0) / 100.0);
     }
 }
 
-// Remembers each benchmark's time per iteration for the summary.
+// Remembers each benchmark's median time per iteration for the summary.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -111,17 +113,52 @@ public:
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs)
-            times[run.benchmark_name()] = run.GetAdjustedRealTime();
+            if (run.aggregate_name == "median")
+                times[run.run_name.str()] = run.GetAdjustedRealTime();
+    }
+    // Naive time over fast time; -1 when either was not run.
+    double ratio(const std::string &fastName, const std::string &naiveName) const
+    {
+        const auto fast = times.find(fastName);
+        const auto naive = times.find(naiveName);
+        return fast != times.end() && naive != times.end() ? naive->second / fast->second : -1;
     }
     std::map<std::string, double> times;
 };
 
+// Medians of several repetitions: the machine is shared, and a median ignores the odd slow run.
+constexpr int repetitions = 7;
+
 } // namespace
 
-BENCHMARK_TEMPLATE(fastPipeline, false)->Name("capture/fast")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(naivePipeline, false)->Name("capture/naive")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(fastPipeline, true)->Name("capture+display75/fast")->Unit(benchmark::kMillisecond);
-BENCHMARK_TEMPLATE(naivePipeline, true)->Name("capture+display75/naive")->Unit(benchmark::kMillisecond);
+BENCHMARK_TEMPLATE(fastPipeline, false)
+    ->Name("capture/fast")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_TEMPLATE(naivePipeline, false)
+    ->Name("capture/naive")
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_TEMPLATE(fastPipeline, true)
+    ->Name("frame/fast")
+    ->ArgName("zoom")
+    ->Arg(100)
+    ->Arg(75)
+    ->Arg(50)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(repetitions)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_TEMPLATE(naivePipeline, true)
+    ->Name("frame/naive")
+    ->ArgName("zoom")
+    ->Arg(100)
+    ->Arg(75)
+    ->Arg(50)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(repetitions)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {
@@ -130,12 +167,13 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    for (const char *stage : {"capture", "capture+display75"}) {
-        const auto fast = reporter.times.find(std::string(stage) + "/fast");
-        const auto naive = reporter.times.find(std::string(stage) + "/naive");
-        if (fast != reporter.times.end() && naive != reporter.times.end())
-            std::printf("%-18s naive %.3f ms, fast %.3f ms per frame: ratio %.1f\n", stage, naive->second,
-                fast->second, naive->second / fast->second);
+    benchmark::Shutdown();
+    std::printf("RESULT bench capture_speedup ratio=%.1f\n", reporter.ratio("capture/fast", "capture/naive"));
+    for (const int zoom : {100, 75, 50}) {
+        // Run names carry the argument: "frame/fast/zoom:75".
+        const std::string arg = "/zoom:" + std::to_string(zoom);
+        std::printf("RESULT bench frame_speedup zoom=%.2f ratio=%.1f\n", zoom / 100.0,
+            reporter.ratio("frame/fast" + arg, "frame/naive" + arg));
     }
     return 0;
 }

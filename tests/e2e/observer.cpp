@@ -1,0 +1,618 @@
+#include "observer.h"
+
+#include "mainwindow.h"
+#include "sharedstate.h"
+#include "simcontrol.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDial>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QtMath>
+#include <cmath>
+#include <opencv2/imgproc.hpp>
+
+using namespace karvix::sim;
+
+namespace e2e {
+
+namespace {
+
+const char *const polarisId = "HIP 11767";   // Polaris (alpha UMi)
+const char *const sigmaOctId = "HIP 104382"; // Polaris Australis (sigma Oct)
+
+// The stars a person picks out around the pole with this camera at 100 ms: the template's ring
+// stars are all brighter than this.
+constexpr double visibleVmag = 8.0;
+
+// Everything a person does takes a moment; a program that has not answered in this time has not.
+constexpr int answerTimeoutMs = 5000;
+
+// Halfway between the image's and a slow person's: the sky is frozen at this instant of the
+// day of the run (the program chooses its star data by the calendar day).
+double sessionClock()
+{
+    return double(QDateTime(QDate::currentDate(), QTime(14, 0), Qt::UTC).toSecsSinceEpoch());
+}
+
+double distance(const QPointF &a, const QPointF &b)
+{
+    return std::hypot(a.x() - b.x(), a.y() - b.y());
+}
+
+QPointF point(const ImagePoint &p)
+{
+    return QPointF(p.x, p.y);
+}
+
+} // namespace
+
+// Answers the program's message boxes as a person does: Yes or No to the saved-centre question as
+// planned, OK to anything else, and remembers what they said.
+class BoxAnswerer : public QObject
+{
+public:
+    QMessageBox::StandardButton questionAnswer = QMessageBox::No;
+    QStringList seen;
+
+    BoxAnswerer()
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            seen << box->windowTitle() + QLatin1String(": ") + box->text();
+            if (box->button(questionAnswer))
+                box->button(questionAnswer)->click();
+            else
+                box->close();
+        });
+        timer->start(20);
+    }
+};
+
+Observer::Observer(const Session &session) : m_session(session), m_boxes(new BoxAnswerer)
+{
+    SkySimulator &sky = cameraSimulator();
+    Site site;
+    site.latitudeDeg = session.latitudeDeg;
+    site.longitudeDeg = session.longitudeDeg;
+    site.pressureHpa = session.pressureHpa;
+    site.temperatureC = session.temperatureC;
+    sky.setSite(site);
+    sky.setClock(sessionClock());
+    sky.setTracking(false);
+    sky.setRaAxis(0);
+    sky.setCameraTilt(0.3, session.cameraTiltDirectionDeg);
+    sky.setCameraRoll(session.cameraRollDeg);
+    // Azimuth error in degrees of azimuth: on the sky it shrinks with the cosine of the altitude.
+    const double errorArcsec = session.polarErrorDeg * 3600;
+    const double direction = qDegreesToRadians(session.errorDirectionDeg);
+    sky.setPolarError(errorArcsec * std::cos(direction),
+        errorArcsec * std::sin(direction) / std::cos(qDegreesToRadians(std::abs(session.latitudeDeg))));
+    resetCameraBus();
+}
+
+Observer::~Observer()
+{
+    closeWindow();
+}
+
+void Observer::openWindow()
+{
+    m_window.reset(new MainWindow);
+    m_window->show();
+}
+
+void Observer::closeWindow()
+{
+    if (!m_window)
+        return;
+    m_window->close();
+    m_window.reset();
+}
+
+template <typename T> T *Observer::child(const char *name) const
+{
+    return m_window->findChild<T *>(QLatin1String(name));
+}
+
+bool Observer::fail(const QString &why)
+{
+    m_failure = QStringLiteral("%1 (step %2; boxes: %3)").arg(why).arg(step()).arg(m_boxes->seen.join("; "));
+    return false;
+}
+
+float Observer::zoom() const
+{
+    if (child<QAction>("action50")->isChecked())
+        return 0.5f;
+    if (child<QAction>("action75")->isChecked())
+        return 0.75f;
+    return 1.0f;
+}
+
+QPointF Observer::toLabel(const ImagePoint &p) const
+{
+    return point(p) * zoom();
+}
+
+int Observer::step() const
+{
+    if (!m_window)
+        return 0;
+    const auto *panel = child<QTabWidget>("tabWidget_tipMsg");
+    return panel && panel->isVisible() ? panel->currentIndex() + 1 : 0;
+}
+
+bool Observer::press(const char *buttonName)
+{
+    auto *button = child<QPushButton>(buttonName);
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return fail(QStringLiteral("cannot press %1").arg(buttonName));
+    QTest::mouseClick(button, Qt::LeftButton);
+    return true;
+}
+
+bool Observer::pickStar(const ImagePoint &where)
+{
+    const QPointF label = toLabel(where);
+    const int warningsBefore = m_boxes->seen.size();
+    QTest::mouseDClick(child<QLabel>("label_showImg"), Qt::LeftButton, Qt::NoModifier,
+        QPoint(qRound(label.x()), qRound(label.y())));
+    QTest::qWait(60); // a warning box would show and be answered in this time
+    if (m_boxes->seen.size() != warningsBefore)
+        return fail(QStringLiteral("no star found at (%1,%2)").arg(where.x).arg(where.y));
+    return true;
+}
+
+std::optional<QPointF> Observer::shownPosition(const char *labelName) const
+{
+    static const QRegularExpression text(QStringLiteral("^\\((-?[0-9.]+),(-?[0-9.]+)\\)$"));
+    const QRegularExpressionMatch m = text.match(child<QLabel>(labelName)->text());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
+}
+
+bool Observer::waitForFreshFrames(int frames)
+{
+    const long start = cameraStatus(cameraHandle).framesDelivered;
+    QElapsedTimer clock;
+    clock.start();
+    while (cameraStatus(cameraHandle).framesDelivered < start + frames) {
+        if (clock.elapsed() > answerTimeoutMs)
+            return fail(QStringLiteral("no new frames"));
+        QTest::qWait(5);
+    }
+    // Each queue may still hold two older images; showImages takes one every 20 ms.
+    QTest::qWait(120);
+    return true;
+}
+
+std::optional<QPointF> Observer::shownPole()
+{
+    if (!waitForFreshFrames())
+        return std::nullopt;
+    // The readout has one decimal and follows the noise of each frame: a person watches a while.
+    QPointF sum;
+    int n = 0;
+    for (int i = 0; i < 6; ++i) {
+        QTest::qWait(25);
+        if (const auto pole = shownPosition("label_pole")) {
+            sum += *pole;
+            ++n;
+        }
+    }
+    if (n == 0)
+        return std::nullopt;
+    return sum / n;
+}
+
+// ---- Template matching -------------------------------------------------------------------------
+
+// How well the template's rings, as the program draws them now, sit on the stars a person sees:
+// each ring counts by the distance from its centre to the nearest star, in a Gaussian of width
+// sigma. The rings' centres are the holes of the drawing: what the outside cannot reach.
+double Observer::templateCover(double sigmaLabelPx)
+{
+    const auto *label = child<QLabel>("label_templateImg");
+    if (!label->isVisible())
+        return 0;
+    const QImage drawing = label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
+    const cv::Mat argb(drawing.height(), drawing.width(), CV_8UC4, const_cast<uchar *>(drawing.constBits()),
+        size_t(drawing.bytesPerLine()));
+    cv::Mat alpha;
+    cv::extractChannel(argb, alpha, 3); // ARGB32 is B, G, R, A in memory on this byte order
+    cv::Mat ink;
+    cv::copyMakeBorder(alpha > 40, ink, 1, 1, 1, 1, cv::BORDER_CONSTANT, 0);
+    cv::floodFill(ink, cv::Point(0, 0), 255);
+    const cv::Mat holes = ink == 0;
+    cv::Mat labels, stats, centroids;
+    const int count = cv::connectedComponentsWithStats(holes, labels, stats, centroids);
+    const double z = zoom();
+    double cover = 0;
+    for (int i = 1; i < count; ++i) {
+        const int area = stats.at<int>(i, cv::CC_STAT_AREA);
+        if (area < 20 * z * z || area > 2500 * z * z)
+            continue; // not a ring
+        const QPointF centre = QPointF(label->x() + centroids.at<double>(i, 0) - 1,
+            label->y() + centroids.at<double>(i, 1) - 1);
+        double nearest = 1e9;
+        for (const QPointF &star : m_visibleStars)
+            nearest = std::min(nearest, distance(star, centre));
+        cover += std::exp(-nearest * nearest / (2 * sigmaLabelPx * sigmaLabelPx));
+    }
+    return cover;
+}
+
+// A person sweeps the slider over its whole range in page steps, looking for where the rings come
+// close to stars, then turns it degree by degree around the best place and leaves it where the
+// rings sit best.
+bool Observer::matchTemplate(QSlider *slider)
+{
+    if (!slider->isVisible())
+        return fail(QStringLiteral("the template slider is hidden"));
+    m_visibleStars.clear();
+    for (const StarTruth &star : cameraSimulator().starsInFrame(visibleVmag))
+        m_visibleStars << toLabel(star.position);
+    const double z = zoom();
+
+    // A slider already at 0 still shows the angle the other slider left: move it off and back.
+    QTest::keyClick(slider, Qt::Key_Right);
+    QTest::keyClick(slider, Qt::Key_Home);
+    int coarseBest = 0;
+    double coarseScore = -1;
+    for (;;) {
+        const double score = templateCover(25 * z);
+        if (score > coarseScore) {
+            coarseScore = score;
+            coarseBest = slider->value();
+        }
+        if (slider->value() >= slider->maximum())
+            break;
+        QTest::keyClick(slider, Qt::Key_PageUp);
+    }
+    auto moveTo = [slider](int value) {
+        QTest::keyClick(slider, Qt::Key_Home);
+        while (slider->value() + slider->pageStep() <= value)
+            QTest::keyClick(slider, Qt::Key_PageUp);
+        while (slider->value() < value)
+            QTest::keyClick(slider, Qt::Key_Right);
+    };
+    const int from = std::max(slider->minimum(), coarseBest - slider->pageStep());
+    const int to = std::min(slider->maximum(), coarseBest + slider->pageStep());
+    moveTo(from);
+    int best = from;
+    double bestScore = -1;
+    for (;;) {
+        const double score = templateCover(2.5 * z);
+        if (score > bestScore) {
+            bestScore = score;
+            best = slider->value();
+        }
+        if (slider->value() >= to)
+            break;
+        QTest::keyClick(slider, Qt::Key_Right);
+    }
+    while (slider->value() > best)
+        QTest::keyClick(slider, Qt::Key_Left);
+    if (qEnvironmentVariableIsSet("E2E_DEBUG")) {
+        fprintf(stderr, "match step %d coarse %d (%.2f) fine %d (%.2f) stars %d\n", step(), coarseBest, coarseScore, best, bestScore, int(m_visibleStars.size()));
+        m_window->grab().save(QStringLiteral("/tmp/e2e_match_%1.png").arg(step()));
+    }
+    if (bestScore < 3)
+        return fail(QStringLiteral("the template matches no stars (best %1 at %2)").arg(bestScore).arg(best));
+    return true;
+}
+
+// ---- Bolts ---------------------------------------------------------------------------------------
+
+// One small trial turn of each bolt shows how the marker moves per arcminute; then the person
+// turns both by what that predicts until the marker sits on the target to a tenth of a pixel.
+bool Observer::turnBoltsUntilMeet(
+    const std::function<std::optional<QPointF>()> &seen, const QPointF &target, double trialArcmin, const char *what)
+{
+    SkySimulator &sky = cameraSimulator();
+    const auto p0 = seen();
+    sky.turnAltitudeBolt(trialArcmin);
+    const auto p1 = seen();
+    sky.turnAzimuthBolt(trialArcmin);
+    const auto p2 = seen();
+    if (!p0 || !p1 || !p2)
+        return fail(QStringLiteral("%1 lost during the trial turns").arg(what));
+    const QPointF perAltitude = (*p1 - *p0) / trialArcmin;
+    const QPointF perAzimuth = (*p2 - *p1) / trialArcmin;
+    const double det = perAltitude.x() * perAzimuth.y() - perAltitude.y() * perAzimuth.x();
+    if (std::abs(det) < 1e-6)
+        return fail(QStringLiteral("the bolts do not move %1 independently").arg(what));
+    QPointF now = *p2;
+    for (int turn = 0; turn < 10; ++turn) {
+        const QPointF d = target - now;
+        if (std::abs(d.x()) <= 0.1 && std::abs(d.y()) <= 0.1)
+            return true;
+        const double altitude = (d.x() * perAzimuth.y() - d.y() * perAzimuth.x()) / det;
+        const double azimuth = (perAltitude.x() * d.y() - perAltitude.y() * d.x()) / det;
+        sky.turnAltitudeBolt(altitude);
+        sky.turnAzimuthBolt(azimuth);
+        const auto next = seen();
+        if (!next)
+            return fail(QStringLiteral("%1 lost while turning the bolts").arg(what));
+        now = *next;
+    }
+    // The readout's noise may keep it a little off; a person stops when it no longer improves.
+    if (distance(now, target) > 0.5)
+        return fail(QStringLiteral("%1 does not reach its target: (%2,%3) against (%4,%5)")
+                        .arg(what)
+                        .arg(now.x())
+                        .arg(now.y())
+                        .arg(target.x())
+                        .arg(target.y()));
+    return true;
+}
+
+// ---- The alignment -------------------------------------------------------------------------------
+
+bool Observer::connectCamera()
+{
+    if (m_session.south)
+        QTest::mouseClick(child<QRadioButton>("radioButton_south"), Qt::LeftButton);
+    else
+        QTest::mouseClick(child<QRadioButton>("radioButton_north"), Qt::LeftButton);
+    child<QAction>("actionConnect")->trigger();
+    if (!cameraConnected)
+        return fail(QStringLiteral("not connected"));
+    QElapsedTimer clock;
+    clock.start();
+    while (child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull()) {
+        if (clock.elapsed() > answerTimeoutMs)
+            return fail(QStringLiteral("no live image"));
+        QTest::qWait(10);
+    }
+    return step() == 1 || fail(QStringLiteral("the wizard does not start at step 1"));
+}
+
+bool Observer::chooseExposure()
+{
+    return press(m_session.exposureButton) && press(m_session.gainButton) && waitForFreshFrames();
+}
+
+// The person types the site's weather into the refraction dialog and enables the correction, or
+// leaves it off.
+bool Observer::setRefraction()
+{
+    child<QAction>("actionAstronomical_Refraction")->trigger();
+    auto *hpa = child<QComboBox>("comboBox_presure");
+    auto *enable = child<QCheckBox>("checkBox_enableAstroRef");
+    if (!hpa || !enable || !enable->isVisible())
+        return fail(QStringLiteral("no refraction dialog"));
+    hpa->setCurrentIndex(1);
+    auto type = [this](const char *name, double value) {
+        auto *box = child<QDoubleSpinBox>(name);
+        box->selectAll();
+        QTest::keyClicks(box, QString::number(value));
+        QTest::keyClick(box, Qt::Key_Enter);
+        return std::abs(box->value() - value) < 0.05;
+    };
+    if (!type("doubleSpinBox_latitude", std::abs(m_session.latitudeDeg))
+        || !type("doubleSpinBox_longitude", m_session.longitudeDeg)
+        || !type("doubleSpinBox_presure", m_session.pressureHpa)
+        || !type("doubleSpinBox_temperature", m_session.temperatureC))
+        return fail(QStringLiteral("the refraction dialog does not take the site's values"));
+    if (enable->isChecked() != m_session.refractionCorrection)
+        QTest::mouseClick(enable, Qt::LeftButton, Qt::NoModifier, QPoint(5, enable->height() / 2));
+    if (enable->isChecked() != m_session.refractionCorrection)
+        return fail(QStringLiteral("the refraction switch does not follow"));
+    enable->window()->close();
+    return true;
+}
+
+ImagePoint Observer::poleStar() const
+{
+    return cameraSimulator().starPosition(m_session.south ? sigmaOctId : polarisId).value_or(ImagePoint());
+}
+
+bool Observer::confirmPolaris(bool reuseSavedCentre)
+{
+    if (!press("pushButton_setting_done") || step() != 2)
+        return fail(QStringLiteral("Setting Finished does not lead to step 2"));
+    if (!pickStar(poleStar()) || !matchTemplate(child<QSlider>("horizontalSlider_confirm_match")))
+        return false;
+    m_boxes->questionAnswer = reuseSavedCentre ? QMessageBox::Yes : QMessageBox::No;
+    const int boxesBefore = m_boxes->seen.size();
+    if (!press("pushButton_confirm_done"))
+        return false;
+    QTest::qWait(60);
+    if (reuseSavedCentre && m_boxes->seen.size() == boxesBefore)
+        return fail(QStringLiteral("the saved axis centre is not offered"));
+    return step() == (reuseSavedCentre ? 9 : 3) || fail(QStringLiteral("Success leads to the wrong step"));
+}
+
+// A bright star well away from Polaris and from other stars, whose circle around the axis stays
+// in the frame.
+std::string Observer::referenceStar() const
+{
+    const std::vector<StarTruth> stars = cameraSimulator().starsInFrame(9.0);
+    const QPointF centre(639.5, 479.5);
+    const QPointF pole = point(poleStar());
+    const StarTruth *best = nullptr;
+    for (const StarTruth &s : stars) {
+        const QPointF p = point(s.position);
+        const double r = distance(p, centre);
+        if (s.vmag > 7.0 || r < 150 || r > 330 || distance(p, pole) < 60)
+            continue;
+        const bool crowded = std::any_of(stars.begin(), stars.end(),
+            [&](const StarTruth &o) { return &o != &s && distance(point(o.position), p) < 15; });
+        if (!crowded && (!best || s.vmag < best->vmag))
+            best = &s;
+    }
+    return best ? best->id : std::string();
+}
+
+bool Observer::findAxisCentre()
+{
+    SkySimulator &sky = cameraSimulator();
+    const std::string star = referenceStar();
+    if (star.empty())
+        return fail(QStringLiteral("no star to follow around the axis"));
+    auto pickAgain = [&](int expectedStep) {
+        const auto where = sky.starPosition(star);
+        return where && waitForFreshFrames() && pickStar(*where) && step() == expectedStep;
+    };
+    const double turnDeg = 40; // "at least 30 degrees"
+    if (!pickAgain(4))
+        return fail(QStringLiteral("first position not taken"));
+    sky.turnRaAxis(turnDeg);
+    if (!press("pushButton_rotateStar1_done") || !pickAgain(6))
+        return fail(QStringLiteral("second position not taken"));
+    sky.turnRaAxis(turnDeg);
+    if (!press("pushButton_rotateStar2_done") || !pickAgain(8))
+        return fail(QStringLiteral("third position not taken or no circle fitted"));
+    sky.turnRaAxis(-2 * turnDeg); // home, watching the star follow the circle
+    if (!waitForFreshFrames() || !press("pushButton_validateCenter_done") || step() != 9)
+        return fail(QStringLiteral("Correct does not lead to step 9"));
+    return true;
+}
+
+bool Observer::placeExpectedPolaris()
+{
+    if (!waitForFreshFrames() || !pickStar(poleStar())
+        || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
+        return false;
+    if (!shownPosition("label_eptPos"))
+        return fail(QStringLiteral("no expected position shown"));
+    return (press("pushButton_getEptPolaris_done") && step() == 10)
+        || fail(QStringLiteral("Success does not lead to step 10"));
+}
+
+bool Observer::movePolarisIntoReticle()
+{
+    const auto reticle = shownPosition("label_eptPos");
+    if (!reticle)
+        return fail(QStringLiteral("no reticle position"));
+    const auto polaris = [this]() -> std::optional<QPointF> { return point(poleStar()); };
+    if (!turnBoltsUntilMeet(polaris, *reticle, 5.0, "Polaris"))
+        return false;
+    return (press("pushButton_movePolaris_done") && step() == 11)
+        || fail(QStringLiteral("adjustment Finished does not lead to step 11"));
+}
+
+bool Observer::confirmCurrentPolaris()
+{
+    if (!waitForFreshFrames() || !pickStar(poleStar())
+        || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
+        return false;
+    return (press("pushButton_getCurPolaris_done") && step() == 12)
+        || fail(QStringLiteral("Success does not lead to step 12"));
+}
+
+bool Observer::startMonitor()
+{
+    if (!press("pushButton_monitor") || step() != 13)
+        return fail(QStringLiteral("Start Monitor does not lead to step 13"));
+    return shownPole().has_value() || fail(QStringLiteral("no pole shown while monitoring"));
+}
+
+bool Observer::bringPoleOntoAxis()
+{
+    const auto centre = shownPosition("label_axisPos");
+    if (!centre)
+        return fail(QStringLiteral("no axis centre shown"));
+    return turnBoltsUntilMeet([this] { return shownPole(); }, *centre, 3.0, "the pole");
+}
+
+bool Observer::finish()
+{
+    return (press("pushButton_finetunePole_done") && step() == 0)
+        || fail(QStringLiteral("Done does not hide the panel"));
+}
+
+bool Observer::alignFully(bool reuseSavedCentre)
+{
+    if (!connectCamera() || !chooseExposure() || !setRefraction() || !confirmPolaris(reuseSavedCentre))
+        return false;
+    if (!reuseSavedCentre && !findAxisCentre())
+        return false;
+    return placeExpectedPolaris() && movePolarisIntoReticle() && confirmCurrentPolaris() && startMonitor()
+        && bringPoleOntoAxis() && finish();
+}
+
+bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAfter)
+{
+    SkySimulator &sky = cameraSimulator();
+    const auto before = shownPole();
+    const auto centre = shownPosition("label_axisPos");
+    if (!before || !centre)
+        return fail(QStringLiteral("no pole before the slew"));
+    *poleBefore = *before;
+    // Which way of the RA axis turns the image clockwise, as the dial does: a look at Polaris
+    // while nudging the axis.
+    const QPointF a = point(poleStar()) - *centre;
+    sky.turnRaAxis(1);
+    const QPointF b = point(poleStar()) - *centre;
+    sky.turnRaAxis(-1);
+    const double clockwise = a.x() * b.y() - a.y() * b.x() > 0 ? 1 : -1; // y points down
+    sky.turnRaAxis(clockwise * degrees);
+    if (!waitForFreshFrames())
+        return false;
+
+    child<QAction>("actionManual_Trace")->trigger();
+    auto *dial = child<QDial>("dial_tracking");
+    if (!dial || !dial->isVisible())
+        return fail(QStringLiteral("no tracking dial"));
+    const int target = qRound(degrees);
+    // The dial may turn either way for a key (its controls can be inverted): one press tells.
+    const int start = dial->value();
+    QTest::keyClick(dial, Qt::Key_Up);
+    const bool upAdds = dial->value() == start + 1;
+    const Qt::Key more = upAdds ? Qt::Key_Up : Qt::Key_Down;
+    const Qt::Key less = upAdds ? Qt::Key_Down : Qt::Key_Up;
+    for (int press = 0; press < 400 && dial->value() != target; ++press)
+        QTest::keyClick(dial, dial->value() < target ? more : less);
+    if (dial->value() != target)
+        return fail(QStringLiteral("the dial does not reach %1").arg(target));
+    dial->window()->close();
+
+    const auto after = shownPole();
+    if (!after)
+        return fail(QStringLiteral("no pole after the slew"));
+    *poleAfter = *after;
+    // Both markers must sit on stars again, not where the stars were before the slew.
+    const std::vector<StarTruth> stars = sky.starsInFrame(9.0);
+    for (const char *label : {"label_refStarA_pos", "label_refStarB_pos"}) {
+        const auto marker = shownPosition(label);
+        const bool onStar = marker && std::any_of(stars.begin(), stars.end(), [&](const StarTruth &s) {
+            return distance(point(s.position), *marker) < 1.0;
+        });
+        if (!onStar)
+            return fail(QStringLiteral("%1 is not on a star after the slew").arg(label));
+    }
+    return true;
+}
+
+Verdict Observer::verdict()
+{
+    SkySimulator &sky = cameraSimulator();
+    Verdict v;
+    v.residualArcsec = sky.polarError().totalArcsec;
+    const auto pole = shownPole();
+    const auto truePole = sky.truePolePosition();
+    v.poleErrorPx = pole && truePole ? distance(*pole, point(*truePole)) : qInf();
+    return v;
+}
+
+} // namespace e2e
