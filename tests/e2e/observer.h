@@ -21,8 +21,8 @@
 #include "simtypes.h"
 
 #include <QPointF>
-#include <QVector>
 #include <QString>
+#include <QVector>
 #include <cstdint>
 #include <functional>
 #include <memory>

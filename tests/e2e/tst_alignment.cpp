@@ -26,11 +26,12 @@ void report(const QString &scenario, const Verdict &v)
     std::fflush(stdout);
 }
 
+// The site's air bends the light in every scenario; the person leaves the program's refraction
+// correction off (its default) unless the scenario says otherwise.
 Session northSession(const QString &name)
 {
     Session s;
     s.name = name;
-    s.refractionCorrection = true;
     return s;
 }
 
@@ -69,10 +70,10 @@ void TestAlignment::cleanup()
 void TestAlignment::alignment_data()
 {
     QTest::addColumn<Session>("session");
-    Session off = northSession("north-refraction-off");
-    off.refractionCorrection = false;
-    QTest::newRow("north, refraction correction off") << off;
-    QTest::newRow("north, refraction corrected") << northSession("north-refraction-on");
+    QTest::newRow("north, refraction correction off") << northSession("north-refraction-off");
+    Session on = northSession("north-refraction-on");
+    on.refractionCorrection = true;
+    QTest::newRow("north, refraction corrected") << on;
 
     Session south = northSession("south");
     south.south = true;

@@ -9,8 +9,8 @@
 #include "simcontrol.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QFile>
+#include <QPushButton>
 #include <QSettings>
 #include <QtTest>
 #include <cstdio>
@@ -63,12 +63,12 @@ void TestFaultRun::alignmentSurvivesCameraFaults()
     // passes them to the camera, and the stream goes on when frames come again.
     stopFramesAfter(0);
     const long frozenAt = cameraStatus(cameraHandle).framesDelivered;
-    QTest::mouseClick(observer.window()->findChild<QPushButton *>(QStringLiteral("pushButton_gain_70")),
-        Qt::LeftButton);
+    QTest::mouseClick(
+        observer.window()->findChild<QPushButton *>(QStringLiteral("pushButton_gain_70")), Qt::LeftButton);
     QTRY_COMPARE(cameraStatus(cameraHandle).gain, 70.0);
     QCOMPARE(cameraStatus(cameraHandle).framesDelivered, frozenAt);
-    QTest::mouseClick(observer.window()->findChild<QPushButton *>(QLatin1String(session.gainButton)),
-        Qt::LeftButton);
+    QTest::mouseClick(
+        observer.window()->findChild<QPushButton *>(QLatin1String(session.gainButton)), Qt::LeftButton);
     QTRY_COMPARE(cameraStatus(cameraHandle).gain, 50.0);
     stopFramesAfter(-1);
     QVERIFY2(observer.findAxisCentre(), qPrintable(observer.failure()));
