@@ -62,9 +62,11 @@ void measureStar(FuzzedDataProvider &in)
     }
     const cv::Mat image = rows && cols ? cv::Mat(rows, cols, CV_8UC1, buffer.data(), step) : cv::Mat();
 
-    const auto measure = precise ? starmeasure::preciseStarPos : starmeasure::gravityCenter;
+    // The program's routines, and the same measurement on the median of the whole frame.
     double rx = 0, ry = 0, wx = 0, wy = 0;
-    const int region = measure(image, x, y, &rx, &ry, starmeasure::medianOfRegion);
+    const int region = precise ? starAlgorithms.GetPreciseStarPos(image, x, y, &rx, &ry)
+                               : starAlgorithms.GetGravityCenter(image, x, y, &rx, &ry);
+    const auto measure = precise ? starmeasure::preciseStarPos : starmeasure::gravityCenter;
     const int whole = measure(image, x, y, &wx, &wy, starmeasure::medianOfWholeFrame);
     require(finite(rx, ry), "the star position is finite");
     require(region == whole && rx == wx && ry == wy, "the region's median measures as the whole frame's");
