@@ -12,7 +12,6 @@
 
 using namespace karvix::sim;
 
-
 class TestCameraSim : public QObject
 {
     Q_OBJECT
