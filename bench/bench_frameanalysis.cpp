@@ -112,9 +112,11 @@ public:
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
+        // Keyed by the name and the argument ("frame/fast/zoom:75"), without the repetitions.
         for (const Run &run : runs)
             if (run.aggregate_name == "median")
-                times[run.run_name.str()] = run.GetAdjustedRealTime();
+                times[run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args)]
+                    = run.GetAdjustedRealTime();
     }
     // Naive time over fast time; -1 when either was not run.
     double ratio(const std::string &fastName, const std::string &naiveName) const
