@@ -1,5 +1,7 @@
 #include "presentation.h"
 
+#include <opencv2/imgproc.hpp>
+
 #include <QCoreApplication>
 #include <QFileDialog>
 
@@ -72,4 +74,20 @@ void saveSnapshotAs(QWidget *parent, const QImage &image)
 bool saveSnapshot(const QImage &image, const QString &fileName)
 {
     return image.save(fileName);
+}
+
+QImage scaleForDisplay(const QImage &frame, const QSize &size)
+{
+    const QSize target = frame.size().scaled(size, Qt::KeepAspectRatio);
+    if (target == frame.size() || target.isEmpty())
+        return frame;
+    if (frame.format() != QImage::Format_RGB888)
+        return frame.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage scaled(target, QImage::Format_RGB888);
+    const cv::Mat source(frame.height(), frame.width(), CV_8UC3, const_cast<uchar *>(frame.constBits()),
+        static_cast<size_t>(frame.bytesPerLine()));
+    cv::Mat destination(
+        scaled.height(), scaled.width(), CV_8UC3, scaled.bits(), static_cast<size_t>(scaled.bytesPerLine()));
+    cv::resize(source, destination, destination.size(), 0, 0, cv::INTER_LINEAR);
+    return scaled;
 }

@@ -16,6 +16,12 @@ class QWidget;
 // nonsense) is replaced by the image's own size.
 QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize &imageSize);
 
+// The frame scaled smoothly (bilinear filtering, as Qt's smooth transformation is defined) to
+// the display size, the aspect ratio kept. Done by OpenCV on the calling thread: Qt spreads a
+// smooth scaling over its thread pool and, on a busy two-core machine, waits for it for
+// milliseconds per shown frame. A frame that already has the size is returned as it is.
+QImage scaleForDisplay(const QImage &frame, const QSize &size);
+
 // "(x,y)" with one decimal each and no spaces, e.g. "(640.0,479.5)".
 QString positionText(const QPointF &point);
 

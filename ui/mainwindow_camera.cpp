@@ -166,7 +166,7 @@ void MainWindow::showImages()
     QImage frame;
     if (frameQueue.take(&frame)) {
         const QSize size = displaySize(zoomFactor, frameWidth, frameHeight, frame.size());
-        displayImage = frame.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        displayImage = scaleForDisplay(frame, size);
         const QPixmap picture = QPixmap::fromImage(displayImage);
         ui->label_showImg->setPixmap(picture);
         magnifier->setSourcePixmap(picture);

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 class TestPresentation : public QObject
 {
@@ -13,6 +14,8 @@ class TestPresentation : public QObject
 private slots:
     void displaySizeFollowsTheZoom_data();
     void displaySizeFollowsTheZoom();
+    void displayScalingLooksLikeQtSmoothScaling_data();
+    void displayScalingLooksLikeQtSmoothScaling();
     void positionTextHasOneDecimal();
     void lampsPerStep();
     void magnifierKeepsItsSquareInsideThePicture_data();
@@ -42,6 +45,53 @@ void TestPresentation::displaySizeFollowsTheZoom()
     QFETCH(int, reportedHeight);
     QFETCH(QSize, expected);
     QCOMPARE(displaySize(zoom, reportedWidth, reportedHeight, QSize(1280, 960)), expected);
+}
+
+void TestPresentation::displayScalingLooksLikeQtSmoothScaling_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("75 %") << QSize(960, 720);
+    QTest::newRow("50 %") << QSize(640, 480);
+    QTest::newRow("100 %") << QSize(1280, 960);
+}
+
+// The display shows the picture Qt's smooth scaling would: on a field of sharp stars (the
+// hardest case for any filter) the two differ by well under a grey level on average, and every star
+// stays visible.
+void TestPresentation::displayScalingLooksLikeQtSmoothScaling()
+{
+    QFETCH(QSize, size);
+    QImage frame(1280, 960, QImage::Format_RGB888);
+    frame.fill(QColor(14, 14, 14));
+    QVector<QPoint> stars;
+    for (int i = 0; i < 400; ++i) {
+        const QPoint star((i * 7919) % 1276 + 2, (i * 104729) % 956 + 2);
+        stars << star;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                frame.setPixelColor(
+                    star.x() + dx, star.y() + dy, dx || dy ? QColor(120, 120, 120) : Qt::white);
+    }
+    const QImage shown = scaleForDisplay(frame, size);
+    QCOMPARE(shown.size(), size);
+    if (size == frame.size()) {
+        QCOMPARE(shown.constBits(), frame.constBits()); // shown as it is, not copied
+        return;
+    }
+    const QImage qt = frame.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    double sum = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            sum += std::abs(qGray(shown.pixel(x, y)) - qGray(qt.pixel(x, y)));
+    const double meanDifference = sum / (size.width() * size.height());
+    QVERIFY2(meanDifference < 1.0, qPrintable(QString("mean difference %1 grey levels").arg(meanDifference)));
+    const double scale = double(size.width()) / frame.width();
+    for (const QPoint &star : stars) {
+        const int x = qMin(int(star.x() * scale), size.width() - 1),
+                  y = qMin(int(star.y() * scale), size.height() - 1);
+        QVERIFY2(qGray(shown.pixel(x, y)) > 60,
+            qPrintable(QString("star at (%1,%2) lost").arg(star.x()).arg(star.y())));
+    }
 }
 
 void TestPresentation::positionTextHasOneDecimal()
