@@ -7,6 +7,15 @@
 #include <cstring>
 #include <opencv2/imgproc.hpp>
 
+#ifdef VELTO_TSAN
+// OpenCV hands parallel work to its TBB worker pool, which synchronises through TBB's own
+// primitives that ThreadSanitizer cannot see. In ThreadSanitizer builds OpenCV therefore works on
+// the calling thread, so the two threads of the program are all there is to check.
+namespace {
+const bool openCvOnCallingThread = (cv::setNumThreads(0), true);
+}
+#endif
+
 namespace {
 constexpr unsigned long noFramePollUs = 10000; // pause before asking again for a frame
 constexpr int magnifierSize = 200;             // pixels of the magnified crop
