@@ -7,10 +7,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVariant>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -56,13 +58,15 @@ VirtualMountWindow::VirtualMountWindow(karvix::sim::SkySimulator &sky, QWidget *
     layout->addWidget(m_raTitle);
     layout->addWidget(m_raSlider);
     layout->addWidget(m_raLabel);
-    layout->addWidget(stepRow("ra", 1, 10, &VirtualMountWindow::turnRa));
+    layout->addWidget(stepRow("ra", {1, 10}, &VirtualMountWindow::turnRa));
     layout->addSpacing(8);
     layout->addWidget(m_altitudeTitle);
-    layout->addWidget(stepRow("alt", 1, 10, &VirtualMountWindow::turnAltitude));
+    // A tenth of an arcminute moves the sky by about 0.2 px: fine enough to put the pole marker
+    // on the axis centre to the arcsecond, as a real bolt turned gently does.
+    layout->addWidget(stepRow("alt", {0.1, 1, 10}, &VirtualMountWindow::turnAltitude));
     layout->addSpacing(8);
     layout->addWidget(m_azimuthTitle);
-    layout->addWidget(stepRow("az", 1, 10, &VirtualMountWindow::turnAzimuth));
+    layout->addWidget(stepRow("az", {0.1, 1, 10}, &VirtualMountWindow::turnAzimuth));
     layout->addSpacing(8);
     layout->addWidget(m_tracking);
     layout->addWidget(m_newError);
@@ -88,20 +92,26 @@ VirtualMountWindow::VirtualMountWindow(karvix::sim::SkySimulator &sky, QWidget *
     refresh();
 }
 
-QWidget *VirtualMountWindow::stepRow(
-    const QString &objectPrefix, double small, double big, void (VirtualMountWindow::*turn)(double))
+QWidget *VirtualMountWindow::stepRow(const QString &objectPrefix, std::initializer_list<double> magnitudes,
+    void (VirtualMountWindow::*turn)(double))
 {
     auto *row = new QWidget(this);
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    // Object names such as pushButton_raMinus10, pushButton_altPlus1.
-    for (const double step : {-big, -small, small, big}) {
+    QList<double> steps;
+    for (const double magnitude : magnitudes) {
+        steps.prepend(-magnitude);
+        steps.append(magnitude);
+    }
+    // Object names such as pushButton_raMinus10, pushButton_altPlus1, pushButton_azPlus0_1.
+    for (const double step : steps) {
         auto *button = new QPushButton(row);
-        button->setObjectName(
-            QString("pushButton_%1%2%3").arg(objectPrefix, step < 0 ? "Minus" : "Plus").arg(std::fabs(step)));
+        button->setObjectName(QString("pushButton_%1%2%3")
+                                  .arg(objectPrefix, step < 0 ? "Minus" : "Plus",
+                                      QString::number(std::fabs(step)).replace('.', '_')));
         button->setProperty("step", step);
         connect(button, &QPushButton::clicked, this, [this, turn, step] { (this->*turn)(step); });
-        layout->addWidget(button);
+        layout->addWidget(button, 1);
     }
     return row;
 }
@@ -127,11 +137,21 @@ void VirtualMountWindow::retranslateUi()
         const QVariant step = button->property("step");
         if (!step.isValid())
             continue;
-        const QString amount = QString::number(step.toDouble(), 'f', 0);
+        const QString amount = QString::number(step.toDouble());
         const QString sign = step.toDouble() > 0 ? "+" : "";
         button->setText(button->objectName().startsWith("pushButton_ra") ? tr("%1%2°").arg(sign, amount)
                                                                          : tr("%1%2′").arg(sign, amount));
     }
+    // Equal widths, whatever the labels: each row reads as a scale of steps.
+    const QList<QPushButton *> steps
+        = findChildren<QPushButton *>(QRegularExpression("^pushButton_(ra|alt|az)"));
+    int widest = 0;
+    for (QPushButton *button : steps) {
+        button->setMinimumWidth(0);
+        widest = std::max(widest, button->sizeHint().width());
+    }
+    for (QPushButton *button : steps)
+        button->setMinimumWidth(widest);
     refresh();
 }
 

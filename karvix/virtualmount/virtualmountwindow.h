@@ -13,6 +13,7 @@
 #define VIRTUALMOUNTWINDOW_H
 
 #include <QDialog>
+#include <initializer_list>
 
 class QCheckBox;
 class QLabel;
@@ -36,9 +37,10 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // A row of four step buttons (-big, -small, +small, +big) calling `turn` with the step.
-    QWidget *stepRow(
-        const QString &objectPrefix, double small, double big, void (VirtualMountWindow::*turn)(double));
+    // A row of step buttons, the largest step down first and the largest step up last, each
+    // calling `turn` with its step. `magnitudes` are in increasing order.
+    QWidget *stepRow(const QString &objectPrefix, std::initializer_list<double> magnitudes,
+        void (VirtualMountWindow::*turn)(double));
     void retranslateUi();
     void turnRa(double degrees);
     void turnAltitude(double arcmin);

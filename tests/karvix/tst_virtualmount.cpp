@@ -76,6 +76,8 @@ void TestVirtualMount::boltStepsMoveThePolarAxis_data()
     QTest::newRow("altitude -10'") << "pushButton_altMinus10" << -600.0 << 0.0;
     QTest::newRow("azimuth +10'") << "pushButton_azPlus10" << 0.0 << 600.0;
     QTest::newRow("azimuth -1'") << "pushButton_azMinus1" << 0.0 << -60.0;
+    QTest::newRow("altitude -0.1'") << "pushButton_altMinus0_1" << -6.0 << 0.0;
+    QTest::newRow("azimuth +0.1'") << "pushButton_azPlus0_1" << 0.0 << 6.0;
 }
 
 void TestVirtualMount::boltStepsMoveThePolarAxis()
@@ -84,7 +86,10 @@ void TestVirtualMount::boltStepsMoveThePolarAxis()
     QFETCH(double, altitudeArcsec);
     QFETCH(double, azimuthArcsec);
     const auto before = m_sky->polarError();
-    child<QPushButton>(qPrintable(button))->click();
+    auto *step = child<QPushButton>(qPrintable(button));
+    const double arcmin = (altitudeArcsec + azimuthArcsec) / 60;
+    QCOMPARE(step->text(), (arcmin > 0 ? "+" : "") + QString::number(arcmin) + QString::fromUtf8("′"));
+    step->click();
     const auto after = m_sky->polarError();
     QVERIFY(std::fabs(after.altitudeArcsec - before.altitudeArcsec - altitudeArcsec) < 1e-6);
     QVERIFY(std::fabs(after.azimuthArcsec - before.azimuthArcsec - azimuthArcsec) < 1e-6);
