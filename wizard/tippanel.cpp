@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
+#include <algorithm>
 
 namespace wizard {
 namespace {
@@ -134,6 +135,28 @@ QPushButton *addButton(QWidget *page, const QString &name, const QRect &geometry
     return button;
 }
 
+// The answer row keeps its drawn layout (question on the left, Reset and Done 75 px wide on the
+// right) whenever the texts fit. A text that does not fit, such as "Setting Finished" in a wide
+// font, widens its button towards the left instead of being cut off; the question gives way.
+void fitAnswerRow(const TipPage &p)
+{
+    constexpr int gap = 5, rightEdge = 455, standardWidth = 75, standardAskWidth = 290;
+    // Border and padding of the style sheet, plus a little air around the text.
+    constexpr int textMargin = 12;
+    int left = rightEdge + gap;
+    for (QPushButton *button : {p.done, p.reset}) {
+        if (!button)
+            continue;
+        button->ensurePolished();
+        const int textWidth = button->fontMetrics().horizontalAdvance(button->text()) + textMargin;
+        const int width = std::max(standardWidth, textWidth);
+        left -= gap + width;
+        button->setGeometry(left, button->y(), width, button->height());
+    }
+    if (p.ask)
+        p.ask->resize(std::clamp(left - gap - p.ask->x(), 0, standardAskWidth), p.ask->height());
+}
+
 } // namespace
 
 TipPanel buildTipPanel(QWidget *parent, QObject *eventFilter)
@@ -193,6 +216,7 @@ void retranslateTipPanel(const TipPanel &panel, const QString &region)
             p.reset->setText(tr(text.reset));
         if (p.done)
             p.done->setText(tr(text.done));
+        fitAnswerRow(p);
     }
     setRegionTipTexts(panel, region);
 }

@@ -16,6 +16,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <opencv2/imgproc.hpp>
@@ -104,6 +105,7 @@ private slots:
     void pickAtHalfZoom();
     void sliderButtonsStopAtTheEnds();
     void roughSliderComputesTheExpectedPosition();
+    void expectedPositionIsKnownWhenItsStepBegins();
     void currentPositionLocatesTheReferenceStars();
     void currentPositionWithoutPickUsesTheExpectedPosition();
     void reticlePhases();
@@ -189,14 +191,28 @@ void TestWizard::panelIsBuilt()
         QVERIFY(tip);
         QCOMPARE(tip->geometry(), QRect(5, 0, 460, 70));
         QVERIFY(tip->wordWrap() && tip->testAttribute(Qt::WA_TransparentForMouseEvents));
-        if (auto *ask = page->findChild<QLabel *>(QStringLiteral("label_%1_ask").arg(pages[i]))) {
-            QCOMPARE(ask->geometry(), QRect(5, 70, 290, 23));
+        // The answer row: Done ends at x 455, Reset 5 px left of it, both 75 px wide unless their
+        // text needs more; the question ends before the buttons.
+        auto *ask = page->findChild<QLabel *>(QStringLiteral("label_%1_ask").arg(pages[i]));
+        auto *reset = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_reset").arg(pages[i]));
+        auto *done = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_done").arg(pages[i]));
+        int left = 460;
+        for (QPushButton *b : {done, reset}) {
+            if (!b)
+                continue;
+            const int textWidth = b->fontMetrics().horizontalAdvance(b->text());
+            QVERIFY2(textWidth + 6 <= b->width(), qPrintable(b->objectName() + " cuts its text"));
+            QCOMPARE(b->geometry(), QRect(left - 5 - b->width(), 70, b->width(), 23));
+            if (textWidth + 12 <= 75)
+                QCOMPARE(b->width(), 75);
+            left = b->x();
+        }
+        if (ask) {
+            QCOMPARE(ask->geometry().topLeft(), QPoint(5, 70));
+            QCOMPARE(ask->height(), 23);
+            QCOMPARE(ask->width(), std::min(290, left - 10));
             QVERIFY(ask->testAttribute(Qt::WA_TransparentForMouseEvents));
         }
-        if (auto *reset = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_reset").arg(pages[i])))
-            QCOMPARE(reset->geometry(), QRect(300, 70, 75, 23));
-        if (auto *done = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_done").arg(pages[i])))
-            QCOMPARE(done->geometry(), QRect(380, 70, 75, 23));
     }
     QCOMPARE(label("label_setting_tipMsg")->styleSheet(), QStringLiteral("color: rgb(170, 170, 0);"));
     QCOMPARE(button("pushButton_validateCenter_done")->text(), QStringLiteral("Correct"));
@@ -599,6 +615,38 @@ void TestWizard::roughSliderComputesTheExpectedPosition()
             qPrintable(QStringLiteral("%1 deg: (%2, %3)").arg(c.angle).arg(e.x()).arg(e.y())));
         QCOMPARE(label("label_eptPos")->text(), wizard::cursorText(e).prepend('(').append(')'));
     }
+}
+
+// Whether the centre was just fitted or reused, step 9 begins with the rough slider at the angle
+// matched in step 3 and the reticle already where that match puts Polaris.
+void TestWizard::expectedPositionIsKnownWhenItsStepBegins()
+{
+    const QPointF fromPoleToPolaris = window->templateStarB - window->templatePole;
+    const QPointF turned90(-fromPoleToPolaris.y(), fromPoleToPolaris.x());
+    auto *rough = child<QSlider>(QStringLiteral("horizontalSlider_rough_match"));
+    rough->setValue(0);
+    window->matchAngle = 90;
+    window->fittedAxisCenter = QPointF(600, 450);
+    window->goToStep(8);
+    QTest::mouseClick(button("pushButton_validateCenter_done"), Qt::LeftButton);
+    QCOMPARE(window->currentStep, 9);
+    QCOMPARE(rough->value(), 90);
+    QCOMPARE(window->matchAngle, 90);
+    QPointF e = expectedPolarisPos.load();
+    QVERIFY2(QLineF(e, QPointF(600, 450) + turned90).length() < 0.01, qPrintable(wizard::cursorText(e)));
+    QCOMPARE(label("label_eptPos")->text(), wizard::cursorText(e).prepend('(').append(')'));
+
+    // The saved centre, reused: the same, from that centre; the slider already at the angle.
+    expectedPolarisPos.store(QPointF(0, 0));
+    axisCenter.store(QPointF(500, 400));
+    window->goToStep(2);
+    SeenBox box;
+    answerNextBox(QMessageBox::Yes, &box);
+    QTest::mouseClick(button("pushButton_confirm_done"), Qt::LeftButton);
+    QVERIFY(box.shown);
+    QCOMPARE(window->currentStep, 9);
+    e = expectedPolarisPos.load();
+    QVERIFY2(QLineF(e, QPointF(500, 400) + turned90).length() < 0.01, qPrintable(wizard::cursorText(e)));
 }
 
 // The template laid over the image with its Polaris point on the picked Polaris at angle 0 puts
