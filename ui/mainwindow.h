@@ -165,6 +165,7 @@ private:
     bool measureStar(const QPointF &near, QPointF *star) const;
     void fitAxisCenter();
     void updateExpectedPolarisPos();
+    void goToExpectedPolarisStep();
     void stepMatchAngle(QSlider *slider, int delta);
 
     // Camera and live view (mainwindow_camera.cpp).

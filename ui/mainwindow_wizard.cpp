@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
@@ -108,7 +109,7 @@ void MainWindow::pushbuttonConfirmDoneClicked()
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer == QMessageBox::Yes) {
             ui->label_axisPos->setText(positionText(saved));
-            goToStep(STEP_GET_EPT_POLARIS);
+            goToExpectedPolarisStep();
             return;
         }
         axisCenter.store(QPointF(0, 0));
@@ -155,6 +156,19 @@ void MainWindow::pushbuttonValidateCenterDoneClicked()
 {
     axisCenter.store(fittedAxisCenter);
     ui->label_axisPos->setText(positionText(fittedAxisCenter));
+    goToExpectedPolarisStep();
+}
+
+// The rough slider takes over the angle matched in the confirm step, and the reticle goes where
+// that match puts Polaris at once: a user who finds the template still matching need not move
+// the slider, and the reticle is never drawn at a stale place such as (0, 0).
+void MainWindow::goToExpectedPolarisStep()
+{
+    {
+        const QSignalBlocker quiet(ui->horizontalSlider_rough_match);
+        ui->horizontalSlider_rough_match->setValue(matchAngle);
+    }
+    updateExpectedPolarisPos();
     goToStep(STEP_GET_EPT_POLARIS);
 }
 
