@@ -22,11 +22,10 @@ constexpr int magnifierSize = 200;             // pixels of the magnified crop
 } // namespace
 
 CaptureThread::CaptureThread(QObject *parent)
-    : QThread(parent), frameImage(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, QImage::Format_RGB888),
-      magnifierFrame(magnifierSize, magnifierSize, QImage::Format_RGB888),
-      m_frameBuffer(KARVIX_FRAME_BUFFER_SIZE, 0)
+    : QThread(parent), magnifierFrame(magnifierSize, magnifierSize, QImage::Format_RGB888),
+      m_frameBuffer(new unsigned char[KARVIX_FRAME_BUFFER_SIZE]),
+      m_displayFrames(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, QImage::Format_RGB888)
 {
-    frameImage.fill(Qt::black);
     magnifierFrame.fill(Qt::black);
     rawImage.allocate(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT);
 }
@@ -87,7 +86,7 @@ void CaptureThread::run()
 
     while (!stopRequested) {
         int width = 0, height = 0;
-        if (GetKARVIXLiveFrame(handle, &width, &height, &frameBpp, &frameChannels, m_frameBuffer.data())
+        if (GetKARVIXLiveFrame(handle, &width, &height, &frameBpp, &frameChannels, m_frameBuffer.get())
             == 0) {
             frameWidth = width;
             frameHeight = height;
@@ -106,20 +105,27 @@ void CaptureThread::handleFrame()
     cv::Mat grey = rawImage.beginWrite();
     if (grey.empty())
         return; // every frame is still being read: drop this one
-    std::memcpy(grey.data, m_frameBuffer.data(), grey.total());
+    std::memcpy(grey.data, m_frameBuffer.get(), grey.total());
     rawImage.publish();
 
     const FrameInputs inputs = FrameInputs::read();
-    cv::Mat display(
-        frameImage.height(), frameImage.width(), CV_8UC3, frameImage.bits(), frameImage.bytesPerLine());
-    cv::cvtColor(grey, display, cv::COLOR_GRAY2RGB);
+    // A display frame is drawn only when the queue has room for it. It is queued as it is: the
+    // next frame is drawn into another buffer while the GUI thread still shows this one.
+    if (frameQueue.size() < ImageQueue::capacity)
+        frameImage = m_displayFrames.take();
+    if (!frameImage.isNull()) {
+        cv::Mat display(
+            frameImage.height(), frameImage.width(), CV_8UC3, frameImage.bits(), frameImage.bytesPerLine());
+        cv::cvtColor(grey, display, cv::COLOR_GRAY2RGB);
+    }
 
-    // The crop and the frame are queued as copies, so the next frame can be prepared in the same
-    // images while the GUI thread still shows these; a copy is made only when the queue has room.
+    // The crop is queued as a copy, so the next one can be prepared in the same image while the
+    // GUI thread still shows this one; a copy is made only when the queue has room.
     if (processFrame(grey, inputs) && magnifierQueue.size() < ImageQueue::capacity)
         magnifierQueue.push(magnifierFrame.copy());
-    if (frameQueue.size() < ImageQueue::capacity)
-        frameQueue.push(frameImage.copy());
+    if (!frameImage.isNull())
+        frameQueue.push(frameImage);
+    frameImage = QImage(); // the queue holds the only copy
 }
 
 bool CaptureThread::processFrame(const cv::Mat &grey, const FrameInputs &inputs)

@@ -8,20 +8,22 @@
 //                   stopped or the camera closed, so no library call is in progress then.
 //
 // run() sets the stream up, then reads frames until stopped: each frame is published in rawImage,
-// expanded to RGB in frameImage, annotated by processFrame() and queued for showImages; exposure
-// and gain changes are sent to the camera between frames.
+// analysed by processFrame() and, while the display queue has room, expanded to RGB in a display
+// frame, annotated and queued for showImages; exposure and gain changes are sent to the camera
+// between frames.
 #ifndef CAPTURETHREAD_H
 #define CAPTURETHREAD_H
 
+#include "displayframes.h"
 #include "frameinputs.h"
 #include "karvix.h"
 
 #include <QImage>
 #include <QThread>
 #include <atomic>
+#include <memory>
 #include <mutex>
 #include <opencv2/core.hpp>
-#include <vector>
 
 class CaptureThread : public QThread
 {
@@ -39,19 +41,23 @@ protected:
     void run() override;
 
     // The per-frame analysis and overlays, on the capture thread. `grey` is the published
-    // 1280 x 960 frame (read only); frameImage already holds it as RGB. Returns true when
-    // magnifierFrame holds a new crop to queue.
+    // 1280 x 960 frame (read only); frameImage already holds it as RGB, or is null when the
+    // display queue is full. Returns true when magnifierFrame holds a new crop to queue.
     virtual bool processFrame(const cv::Mat &grey, const FrameInputs &inputs);
 
     std::atomic<bool> stopRequested {false};
-    QImage frameImage;     // display frame being prepared, 1280 x 960 RGB
+    QImage frameImage;     // display frame being prepared, 1280 x 960 RGB (one of displayFrames)
     QImage magnifierFrame; // magnified crop being prepared, 200 x 200 RGB
 
 private:
     void handleFrame();
     void sendPendingSettings(KarvixHandle handle);
 
-    std::vector<unsigned char> m_frameBuffer; // the library writes every frame here
+    // The library writes every frame here. Sized for its largest (three-channel) frame, but an
+    // 8-bit mono frame fills only the first third, and pages never written take no memory, so it
+    // is not zeroed.
+    std::unique_ptr<unsigned char[]> m_frameBuffer;
+    DisplayFrames m_displayFrames;
     // Held by run() from start to end. Waiting for it after QThread::wait() orders everything the
     // loop did before whatever the waiter does next in a way ThreadSanitizer can see (QThread's
     // own wait synchronises inside the uninstrumented Qt library).

@@ -307,14 +307,18 @@ void TestCaptureThread::nonsenseFrameSizeIsHarmless()
     QCOMPARE(shown.size(), QSize(1280, 960)); // but only the buffer's first frame was read
 }
 
-// Frames are read into the same few buffers over and over; only the queued snapshots are new.
+// Frames are read and drawn into the same few buffers over and over; only the queued magnified
+// crops are new.
 void TestCaptureThread::reusesItsImagesForEveryFrame()
 {
     ProbeThread thread;
     thread.startCapture();
-    QTRY_VERIFY(thread.processed >= 30);
+    // A GUI thread that takes every frame, as showImages does.
+    QImage shown;
+    QTRY_VERIFY((frameQueue.take(&shown), thread.processed >= 30));
     thread.stopAndWait();
-    QCOMPARE(thread.displayBuffers.size(), size_t(1));
+    thread.displayBuffers.erase(nullptr); // frames that found the queue full are not drawn
+    QVERIFY(thread.displayBuffers.size() <= size_t(DisplayFrames::defaultSlots));
     QVERIFY(thread.greyBuffers.size() <= size_t(FramePool::defaultSlots));
 }
 

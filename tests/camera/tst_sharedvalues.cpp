@@ -1,4 +1,5 @@
-// The two primitives every value shared between the GUI and capture threads is built on.
+// The primitives every value shared between the GUI and capture threads is built on.
+#include "displayframes.h"
 #include "guarded.h"
 #include "imagequeue.h"
 
@@ -15,6 +16,9 @@ private slots:
     void guardedPointIsNeverTorn();
     void queueDropsTheThirdImage();
     void queuedImageIsASnapshot();
+    void displayBufferIsReusedOnlyWhenNoCopyIsLeft();
+    void displayBufferComesBackFromAnotherThread();
+    void displayFrameOutlivesItsPool();
 };
 
 // A writer stores (i, i) while a reader loads: a point that came out half old, half new would
@@ -68,6 +72,55 @@ void TestSharedValues::queuedImageIsASnapshot()
     QImage taken;
     QVERIFY(queue.take(&taken));
     QCOMPARE(taken.pixelColor(3, 3), QColor(Qt::black));
+}
+
+void TestSharedValues::displayBufferIsReusedOnlyWhenNoCopyIsLeft()
+{
+    DisplayFrames frames(10, 3, QImage::Format_RGB888, 2);
+    QImage a = frames.take(), b = frames.take();
+    QVERIFY(!a.isNull() && !b.isNull());
+    QCOMPARE(a.size(), QSize(10, 3));
+    QCOMPARE(a.format(), QImage::Format_RGB888);
+    QCOMPARE(a.bytesPerLine(), 32); // 30 bytes, aligned to 32 bits as QImage's own
+    QVERIFY(a.constBits() != b.constBits());
+    QVERIFY(frames.take().isNull()); // both in use
+
+    const uchar *const bufferA = a.constBits();
+    a.fill(Qt::red);
+    QImage shown = a; // the GUI thread still holds the frame
+    a = QImage();
+    QVERIFY(frames.take().isNull());
+    QCOMPARE(shown.pixelColor(9, 2), QColor(Qt::red));
+    shown = QImage();
+    const QImage again = frames.take();
+    QCOMPARE(again.constBits(), bufferA);
+}
+
+void TestSharedValues::displayBufferComesBackFromAnotherThread()
+{
+    DisplayFrames frames(4, 4, QImage::Format_RGB888, 1);
+    ImageQueue queue;
+    queue.push(frames.take());
+    bool taken = false;
+    std::thread gui([&] {
+        QImage frame;
+        taken = queue.take(&frame);
+    }); // the frame's last copy dies on that thread
+    gui.join();
+    QVERIFY(taken);
+    QVERIFY(!frames.take().isNull());
+}
+
+void TestSharedValues::displayFrameOutlivesItsPool()
+{
+    QImage kept;
+    {
+        DisplayFrames frames(6, 6, QImage::Format_RGB888);
+        kept = frames.take();
+        kept.fill(Qt::green);
+    }
+    QCOMPARE(kept.pixelColor(5, 5), QColor(Qt::green)); // its buffer is still there
+    kept = QImage();                                    // and is given back without harm
 }
 
 QTEST_GUILESS_MAIN(TestSharedValues)
