@@ -223,7 +223,6 @@ private:
     // Camera and live view (mainwindow_camera.cpp).
     CaptureThread *captureThread;
     QTimer *displayTimer;                       // 20 ms: showImages
-    QImage displayImage;                        // the frame last shown, at display size (Save As writes it)
     QImage biggerViewImage;                     // the magnified crop last shown
     VirtualMountWindow *virtualMount = nullptr; // hands on the simulated mount while its camera is open
 };

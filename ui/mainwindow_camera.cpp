@@ -166,8 +166,9 @@ void MainWindow::showImages()
     QImage frame;
     if (frameQueue.take(&frame)) {
         const QSize size = displaySize(zoomFactor, frameWidth, frameHeight, frame.size());
-        displayImage = scaleForDisplay(frame, size);
-        const QPixmap picture = QPixmap::fromImage(displayImage);
+        // The frame goes back to the capture thread when this block ends: what is shown (and
+        // saved by Save As) is the pixmap.
+        const QPixmap picture = QPixmap::fromImage(scaleForDisplay(frame, size));
         ui->label_showImg->setPixmap(picture);
         magnifier->setSourcePixmap(picture);
         magnifier->update();
@@ -253,5 +254,5 @@ void MainWindow::on_actionMono_Style_toggled(bool checked)
 void MainWindow::on_actionSave_As_triggered()
 {
     if (cameraConnected)
-        saveSnapshotAs(this, displayImage);
+        saveSnapshotAs(this, ui->label_showImg->pixmap(Qt::ReturnByValue).toImage());
 }
