@@ -1,5 +1,6 @@
 #include "catalog.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <erfam.h>
@@ -38,6 +39,9 @@ std::vector<CatalogStar> parseCatalog(std::string_view text)
 {
     enum { Id, Ra, Dec, Epoch, PmRa, PmDec, Parallax, Vmag, Name, FieldCount };
     std::vector<CatalogStar> stars;
+    // One row a line: sized once, rather than left at the next power of two by push_back
+    // (some 17,600 stars of 104 bytes).
+    stars.reserve(size_t(std::count(text.begin(), text.end(), '\n')));
     bool header = true;
     while (!text.empty()) {
         const size_t end = text.find('\n');
