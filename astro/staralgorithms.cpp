@@ -14,6 +14,10 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 
+// Plate scale of the Velto Q7 pole camera, 3.75 um pixels behind a 25.4 mm lens: arcseconds of sky
+// per image pixel (the camera library's simulated camera images the sky at the same scale).
+constexpr double cameraArcsecPerPixel = 30.5;
+
 double radians(double degrees)
 {
     return degrees * pi / 180;
@@ -252,7 +256,10 @@ int StarAlgorithms::CorrectRefraction(
     // Scaled to the air's density relative to 101 kPa and 10 deg C (Meeus, Astronomical Algorithms,
     // ch. 16).
     const double factor = temperature + 273 != 0 ? (pressureKPa / 101) * (283 / (temperature + 273)) : 1;
-    const double corrected = y - refraction * factor;
+    // Arcminutes on the sky to pixels. The camera sits in its holder with the image's top edge
+    // towards the horizon below the pole (RA axis at home), so moving the star up the image undoes
+    // the refraction's lift towards the zenith.
+    const double corrected = y - refraction * factor * 60 / cameraArcsecPerPixel;
     if (!std::isfinite(corrected)) {
         return -1;
     }

@@ -47,8 +47,10 @@ public:
     void SelectApexByAngle(double x1, double y1, double x2, double y2, double dx, double dy, double bx,
         double by, double targetAngle, double *outX, double *outY) const;
 
-    // Moves image row y up by the refraction at altitude `latitude` (Bennett 1982, in arcminutes, one
-    // arcminute taken as one pixel), scaled for pressure (kPa) and temperature (deg C).
+    // Moves image row y up by the refraction at altitude `latitude` (Bennett 1982, in arcminutes),
+    // scaled for pressure (kPa) and temperature (deg C) and converted to pixels with the camera's
+    // plate scale of 30.5 arcsec per pixel. With the camera in its holder and the RA axis at home,
+    // up the image is away from the zenith: the direction that undoes the refraction.
     int CorrectRefraction(
         double y, double latitude, double pressureKPa, double temperature, double *outY) const;
 };

@@ -41,7 +41,8 @@ cv::Matx33d cameraRotation(const MountState &mount, double raAngleDeg)
 {
     // Mount head frame of an alt-az wedge: e1 horizontal and square to the axis's azimuth, e2
     // completing a right-handed frame with the polar axis p as third vector. Defined at every
-    // axis position, the zenith included.
+    // axis position, the zenith included. Below the zenith e2 = p x e1 points from p down towards
+    // the horizon under it (for the north pole e1 is east and e2 = (0, sin alt, -cos alt)).
     const double az = mount.axisAzimuthDeg * ERFA_DD2R;
     const Vec3 p = polarAxis(mount);
     const Vec3 e1(std::cos(az), -std::sin(az), 0.0);
@@ -49,7 +50,9 @@ cv::Matx33d cameraRotation(const MountState &mount, double raAngleDeg)
     const cv::Matx33d head = columns(e1, e2, p);
 
     // The camera in head coordinates: rolled about its optical axis, then tilted away from the
-    // polar axis towards the tilt direction.
+    // polar axis towards the tilt direction. At RA 0 and roll 0 the image's x axis is e1 and its
+    // y axis (downwards) is e2, so the zenith is at the top; roll 180 degrees turns the horizon
+    // to the top.
     const cv::Matx33d roll = rotationAbout(Vec3(0, 0, 1), mount.cameraRollDeg * ERFA_DD2R);
     const double dir = mount.cameraTiltDirectionDeg * ERFA_DD2R;
     const cv::Matx33d tilt

@@ -33,7 +33,7 @@ struct MountState
     double trackingSinceUnix = 0; // clock time from which tracking has turned the axis
     double cameraTiltDeg = 0.3;   // optical axis from the RA axis
     double cameraTiltDirectionDeg = 0;
-    double cameraRollDeg = 0;
+    double cameraRollDeg = 0; // about the optical axis; 0 puts the zenith at the top at RA 0
 };
 
 // Angle the RA axis has at the given time: the hand-set angle plus what tracking has turned

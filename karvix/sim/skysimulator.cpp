@@ -200,9 +200,10 @@ struct SkySimulator::Impl
 
 SkySimulator::SkySimulator(uint32_t seed) : d(std::make_unique<Impl>(seed))
 {
-    std::uniform_real_distribution<double> angle(0.0, 360.0);
+    std::uniform_real_distribution<double> angle(0.0, 360.0),
+        mounting(-kHolderRollToleranceDeg, kHolderRollToleranceDeg);
     d->mount.cameraTiltDirectionDeg = angle(d->rng);
-    d->mount.cameraRollDeg = angle(d->rng);
+    d->mount.cameraRollDeg = normalizedDeg(kHolderRollDeg + mounting(d->rng));
     randomizePolarError();
 }
 

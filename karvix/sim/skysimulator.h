@@ -34,9 +34,15 @@ class KARVIX_SIM_EXPORT SkySimulator
 {
 public:
     static constexpr uint32_t kDefaultSeed = 20261207;
+    // The camera sits in its holder with the image's top edge towards the horizon below the pole
+    // when the RA axis is at home (0 degrees): the sky appears turned over, as in a polar finder
+    // scope, and refraction, which lifts every star towards the zenith, moves it down the image.
+    // Each seeded camera is mounted within the tolerance of that roll.
+    static constexpr double kHolderRollDeg = 180.0;
+    static constexpr double kHolderRollToleranceDeg = 1.0;
 
-    // The seed fixes the polar error, the camera's tilt direction and roll, the hot pixels and
-    // the noise sequence.
+    // The seed fixes the polar error, the camera's tilt direction and its roll within the holder's
+    // tolerance, the hot pixels and the noise sequence.
     explicit SkySimulator(uint32_t seed = kDefaultSeed);
     ~SkySimulator();
     SkySimulator(const SkySimulator &) = delete;
@@ -80,6 +86,8 @@ public:
 
     // ---- Camera and sensor ---------------------------------------------------------------------
     void setCameraTilt(double tiltDeg, double directionDeg);
+    // Roll about the optical axis: 0 puts the zenith at the image's top at RA home, the holder
+    // kHolderRollDeg. For tests of other orientations.
     void setCameraRoll(double rollDeg);
     // An ideal sensor: no noise, no hot pixels, steady seeing (for measuring the renderer).
     void setIdealSensor(bool ideal);

@@ -200,10 +200,11 @@ void TestGeometry::apexByAngle()
 
 void TestGeometry::refraction()
 {
-    // latitude, kPa, deg C, y = 500 after the correction. Bennett's R is 1.18901' at 39.9 deg, 34.48' at
-    // the horizon and slightly negative (clamped) at the zenith; F = 1.03971 at 101.3 kPa and 0 C.
-    const double cases[][4] = {{39.9, 101, 10, 498.81099}, {39.9, 101.3, 0, 498.76379}, {90, 101, 10, 500},
-        {0, 101, 10, 465.52}, {39.9, 50, -273, 498.81099}, {39.9, 0, 10, 500}};
+    // latitude, kPa, deg C, y = 500 after the correction. Bennett's R is 1.18901' at 39.9 deg, 34.4775'
+    // at the horizon and slightly negative (clamped) at the zenith; F = 1.03971 at 101.3 kPa and 0 C.
+    // The camera's 30.5 arcsec per pixel make 1.18901' 2.33904 px.
+    const double cases[][4] = {{39.9, 101, 10, 497.66096}, {39.9, 101.3, 0, 497.56808}, {90, 101, 10, 500},
+        {0, 101, 10, 432.17535}, {39.9, 50, -273, 497.66096}, {39.9, 0, 10, 500}};
     for (const auto &c : cases) {
         double y = 500; // the output may be the input's own variable
         QCOMPARE(starAlgorithms.CorrectRefraction(y, c[0], c[1], c[2], &y), 0);

@@ -18,7 +18,7 @@
 #ifndef OBSERVER_H
 #define OBSERVER_H
 
-#include "simtypes.h"
+#include "skysimulator.h"
 
 #include <QPointF>
 #include <QString>
@@ -50,7 +50,7 @@ struct Session
     double polarErrorDeg = 1.0;        // initial distance of the polar axis from the pole
     double errorDirectionDeg = 35;     // 0: all in altitude, 90: all in azimuth
     double cameraTiltDirectionDeg = 70;
-    double cameraRollDeg = 12;
+    double cameraRollDeg = karvix::sim::SkySimulator::kHolderRollDeg + 0.6; // in its holder, not quite level
     const char *exposureButton = "pushButton_exp_100";
     const char *gainButton = "pushButton_gain_50";
 };

@@ -101,6 +101,8 @@ private slots:
     void renderedStarsTurnAboutTheAxisCentre();
     void poleOnTheAxisImagesAtTheAxisCentre_data();
     void poleOnTheAxisImagesAtTheAxisCentre();
+    void holderTurnsTheHorizonToTheTop_data();
+    void holderTurnsTheHorizonToTheTop();
     void polarisDistanceFromThePoleMatchesErfa_data();
     void polarisDistanceFromThePoleMatchesErfa();
     void trackingHoldsTheSkyStill();
@@ -235,6 +237,42 @@ void TestSkySimulator::poleOnTheAxisImagesAtTheAxisCentre()
     // The axis centre is some 30-40 px from the image centre (0.3 degree tilt).
     const double offCentre = std::hypot(axis.x - 639.5, axis.y - 479.5);
     QVERIFY(offCentre > 30 && offCentre < 40);
+}
+
+void TestSkySimulator::holderTurnsTheHorizonToTheTop_data()
+{
+    QTest::addColumn<uint>("seed");
+    QTest::addColumn<double>("latitude");
+    QTest::newRow("Beijing, default camera") << uint(SkySimulator::kDefaultSeed) << 39.9;
+    QTest::newRow("Beijing, camera 7") << 7u << 39.9;
+    QTest::newRow("Sydney, camera 11") << 11u << -33.9;
+    QTest::newRow("Tromso, camera 3") << 3u << 69.6;
+}
+
+// Refraction lifts the pole straight towards the zenith. In the holder, at RA home with the polar
+// axis on the pole, that is straight down the image (angle 0 from +y) within the 1 degree
+// mounting tolerance; unrolled, straight up. The 0.3 degree tilt turns the image by far less.
+void TestSkySimulator::holderTurnsTheHorizonToTheTop()
+{
+    QFETCH(uint, seed);
+    QFETCH(double, latitude);
+    SkySimulator sky(seed);
+    sky.setClock(kDec8_2026);
+    Site site;
+    site.latitudeDeg = latitude;
+    sky.setSite(site);
+    sky.setPolarError(0, 0);
+    auto zenithwardDeg = [&sky] {
+        const ImagePoint pole = *sky.truePolePosition(), lifted = *sky.refractedPolePosition();
+        return std::atan2(lifted.x - pole.x, lifted.y - pole.y) * 180 / M_PI;
+    };
+    const double held = zenithwardDeg();
+    sky.setCameraRoll(0);
+    const double unrolled = std::remainder(zenithwardDeg() - 180, 360);
+    qInfo("zenith %.2f deg from straight down the image in the holder; %.2f deg from straight up unrolled",
+        held, unrolled);
+    QVERIFY2(std::fabs(held) < 1.02, qPrintable(QString("%1 deg").arg(held)));
+    QVERIFY2(std::fabs(unrolled) < 0.02, qPrintable(QString("%1 deg").arg(unrolled)));
 }
 
 void TestSkySimulator::polarisDistanceFromThePoleMatchesErfa_data()
