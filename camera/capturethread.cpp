@@ -24,7 +24,7 @@ constexpr int magnifierSize = 200;             // pixels of the magnified crop
 CaptureThread::CaptureThread(QObject *parent)
     : QThread(parent), magnifierFrame(magnifierSize, magnifierSize, QImage::Format_RGB888),
       m_frameBuffer(new unsigned char[KARVIX_FRAME_BUFFER_SIZE]),
-      m_displayFrames(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, QImage::Format_RGB888)
+      m_displayFrames(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, QImage::Format_RGB32)
 {
     magnifierFrame.fill(Qt::black);
     rawImage.allocate(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT);
@@ -110,13 +110,15 @@ void CaptureThread::handleFrame()
 
     const FrameInputs inputs = FrameInputs::read();
     // A display frame is drawn only when the queue has room for it. It is queued as it is: the
-    // next frame is drawn into another buffer while the GUI thread still shows this one.
+    // next frame is drawn into another buffer while the GUI thread still shows this one. It is
+    // RGB32 (bytes blue, green, red, 255), the format of the screen's pixmaps, so the window shows
+    // it without converting or copying it.
     if (frameQueue.size() < ImageQueue::capacity)
         frameImage = m_displayFrames.take();
     if (!frameImage.isNull()) {
         cv::Mat display(
-            frameImage.height(), frameImage.width(), CV_8UC3, frameImage.bits(), frameImage.bytesPerLine());
-        cv::cvtColor(grey, display, cv::COLOR_GRAY2RGB);
+            frameImage.height(), frameImage.width(), CV_8UC4, frameImage.bits(), frameImage.bytesPerLine());
+        cv::cvtColor(grey, display, cv::COLOR_GRAY2BGRA);
     }
 
     // The crop is queued as a copy, so the next one can be prepared in the same image while the

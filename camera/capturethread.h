@@ -8,8 +8,8 @@
 //                   stopped or the camera closed, so no library call is in progress then.
 //
 // run() sets the stream up, then reads frames until stopped: each frame is published in rawImage,
-// analysed by processFrame() and, while the display queue has room, expanded to RGB in a display
-// frame, annotated and queued for showImages; exposure and gain changes are sent to the camera
+// analysed by processFrame() and, while the display queue has room, expanded to colour in a
+// display frame, annotated and queued for showImages; exposure and gain changes are sent to the camera
 // between frames.
 #ifndef CAPTURETHREAD_H
 #define CAPTURETHREAD_H
@@ -46,7 +46,7 @@ protected:
     virtual bool processFrame(const cv::Mat &grey, const FrameInputs &inputs);
 
     std::atomic<bool> stopRequested {false};
-    QImage frameImage;     // display frame being prepared, 1280 x 960 RGB (one of displayFrames)
+    QImage frameImage;     // display frame being prepared, 1280 x 960 RGB32 (one of m_displayFrames)
     QImage magnifierFrame; // magnified crop being prepared, 200 x 200 RGB
 
 private:

@@ -20,8 +20,9 @@
 class DisplayFrames
 {
 public:
-    // One frame being drawn and a full queue.
-    static constexpr int defaultSlots = ImageQueue::capacity + 1;
+    // One frame being drawn, one queued (a full queue draws none) and one on the screen. A frame
+    // that finds every buffer in use is not drawn, as one that finds the queue full.
+    static constexpr int defaultSlots = 3;
 
     DisplayFrames(int width, int height, QImage::Format format, int bufferCount = defaultSlots);
 

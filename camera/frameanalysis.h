@@ -31,10 +31,10 @@ using StarFinder = int (*)(const cv::Mat &image, double x, double y, double *out
 PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, StarFinder findStar = nullptr);
 
 // The capture thread's per-frame step. `grey` is the frame (8-bit, one channel); `frameImage`
-// holds its colour copy (Format_RGB888) and receives the overlays. While the pole is monitored the
-// measurements are published to the shared state and, when the pole was found, the magnified view
-// is rendered into `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller
-// queues it. No image is allocated: the magnified view is rendered in place.
+// holds its colour copy (Format_RGB32 or Format_RGB888) and receives the overlays. While the pole is
+// monitored the measurements are published to the shared state and, when the pole was found, the magnified
+// view is rendered into `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller queues
+// it. No image is allocated: the magnified view is rendered in place.
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame);
 
 #endif // FRAMEANALYSIS_H

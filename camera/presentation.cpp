@@ -81,13 +81,16 @@ QImage scaleForDisplay(const QImage &frame, const QSize &size)
     const QSize target = frame.size().scaled(size, Qt::KeepAspectRatio);
     if (target == frame.size() || target.isEmpty())
         return frame;
-    if (frame.format() != QImage::Format_RGB888)
+    const int type = frame.format() == QImage::Format_RGB32 ? CV_8UC4
+        : frame.format() == QImage::Format_RGB888           ? CV_8UC3
+                                                            : -1;
+    if (type < 0)
         return frame.scaled(target, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage scaled(target, QImage::Format_RGB888);
-    const cv::Mat source(frame.height(), frame.width(), CV_8UC3, const_cast<uchar *>(frame.constBits()),
+    QImage scaled(target, frame.format());
+    const cv::Mat source(frame.height(), frame.width(), type, const_cast<uchar *>(frame.constBits()),
         static_cast<size_t>(frame.bytesPerLine()));
     cv::Mat destination(
-        scaled.height(), scaled.width(), CV_8UC3, scaled.bits(), static_cast<size_t>(scaled.bytesPerLine()));
+        scaled.height(), scaled.width(), type, scaled.bits(), static_cast<size_t>(scaled.bytesPerLine()));
     cv::resize(source, destination, destination.size(), 0, 0, cv::INTER_LINEAR);
     return scaled;
 }

@@ -166,8 +166,8 @@ void MainWindow::showImages()
     QImage frame;
     if (frameQueue.take(&frame)) {
         const QSize size = displaySize(zoomFactor, frameWidth, frameHeight, frame.size());
-        // The frame goes back to the capture thread when this block ends: what is shown (and
-        // saved by Save As) is the pixmap.
+        // The pixmap shares the frame's pixels (the capture thread draws in the screen's pixel
+        // format); the frame's buffer goes back to the capture thread when the next one is shown.
         const QPixmap picture = QPixmap::fromImage(scaleForDisplay(frame, size));
         ui->label_showImg->setPixmap(picture);
         magnifier->setSourcePixmap(picture);

@@ -1,6 +1,9 @@
-// The live view's presentation: display sizes per zoom, position texts, the style's pictures,
-// the magnifier lens at the picture's edges, and snapshots saved in the format of their suffix.
+// The live view's presentation: display sizes per zoom, the overlays in the display format, position
+// texts, the style's pictures, the magnifier lens at the picture's edges, and snapshots saved in the
+// format of their suffix.
+#include "frameanalysis.h"
 #include "magnifierwidget.h"
+#include "overlays.h"
 #include "presentation.h"
 
 #include <QTemporaryDir>
@@ -16,6 +19,7 @@ private slots:
     void displaySizeFollowsTheZoom();
     void displayScalingLooksLikeQtSmoothScaling_data();
     void displayScalingLooksLikeQtSmoothScaling();
+    void overlaysLookTheSameInTheDisplayFormat();
     void positionTextHasOneDecimal();
     void lampsPerStep();
     void magnifierKeepsItsSquareInsideThePicture_data();
@@ -50,9 +54,13 @@ void TestPresentation::displaySizeFollowsTheZoom()
 void TestPresentation::displayScalingLooksLikeQtSmoothScaling_data()
 {
     QTest::addColumn<QSize>("size");
-    QTest::newRow("75 %") << QSize(960, 720);
-    QTest::newRow("50 %") << QSize(640, 480);
-    QTest::newRow("100 %") << QSize(1280, 960);
+    QTest::addColumn<int>("format"); // QImage::Format
+    for (const auto format : {QImage::Format_RGB888, QImage::Format_RGB32}) {
+        const char *name = format == QImage::Format_RGB32 ? "RGB32" : "RGB888";
+        QTest::addRow("75 %% %s", name) << QSize(960, 720) << int(format);
+        QTest::addRow("50 %% %s", name) << QSize(640, 480) << int(format);
+        QTest::addRow("100 %% %s", name) << QSize(1280, 960) << int(format);
+    }
 }
 
 // The display shows the picture Qt's smooth scaling would: on a field of sharp stars (the
@@ -61,7 +69,8 @@ void TestPresentation::displayScalingLooksLikeQtSmoothScaling_data()
 void TestPresentation::displayScalingLooksLikeQtSmoothScaling()
 {
     QFETCH(QSize, size);
-    QImage frame(1280, 960, QImage::Format_RGB888);
+    QFETCH(int, format);
+    QImage frame(1280, 960, QImage::Format(format));
     frame.fill(QColor(14, 14, 14));
     QVector<QPoint> stars;
     for (int i = 0; i < 400; ++i) {
@@ -74,6 +83,10 @@ void TestPresentation::displayScalingLooksLikeQtSmoothScaling()
     }
     const QImage shown = scaleForDisplay(frame, size);
     QCOMPARE(shown.size(), size);
+    QCOMPARE(int(shown.format()), format);
+    if (format == QImage::Format_RGB32) // the capture thread's frames: the very pixels of RGB888
+        QCOMPARE(shown.convertToFormat(QImage::Format_RGB888),
+            scaleForDisplay(frame.convertToFormat(QImage::Format_RGB888), size));
     if (size == frame.size()) {
         QCOMPARE(shown.constBits(), frame.constBits()); // shown as it is, not copied
         return;
@@ -91,6 +104,31 @@ void TestPresentation::displayScalingLooksLikeQtSmoothScaling()
                   y = qMin(int(star.y() * scale), size.height() - 1);
         QVERIFY2(qGray(shown.pixel(x, y)) > 60,
             qPrintable(QString("star at (%1,%2) lost").arg(star.x()).arg(star.y())));
+    }
+}
+
+// The capture thread draws the overlays on RGB32 frames: every pixel comes out as on RGB888.
+void TestPresentation::overlaysLookTheSameInTheDisplayFormat()
+{
+    FrameInputs in;
+    in.showAxisCenter = in.showAxisCircle = in.showReticle = true;
+    in.showStarAMarker = in.showStarBMarker = in.monitorPole = true;
+    in.axisCenter = QPointF(640.3, 480.7);
+    in.axisCircleRadius = 123;
+    in.expectedPolarisPos = QPointF(700.5, 400.25);
+    in.reticleAngle = 37;
+    PoleMeasurement m;
+    m.starAPos = QPointF(300.2, 200.9);
+    m.starBPos = QPointF(900.6, 700.1);
+    m.polePos = QPointF(650.4, 470.6);
+    for (const bool mono : {false, true}) {
+        in.monoStyle = mono;
+        QImage rgb(1280, 960, QImage::Format_RGB888), rgb32(1280, 960, QImage::Format_RGB32);
+        rgb.fill(QColor(30, 30, 30));
+        rgb32.fill(QColor(30, 30, 30));
+        drawDisplayOverlays(&rgb, in, m);
+        drawDisplayOverlays(&rgb32, in, m);
+        QVERIFY(rgb32.convertToFormat(QImage::Format_RGB888) == rgb);
     }
 }
 
