@@ -233,11 +233,15 @@ double Observer::templateCover(double sigmaLabelPx)
     const auto *label = child<QLabel>("label_templateImg");
     if (!label->isVisible())
         return 0;
-    const QImage drawing = label->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
+    // The pixmap's own pixels when they are 32-bit with alpha (premultiplying keeps alpha as it
+    // is); a converted copy would be one more image of some 5 MB per look.
+    QImage drawing = label->pixmap(Qt::ReturnByValue).toImage();
+    if (drawing.format() != QImage::Format_ARGB32 && drawing.format() != QImage::Format_ARGB32_Premultiplied)
+        drawing = drawing.convertToFormat(QImage::Format_ARGB32);
     const cv::Mat argb(drawing.height(), drawing.width(), CV_8UC4, const_cast<uchar *>(drawing.constBits()),
         size_t(drawing.bytesPerLine()));
     cv::Mat alpha;
-    cv::extractChannel(argb, alpha, 3); // ARGB32 is B, G, R, A in memory on this byte order
+    cv::extractChannel(argb, alpha, 3); // B, G, R, A in memory on this byte order
     cv::Mat ink;
     cv::copyMakeBorder(alpha > 40, ink, 1, 1, 1, 1, cv::BORDER_CONSTANT, 0);
     cv::floodFill(ink, cv::Point(0, 0), 255);
