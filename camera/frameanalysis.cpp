@@ -21,11 +21,16 @@ QPointF measureStar(const cv::Mat &grey, const QPointF &searchPos, StarFinder fi
     return {x, y};
 }
 
+// With the RA axis at home the horizon below the pole is at the top of the image, and the
+// correction moves the star straight up. Once the axis has been turned (the pole-tracking dial),
+// the image has turned by the same angle and the way to the horizon with it.
 void correctRefraction(const FrameInputs &in, QPointF *star)
 {
-    double y = star->y();
+    double y = 0.0;
     starAlgorithms.CorrectRefraction(y, in.siteLatitude, in.airPressureKPa, in.airTemperature, &y);
-    star->setY(y);
+    double dx = 0.0, dy = y;
+    starAlgorithms.RotatePoint(in.trackedRaTurn, 0.0, y, 0.0, 0.0, &dx, &dy);
+    *star += QPointF(dx, dy);
 }
 
 } // namespace

@@ -20,6 +20,7 @@ FrameInputs FrameInputs::read()
     in.starBSearchPos = ::starBSearchPos.load();
     in.poleAngleAtA = ::poleAngleAtA;
     in.poleAngleAtB = ::poleAngleAtB;
+    in.trackedRaTurn = ::trackedRaTurn;
     in.refractionEnabled = ::refractionEnabled;
     in.siteLatitude = ::siteLatitude;
     const float pressure = ::airPressure;

@@ -24,6 +24,7 @@ struct FrameInputs
     QPointF starBSearchPos;
     double poleAngleAtA = 0.0; // degrees
     double poleAngleAtB = 0.0;
+    double trackedRaTurn = 0.0; // degrees
     bool refractionEnabled = false;
     float siteLatitude = 0.0f;   // degrees
     float airPressureKPa = 0.0f; // converted from hPa when that is the unit in use

@@ -34,6 +34,7 @@ Guarded<QPointF> starASearchPos;
 Guarded<QPointF> starBSearchPos;
 std::atomic<double> poleAngleAtA {0.0};
 std::atomic<double> poleAngleAtB {0.0};
+std::atomic<double> trackedRaTurn {0.0};
 
 std::atomic<bool> refractionEnabled {false};
 std::atomic<float> siteLatitude {39.9f};

@@ -58,6 +58,9 @@ extern Guarded<QPointF> starASearchPos;
 extern Guarded<QPointF> starBSearchPos;
 extern std::atomic<double> poleAngleAtA; // degrees, from the hemisphere's star data
 extern std::atomic<double> poleAngleAtB;
+// How far the pole-tracking dial says the RA axis has turned since the reference stars were found
+// with the axis at home, degrees; the image turns with it, and so does the way to the horizon.
+extern std::atomic<double> trackedRaTurn;
 
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;

@@ -207,4 +207,5 @@ void MainWindow::poleTracking(double degree)
         degree, starBStart.x(), starBStart.y(), center.x(), center.y(), &b.rx(), &b.ry());
     starASearchPos.store(a);
     starBSearchPos.store(b);
+    trackedRaTurn = degree;
 }

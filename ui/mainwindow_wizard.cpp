@@ -197,6 +197,7 @@ void MainWindow::pushbuttonGetCurPolarisDoneClicked()
     measureStar(polaris, &starB);
     starBSearchPos.store(starB);
     starBStart = starB;
+    trackedRaTurn = 0.0;
     goToStep(STEP_CALC_POLE);
 }
 

@@ -503,6 +503,7 @@ void TestMainWindow::poleTrackingTurnsTheStartPositions()
     dial->setValue(90);
     QVERIFY(close(starASearchPos.load(), QPointF(400, 480)));
     QVERIFY(close(starBSearchPos.load(), QPointF(480, 380)));
+    QCOMPARE(trackedRaTurn.load(), 90.0); // the refraction correction turns with the image
 
     // The angle is absolute: 10 then 20 is 20 from the start, not 30.
     dial->setValue(10);
@@ -513,6 +514,7 @@ void TestMainWindow::poleTrackingTurnsTheStartPositions()
     window->poleTrackingDialog->findChild<QPushButton *>("pushButton_reset")->click();
     QVERIFY(close(starASearchPos.load(), QPointF(500, 380)));
     QVERIFY(close(starBSearchPos.load(), QPointF(400, 300)));
+    QCOMPARE(trackedRaTurn.load(), 0.0);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -96,6 +96,13 @@ void TestFrameAnalysis::refractionMovesBothStarsUp()
     comparePoint(m.starAPos, starA - QPointF(0, 2.33904), 1e-4);
     comparePoint(m.starBPos, starB - QPointF(0, 2.33904), 1e-4);
     QVERIFY(m.poleFound);
+
+    // The RA axis turned a quarter with the tracking dial: the image, and the way to the horizon
+    // in it, turned with it, as the dial turns the search positions.
+    in.trackedRaTurn = 90;
+    const PoleMeasurement turned = measurePole(frameWithStars({starA, starB}), in);
+    comparePoint(turned.starAPos, starA + QPointF(2.33904, 0), 1e-4);
+    comparePoint(turned.starBPos, starB + QPointF(2.33904, 0), 1e-4);
 }
 
 void TestFrameAnalysis::starsNotFoundKeepTheirSearchPositions()

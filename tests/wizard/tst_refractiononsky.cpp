@@ -87,9 +87,12 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole_data()
     QTest::addColumn<double>("latitude"); // signed, as the sky has it
     QTest::addColumn<double>("pressureHpa");
     QTest::addColumn<double>("temperatureC");
-    QTest::newRow("Beijing") << 39.9 << 1010.0 << 10.0;
-    QTest::newRow("Sydney") << -33.9 << 1015.0 << 18.0;
-    QTest::newRow("Tromso, frost") << 69.6 << 1000.0 << -15.0;
+    QTest::addColumn<double>("raTurn"); // degrees the RA axis is turned from home
+    QTest::newRow("Beijing") << 39.9 << 1010.0 << 10.0 << 0.0;
+    QTest::newRow("Sydney") << -33.9 << 1015.0 << 18.0 << 0.0;
+    QTest::newRow("Tromso, frost") << 69.6 << 1000.0 << -15.0 << 0.0;
+    QTest::newRow("Beijing, RA turned 60") << 39.9 << 1010.0 << 10.0 << 60.0;
+    QTest::newRow("Sydney, RA turned -45") << -33.9 << 1015.0 << 18.0 << -45.0;
 }
 
 void TestRefractionOnSky::correctedPoleIsTheTruePole()
@@ -97,6 +100,7 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
     QFETCH(double, latitude);
     QFETCH(double, pressureHpa);
     QFETCH(double, temperatureC);
+    QFETCH(double, raTurn);
     SkySimulator sky;
     sky.setClock(kDec8_2026);
     sky.setIdealSensor(true);
@@ -106,6 +110,24 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
     site.temperatureC = temperatureC;
     sky.setSite(site);
     sky.setPolarError(0, 0);
+    // The turn as the user reads it off the image and sets it on the tracking dial: how far a star
+    // has gone round the axis centre since the axis was at home.
+    const QPointF centre = point(*sky.axisCentre());
+    double dialTurn = 0;
+    if (raTurn != 0) {
+        const std::vector<StarTruth> bright = sky.starsInFrame(7.0);
+        const auto probe = std::find_if(bright.begin(), bright.end(),
+            [&centre](const StarTruth &s) { return distance(point(s.position), centre) > 100; });
+        QVERIFY(probe != bright.end());
+        const QPointF before = point(*sky.starPosition(probe->id));
+        sky.setRaAxis(raTurn);
+        const QPointF after = point(*sky.starPosition(probe->id));
+        dialTurn = (std::atan2(after.y() - centre.y(), after.x() - centre.x())
+                       - std::atan2(before.y() - centre.y(), before.x() - centre.x()))
+            * 180 / M_PI;
+        QVERIFY2(std::abs(std::remainder(std::abs(dialTurn) - std::abs(raTurn), 360.0)) < 0.5,
+            qPrintable(QString("the image turned %1 deg").arg(dialTurn)));
+    }
     cv::Mat frame;
     sky.renderFrame(50000, 50, frame);
     const QPointF truePole = point(*sky.truePolePosition()),
@@ -120,6 +142,7 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
     in.siteLatitude = float(std::abs(latitude));
     in.airPressureKPa = float(pressureHpa / 10);
     in.airTemperature = float(temperatureC);
+    in.trackedRaTurn = dialTurn;
 
     // The triangle of the star data: the sky without air.
     site.pressureHpa = 0;

@@ -657,6 +657,7 @@ void TestWizard::currentPositionLocatesTheReferenceStars()
     publishFrame({polaris + QPointF(0.0, 0.0), starA + QPointF(3, 2)});
     window->goToStep(11);
     window->matchAngle = 0;
+    trackedRaTurn = 30.0; // a dial turn of an earlier monitoring
     doubleClick(polaris + QPointF(2, -1));
     QCOMPARE(window->polarisPos, polaris);
     QCOMPARE(label("label_curPos")->text(), QStringLiteral("(640.0,480.0)"));
@@ -666,6 +667,7 @@ void TestWizard::currentPositionLocatesTheReferenceStars()
     QCOMPARE(starBSearchPos.load(), polaris);
     QCOMPARE(window->starAStart, starA + QPointF(3, 2));
     QCOMPARE(window->starBStart, polaris);
+    QCOMPARE(trackedRaTurn.load(), 0.0); // the new start positions are at home
 }
 
 // Without a pick of Polaris in steps 9 or 11, Polaris is where the user just put it: the
