@@ -42,14 +42,17 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
     PoleMeasurement m;
     m.starAPos = measureStar(grey, inputs.starASearchPos, findStar);
     m.starBPos = measureStar(grey, inputs.starBSearchPos, findStar);
+    // The markers and readouts show the stars where they are seen; only the pole is computed from
+    // their places corrected for refraction (2.3 px at mid latitudes, which would put the markers
+    // visibly beside their stars).
+    QPointF a = m.starAPos, b = m.starBPos;
     if (inputs.refractionEnabled) {
-        correctRefraction(inputs, &m.starAPos);
-        correctRefraction(inputs, &m.starBPos);
+        correctRefraction(inputs, &a);
+        correctRefraction(inputs, &b);
     }
     double x = 0.0, y = 0.0;
-    m.poleFound
-        = starAlgorithms.CalcPoleCOOR(m.starAPos.x(), m.starAPos.y(), inputs.poleAngleAtA, m.starBPos.x(),
-              m.starBPos.y(), inputs.poleAngleAtB, &x, &y, inputs.axisCenter.x(), inputs.axisCenter.y())
+    m.poleFound = starAlgorithms.CalcPoleCOOR(a.x(), a.y(), inputs.poleAngleAtA, b.x(), b.y(),
+                      inputs.poleAngleAtB, &x, &y, inputs.axisCenter.x(), inputs.axisCenter.y())
         == 0;
     m.polePos = QPointF(x, y);
     return m;
