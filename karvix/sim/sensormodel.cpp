@@ -48,7 +48,7 @@ void pixelProfile(double c, double s, int first, int n, std::vector<double> &wei
 
 SensorModel::SensorModel(uint32_t seed)
     : m_noise(1, int(kFramePixels + kNoiseSlack), CV_32F), m_signal(kImageHeight, kImageWidth, CV_32F),
-      m_rng(seed)
+      m_seed(seed), m_rng(seed)
 {
     cv::RNG rng(seed);
     rng.fill(m_noise, cv::RNG::NORMAL, 0.0, 1.0);
@@ -69,9 +69,12 @@ const float *SensorModel::noiseAt(size_t offset) const
     return m_noise.ptr<float>() + offset % kNoiseSlack;
 }
 
-void SensorModel::render(
-    const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal, cv::Mat &frame)
+void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal,
+    double unixSeconds, cv::Mat &frame)
 {
+    const auto microseconds = uint64_t(std::isfinite(unixSeconds) ? std::llround(unixSeconds * 1e6) : 0);
+    std::seed_seq instant {m_seed, uint32_t(microseconds), uint32_t(microseconds >> 32)};
+    m_rng.seed(instant);
     // Out-of-range settings (the C functions refuse them already) give a dark frame, never NaN.
     const double seconds
         = std::isfinite(exposureUs) ? std::clamp(exposureUs, 0.0, kMaxExposureUs) * 1e-6 : 0.0;

@@ -42,11 +42,13 @@ public:
     // Photo-electrons per second from a star of the given V magnitude.
     static double starElectronsPerSec(double vmag);
 
-    // Renders one frame into `frame` (8-bit, 960 rows of 1280; reallocated only if it has another
-    // size or type, so it may wrap a caller's buffer). An ideal sensor has no noise, no hot
-    // pixels and steady seeing.
-    void render(
-        const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal, cv::Mat &frame);
+    // Renders the frame taken at `unixSeconds` into `frame` (8-bit, 960 rows of 1280; reallocated
+    // only if it has another size or type, so it may wrap a caller's buffer). An ideal sensor has
+    // no noise, no hot pixels and steady seeing. A frame's noise and seeing depend only on the seed
+    // and the instant: in real time every frame differs, while under a stopped test clock every
+    // frame is the same, so a test gives the same figures however many frames it happens to read.
+    void render(const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal,
+        double unixSeconds, cv::Mat &frame);
 
 private:
     struct HotPixel
@@ -62,6 +64,7 @@ private:
     cv::Mat m_signal; // the frame being built, float output units
     std::vector<HotPixel> m_hotPixels;
     std::vector<double> m_weightX, m_weightY; // per-star scratch: pixel-integrated PSF profile
+    uint32_t m_seed;
     std::mt19937 m_rng;
 };
 

@@ -450,7 +450,7 @@ void SkySimulator::renderFrame(double exposureUs, double gain, cv::Mat &frame)
     std::lock_guard<std::mutex> lock(d->renderMutex);
     const Scene s = d->scene();
     d->placeStars(s);
-    d->sensor.render(d->spots, exposureUs, gain, s.ideal, frame);
+    d->sensor.render(d->spots, exposureUs, gain, s.ideal, s.time, frame);
 }
 
 } // namespace karvix::sim

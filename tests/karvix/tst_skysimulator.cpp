@@ -436,6 +436,18 @@ void TestSkySimulator::seededRunsRepeat()
     QVERIFY(cv::norm(fa, fc, cv::NORM_INF) > 0);
     QCOMPARE(a.polarError().totalArcsec, b.polarError().totalArcsec);
     QVERIFY(a.polarError().totalArcsec != c.polarError().totalArcsec);
+
+    // A frame's noise belongs to its instant, not to how many frames were read before: the same
+    // again while the clock stands, new noise a tenth of a second later, and the earlier frame
+    // once more when the clock is set back (the end-to-end tests rely on this to repeat).
+    b.renderFrame(50000, 50, fb);
+    QCOMPARE(cv::norm(fa, fb, cv::NORM_INF), 0.0);
+    a.stepClock(0.1);
+    a.renderFrame(50000, 50, fc);
+    QVERIFY(cv::norm(fa, fc, cv::NORM_INF) > 0);
+    a.setClock(kDec8_2026);
+    a.renderFrame(50000, 50, fc);
+    QCOMPARE(cv::norm(fa, fc, cv::NORM_INF), 0.0);
 }
 
 // ERFA refuses dates before -4799 (its calendar's start): the frame is sky background only and the
