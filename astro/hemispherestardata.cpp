@@ -1,6 +1,8 @@
 // hemispherestardata.cpp - reading the embedded star data files.
 #include "hemispherestardata.h"
 
+#include "utcclock.h"
+
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
@@ -86,7 +88,7 @@ HemisphereStarData readStarPosData(
 
 void LoadStarPosData()
 {
-    LoadStarPosData(QDate::currentDate());
+    LoadStarPosData(utcNowDateTime().toLocalTime().date());
 }
 
 void LoadStarPosData(const QDate &today)

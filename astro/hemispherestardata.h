@@ -27,7 +27,7 @@ struct HemisphereStarData
 extern HemisphereStarData northStarData;
 extern HemisphereStarData southStarData;
 
-// Fills both records (all but `pole`) for today's local date, or for `today`.
+// Fills both records (all but `pole`) for the local date of the program's clock, or for `today`.
 void LoadStarPosData();
 void LoadStarPosData(const QDate &today);
 
