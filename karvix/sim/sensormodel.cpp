@@ -17,7 +17,6 @@ constexpr double kReadNoiseElectrons = 3.0;
 constexpr double kBiasLevel = 6.0; // output units
 // Output units per electron at gain 50; the gain control is in steps of 0.2 dB.
 constexpr double kUnitsPerElectronAtGain50 = 0.4;
-constexpr double kNominalFwhmPx = 2.5;
 constexpr double kSeeingSpread = 0.04; // relative standard deviation of the FWHM, frame to frame
 constexpr int kHotPixelCount = 12;
 // Star pixels fainter than this (output units) are left out of the window.
@@ -70,7 +69,7 @@ const float *SensorModel::noiseAt(size_t offset) const
 }
 
 void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal,
-    double unixSeconds, cv::Mat &frame)
+    double unixSeconds, const Conditions &conditions, cv::Mat &frame)
 {
     const auto microseconds = uint64_t(std::isfinite(unixSeconds) ? std::llround(unixSeconds * 1e6) : 0);
     std::seed_seq instant {m_seed, uint32_t(microseconds), uint32_t(microseconds >> 32)};
@@ -80,7 +79,7 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
         = std::isfinite(exposureUs) ? std::clamp(exposureUs, 0.0, kMaxExposureUs) * 1e-6 : 0.0;
     const double aduPerElectron
         = unitsPerElectron(std::isfinite(gain) ? std::clamp(gain, 0.0, kMaxGain) : 0.0);
-    const double skyElectrons = kSkyElectronsPerSec * seconds;
+    const double skyElectrons = kSkyElectronsPerSec * conditions.skyBrightness * seconds;
     const double mean = kBiasLevel + skyElectrons * aduPerElectron;
     if (ideal) {
         m_signal.setTo(mean);
@@ -93,7 +92,7 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
             m_signal.at<float>(h.y, h.x) += float(h.electronsPerSec * seconds * aduPerElectron);
     }
 
-    double fwhm = kNominalFwhmPx;
+    double fwhm = conditions.seeingFwhmPx;
     if (!ideal) {
         std::normal_distribution<double> seeing(1.0, kSeeingSpread);
         fwhm *= std::clamp(seeing(m_rng), 1.0 - 3 * kSeeingSpread, 1.0 + 3 * kSeeingSpread);

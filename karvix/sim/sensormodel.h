@@ -1,7 +1,8 @@
 // sensormodel.h - the camera's sensor: light to 8-bit pixel values.
 //
 // A 1280 x 960 monochrome sensor of 3.75 um pixels behind a 25 mm lens, read out as 8 bits.
-// Stars are Gaussian point-spread functions (FWHM about 2.5 px, varying a little with seeing)
+// Stars are Gaussian point-spread functions (FWHM 2.5 px unless the conditions say otherwise,
+// varying a little from frame to frame with the seeing)
 // integrated over each pixel, so a star's centroid is its true position. The signal in electrons
 // grows with the exposure; the gain scales electrons to output units. On top come the sky
 // background, photon noise, read noise, a few hot pixels, a bias level and 8-bit saturation.
@@ -13,6 +14,8 @@
 // window around itself.
 #ifndef KARVIX_SIM_SENSORMODEL_H
 #define KARVIX_SIM_SENSORMODEL_H
+
+#include "simtypes.h"
 
 #include <cstdint>
 #include <opencv2/core/mat.hpp>
@@ -47,8 +50,9 @@ public:
     // no noise, no hot pixels and steady seeing. A frame's noise and seeing depend only on the seed
     // and the instant: in real time every frame differs, while under a stopped test clock every
     // frame is the same, so a test gives the same figures however many frames it happens to read.
+    // `conditions` set the seeing and the sky's brightness (a cloud's dimming is in the spots).
     void render(const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal,
-        double unixSeconds, cv::Mat &frame);
+        double unixSeconds, const Conditions &conditions, cv::Mat &frame);
 
 private:
     struct HotPixel

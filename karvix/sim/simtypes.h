@@ -35,6 +35,18 @@ struct PolarError
     double totalArcsec = 0;
 };
 
+// The night's conditions at the camera. A thin cloud dims the starlight in a patch of the frame
+// (a Gaussian profile: full dimming at its centre, half at the radius); the sky background is the
+// suburban site's times `skyBrightness` (moonlight or a town's glow: 5 to 20).
+struct Conditions
+{
+    double seeingFwhmPx = 2.5;
+    double skyBrightness = 1.0;
+    ImagePoint cloudCentre;
+    double cloudRadiusPx = 0;       // 0: a clear sky
+    double cloudTransmission = 1.0; // of the starlight at the cloud's centre
+};
+
 // A catalogue star as it appears in the current frame.
 struct StarTruth
 {

@@ -51,6 +51,17 @@ bool insideFrame(const ImagePoint &p, double margin)
         && p.y <= kImageHeight - 1 + margin;
 }
 
+// The fraction of a star's light at `p` that passes the conditions' cloud.
+double cloudTransmission(const Conditions &c, const ImagePoint &p)
+{
+    if (c.cloudRadiusPx <= 0)
+        return 1.0;
+    const double d2 = (p.x - c.cloudCentre.x) * (p.x - c.cloudCentre.x)
+        + (p.y - c.cloudCentre.y) * (p.y - c.cloudCentre.y);
+    const double depth = std::exp(-std::log(2.0) * d2 / (c.cloudRadiusPx * c.cloudRadiusPx));
+    return 1.0 - (1.0 - c.cloudTransmission) * depth;
+}
+
 // Everything one frame or one truth query depends on, copied under the state lock.
 struct Scene
 {
@@ -59,6 +70,7 @@ struct Scene
     bool ideal = false;
     bool annualAberration = true;
     double time = 0;
+    Conditions conditions;
 
     int hemisphere() const { return hemisphereSign(site); }
     cv::Matx33d horizonToCamera() const
@@ -87,6 +99,7 @@ struct SkySimulator::Impl
     MountState mount;
     bool ideal = false;
     bool annualAberration = true;
+    Conditions conditions;
     bool testClock = false;
     double testClockTime = 0;
     std::mt19937 rng;
@@ -97,7 +110,7 @@ struct SkySimulator::Impl
     Scene scene() const
     {
         std::lock_guard<std::mutex> lock(stateMutex);
-        return Scene {site, mount, ideal, annualAberration, nowLocked()};
+        return Scene {site, mount, ideal, annualAberration, nowLocked(), conditions};
     }
 
     // Pole's altitude and azimuth, degrees.
@@ -186,7 +199,7 @@ struct SkySimulator::Impl
                 continue;
             const auto p = projectToImage(toCamera, cirsToHorizon(star.ri, star.di, astrom));
             if (p && insideFrame(*p, kFrameMarginPx))
-                spots.push_back({p->x, p->y, star.electronsPerSec});
+                spots.push_back({p->x, p->y, star.electronsPerSec * cloudTransmission(s.conditions, *p)});
         }
     }
 
@@ -388,6 +401,25 @@ void SkySimulator::setAnnualAberration(bool on)
     d->annualAberration = on;
 }
 
+void SkySimulator::setConditions(const Conditions &c)
+{
+    const bool valid = std::isfinite(c.seeingFwhmPx) && c.seeingFwhmPx >= 0.5 && c.seeingFwhmPx <= 10
+        && std::isfinite(c.skyBrightness) && c.skyBrightness >= 0 && c.skyBrightness <= 100
+        && std::isfinite(c.cloudCentre.x) && std::isfinite(c.cloudCentre.y) && std::isfinite(c.cloudRadiusPx)
+        && c.cloudRadiusPx >= 0 && std::isfinite(c.cloudTransmission) && c.cloudTransmission >= 0
+        && c.cloudTransmission <= 1;
+    if (!valid)
+        return;
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    d->conditions = c;
+}
+
+Conditions SkySimulator::conditions() const
+{
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    return d->conditions;
+}
+
 void SkySimulator::setIdealSensor(bool ideal)
 {
     std::lock_guard<std::mutex> lock(d->stateMutex);
@@ -450,7 +482,7 @@ void SkySimulator::renderFrame(double exposureUs, double gain, cv::Mat &frame)
     std::lock_guard<std::mutex> lock(d->renderMutex);
     const Scene s = d->scene();
     d->placeStars(s);
-    d->sensor.render(d->spots, exposureUs, gain, s.ideal, s.time, frame);
+    d->sensor.render(d->spots, exposureUs, gain, s.ideal, s.time, s.conditions, frame);
 }
 
 } // namespace karvix::sim

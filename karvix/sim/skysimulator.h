@@ -91,6 +91,9 @@ public:
     void setCameraRoll(double rollDeg);
     // An ideal sensor: no noise, no hot pixels, steady seeing (for measuring the renderer).
     void setIdealSensor(bool ideal);
+    // Seeing, sky brightness and cloud; values that are not finite or out of range are ignored.
+    void setConditions(const Conditions &conditions);
+    Conditions conditions() const;
 
     // ---- Truth (image pixels; empty when behind the camera) ------------------------------------
     // A catalogue star by its id ("HIP 11767") or name ("Polaris (alpha UMi)").
