@@ -13,6 +13,8 @@ constexpr int searchBoxHalf = 20; // GetPreciseStarPos looks for the brightest p
 constexpr int patchHalf = 10;     // the centroid is taken over 20 x 20
 constexpr double minPeakToMean = 2.5;
 constexpr double levelFraction = 0.3; // background level: mean + 0.3 (peak - mean)
+constexpr double minPeakToNoise = 5.0;
+constexpr double noiseFloor = 0.5; // counts: a patch of one value still has quantisation noise
 
 bool usable(const cv::Mat &image)
 {
@@ -41,6 +43,50 @@ bool boxInside(const cv::Mat &image, double x, double y, int half, cv::Rect *box
         return false;
     }
     *box = cv::Rect(static_cast<int>(left), static_cast<int>(top), size, size);
+    return true;
+}
+
+// The median of an 8-bit patch, from its histogram.
+double medianValue(const cv::Mat &patch)
+{
+    int counts[256] = {};
+    for (int r = 0; r < patch.rows; ++r) {
+        const uchar *row = patch.ptr<uchar>(r);
+        for (int c = 0; c < patch.cols; ++c)
+            ++counts[row[c]];
+    }
+    const int half = int(patch.total() + 1) / 2;
+    int seen = 0;
+    for (int v = 0; v < 256; ++v) {
+        seen += counts[v];
+        if (seen >= half)
+            return v;
+    }
+    return 255;
+}
+
+// Centroid of the patch above its median background plus a fraction of the peak's height over it;
+// false when the peak does not stand clear of the patch's noise.
+bool centroidOverBackground(const cv::Mat &filtered, const cv::Rect &patch, double *outX, double *outY)
+{
+    const double background = medianValue(filtered);
+    cv::Mat deviation;
+    cv::absdiff(filtered, cv::Scalar(background), deviation);
+    const double noise = std::max(noiseFloor, 1.4826 * medianValue(deviation));
+    double peak = 0;
+    cv::minMaxLoc(filtered, nullptr, &peak);
+    if (peak - background < minPeakToNoise * noise) {
+        return false;
+    }
+    cv::Mat work;
+    filtered.convertTo(work, CV_32F, 1.0, -(background + (peak - background) * levelFraction));
+    cv::max(work, 0.0, work);
+    const cv::Moments moments = cv::moments(work);
+    if (!(moments.m00 > 0)) {
+        return false;
+    }
+    *outX = patch.x + moments.m10 / moments.m00;
+    *outY = patch.y + moments.m01 / moments.m00;
     return true;
 }
 
@@ -123,6 +169,29 @@ int preciseStarPos(const cv::Mat &image, double x, double y, double *outX, doubl
     if (gravityCenter(image, px, py, outX, outY, filter) != 0) {
         *outX = px;
         *outY = py;
+    }
+    return 0;
+}
+
+int referenceStarPos(
+    const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter)
+{
+    double bx = 0, by = 0;
+    const int found = preciseStarPos(image, x, y, &bx, &by, filter);
+    *outX = bx;
+    *outY = by;
+    if (found != 0) {
+        return found;
+    }
+    // The brightest pixel again (preciseStarPos may have moved to the centroid); its patch.
+    cv::Rect box, patch;
+    if (!boxInside(image, x, y, searchBoxHalf, &box)) {
+        return found;
+    }
+    cv::Point brightest;
+    cv::minMaxLoc(filter(image, box), nullptr, nullptr, nullptr, &brightest);
+    if (boxInside(image, box.x + brightest.x, box.y + brightest.y, patchHalf, &patch)) {
+        centroidOverBackground(filter(image, patch), patch, outX, outY);
     }
     return 0;
 }

@@ -4,15 +4,16 @@
 #include "overlays.h"
 #include "sharedstate.h"
 #include "staralgorithms.h"
+#include "starmeasure.h"
 
 namespace {
 
-// The star's measured position, or its search position when no star is found there.
-int preciseStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY)
+int referenceStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY)
 {
-    return starAlgorithms.GetPreciseStarPos(image, x, y, outX, outY);
+    return starmeasure::referenceStarPos(image, x, y, outX, outY, starmeasure::medianOfRegion);
 }
 
+// The star's measured position, or its search position when no star is found there.
 QPointF measureStar(const cv::Mat &grey, const QPointF &searchPos, StarFinder findStar)
 {
     double x = searchPos.x(), y = searchPos.y();
@@ -38,7 +39,7 @@ void correctRefraction(const FrameInputs &in, QPointF *star)
 PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, StarFinder findStar)
 {
     if (!findStar)
-        findStar = preciseStarPos;
+        findStar = referenceStarPos;
     PoleMeasurement m;
     m.starAPos = measureStar(grey, inputs.starASearchPos, findStar);
     m.starBPos = measureStar(grey, inputs.starBSearchPos, findStar);

@@ -84,6 +84,8 @@ private slots:
     void syntheticStars_data();
     void syntheticStars();
     void shortcutIsBitIdentical();
+    void referenceStarsUnderAnySky_data();
+    void referenceStarsUnderAnySky();
 };
 
 void TestStarMeasure::symmetricStarIsExact()
@@ -283,6 +285,51 @@ void TestStarMeasure::shortcutIsBitIdentical()
         QCOMPARE(sy, wy);
         QCOMPARE(log.criticals().mid(shortcutLog.size()), shortcutLog);
     }
+}
+
+// The monitored reference stars under a dark, a moonlit and a town sky: faint stars (peak SNR 10
+// to 30) must be measured to a tenth of a pixel without a pull towards any side, where the test of
+// peak over mean with the background included gives up and leaves the brightest pixel.
+void TestStarMeasure::referenceStarsUnderAnySky_data()
+{
+    QTest::addColumn<double>("background");
+    QTest::addColumn<double>("peak");
+    QTest::addColumn<double>("noiseSigma");
+    QTest::addColumn<double>("maxRms"); // px
+    QTest::newRow("dark, SNR 20") << 10.0 << 80.0 << 4.0 << 0.08;
+    QTest::newRow("moonlit, SNR 20") << 60.0 << 100.0 << 5.0 << 0.08;
+    QTest::newRow("town, SNR 10") << 130.0 << 60.0 << 6.0 << 0.15;
+    QTest::newRow("town, SNR 30") << 130.0 << 110.0 << 3.7 << 0.06;
+}
+
+void TestStarMeasure::referenceStarsUnderAnySky()
+{
+    QFETCH(double, background);
+    QFETCH(double, peak);
+    QFETCH(double, noiseSigma);
+    QFETCH(double, maxRms);
+    cv::RNG rng(20261208);
+    double sumSquares = 0, biasX = 0, biasY = 0;
+    const int draws = 400;
+    for (int i = 0; i < draws; ++i) {
+        const double x = 60 + i % 10 / 10.0, y = 60 + i / 10 % 10 / 10.0;
+        cv::Mat1d sky(120, 120, 0.0);
+        addStar(sky, x, y, 2.5, peak);
+        double mx = 0, my = 0;
+        QCOMPARE(starmeasure::referenceStarPos(toFrame(sky, background, noiseSigma, rng), x + 6.3, y - 4.8,
+                     &mx, &my, starmeasure::medianOfRegion),
+            0);
+        sumSquares += (mx - x) * (mx - x) + (my - y) * (my - y);
+        biasX += (mx - x) / draws;
+        biasY += (my - y) / draws;
+    }
+    const double rms = std::sqrt(sumSquares / (2 * draws));
+    QVERIFY2(rms <= maxRms && std::abs(biasX) <= 0.03 && std::abs(biasY) <= 0.03,
+        qPrintable(QStringLiteral("RMS %1 px (limit %2), bias (%3, %4) px (limit 0.03)")
+                       .arg(rms)
+                       .arg(maxRms)
+                       .arg(biasX)
+                       .arg(biasY)));
 }
 
 QTEST_GUILESS_MAIN(TestStarMeasure)
