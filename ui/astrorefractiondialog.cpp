@@ -6,9 +6,10 @@
 #include <QSignalBlocker>
 
 namespace {
-// Plausible station pressures at any observing site, in each unit.
-const double kPaMinimum = 90.0, kPaMaximum = 110.0;
-const double hPaMinimum = 900.0, hPaMaximum = 1100.0;
+// Station pressures from sea level up to the highest observatories (some 600 hPa on Mauna Kea),
+// in each unit.
+const double kPaMinimum = 50.0, kPaMaximum = 110.0;
+const double hPaMinimum = 500.0, hPaMaximum = 1100.0;
 } // namespace
 
 AstroRefractionDialog::AstroRefractionDialog(QWidget *parent)

@@ -109,14 +109,14 @@ void TestDialogs::refractionUnitSwitching()
 
     unit->setCurrentIndex(1);
     QCOMPARE(pressure->value(), 1013.0);
-    QCOMPARE(pressure->minimum(), 900.0);
+    QCOMPARE(pressure->minimum(), 500.0);
     QCOMPARE(pressure->maximum(), 1100.0);
     QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));
     QCOMPARE(airPressure.load(), 1013.0f);
 
     unit->setCurrentIndex(0);
     QCOMPARE(pressure->value(), 101.3);
-    QCOMPARE(pressure->minimum(), 90.0);
+    QCOMPARE(pressure->minimum(), 50.0);
     QCOMPARE(pressure->maximum(), 110.0);
     QCOMPARE(pressureUnit.load(), QStringLiteral("kPa"));
     QCOMPARE(airPressure.load(), 101.3f);
@@ -138,7 +138,7 @@ void TestDialogs::refractionInitShowsStoredValues_data()
     QTest::newRow("unknown unit is kPa") << "mmHg" << 100.0f << 0 << 100.0;
     // Out of the box's range: clamped, and the clamped value becomes the stored one.
     QTest::newRow("1200 hPa clamped") << "hPa" << 1200.0f << 1 << 1100.0;
-    QTest::newRow("50 kPa clamped") << "kPa" << 50.0f << 0 << 90.0;
+    QTest::newRow("40 kPa clamped") << "kPa" << 40.0f << 0 << 50.0;
 }
 
 void TestDialogs::refractionInitShowsStoredValues()
