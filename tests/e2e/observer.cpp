@@ -1,8 +1,8 @@
 #include "observer.h"
 
 #include "mainwindow.h"
-#include "sharedstate.h"
 #include "simcontrol.h"
+#include "utcclock.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +23,8 @@
 #include <QTimer>
 #include <QtMath>
 #include <cmath>
+#include <erfa.h>
+#include <erfam.h>
 #include <opencv2/imgproc.hpp>
 
 using namespace karvix::sim;
@@ -34,19 +36,16 @@ namespace {
 const char *const polarisId = "HIP 11767";   // Polaris (alpha UMi)
 const char *const sigmaOctId = "HIP 104382"; // Polaris Australis (sigma Oct)
 
-// The stars a person picks out around the pole with this camera at 100 ms: the template's ring
-// stars are all brighter than this.
-constexpr double visibleVmag = 8.0;
+// The person's chart: the stars to magnitude 7.5 within 9 degrees of the pole, enough to
+// recognise any frame around it.
+constexpr double chartRadiusDeg = 9.0;
+constexpr double chartFaintestVmag = 7.5;
+// A star is recognised when the chart and the image agree on its place to this many pixels.
+constexpr double recognitionPx = 4.0;
+constexpr int recognisedStars = 5;
 
 // Everything a person does takes a moment; a program that has not answered in this time has not.
 constexpr int answerTimeoutMs = 5000;
-
-// Halfway between the image's and a slow person's: the sky is frozen at this instant of the
-// day of the run (the program chooses its star data by the calendar day).
-double sessionClock()
-{
-    return double(QDateTime(QDate::currentDate(), QTime(14, 0), Qt::UTC).toSecsSinceEpoch());
-}
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -58,7 +57,63 @@ QPointF point(const ImagePoint &p)
     return QPointF(p.x, p.y);
 }
 
+std::vector<QPointF> positions(const std::vector<SeenStar> &stars)
+{
+    std::vector<QPointF> points;
+    for (const SeenStar &s : stars)
+        points.push_back(s.position);
+    return points;
+}
+
+// ERFA's refraction at the pole's zenith distance for the site's air (humidity 0.5, green light),
+// the model the simulated sky uses.
+double refractionAtPoleArcsec(const Session &s)
+{
+    double a = 0, b = 0;
+    eraRefco(s.pressureHpa, s.temperatureC, 0.5, 0.55, &a, &b);
+    const double tanZ = std::tan((90.0 - std::abs(s.latitudeDeg)) * ERFA_DD2R);
+    return (a * tanZ + b * tanZ * tanZ * tanZ) * ERFA_DR2AS;
+}
+
 } // namespace
+
+// With the correction on the mount ends this close to the true pole; with it off, this close to
+// where the air's refraction puts the pole.
+constexpr double correctedLimitArcsec = 10;
+constexpr double uncorrectedToleranceArcsec = 8;
+
+void report(const Session &s, const Verdict &v)
+{
+    std::printf("RESULT e2e %s correction=%s residual_arcsec=%.1f pole_error_px=%.2f refraction_arcsec=%.1f "
+                "sigma_arcsec=%.1f\n",
+        qPrintable(s.name), s.refractionCorrection ? "on" : "off", v.residualArcsec, v.poleErrorPx,
+        v.refractionArcsec, v.sigmaArcsec);
+    std::fflush(stdout);
+}
+
+// Whether the verdict meets the scenario's expectation; `why` says how it falls short.
+bool meetsExpectation(const Session &s, const Verdict &v, QString *why)
+{
+    const double poleErrorArcsec = v.poleErrorPx * kPlateScaleArcsecPerPx;
+    const double expected = s.refractionCorrection ? 0 : v.refractionArcsec;
+    const double tolerance = s.refractionCorrection ? correctedLimitArcsec : uncorrectedToleranceArcsec;
+    *why = QStringLiteral("%1: residual %2\" and pole error %3\" (%4 px), expected %5\" within %6\"")
+               .arg(s.name)
+               .arg(v.residualArcsec, 0, 'f', 1)
+               .arg(poleErrorArcsec, 0, 'f', 1)
+               .arg(v.poleErrorPx, 0, 'f', 2)
+               .arg(expected, 0, 'f', 1)
+               .arg(tolerance);
+    return std::abs(v.residualArcsec - expected) <= tolerance
+        && std::abs(poleErrorArcsec - expected) <= tolerance;
+}
+
+double utc(const char *isoDateTime)
+{
+    QDateTime t = QDateTime::fromString(QLatin1String(isoDateTime), Qt::ISODate);
+    t.setTimeSpec(Qt::UTC);
+    return double(t.toSecsSinceEpoch());
+}
 
 // Answers the program's message boxes as a person does: Yes or No to the saved-centre question as
 // planned, OK to anything else, and remembers what they said.
@@ -85,7 +140,10 @@ public:
     }
 };
 
-Observer::Observer(const Session &session) : m_session(session), m_boxes(new BoxAnswerer)
+Observer::Observer(const Session &session)
+    : m_session(session), m_chart(QStringLiteral(VELTO_CATALOG_FILE), session.south, session.utcSeconds,
+                              chartRadiusDeg, chartFaintestVmag),
+      m_boxes(new BoxAnswerer)
 {
     SkySimulator &sky = cameraSimulator();
     Site site;
@@ -94,7 +152,9 @@ Observer::Observer(const Session &session) : m_session(session), m_boxes(new Box
     site.pressureHpa = session.pressureHpa;
     site.temperatureC = session.temperatureC;
     sky.setSite(site);
-    sky.setClock(sessionClock());
+    sky.setClock(session.utcSeconds);
+    sky.setConditions(session.conditions);
+    setUtcSource([] { return cameraSimulator().clock(); });
     sky.setTracking(false);
     sky.setRaAxis(0);
     sky.setCameraTilt(0.3, session.cameraTiltDirectionDeg);
@@ -110,6 +170,8 @@ Observer::Observer(const Session &session) : m_session(session), m_boxes(new Box
 Observer::~Observer()
 {
     closeWindow();
+    setUtcSource({});
+    cameraSimulator().setConditions(Conditions());
 }
 
 void Observer::openWindow()
@@ -146,9 +208,9 @@ float Observer::zoom() const
     return 1.0f;
 }
 
-QPointF Observer::toLabel(const ImagePoint &p) const
+QPointF Observer::toLabel(const QPointF &framePoint) const
 {
-    return point(p) * zoom();
+    return framePoint * zoom();
 }
 
 int Observer::step() const
@@ -168,7 +230,7 @@ bool Observer::press(const char *buttonName)
     return true;
 }
 
-bool Observer::pickStar(const ImagePoint &where)
+bool Observer::pickStar(const QPointF &where)
 {
     const QPointF label = toLabel(where);
     const int warningsBefore = m_boxes->seen.size();
@@ -176,7 +238,7 @@ bool Observer::pickStar(const ImagePoint &where)
         QPoint(qRound(label.x()), qRound(label.y())));
     QTest::qWait(60); // a warning box would show and be answered in this time
     if (m_boxes->seen.size() != warningsBefore)
-        return fail(QStringLiteral("no star found at (%1,%2)").arg(where.x).arg(where.y));
+        return fail(QStringLiteral("no star found at (%1,%2)").arg(where.x()).arg(where.y()));
     return true;
 }
 
@@ -189,19 +251,66 @@ std::optional<QPointF> Observer::shownPosition(const char *labelName) const
     return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
 }
 
+// Each new frame is a new picture in the window; the first two may have waited in the display
+// queue since before the mount moved.
 bool Observer::waitForFreshFrames(int frames)
 {
-    const long start = cameraStatus(cameraHandle).framesDelivered;
+    const auto *label = child<QLabel>("label_showImg");
+    qint64 shown = label->pixmap(Qt::ReturnByValue).cacheKey();
+    int fresh = -2;
     QElapsedTimer clock;
     clock.start();
-    while (cameraStatus(cameraHandle).framesDelivered < start + frames) {
+    while (fresh < frames) {
         if (clock.elapsed() > answerTimeoutMs)
             return fail(QStringLiteral("no new frames"));
         QTest::qWait(5);
+        const qint64 now = label->pixmap(Qt::ReturnByValue).cacheKey();
+        if (now != shown) {
+            shown = now;
+            ++fresh;
+        }
     }
-    // Each queue may still hold two older images; showImages takes one every 20 ms.
-    QTest::qWait(120);
     return true;
+}
+
+// ---- What the person sees ------------------------------------------------------------------------
+
+std::vector<SeenStar> Observer::look() const
+{
+    return seenStars(child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).toImage(), zoom());
+}
+
+// The chart laid onto the stars of the image, and the seen star where the chart's star falls.
+std::optional<QPointF> Observer::find(const std::string &chartId, const std::vector<SeenStar> &seen) const
+{
+    const std::optional<ChartStar> wanted = m_chart.star(chartId);
+    if (!wanted)
+        return std::nullopt;
+    std::vector<QPointF> chart;
+    for (const ChartStar &s : m_chart.stars())
+        chart.push_back(s.position);
+    const std::vector<QPointF> image = positions(seen);
+    const auto map = matchPattern(chart, image, true, recognitionPx, recognisedStars);
+    if (!map)
+        return std::nullopt;
+    const QPointF expected = map->apply(wanted->position);
+    std::optional<QPointF> nearest;
+    for (const QPointF &p : image) {
+        if (distance(p, expected) <= recognitionPx
+            && (!nearest || distance(p, expected) < distance(*nearest, expected)))
+            nearest = p;
+    }
+    return nearest;
+}
+
+std::optional<QPointF> Observer::find(const std::string &chartId) const
+{
+    return find(chartId, look());
+}
+
+std::optional<QPointF> Observer::poleStar() const
+{
+    return find(m_session.south ? sigmaOctId : polarisId);
 }
 
 std::optional<QPointF> Observer::shownPole()
@@ -272,7 +381,7 @@ bool Observer::matchTemplate(QSlider *slider)
     if (!slider->isVisible())
         return fail(QStringLiteral("the template slider is hidden"));
     m_visibleStars.clear();
-    for (const StarTruth &star : cameraSimulator().starsInFrame(visibleVmag))
+    for (const SeenStar &star : look())
         m_visibleStars << toLabel(star.position);
     const double z = zoom();
 
@@ -374,8 +483,6 @@ bool Observer::connectCamera()
     else
         QTest::mouseClick(child<QRadioButton>("radioButton_north"), Qt::LeftButton);
     child<QAction>("actionConnect")->trigger();
-    if (!cameraConnected)
-        return fail(QStringLiteral("not connected"));
     QElapsedTimer clock;
     clock.start();
     while (child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull()) {
@@ -421,16 +528,14 @@ bool Observer::setRefraction()
     return true;
 }
 
-ImagePoint Observer::poleStar() const
-{
-    return cameraSimulator().starPosition(m_session.south ? sigmaOctId : polarisId).value_or(ImagePoint());
-}
-
 bool Observer::confirmPolaris(bool reuseSavedCentre)
 {
     if (!press("pushButton_setting_done") || step() != 2)
         return fail(QStringLiteral("Setting Finished does not lead to step 2"));
-    if (!pickStar(poleStar()) || !matchTemplate(child<QSlider>("horizontalSlider_confirm_match")))
+    const auto pole = poleStar();
+    if (!pole)
+        return fail(QStringLiteral("the pole star is not recognised in the image"));
+    if (!pickStar(*pole) || !matchTemplate(child<QSlider>("horizontalSlider_confirm_match")))
         return false;
     m_boxes->questionAnswer = reuseSavedCentre ? QMessageBox::Yes : QMessageBox::No;
     const int boxesBefore = m_boxes->seen.size();
@@ -442,25 +547,27 @@ bool Observer::confirmPolaris(bool reuseSavedCentre)
     return step() == (reuseSavedCentre ? 9 : 3) || fail(QStringLiteral("Success leads to the wrong step"));
 }
 
-// A bright star well away from Polaris and from other stars, whose circle around the axis stays
-// in the frame.
+// A bright star of the chart well away from the pole star and from other stars, whose circle
+// around the axis stays in the frame.
 std::string Observer::referenceStar() const
 {
-    const std::vector<StarTruth> stars = cameraSimulator().starsInFrame(9.0);
+    const std::vector<SeenStar> seen = look();
     const QPointF centre(639.5, 479.5);
-    const QPointF pole = point(poleStar());
-    const StarTruth *best = nullptr;
-    for (const StarTruth &s : stars) {
-        const QPointF p = point(s.position);
-        const double r = distance(p, centre);
-        if (s.vmag > 7.0 || r < 150 || r > 330 || distance(p, pole) < 60)
+    const auto pole = find(m_session.south ? sigmaOctId : polarisId, seen);
+    if (!pole)
+        return std::string();
+    for (const ChartStar &candidate : m_chart.stars()) { // brightest first
+        if (candidate.vmag > 7.0)
+            break;
+        const auto p = find(candidate.id, seen);
+        if (!p || distance(*p, centre) < 150 || distance(*p, centre) > 330 || distance(*p, *pole) < 60)
             continue;
-        const bool crowded = std::any_of(stars.begin(), stars.end(),
-            [&](const StarTruth &o) { return &o != &s && distance(point(o.position), p) < 15; });
-        if (!crowded && (!best || s.vmag < best->vmag))
-            best = &s;
+        const bool crowded = std::any_of(seen.begin(), seen.end(),
+            [&](const SeenStar &o) { return o.position != *p && distance(o.position, *p) < 15; });
+        if (!crowded)
+            return candidate.id;
     }
-    return best ? best->id : std::string();
+    return std::string();
 }
 
 bool Observer::findAxisCentre()
@@ -470,16 +577,20 @@ bool Observer::findAxisCentre()
     if (star.empty())
         return fail(QStringLiteral("no star to follow around the axis"));
     auto pickAgain = [&](int expectedStep) {
-        const auto where = sky.starPosition(star);
-        return where && waitForFreshFrames() && pickStar(*where) && step() == expectedStep;
+        if (!waitForFreshFrames())
+            return false;
+        const auto where = find(star);
+        return where && pickStar(*where) && step() == expectedStep;
     };
-    const double turnDeg = 40; // "at least 30 degrees"
+    const double turnDeg = m_session.raTurnDeg;
     if (!pickAgain(4))
         return fail(QStringLiteral("first position not taken"));
     sky.turnRaAxis(turnDeg);
     if (!press("pushButton_rotateStar1_done") || !pickAgain(6))
         return fail(QStringLiteral("second position not taken"));
     sky.turnRaAxis(turnDeg);
+    // The mount's weight moves with the axis: a mount that has not settled sinks a little.
+    sky.turnAltitudeBolt(-m_session.settleArcsec / 60.0);
     if (!press("pushButton_rotateStar2_done") || !pickAgain(8))
         return fail(QStringLiteral("third position not taken or no circle fitted"));
     sky.turnRaAxis(-2 * turnDeg); // home, watching the star follow the circle
@@ -490,8 +601,12 @@ bool Observer::findAxisCentre()
 
 bool Observer::placeExpectedPolaris()
 {
-    if (!waitForFreshFrames() || !pickStar(poleStar())
-        || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
+    if (!waitForFreshFrames())
+        return false;
+    const auto pole = poleStar();
+    if (!pole)
+        return fail(QStringLiteral("the pole star is not recognised in the image"));
+    if (!pickStar(*pole) || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
         return false;
     if (!shownPosition("label_eptPos"))
         return fail(QStringLiteral("no expected position shown"));
@@ -504,7 +619,11 @@ bool Observer::movePolarisIntoReticle()
     const auto reticle = shownPosition("label_eptPos");
     if (!reticle)
         return fail(QStringLiteral("no reticle position"));
-    const auto polaris = [this]() -> std::optional<QPointF> { return point(poleStar()); };
+    const auto polaris = [this]() -> std::optional<QPointF> {
+        if (!waitForFreshFrames())
+            return std::nullopt;
+        return poleStar();
+    };
     if (!turnBoltsUntilMeet(polaris, *reticle, 5.0, "Polaris"))
         return false;
     return (press("pushButton_movePolaris_done") && step() == 11)
@@ -513,8 +632,12 @@ bool Observer::movePolarisIntoReticle()
 
 bool Observer::confirmCurrentPolaris()
 {
-    if (!waitForFreshFrames() || !pickStar(poleStar())
-        || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
+    if (!waitForFreshFrames())
+        return false;
+    const auto pole = poleStar();
+    if (!pole)
+        return fail(QStringLiteral("the pole star is not recognised in the image"));
+    if (!pickStar(*pole) || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
         return false;
     return (press("pushButton_getCurPolaris_done") && step() == 12)
         || fail(QStringLiteral("Success does not lead to step 12"));
@@ -524,6 +647,16 @@ bool Observer::startMonitor()
 {
     if (!press("pushButton_monitor") || step() != 13)
         return fail(QStringLiteral("Start Monitor does not lead to step 13"));
+    if (m_session.cloudOverStarB < 1.0) {
+        // The weather, not the person: a thin cloud drifts over the pole star and stays there.
+        SkySimulator &sky = cameraSimulator();
+        Conditions weather = sky.conditions();
+        weather.cloudCentre
+            = sky.starPosition(m_session.south ? sigmaOctId : polarisId).value_or(ImagePoint());
+        weather.cloudRadiusPx = 40;
+        weather.cloudTransmission = m_session.cloudOverStarB;
+        sky.setConditions(weather);
+    }
     return shownPole().has_value() || fail(QStringLiteral("no pole shown while monitoring"));
 }
 
@@ -561,11 +694,14 @@ bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAf
     *poleBefore = *before;
     // Which way of the RA axis turns the image clockwise, as the dial does: a look at Polaris
     // while nudging the axis.
-    const QPointF a = point(poleStar()) - *centre;
+    const auto a = poleStar();
     sky.turnRaAxis(1);
-    const QPointF b = point(poleStar()) - *centre;
+    const auto b = waitForFreshFrames() ? poleStar() : std::nullopt;
     sky.turnRaAxis(-1);
-    const double clockwise = a.x() * b.y() - a.y() * b.x() > 0 ? 1 : -1; // y points down
+    if (!a || !b)
+        return fail(QStringLiteral("the pole star is not recognised while nudging the axis"));
+    const QPointF from = *a - *centre, to = *b - *centre;
+    const double clockwise = from.x() * to.y() - from.y() * to.x() > 0 ? 1 : -1; // y points down
     sky.turnRaAxis(clockwise * degrees);
     if (!waitForFreshFrames())
         return false;
@@ -593,14 +729,14 @@ bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAf
     *poleAfter = *after;
     // Both markers must sit on stars again, not where the stars were before the slew (nor beside
     // them, as the refraction correction would put them if it moved the markers too).
-    const std::vector<StarTruth> stars = sky.starsInFrame(9.0);
+    const std::vector<SeenStar> stars = look();
     for (const char *label : {"label_refStarA_pos", "label_refStarB_pos"}) {
         const auto marker = shownPosition(label);
         if (!marker)
             return fail(QStringLiteral("%1 shows no position after the slew").arg(label));
         double nearest = 1e9;
-        for (const StarTruth &s : stars)
-            nearest = std::min(nearest, distance(point(s.position), *marker));
+        for (const SeenStar &s : stars)
+            nearest = std::min(nearest, distance(s.position, *marker));
         if (nearest > 1.0)
             return fail(QStringLiteral("%1 at (%2,%3) is %4 px from the nearest star after the slew")
                             .arg(label)
@@ -619,6 +755,15 @@ Verdict Observer::verdict()
     const auto pole = shownPole();
     const auto truePole = sky.truePolePosition();
     v.poleErrorPx = pole && truePole ? distance(*pole, point(*truePole)) : qInf();
+    v.refractionArcsec = refractionAtPoleArcsec(m_session);
+    // "± 4″": the first number of the label beside the pole, when the program shows one.
+    v.sigmaArcsec = qQNaN();
+    static const QRegularExpression number(QStringLiteral("[0-9]+(\\.[0-9]+)?"));
+    if (const auto *sigma = child<QLabel>("label_poleSigma")) {
+        const QRegularExpressionMatch m = number.match(sigma->text());
+        if (m.hasMatch())
+            v.sigmaArcsec = m.captured(0).toDouble();
+    }
     return v;
 }
 

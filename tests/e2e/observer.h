@@ -1,12 +1,15 @@
 // observer.h - the virtual observer: a person at the mount who drives the real window through a
 // polar alignment on the simulated sky, judged afterwards by the simulator's truth.
 //
-// What it sees is what a person sees: the stars where the simulator draws them (their true image
-// positions, mapped to label pixels by the chosen zoom), the template the program lays over the
-// image, and the positions the program prints (axis centre, expected and current Polaris, the
-// reference stars, the pole). It acts only through the window's widgets (QTest mouse and key
-// events) and through the mount (the simulator's RA axis and bolts). It never looks at the polar
-// error until the alignment is over.
+// What it sees is what a person sees: the stars in the pixels of the shown image, recognised with a
+// chart of the sky around the pole (skychart.h), the template the program lays over the image, and
+// the positions the program prints (axis centre, expected Polaris, the reference stars, the pole).
+// It acts only through the window's widgets (QTest mouse and key events) and through the mount
+// (the simulator's RA axis and bolts). It reads none of the program's variables, and asks the
+// simulator for the truth only when the alignment is over.
+//
+// Every session happens at an instant of its own: the sky's clock is set to it and the program's
+// clock follows the sky's, so a session gives the same figures on any day it runs.
 //
 // Usage (one session):
 //   Observer o(session);      // sets the sky and the mount, removes old settings if asked
@@ -18,6 +21,7 @@
 #ifndef OBSERVER_H
 #define OBSERVER_H
 
+#include "skychart.h"
 #include "skysimulator.h"
 
 #include <QPointF>
@@ -53,14 +57,30 @@ struct Session
     double cameraRollDeg = karvix::sim::SkySimulator::kHolderRollDeg + 0.6; // in its holder, not quite level
     const char *exposureButton = "pushButton_exp_100";
     const char *gainButton = "pushButton_gain_50";
+    double utcSeconds = 1796688000.0; // the session's instant (2026-12-08 00:00 UTC unless set)
+    karvix::sim::Conditions conditions;
+    double raTurnDeg = 40;       // each of the two turns while the axis centre is found
+    double settleArcsec = 0;     // the polar axis sinks this much during the second turn
+    double cloudOverStarB = 1.0; // starlight let through by a cloud that drifts over star B while monitoring
 };
+
+// A UTC instant as the sessions give it: "2027-03-21T13:00".
+double utc(const char *isoDateTime);
 
 // The truth asked for at the end.
 struct Verdict
 {
-    double residualArcsec = 0; // remaining polar error
-    double poleErrorPx = 0;    // the program's pole against the true pole's image
+    double residualArcsec = 0;   // remaining polar error
+    double poleErrorPx = 0;      // the program's pole against the true pole's image
+    double refractionArcsec = 0; // the site's refraction at the pole (ERFA's model, as the sky's)
+    double sigmaArcsec = 0;      // the uncertainty the program states next to the pole (NaN: none)
 };
+
+// Prints the scenario's accuracy record, "RESULT e2e <name> correction=on|off residual_arcsec=..."
+void report(const Session &session, const Verdict &verdict);
+// With the correction on, residual and pole error within 10 arcsec of the true pole; with it off,
+// within 8 arcsec of the site's refraction. `why` gets the figures against the expectation.
+bool meetsExpectation(const Session &session, const Verdict &verdict, QString *why);
 
 class Observer
 {
@@ -104,20 +124,25 @@ public:
 
 private:
     template <typename T> T *child(const char *name) const;
-    QPointF toLabel(const karvix::sim::ImagePoint &p) const;
+    QPointF toLabel(const QPointF &framePoint) const;
     float zoom() const;
     bool fail(const QString &why);
-    bool pickStar(const karvix::sim::ImagePoint &where);
+    bool pickStar(const QPointF &where);
     bool press(const char *buttonName);
     int step() const; // the page the tip panel shows, as a step number (0: panel hidden)
     double templateCover(double sigmaLabelPx);
     bool matchTemplate(QSlider *slider);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
+    // The stars in the shown image, and where a chart star is among them (frame pixels).
+    std::vector<SeenStar> look() const;
+    std::optional<QPointF> find(const std::string &chartId) const;
+    std::optional<QPointF> find(const std::string &chartId, const std::vector<SeenStar> &seen) const;
+    std::optional<QPointF> poleStar() const; // Polaris or sigma Oct where the image shows it
     std::string referenceStar() const;
-    karvix::sim::ImagePoint poleStar() const; // Polaris or sigma Oct where the sky shows it
 
     Session m_session;
+    SkyChart m_chart;
     std::unique_ptr<MainWindow> m_window;
     QString m_failure;
     std::unique_ptr<BoxAnswerer> m_boxes;
