@@ -173,7 +173,7 @@ int preciseStarPos(const cv::Mat &image, double x, double y, double *outX, doubl
     return 0;
 }
 
-int referenceStarPos(
+int backgroundAwareStarPos(
     const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter)
 {
     double bx = 0, by = 0;

@@ -20,14 +20,15 @@ cv::Mat medianOfWholeFrame(const cv::Mat &image, const cv::Rect &region);
 int preciseStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter);
 int gravityCenter(const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter);
 
-// The reference stars' measurement while the pole is monitored, made for any sky brightness: the
-// brightest pixel of the 40 x 40 box as preciseStarPos finds it, then the centroid of the 20 x 20
-// patch above the patch's own background (its median) plus 0.3 of the peak's height over it. A star
-// counts when its peak stands five times the patch's noise (from the median absolute deviation)
-// above the background; preciseStarPos's test, the peak over the patch's mean with the background
-// included, rejects nearly every star under a moonlit or town sky and leaves the brightest pixel.
-// A peak that does not stand clear of the noise gets preciseStarPos's result and return value.
-int referenceStarPos(
+// The program's star measurement for any sky brightness (the user's picks and the reference stars
+// measured in every frame): the brightest pixel of the 40 x 40 box as preciseStarPos finds it, then
+// the centroid of the 20 x 20 patch above the patch's own background (its median) plus 0.3 of the
+// peak's height over it. A star counts when its peak stands five times the patch's noise (from the
+// median absolute deviation) above the background; preciseStarPos's test, the peak over the
+// patch's mean with the background included, rejects nearly every star under a moonlit or town sky
+// and leaves the brightest pixel. A peak that does not stand clear of the noise gets
+// preciseStarPos's result and return value.
+int backgroundAwareStarPos(
     const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter);
 
 } // namespace starmeasure

@@ -27,7 +27,7 @@ PoleMeasurement NaivePipeline::measurePole(const cv::Mat &grey, const FrameInput
 {
     return ::measurePole(
         grey, inputs, [](const cv::Mat &image, double x, double y, double *outX, double *outY) {
-            return starmeasure::referenceStarPos(image, x, y, outX, outY, starmeasure::medianOfWholeFrame);
+            return starmeasure::backgroundAwareStarPos(image, x, y, outX, outY, starmeasure::medianOfWholeFrame);
         });
 }
 

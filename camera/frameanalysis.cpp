@@ -8,9 +8,9 @@
 
 namespace {
 
-int referenceStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY)
+int backgroundAwareStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY)
 {
-    return starmeasure::referenceStarPos(image, x, y, outX, outY, starmeasure::medianOfRegion);
+    return starmeasure::backgroundAwareStarPos(image, x, y, outX, outY, starmeasure::medianOfRegion);
 }
 
 // The star's measured position, or its search position when no star is found there.
@@ -39,7 +39,7 @@ void correctRefraction(const FrameInputs &in, QPointF *star)
 PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, StarFinder findStar)
 {
     if (!findStar)
-        findStar = referenceStarPos;
+        findStar = backgroundAwareStarPos;
     PoleMeasurement m;
     m.starAPos = measureStar(grey, inputs.starASearchPos, findStar);
     m.starBPos = measureStar(grey, inputs.starBSearchPos, findStar);

@@ -25,7 +25,7 @@ struct PoleMeasurement
 // Measures stars A and B near their search positions in `grey` (a star that cannot be measured
 // keeps its search position) and, from their places corrected for refraction when enabled,
 // computes the pole with the axis centre as the reference that picks between the two solutions
-// ((0, 0) when that fails). `findStar` measures one star as starmeasure::referenceStarPos does
+// ((0, 0) when that fails). `findStar` measures one star as starmeasure::backgroundAwareStarPos does
 // (that routine unless told otherwise; the benchmark passes its whole-frame reference).
 using StarFinder = int (*)(const cv::Mat &image, double x, double y, double *outX, double *outY);
 PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, StarFinder findStar = nullptr);

@@ -6,6 +6,7 @@
 #include "presentation.h"
 #include "sharedstate.h"
 #include "staralgorithms.h"
+#include "starmeasure.h"
 #include "steppresentation.h"
 #include "templatepoles.h"
 #include "ui_mainwindow.h"
@@ -301,7 +302,9 @@ bool MainWindow::measureStar(const QPointF &near, QPointF *star) const
 {
     const FrameLease frame = rawImage.latest();
     double x = near.x(), y = near.y();
-    if (starAlgorithms.GetPreciseStarPos(frame.image(), near.x(), near.y(), &x, &y) != 0)
+    if (starmeasure::backgroundAwareStarPos(
+            frame.image(), near.x(), near.y(), &x, &y, starmeasure::medianOfRegion)
+        != 0)
         return false;
     *star = QPointF(x, y);
     return true;
