@@ -121,6 +121,8 @@ template <bool withDisplay> void naivePipeline(benchmark::State &state)
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
+    // A table without colour codes: one would precede the RESULT line and hide it from grep.
+    RatioReporter() : ConsoleReporter(OO_Tabular) { }
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);

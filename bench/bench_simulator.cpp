@@ -27,6 +27,8 @@ BENCHMARK(simulatorFrame)->Unit(benchmark::kMillisecond)->Repetitions(9)->Report
 class MedianReporter : public benchmark::ConsoleReporter
 {
 public:
+    // A table without colour codes: one would precede the RESULT line and hide it from grep.
+    MedianReporter() : ConsoleReporter(OO_Tabular) { }
     double medianMs = -1;
     void ReportRuns(const std::vector<Run> &runs) override
     {
