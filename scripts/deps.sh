@@ -4,7 +4,7 @@
 # fails if anything is missing.
 set -eu
 PACKAGES="libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
-liberfa-dev libgtest-dev libbenchmark-dev xvfb xauth imagemagick cmake ninja-build g++ ccache \
+liberfa-dev qttranslations5-l10n libgtest-dev libbenchmark-dev xvfb xauth imagemagick cmake ninja-build g++ ccache \
 clang libclang-rt-dev"
 
 missing=""

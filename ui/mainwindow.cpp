@@ -104,6 +104,7 @@ MainWindow::MainWindow(QWidget *parent)
     astroRefractionDialog = new AstroRefractionDialog(this);
     poleTrackingDialog = new PoleTrackingDialog(this);
     translator = new QTranslator(this);
+    qtTranslator = new QTranslator(this);
     // The capture thread allocates the frame buffer and the working images once, here; it starts
     // only on Connect.
     captureThread = new CaptureThread;

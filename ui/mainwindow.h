@@ -194,6 +194,7 @@ private:
     QGraphicsDropShadowEffect *confirmSliderEffect;
     QGraphicsDropShadowEffect *roughSliderEffect;
     QTranslator *translator;
+    QTranslator *qtTranslator; // Qt's own texts (file dialog, standard buttons), when installed
 
     QPoint clickLabelPos;    // last pointer position on label_showImg, label pixels
     QPointF clickImagePos;   // the same in camera image pixels

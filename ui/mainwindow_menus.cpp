@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QPixmap>
 #include <QProcess>
 #include <QTranslator>
@@ -25,21 +26,22 @@ struct Language
     const char *code;
     QAction *Ui::MainWindow::*action;
     const char *translation;
+    const char *qtLocale; // of Qt's own translation, "qtbase_<locale>.qm"
 };
 
 // Codes are matched in this order, case-sensitively; anything else shows English.
 const Language languages[] = {
-    {"ZH", &Ui::MainWindow::actionChinese, ":/languages/lan_zh_cn.qm"},
-    {"JA", &Ui::MainWindow::actionJapanese, ":/languages/lan_ja_jp.qm"},
-    {"DE", &Ui::MainWindow::actionGerman, ":/languages/lan_de_de.qm"},
-    {"ES", &Ui::MainWindow::actionSpanish, ":/languages/lan_es_es.qm"},
-    {"FR", &Ui::MainWindow::actionFrench, ":/languages/lan_fr_fr.qm"},
-    {"IT", &Ui::MainWindow::actionItalian, ":/languages/lan_it_it.qm"},
-    {"RU", &Ui::MainWindow::actionRussian, ":/languages/lan_ru_ru.qm"},
-    {"PT", &Ui::MainWindow::actionPortuguese, ":/languages/lan_pt_pt.qm"},
-    {"KO", &Ui::MainWindow::actionKorean, ":/languages/lan_ko_kr.qm"},
+    {"ZH", &Ui::MainWindow::actionChinese, ":/languages/lan_zh_cn.qm", "zh_CN"},
+    {"JA", &Ui::MainWindow::actionJapanese, ":/languages/lan_ja_jp.qm", "ja"},
+    {"DE", &Ui::MainWindow::actionGerman, ":/languages/lan_de_de.qm", "de"},
+    {"ES", &Ui::MainWindow::actionSpanish, ":/languages/lan_es_es.qm", "es"},
+    {"FR", &Ui::MainWindow::actionFrench, ":/languages/lan_fr_fr.qm", "fr"},
+    {"IT", &Ui::MainWindow::actionItalian, ":/languages/lan_it_it.qm", "it"},
+    {"RU", &Ui::MainWindow::actionRussian, ":/languages/lan_ru_ru.qm", "ru"},
+    {"PT", &Ui::MainWindow::actionPortuguese, ":/languages/lan_pt_pt.qm", "pt_PT"},
+    {"KO", &Ui::MainWindow::actionKorean, ":/languages/lan_ko_kr.qm", "ko"},
 };
-const Language english = {"EN", &Ui::MainWindow::actionEnglish, ":/languages/lan_en_us.qm"};
+const Language english = {"EN", &Ui::MainWindow::actionEnglish, ":/languages/lan_en_us.qm", "en"};
 
 // The message boxes' standard buttons take their texts from Qt's own translation context. Naming
 // them here puts them into the program's translation files, so the one translator covers the
@@ -154,10 +156,17 @@ void MainWindow::on_actionKorean_toggled(bool checked)
 
 void MainWindow::languageChanged()
 {
-    // One translator only: loading replaces its content. The application would list it once more
-    // for every install, so it is taken out first.
-    if (!translator->load(QString::fromLatin1(languageFor(languageCode).translation)))
+    // One translator of each kind: loading replaces its content. The application would list it
+    // once more for every install, so it is taken out first.
+    const Language &language = languageFor(languageCode);
+    if (!translator->load(QString::fromLatin1(language.translation)))
         return;
+    // Qt's own texts come from Debian's qttranslations5-l10n; without it, or for English, they
+    // stay English.
+    QCoreApplication::removeTranslator(qtTranslator);
+    if (qtTranslator->load(QLatin1String("qtbase_") + QLatin1String(language.qtLocale),
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qtTranslator);
     QCoreApplication::removeTranslator(translator);
     QCoreApplication::installTranslator(translator);
     emit resetUI();

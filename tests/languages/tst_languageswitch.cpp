@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMap>
 #include <QMenu>
 #include <QMessageBox>
@@ -104,6 +105,7 @@ private slots:
     void hemisphereTipsFollowRegion_data();
     void hemisphereTipsFollowRegion();
     void programWrittenStateSurvives();
+    void qtOwnTextsFollow();
 
 private:
     template <typename T> T *find(const char *name) const
@@ -275,6 +277,18 @@ void TestLanguageSwitch::programWrittenStateSurvives()
     QCOMPARE(connectAction->text(), QStringLiteral("Disconnect"));
     connectAction->trigger();
     QCOMPARE(connectAction->text(), QStringLiteral("Connect"));
+}
+
+// Qt's file dialog and standard buttons speak the chosen language too, from Qt's own translations.
+void TestLanguageSwitch::qtOwnTextsFollow()
+{
+    if (!QFile::exists(
+            QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QLatin1String("/qtbase_de.qm")))
+        QSKIP("Qt's translations (qttranslations5-l10n) are not installed");
+    choose("actionGerman");
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("Datei&name:"));
+    choose("actionEnglish");
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "File &name:"), QStringLiteral("File &name:"));
 }
 
 QTEST_MAIN(TestLanguageSwitch)
