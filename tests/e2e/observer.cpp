@@ -46,6 +46,10 @@ constexpr int recognisedStars = 5;
 
 // Everything a person does takes a moment; a program that has not answered in this time has not.
 constexpr int answerTimeoutMs = 5000;
+// The camera's frames follow each other at this interval of the sky's clock.
+constexpr double frameIntervalS = 0.1;
+// How many frames a person watches the pole's readout for one reading.
+constexpr int poleReadings = 6;
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -251,23 +255,27 @@ std::optional<QPointF> Observer::shownPosition(const char *labelName) const
     return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
 }
 
-// Each new frame is a new picture in the window; the first two may have waited in the display
-// queue since before the mount moved.
+// Time passes while the person watches: for each frame the sky's clock moves on by one frame
+// interval, and the window shows a picture taken after the step. The first two pictures may have
+// waited in the display queue since before it.
 bool Observer::waitForFreshFrames(int frames)
 {
     const auto *label = child<QLabel>("label_showImg");
-    qint64 shown = label->pixmap(Qt::ReturnByValue).cacheKey();
-    int fresh = -2;
-    QElapsedTimer clock;
-    clock.start();
-    while (fresh < frames) {
-        if (clock.elapsed() > answerTimeoutMs)
-            return fail(QStringLiteral("no new frames"));
-        QTest::qWait(5);
-        const qint64 now = label->pixmap(Qt::ReturnByValue).cacheKey();
-        if (now != shown) {
-            shown = now;
-            ++fresh;
+    for (int frame = 0; frame < frames; ++frame) {
+        cameraSimulator().stepClock(frameIntervalS);
+        qint64 shown = label->pixmap(Qt::ReturnByValue).cacheKey();
+        int fresh = -2;
+        QElapsedTimer clock;
+        clock.start();
+        while (fresh < 1) {
+            if (clock.elapsed() > answerTimeoutMs)
+                return fail(QStringLiteral("no new frames"));
+            QTest::qWait(5);
+            const qint64 now = label->pixmap(Qt::ReturnByValue).cacheKey();
+            if (now != shown) {
+                shown = now;
+                ++fresh;
+            }
         }
     }
     return true;
@@ -315,13 +323,12 @@ std::optional<QPointF> Observer::poleStar() const
 
 std::optional<QPointF> Observer::shownPole()
 {
-    if (!waitForFreshFrames())
-        return std::nullopt;
-    // The readout has one decimal and follows the noise of each frame: a person watches a while.
+    // The readout follows each frame's noise: a person watches it for a while and takes the middle.
     QPointF sum;
     int n = 0;
-    for (int i = 0; i < 6; ++i) {
-        QTest::qWait(25);
+    for (int i = 0; i < poleReadings; ++i) {
+        if (!waitForFreshFrames(1))
+            return std::nullopt;
         if (const auto pole = shownPosition("label_pole")) {
             sum += *pole;
             ++n;

@@ -116,7 +116,7 @@ public:
     std::optional<QPointF> shownPosition(const char *labelName) const;
     // The pole as the program shows it, averaged over a few fresh frames.
     std::optional<QPointF> shownPole();
-    // Lets the capture thread render and the window show at least `frames` new frames.
+    // Lets `frames` frame intervals of the sky's clock pass, each with a new frame shown.
     bool waitForFreshFrames(int frames = 3);
 
     Verdict verdict();
