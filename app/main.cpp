@@ -2,16 +2,29 @@
 #include "fontscale.h"
 #include "logmessagehandler.h"
 #include "mainwindow.h"
+#include "programfiles.h"
 #include "stylesheet.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDateTime>
+#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char *argv[])
 {
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
+    QCommandLineParser options;
+    options.setApplicationDescription(QStringLiteral("Polar alignment with a camera on the mount's RA axis."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.process(app); // --help and --version answer and leave
+    // Installed, the desktop knows the program by its launcher entry and draws its themed icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(ProgramFiles::appId));
+    if (ProgramFiles::installed())
+        QApplication::setWindowIcon(QIcon::fromTheme(QLatin1String(ProgramFiles::appId)));
 
     applyFontScale();
 

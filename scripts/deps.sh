@@ -4,8 +4,9 @@
 # fails if anything is missing.
 set -eu
 PACKAGES="libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
-liberfa-dev qttranslations5-l10n fonts-liberation2 libgtest-dev libbenchmark-dev xvfb xauth \
-imagemagick cmake ninja-build g++ ccache clang libclang-rt-dev"
+liberfa-dev libqt5svg5-dev qttranslations5-l10n fonts-liberation2 libgtest-dev libbenchmark-dev \
+xvfb xauth imagemagick cmake ninja-build g++ ccache clang libclang-rt-dev dpkg-dev appstream \
+desktop-file-utils"
 
 missing=""
 for p in $PACKAGES; do

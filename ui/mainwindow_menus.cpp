@@ -3,6 +3,7 @@
 #include "astrorefractiondialog.h"
 #include "mainwindow.h"
 #include "poletrackingdialog.h"
+#include "programfiles.h"
 #include "sharedstate.h"
 #include "staralgorithms.h"
 #include "ui_mainwindow.h"
@@ -82,7 +83,7 @@ void MainWindow::on_actionAbout_triggered()
 
 void MainWindow::on_actionNordvane_Manual_triggered()
 {
-    const QString manual = QCoreApplication::applicationDirPath() + QStringLiteral("/Velto Q7 Manual.pdf");
+    const QString manual = ProgramFiles::manualPath();
 #ifdef Q_OS_WIN
     auto *viewer = new QProcess(this);
     viewer->start(QStringLiteral("hh.exe"), {manual});

@@ -1,5 +1,7 @@
 #include "settingsfile.h"
 
+#include "programfiles.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
@@ -87,6 +89,8 @@ Values read(const QString &path)
 
 QString programPath()
 {
+    if (ProgramFiles::installed())
+        return QString();
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/') + fileName);
 }
 
@@ -112,9 +116,14 @@ QString pathToRead(const QString &programFile, const QString &userFile)
 QString write(
     const QString &programFile, const QString &userFile, const std::function<void(QSettings &)> &write)
 {
-    if (writeTo(programFile, write))
+    if (!programFile.isEmpty() && writeTo(programFile, write))
         return programFile;
     const bool saved = writeTo(userFile, write);
+    if (programFile.isEmpty()) {
+        if (!saved)
+            qCritical().noquote() << QStringLiteral("saveSettings: %1 is not writable").arg(userFile);
+        return saved ? userFile : QString();
+    }
     qCritical().noquote() << QStringLiteral("saveSettings: %1 is not writable, settings saved to %2")
                                  .arg(programFile, saved ? userFile : QStringLiteral("nowhere"));
     return saved ? userFile : QString();

@@ -34,7 +34,8 @@ struct Values
 // default too, with one critical line.
 Values read(const QString &path);
 
-// <program folder>/Velto Q7.ini, native separators.
+// <program folder>/Velto Q7.ini, native separators; empty for an installed program, whose folder
+// holds no settings.
 QString programPath();
 // <per-user configuration folder>/Velto Q7.ini, native separators.
 QString userPath();
@@ -44,7 +45,8 @@ QString userPath();
 QString pathToRead(const QString &programFile, const QString &userFile);
 
 // Runs write on settings opened at programFile; when they cannot be written there, runs it again
-// on userFile and logs one critical line naming both. Returns the file that was written, or an
+// on userFile and logs one critical line naming both. Without a programFile (an installed program)
+// it writes userFile alone, and logs only when that fails. Returns the file that was written, or an
 // empty text when neither could be.
 QString write(
     const QString &programFile, const QString &userFile, const std::function<void(QSettings &)> &write);

@@ -1,7 +1,8 @@
 // imagegen - draws the program's images (icons, lamps, style-sheet arrows, logos) with QPainter.
 //
 // Usage: imagegen -platform offscreen <resources folder>
-// Writes <folder>/images/*.png and <folder>/icons/Velto.ico. The results are committed; run it
+// Writes <folder>/images/*.png, <folder>/icons/Velto.ico and the hicolor theme's icons under
+// <folder>/icons/hicolor. The results are committed; run it
 // again after changing a drawing. Colours follow the dark theme of qss/default.qss.
 #include <QDir>
 #include <QFont>
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <QSvgGenerator>
 #include <QtMath>
 #include <cstdio>
 #include <functional>
@@ -26,6 +28,8 @@ const QColor arrowGrey(0xC2, 0xC2, 0xC2);
 const QColor arrowHover(0x45, 0xAD, 0xED);
 
 QString outFolder;
+// The desktop's name for the program: its icons, launcher entry and metadata carry it.
+const QString appId = QStringLiteral("example.nordvane.VeltoQ7");
 bool ok = true;
 
 void save(const QString &name, int width, int height, const std::function<void(QPainter &, QSizeF)> &draw)
@@ -74,6 +78,17 @@ void drawMark(QPainter &p, QRectF box)
     p.setPen(QPen(QColor(textLight.red(), textLight.green(), textLight.blue(), 120), r * 0.04));
     p.drawEllipse(c, r * 0.6, r * 0.6);
     drawPoleStar(p, c, r * 0.7, textLight);
+}
+
+// The program's icon: the mark on a dark disc, filling a square of `size` pixels.
+void drawAppIcon(QPainter &p, double size)
+{
+    const double k = size / 64.0;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x30, 0x30, 0x30));
+    p.drawEllipse(QRectF(1 * k, 1 * k, 62 * k, 62 * k));
+    drawMark(p, QRectF(4 * k, 4 * k, 56 * k, 56 * k));
 }
 
 void drawWordmark(QPainter &p, QRectF box, double nameSize, double subSize, const QColor &nameColor)
@@ -284,21 +299,49 @@ int main(int argc, char *argv[])
     save(QStringLiteral("down-arrow-hover-spinbox.png"), 533, 533,
         [](QPainter &p, QSizeF s) { drawArrow(p, s, 90, arrowHover); });
 
-    // The window icon (outside the resources; the program loads it from ../images/Velto.ico).
+    // The window icon (outside the resources; the program loads it from ../images/Velto.ico when
+    // it runs from its build folder) and the desktop's icons in the hicolor theme.
     QImage icon(64, 64, QImage::Format_ARGB32_Premultiplied);
     icon.fill(Qt::transparent);
     {
         QPainter p(&icon);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(0x30, 0x30, 0x30));
-        p.drawEllipse(QRectF(1, 1, 62, 62));
-        drawMark(p, QRectF(4, 4, 56, 56));
+        drawAppIcon(p, 64);
     }
     const QString iconPath = outFolder + QStringLiteral("/icons/Velto.ico");
     if (!icon.save(iconPath, "ICO")) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(iconPath));
         ok = false;
+    }
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = outFolder + QStringLiteral("/icons/hicolor/%1x%1/apps").arg(size);
+        QDir().mkpath(folder);
+        QImage themed(size, size, QImage::Format_ARGB32_Premultiplied);
+        themed.fill(Qt::transparent);
+        {
+            QPainter p(&themed);
+            drawAppIcon(p, size);
+        }
+        const QString path = folder + QStringLiteral("/%1.png").arg(appId);
+        if (!themed.save(path, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ok = false;
+        }
+    }
+    const QString scalable = outFolder + QStringLiteral("/icons/hicolor/scalable/apps");
+    QDir().mkpath(scalable);
+    QSvgGenerator svg;
+    svg.setFileName(scalable + QStringLiteral("/%1.svg").arg(appId));
+    svg.setSize(QSize(64, 64));
+    svg.setViewBox(QRectF(0, 0, 64, 64));
+    svg.setTitle(QStringLiteral("Velto Q7"));
+    {
+        QPainter p;
+        if (!p.begin(&svg)) {
+            std::fprintf(stderr, "cannot write the scalable icon\n");
+            ok = false;
+        } else {
+            drawAppIcon(p, 64);
+        }
     }
     return ok ? 0 : 1;
 }

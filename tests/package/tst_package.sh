@@ -1,0 +1,39 @@
+#!/bin/sh
+# The Debian package as a user's machine gets it: built with CPack from this build, unpacked into a
+# scratch root (dpkg -x, as dpkg installs it) and started from there offscreen. Checks the launcher
+# entry and the AppStream data, that the installed program finds its private camera library and
+# its manual's folder, answers --version, and runs until it is closed.
+# Usage: tst_package.sh <build folder>
+set -eu
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+
+cd "$build"
+cpack -G DEB -B "$scratch/out" >"$scratch/cpack.log" 2>&1 || { cat "$scratch/cpack.log"; fail "cpack"; }
+deb=$(ls "$scratch"/out/velto-q7_*.deb)
+root="$scratch/root"
+dpkg -x "$deb" "$root"
+
+program="$root/usr/bin/velto-q7"
+[ -x "$program" ] || fail "no usr/bin/velto-q7 in the package"
+[ -f "$root/usr/share/velto-q7/Velto Q7 Manual.pdf" ] || fail "no manual in usr/share/velto-q7"
+for size in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256; do
+  [ -f "$root/usr/share/icons/hicolor/$size/apps/example.nordvane.VeltoQ7.png" ] || fail "no $size icon"
+done
+[ -f "$root/usr/share/icons/hicolor/scalable/apps/example.nordvane.VeltoQ7.svg" ] || fail "no scalable icon"
+desktop-file-validate "$root/usr/share/applications/example.nordvane.VeltoQ7.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/example.nordvane.VeltoQ7.metainfo.xml" \
+  || fail "AppStream metainfo"
+
+# The camera library comes from the package's own folder, never from the build.
+ldd "$program" | grep -q "libkarvix.so => $root/usr/bin/../lib/" || { ldd "$program"; fail "libkarvix.so not found in the package"; }
+HOME="$scratch/home" "$program" -platform offscreen --version | grep -q "^velto-q7 [0-9]" || fail "--version"
+
+# Started, it stays up until it is closed (a missing library or resource ends it at once).
+mkdir -p "$scratch/home"
+status=0
+HOME="$scratch/home" QT_QPA_PLATFORM=offscreen timeout 5 "$program" >"$scratch/run.log" 2>&1 || status=$?
+[ "$status" -eq 124 ] || { cat "$scratch/run.log"; fail "the installed program ended by itself (status $status)"; }
+echo "PASS: $(basename "$deb") unpacked, validated and started"
