@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Refraktionskorrektur aktivieren</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (Standard)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>Physikalisch (ERFA, Luftdruck und Temperatur)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

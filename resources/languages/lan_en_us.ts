@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Enable Astronomical Refraction Correction</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (standard)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>Physical (ERFA, pressure and temperature)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

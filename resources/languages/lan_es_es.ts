@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Activar la corrección de refracción</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (estándar)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>Física (ERFA, presión y temperatura)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Attiva la correzione della rifrazione</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (standard)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>Fisica (ERFA, pressione e temperatura)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

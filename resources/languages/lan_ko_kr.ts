@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>대기 굴절 보정 사용</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (표준)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>물리 모델 (ERFA, 기압 및 온도)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

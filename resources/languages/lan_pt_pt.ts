@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Ativar a correção da refração</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (padrão)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>Física (ERFA, pressão e temperatura)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Учёт атмосферной рефракции</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (стандартная)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>Физическая (ERFA, давление и температура)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

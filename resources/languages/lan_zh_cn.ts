@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>启用大气折射修正</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett（标准）</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA, pressure and temperature)</source>
+        <translation>物理模型（ERFA，气压和温度）</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -736,7 +736,7 @@ void TestWizard::hemisphereSwitchRestartsInAnyStep()
         QCOMPARE(window->currentStep, 1);
         QCOMPARE(flags(), QStringLiteral("000000"));
         QCOMPARE(window->templateStarB, QPointF(400, 337));
-        QCOMPARE(poleAngleAtA.load(), window->angleBAP);
+        QCOMPARE(poleAngles.load().atA, window->angleBAP);
         QVERIFY(label("label_movePolaris_tipMsg")->text().contains(QStringLiteral("move σ Oct into")));
         QVERIFY(label("label_setting_tipMsg")->text().contains(QStringLiteral("around σ Oct visable.")));
 
