@@ -8,45 +8,20 @@
 #include <QDateTime>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <array>
 #include <cmath>
 #include <erfa.h>
 #include <erfam.h>
+#include <opencv2/core.hpp>
 
 namespace {
 
-using Vec = std::array<double, 3>;
-
-Vec operator+(const Vec &a, const Vec &b)
-{
-    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
-}
-
-Vec operator*(double k, const Vec &a)
-{
-    return {k * a[0], k * a[1], k * a[2]};
-}
-
-double dot(const Vec &a, const Vec &b)
-{
-    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
-}
-
-Vec cross(const Vec &a, const Vec &b)
-{
-    return {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0]};
-}
-
-Vec unit(const Vec &a)
-{
-    return (1 / std::sqrt(dot(a, a))) * a;
-}
+using Vec = cv::Vec3d;
 
 // Angle at v between the great circles to x and to y, degrees.
 double angleAt(const Vec &v, const Vec &x, const Vec &y)
 {
-    const Vec nx = cross(v, x), ny = cross(v, y);
-    return std::atan2(std::sqrt(dot(cross(nx, ny), cross(nx, ny))), dot(nx, ny)) * ERFA_DR2D;
+    const Vec nx = v.cross(x), ny = v.cross(y);
+    return std::atan2(cv::norm(nx.cross(ny)), nx.dot(ny)) * ERFA_DR2D;
 }
 
 struct Instant
@@ -77,29 +52,26 @@ Vec apparentPlace(const CatalogStar &star, const Instant &at)
     const Vec towardsDec {-std::sin(dec) * std::cos(ra), -std::sin(dec) * std::sin(ra), std::cos(dec)};
     const double years = ((at.tt1 - ERFA_DJ00) + at.tt2) / ERFA_DJY;
     const double mas = ERFA_DAS2R / 1000;
-    const Vec p
-        = unit(p0 + (years * mas) * (star.pmRaCosDecMasYr * towardsRa + star.pmDecMasYr * towardsDec));
+    const Vec p = cv::normalize(
+        p0 + (years * mas) * (star.pmRaCosDecMasYr * towardsRa + star.pmDecMasYr * towardsDec));
 
     double heliocentric[2][3], barycentric[2][3];
     eraEpv00(at.tt1, at.tt2, heliocentric, barycentric);
     const Vec earth {heliocentric[0][0], heliocentric[0][1], heliocentric[0][2]};
-    const double sunDistanceAu = std::sqrt(dot(earth, earth));
+    const double sunDistanceAu = cv::norm(earth);
     const Vec e = (1 / sunDistanceAu) * earth;
     // Deflection by the Sun: (2GM / c^2 r) (e - (p.e) p) / (1 + p.e).
-    const Vec deflected = unit(p + (ERFA_SRS / sunDistanceAu / (1 + dot(p, e))) * (e + (-dot(p, e)) * p));
+    const Vec deflected = cv::normalize(p + (ERFA_SRS / sunDistanceAu / (1 + p.dot(e))) * (e - p.dot(e) * p));
     // Relativistic aberration by the Earth's barycentric velocity.
     const double auPerDayInC = ERFA_DAU / ERFA_DAYSEC / ERFA_CMPS;
     const Vec v = auPerDayInC * Vec {barycentric[1][0], barycentric[1][1], barycentric[1][2]};
-    const double gammaInverse = std::sqrt(1 - dot(v, v));
-    const double pv = dot(deflected, v);
-    const Vec aberrated = unit((gammaInverse * deflected) + ((1 + pv / (1 + gammaInverse)) * v));
+    const double gammaInverse = std::sqrt(1 - v.dot(v));
+    const double pv = deflected.dot(v);
+    const Vec aberrated = cv::normalize((gammaInverse * deflected) + ((1 + pv / (1 + gammaInverse)) * v));
 
     double npb[3][3];
     eraPnm06a(at.tt1, at.tt2, npb);
-    Vec ofDate {};
-    for (int i = 0; i < 3; ++i)
-        ofDate[i] = npb[i][0] * aberrated[0] + npb[i][1] * aberrated[1] + npb[i][2] * aberrated[2];
-    return ofDate;
+    return cv::Matx33d(&npb[0][0]) * aberrated;
 }
 
 QVector<CatalogStar> catalogStars(const QStringList &ids)
