@@ -223,21 +223,28 @@ void TestGeometry::refraction()
 
 void TestGeometry::physicalRefraction()
 {
-    // The Astronomical Almanac's refraction for zenith distances below 75 degrees,
-    // R = 0.00452 deg P tan z / (273 + T) with P in hPa, leaves out ERFA's B tan^3 z of -0.065"
-    // tan^3 z; within 0.4" of it at two sites, Bennett's value at the first is 2" off.
-    const double sites[][3] = {{39.9, 1010, 10}, {-60, 1000, -10}}; // latitude, hPa, deg C
-    for (const auto &site : sites) {
-        const double tanZ = std::tan((90 - std::fabs(site[0])) * M_PI / 180);
-        const double almanac = 0.00452 * 3600 * site[1] / (273 + site[2]) * tanZ;
-        const double physical = physicalPoleRefractionArcsec(site[0], site[1] / 10, site[2]);
-        QVERIFY2(std::fabs(physical - almanac) < 0.4,
-            qPrintable(QString("%1 deg: %2\" against %3\"").arg(site[0]).arg(physical).arg(almanac)));
+    // Published refraction at two sites, arcseconds (Bennett's formula is 2" off at the first):
+    // - the Pulkovo tables' standard atmosphere (15 deg C, 1013.25 hPa, dry air, 0.59 um),
+    //   R = 57.085" cot h - 0.0666" cot^3 h, at altitude 40;
+    // - the Astronomical Almanac's approximation for zenith distances below 75 degrees,
+    //   R = 0.00452 deg P tan z / (273 + T), P in hPa, which has no tan^3 z term, at 60 S in frost.
+    struct Site
+    {
+        double latitude, hPa, celsius, published, tolerance;
+    };
+    const double cot40 = 1 / std::tan(40 * M_PI / 180), tan30 = std::tan(30 * M_PI / 180);
+    const Site sites[] = {{40, 1013.25, 15, 57.085 * cot40 - 0.0666 * std::pow(cot40, 3), 0.15},
+        {-60, 1000, -10, 0.00452 * 3600 * 1000 / 263 * tan30, 0.4}};
+    for (const Site &site : sites) {
+        const double physical = physicalPoleRefractionArcsec(site.latitude, site.hPa / 10, site.celsius);
+        QVERIFY2(std::fabs(physical - site.published) < site.tolerance,
+            qPrintable(
+                QString("%1 deg: %2\" against %3\"").arg(site.latitude).arg(physical).arg(site.published)));
 
         // The correction moves the row up by as many pixels of 30.5".
         double y = 500;
         QCOMPARE(starAlgorithms.CorrectRefraction(
-                     y, site[0], site[1] / 10, site[2], &y, RefractionModel::Physical),
+                     y, site.latitude, site.hPa / 10, site.celsius, &y, RefractionModel::Physical),
             0);
         QVERIFY(std::fabs(y - (500 - physical / 30.5)) < 1e-9);
     }
