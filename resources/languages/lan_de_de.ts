@@ -59,8 +59,8 @@
         <translation>Bennett (Standard)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>Physikalisch (ERFA, Luftdruck und Temperatur)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>Physikalisch (ERFA)</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,8 @@
         <translation>Bennett (standard)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>Physical (ERFA, pressure and temperature)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>Physical (ERFA)</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,8 @@
         <translation>Bennett (standard)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>Physique (ERFA, pression et température)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>Physique (ERFA)</translation>
     </message>
 </context>
 <context>

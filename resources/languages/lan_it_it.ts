@@ -59,8 +59,8 @@
         <translation>Bennett (standard)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>Fisica (ERFA, pressione e temperatura)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>Fisica (ERFA)</translation>
     </message>
 </context>
 <context>

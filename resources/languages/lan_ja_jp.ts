@@ -59,8 +59,8 @@
         <translation>Bennett（標準）</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>物理モデル（ERFA、気圧と気温）</translation>
+        <source>Physical (ERFA)</source>
+        <translation>物理モデル（ERFA）</translation>
     </message>
 </context>
 <context>

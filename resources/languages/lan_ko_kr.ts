@@ -59,8 +59,8 @@
         <translation>Bennett (표준)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>물리 모델 (ERFA, 기압 및 온도)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>물리 모델 (ERFA)</translation>
     </message>
 </context>
 <context>

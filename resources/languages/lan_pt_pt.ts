@@ -59,8 +59,8 @@
         <translation>Bennett (padrão)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>Física (ERFA, pressão e temperatura)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>Física (ERFA)</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,8 @@
         <translation>Bennett (стандартная)</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>Физическая (ERFA, давление и температура)</translation>
+        <source>Physical (ERFA)</source>
+        <translation>Физическая (ERFA)</translation>
     </message>
 </context>
 <context>

@@ -59,8 +59,8 @@
         <translation>Bennett（标准）</translation>
     </message>
     <message>
-        <source>Physical (ERFA, pressure and temperature)</source>
-        <translation>物理模型（ERFA，气压和温度）</translation>
+        <source>Physical (ERFA)</source>
+        <translation>物理模型（ERFA）</translation>
     </message>
 </context>
 <context>

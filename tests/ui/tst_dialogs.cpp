@@ -191,7 +191,7 @@ void TestDialogs::refractionEditsWriteTheSharedValues()
     child<QCheckBox>(&dialog, "checkBox_enableAstroRef")->setChecked(true);
     auto *model = child<QComboBox>(&dialog, "comboBox_refractionModel");
     QCOMPARE(model->itemText(0), QStringLiteral("Bennett (standard)"));
-    QCOMPARE(model->itemText(1), QStringLiteral("Physical (ERFA, pressure and temperature)"));
+    QCOMPARE(model->itemText(1), QStringLiteral("Physical (ERFA)"));
     model->setCurrentIndex(1);
     QVERIFY(refractionModel.load() == RefractionModel::Physical);
     model->setCurrentIndex(0);
