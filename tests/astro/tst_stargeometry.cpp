@@ -111,9 +111,9 @@ void TestStarGeometry::anglesOfTheMoment_data()
 }
 
 // The stars are taken from the whole catalogue by their numbers, so a wrong row in the embedded
-// table fails here too. Differences are arcseconds of angle at the vertex; the pole lies about an
-// degree from A and B, so 0.01" there is 2e-4" on the sky, while the aberration the shipped
-// data lack makes tenths of a degree.
+// table fails here too. Differences are arcseconds of angle at the vertex; the pole lies about a
+// degree from A and B, so 0.01" there is 2e-4" on the sky, while the aberration the shipped data
+// lack makes tenths of a degree.
 void TestStarGeometry::anglesOfTheMoment()
 {
     QFETCH(bool, north);
