@@ -4,7 +4,9 @@
 // section) holds the template pixel positions of the pattern stars A, B (the pole star) and D, and
 // for yearly epochs (keys suffixed yyyyMMdd, 23 May of each year) the angles of the triangles A-B-P
 // and D-B-P, P being the celestial pole, in degrees times 10^14. LoadStarPosData picks one epoch for
-// the date and keeps one record per hemisphere; MarkTemplatePoles adds the template pole.
+// the date and keeps one record per hemisphere; MarkTemplatePoles adds the template pole. These
+// mean angles of the year draw the template; the measured pole takes the angles of the moment
+// (stargeometry.h), for which they stand in only when the catalogue table cannot be read.
 #ifndef HEMISPHERESTARDATA_H
 #define HEMISPHERESTARDATA_H
 

@@ -89,6 +89,21 @@ Apexes solveTriangle(double ax, double ay, double alpha, double bx, double by, d
     return result;
 }
 
+// Bennett (1982): refraction in arcminutes for the apparent altitude h in degrees,
+// R = cot(h + 7.31 / (h + 4.4)); the pole's altitude is the site's latitude. Returned in arcseconds.
+double bennettRefractionArcsec(double latitude, double pressureKPa, double temperature)
+{
+    double refraction
+        = std::tan(1.5707963267948966 - (latitude + 7.31 / (latitude + 4.4)) * 0.017453292519943295);
+    if (refraction < 0) {
+        refraction = 0; // the formula dips just below zero near the zenith
+    }
+    // Scaled to the air's density relative to 101 kPa and 10 deg C (Meeus, Astronomical Algorithms,
+    // ch. 16).
+    const double factor = temperature + 273 != 0 ? (pressureKPa / 101) * (283 / (temperature + 273)) : 1;
+    return refraction * factor * 60;
+}
+
 } // namespace
 
 int StarAlgorithms::GetPreciseStarPos(
@@ -240,26 +255,19 @@ void StarAlgorithms::SelectApexByAngle(double x1, double y1, double x2, double y
     }
 }
 
-int StarAlgorithms::CorrectRefraction(
-    double y, double latitude, double pressureKPa, double temperature, double *outY) const
+int StarAlgorithms::CorrectRefraction(double y, double latitude, double pressureKPa, double temperature,
+    double *outY, RefractionModel model) const
 {
     if (!allFinite({y, latitude, pressureKPa, temperature})) {
         return -1;
     }
-    // Bennett (1982): refraction in arcminutes for the apparent altitude h in degrees,
-    // R = cot(h + 7.31 / (h + 4.4)); the pole's altitude is the site's latitude.
-    double refraction
-        = std::tan(1.5707963267948966 - (latitude + 7.31 / (latitude + 4.4)) * 0.017453292519943295);
-    if (refraction < 0) {
-        refraction = 0; // the formula dips just below zero near the zenith
-    }
-    // Scaled to the air's density relative to 101 kPa and 10 deg C (Meeus, Astronomical Algorithms,
-    // ch. 16).
-    const double factor = temperature + 273 != 0 ? (pressureKPa / 101) * (283 / (temperature + 273)) : 1;
-    // Arcminutes on the sky to pixels. The camera sits in its holder with the image's top edge
+    const double refractionArcsec = model == RefractionModel::Physical
+        ? physicalPoleRefractionArcsec(latitude, pressureKPa, temperature)
+        : bennettRefractionArcsec(latitude, pressureKPa, temperature);
+    // Arcseconds on the sky to pixels. The camera sits in its holder with the image's top edge
     // towards the horizon below the pole (RA axis at home), so moving the star up the image undoes
     // the refraction's lift towards the zenith.
-    const double corrected = y - refraction * factor * 60 / cameraArcsecPerPixel;
+    const double corrected = y - refractionArcsec / cameraArcsecPerPixel;
     if (!std::isfinite(corrected)) {
         return -1;
     }

@@ -15,6 +15,8 @@
 #ifndef STARALGORITHMS_H
 #define STARALGORITHMS_H
 
+#include "refraction.h"
+
 #include <opencv2/core.hpp>
 
 class StarAlgorithms
@@ -47,12 +49,13 @@ public:
     void SelectApexByAngle(double x1, double y1, double x2, double y2, double dx, double dy, double bx,
         double by, double targetAngle, double *outX, double *outY) const;
 
-    // Moves image row y up by the refraction at altitude `latitude` (Bennett 1982, in arcminutes),
-    // scaled for pressure (kPa) and temperature (deg C) and converted to pixels with the camera's
-    // plate scale of 30.5 arcsec per pixel. With the camera in its holder and the RA axis at home,
-    // up the image is away from the zenith: the direction that undoes the refraction.
-    int CorrectRefraction(
-        double y, double latitude, double pressureKPa, double temperature, double *outY) const;
+    // Moves image row y up by the refraction at altitude `latitude`, converted to pixels with the
+    // camera's plate scale of 30.5 arcsec per pixel. Bennett (1982, in arcminutes) is scaled for
+    // pressure (kPa) and temperature (deg C); the physical model is physicalPoleRefractionArcsec.
+    // With the camera in its holder and the RA axis at home, up the image is away from the zenith:
+    // the direction that undoes the refraction.
+    int CorrectRefraction(double y, double latitude, double pressureKPa, double temperature, double *outY,
+        RefractionModel model = RefractionModel::Bennett) const;
 };
 
 extern const StarAlgorithms starAlgorithms;

@@ -28,7 +28,8 @@ QPointF measureStar(const cv::Mat &grey, const QPointF &searchPos, StarFinder fi
 void correctRefraction(const FrameInputs &in, QPointF *star)
 {
     double y = 0.0;
-    starAlgorithms.CorrectRefraction(y, in.siteLatitude, in.airPressureKPa, in.airTemperature, &y);
+    starAlgorithms.CorrectRefraction(
+        y, in.siteLatitude, in.airPressureKPa, in.airTemperature, &y, in.refractionModel);
     double dx = 0.0, dy = y;
     starAlgorithms.RotatePoint(in.trackedRaTurn, 0.0, y, 0.0, 0.0, &dx, &dy);
     *star += QPointF(dx, dy);

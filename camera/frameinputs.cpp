@@ -18,10 +18,12 @@ FrameInputs FrameInputs::read()
     in.reticleAngle = ::reticleAngle;
     in.starASearchPos = ::starASearchPos.load();
     in.starBSearchPos = ::starBSearchPos.load();
-    in.poleAngleAtA = ::poleAngleAtA;
-    in.poleAngleAtB = ::poleAngleAtB;
+    const PoleAngles angles = poleAngles.load();
+    in.poleAngleAtA = angles.atA;
+    in.poleAngleAtB = angles.atB;
     in.trackedRaTurn = ::trackedRaTurn;
     in.refractionEnabled = ::refractionEnabled;
+    in.refractionModel = ::refractionModel;
     in.siteLatitude = ::siteLatitude;
     const float pressure = ::airPressure;
     in.airPressureKPa = pressureUnit.load() == QLatin1String("hPa") ? pressure / 10.0f : pressure;

@@ -5,6 +5,8 @@
 #ifndef FRAMEINPUTS_H
 #define FRAMEINPUTS_H
 
+#include "refraction.h"
+
 #include <QPointF>
 
 struct FrameInputs
@@ -26,6 +28,7 @@ struct FrameInputs
     double poleAngleAtB = 0.0;
     double trackedRaTurn = 0.0; // degrees
     bool refractionEnabled = false;
+    RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees
     float airPressureKPa = 0.0f; // converted from hPa when that is the unit in use
     float airTemperature = 0.0f; // degrees Celsius

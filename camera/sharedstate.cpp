@@ -32,11 +32,11 @@ Guarded<QPointF> expectedPolarisPos;
 std::atomic<double> reticleAngle {0.0};
 Guarded<QPointF> starASearchPos;
 Guarded<QPointF> starBSearchPos;
-std::atomic<double> poleAngleAtA {0.0};
-std::atomic<double> poleAngleAtB {0.0};
+Guarded<PoleAngles> poleAngles;
 std::atomic<double> trackedRaTurn {0.0};
 
 std::atomic<bool> refractionEnabled {false};
+std::atomic<RefractionModel> refractionModel {RefractionModel::Bennett};
 std::atomic<float> siteLatitude {39.9f};
 std::atomic<float> siteLongitude {116.3f};
 std::atomic<float> airPressure {101.0f};

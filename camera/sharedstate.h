@@ -11,6 +11,7 @@
 #include "guarded.h"
 #include "imagequeue.h"
 #include "karvix.h"
+#include "refraction.h"
 
 #include <QPointF>
 #include <QString>
@@ -56,14 +57,23 @@ extern Guarded<QPointF> expectedPolarisPos; // centre of the rotating reticle
 extern std::atomic<double> reticleAngle;    // degrees
 extern Guarded<QPointF> starASearchPos;
 extern Guarded<QPointF> starBSearchPos;
-extern std::atomic<double> poleAngleAtA; // degrees, from the hemisphere's star data
-extern std::atomic<double> poleAngleAtB;
+// The angles of the triangle A-B-P at A and at B, degrees, for the chosen hemisphere at the instant
+// of the program's clock: written when the hemisphere is chosen, when monitoring starts and once a
+// minute (the window's star geometry). One pair, so a frame never takes A's angle from one instant
+// and B's from another.
+struct PoleAngles
+{
+    double atA = 0.0;
+    double atB = 0.0;
+};
+extern Guarded<PoleAngles> poleAngles;
 // How far the pole-tracking dial says the RA axis has turned since the reference stars were found
 // with the axis at home, degrees; the image turns with it, and so does the way to the horizon.
 extern std::atomic<double> trackedRaTurn;
 
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;
+extern std::atomic<RefractionModel> refractionModel;
 extern std::atomic<float> siteLatitude;   // degrees, without sign
 extern std::atomic<float> siteLongitude;  // degrees; shown and stored only
 extern std::atomic<float> airPressure;    // in pressureUnit

@@ -18,6 +18,7 @@ AstroRefractionDialog::AstroRefractionDialog(QWidget *parent)
     ui->setupUi(this);
     // A plain list view lets the style sheet reach the drop-down entries.
     ui->comboBox_presure->setView(new QListView(ui->comboBox_presure));
+    ui->comboBox_refractionModel->setView(new QListView(ui->comboBox_refractionModel));
     setFixedSize(size());
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 }
@@ -49,6 +50,7 @@ void AstroRefractionDialog::initValues()
     const double pressure = airPressure;
     const double temperature = airTemperature;
     const bool enabled = refractionEnabled;
+    const RefractionModel model = refractionModel;
 
     ui->doubleSpinBox_latitude->setValue(latitude);
     ui->doubleSpinBox_longitude->setValue(longitude);
@@ -56,6 +58,7 @@ void AstroRefractionDialog::initValues()
     ui->doubleSpinBox_presure->setValue(pressure);
     ui->doubleSpinBox_temperature->setValue(temperature);
     ui->checkBox_enableAstroRef->setChecked(enabled);
+    ui->comboBox_refractionModel->setCurrentIndex(model == RefractionModel::Physical ? 1 : 0);
 }
 
 void AstroRefractionDialog::uiReset()
@@ -79,6 +82,11 @@ void AstroRefractionDialog::on_comboBox_presure_currentIndexChanged(int index)
         pressureUnit.store(QStringLiteral("hPa"));
     }
     airPressure = static_cast<float>(ui->doubleSpinBox_presure->value());
+}
+
+void AstroRefractionDialog::on_comboBox_refractionModel_currentIndexChanged(int index)
+{
+    refractionModel = index == 1 ? RefractionModel::Physical : RefractionModel::Bennett;
 }
 
 void AstroRefractionDialog::on_checkBox_enableAstroRef_toggled(bool checked)

@@ -23,6 +23,7 @@ public slots:
     void initValues();
     void uiReset();
     void on_comboBox_presure_currentIndexChanged(int index);
+    void on_comboBox_refractionModel_currentIndexChanged(int index);
     void on_checkBox_enableAstroRef_toggled(bool checked);
     void on_doubleSpinBox_latitude_valueChanged(double value);
     void on_doubleSpinBox_longitude_valueChanged(double value);

@@ -126,6 +126,10 @@ MainWindow::MainWindow(QWidget *parent)
     effectTimer = new QTimer(this);
     connect(effectTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);
     effectTimer->setInterval(500);
+    // The angles change by well under an arcsecond an hour; once a minute keeps them exact.
+    poleAnglesTimer = new QTimer(this);
+    connect(poleAnglesTimer, &QTimer::timeout, this, &MainWindow::updatePoleAngles);
+    poleAnglesTimer->start(60 * 1000);
 
     // Fixed stream parameters for the capture thread; nothing is connected yet.
     roiX = 0;
@@ -218,6 +222,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
     effectTimer->stop();
     angleTimer->stop();
     displayTimer->stop();
+    poleAnglesTimer->stop();
     shutDownCameraLibrary();
     event->accept();
 }
@@ -227,6 +232,7 @@ MainWindow::~MainWindow()
     effectTimer->deleteLater();
     angleTimer->deleteLater();
     displayTimer->deleteLater();
+    poleAnglesTimer->deleteLater();
     aboutDialog->deleteLater();
     astroRefractionDialog->deleteLater();
     poleTrackingDialog->deleteLater();

@@ -17,6 +17,7 @@
 #include <QPointF>
 #include <QString>
 
+#include "stargeometry.h"
 #include "tippanel.h"
 
 class AboutDialog;
@@ -158,6 +159,7 @@ private:
     void drawTemplate(int angle);
     void MarkTemplatePoles();
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
+    void updatePoleAngles();
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);
     void updatePointer(const QPoint &labelPos);
@@ -217,8 +219,14 @@ private:
     int fittedRadius = 0;
     QPointF polarisPos;         // Polaris / sigma Oct from the latest pick in step 9 or 11
     bool polarisPicked = false; // polarisPos holds a pick
+    // The template keeps the star data's yearly angles: its star positions are whole template
+    // pixels, far coarser than the aberration of the day, and it is drawn once.
     QPointF templateStarA, templateStarB, templatePole; // current hemisphere, template pixels
-    double angleBAP = 0.0;                              // degrees
+    // The measured pole takes the angles of the moment, from the catalogue; a timer (60 s) keeps
+    // them following the clock. angleBAP and angleABP are the ones the capture thread was last given.
+    StarGeometry starGeometry;
+    QTimer *poleAnglesTimer;
+    double angleBAP = 0.0; // degrees
     double angleABP = 0.0;
 
     // Camera and live view (mainwindow_camera.cpp).

@@ -6,6 +6,13 @@
 
 #include <QSettings>
 
+namespace {
+
+const QString physicalModel = QStringLiteral("Physical");
+const QString bennettModel = QStringLiteral("Bennett");
+
+} // namespace
+
 bool MainWindow::loadSettings()
 {
     const QString path = SettingsFile::pathToRead(SettingsFile::programPath(), SettingsFile::userPath());
@@ -31,6 +38,8 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     airPressure = values.airPressure;
     airTemperature = values.airTemperature;
     refractionEnabled = values.refractionEnabled;
+    refractionModel
+        = values.refractionModel == physicalModel ? RefractionModel::Physical : RefractionModel::Bennett;
     pressureUnit.store(values.pressureUnit);
     axisCenter.store(values.axisCenter);
 }
@@ -62,6 +71,8 @@ void MainWindow::saveSettings()
         settings.setValue(QStringLiteral("T"), number(airTemperature));
         settings.setValue(QStringLiteral("enabledCorrect"), refractionEnabled.load());
         settings.setValue(QStringLiteral("P_unit"), pressureUnit.load());
+        settings.setValue(QStringLiteral("model"),
+            refractionModel == RefractionModel::Physical ? physicalModel : bennettModel);
         settings.endGroup();
 
         const QPointF center = axisCenter.load();

@@ -10,6 +10,7 @@
 #include "steppresentation.h"
 #include "templatepoles.h"
 #include "ui_mainwindow.h"
+#include "utcclock.h"
 #include "wizardgeometry.h"
 #include "wizardstep.h"
 
@@ -204,6 +205,7 @@ void MainWindow::pushbuttonGetCurPolarisDoneClicked()
 
 void MainWindow::on_pushButton_monitor_clicked()
 {
+    updatePoleAngles();
     goToStep(STEP_FINETUNE_POLE);
 }
 
@@ -237,12 +239,20 @@ void MainWindow::selectHemisphere(const QString &region, const HemisphereStarDat
     templatePole = data.pole;
     templateStarA = data.starA;
     templateStarB = data.starB;
-    angleBAP = data.angleBAP;
-    angleABP = data.angleABP;
-    poleAngleAtA = angleBAP;
-    poleAngleAtB = angleABP;
+    updatePoleAngles();
     setRegionTipTexts(region);
     goToStep(STEP_SETTING);
+}
+
+// The capture thread's angles for the hemisphere, at the instant of the program's clock.
+void MainWindow::updatePoleAngles()
+{
+    const bool north = regionName == QLatin1String("North");
+    const PoleTriangleAngles now = starGeometry.angles(
+        north ? Hemisphere::North : Hemisphere::South, utcNow(), north ? northStarData : southStarData);
+    angleBAP = now.bap;
+    angleABP = now.abp;
+    poleAngles.store({angleBAP, angleABP});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------

@@ -73,6 +73,7 @@ Values read(const QString &path)
     values.refractionEnabled
         = settings.value(QStringLiteral("enabledCorrect"), values.refractionEnabled).toBool();
     values.pressureUnit = settings.value(QStringLiteral("P_unit"), values.pressureUnit).toString();
+    values.refractionModel = settings.value(QStringLiteral("model"), values.refractionModel).toString();
     settings.endGroup();
 
     // Carried as float text between runs, held as double.

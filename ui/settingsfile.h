@@ -26,6 +26,7 @@ struct Values
     float airPressure = 101.0f;   // in pressureUnit
     float airTemperature = 10.0f; // degrees Celsius
     bool refractionEnabled = false;
+    QString refractionModel = QStringLiteral("Bennett"); // or "Physical"; any other text is Bennett
     QString pressureUnit = QStringLiteral("kPa");
     QPointF axisCenter; // image pixels
 };

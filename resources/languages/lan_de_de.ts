@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Refraktionskorrektur aktivieren</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (Standard)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>Physikalisch (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Enable Astronomical Refraction Correction</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (standard)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>Physical (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

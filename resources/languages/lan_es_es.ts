@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Activar la corrección de refracción</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (estándar)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>Física (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

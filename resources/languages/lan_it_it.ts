@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Attiva la correzione della rifrazione</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (standard)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>Fisica (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>大気差補正を有効にする</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett（標準）</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>物理モデル（ERFA）</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>대기 굴절 보정 사용</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (표준)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>물리 모델 (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Ativar a correção da refração</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (padrão)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>Física (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>Учёт атмосферной рефракции</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett (стандартная)</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>Физическая (ERFA)</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -54,6 +54,14 @@
         <source>Enable Astronomical Refraction Correction</source>
         <translation>启用大气折射修正</translation>
     </message>
+    <message>
+        <source>Bennett (standard)</source>
+        <translation>Bennett（标准）</translation>
+    </message>
+    <message>
+        <source>Physical (ERFA)</source>
+        <translation>物理模型（ERFA）</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -38,6 +38,7 @@ private slots:
     void poleFailures();
     void apexByAngle();
     void refraction();
+    void physicalRefraction();
 };
 
 void TestGeometry::axisCenter_data()
@@ -218,6 +219,41 @@ void TestGeometry::refraction()
         QCOMPARE(starAlgorithms.CorrectRefraction(c[0], c[1], c[2], c[3], &y), -1);
         QCOMPARE(y, 123.0);
     }
+}
+
+void TestGeometry::physicalRefraction()
+{
+    // Published refraction at two sites, arcseconds (Bennett's formula is 2" off at the first):
+    // - the Pulkovo tables' standard atmosphere (15 deg C, 1013.25 hPa, dry air, 0.59 um),
+    //   R = 57.085" cot h - 0.0666" cot^3 h, at altitude 40;
+    // - the Astronomical Almanac's approximation for zenith distances below 75 degrees,
+    //   R = 0.00452 deg P tan z / (273 + T), P in hPa, which has no tan^3 z term, at 60 S in frost.
+    struct Site
+    {
+        double latitude, hPa, celsius, published, tolerance;
+    };
+    const double cot40 = 1 / std::tan(40 * M_PI / 180), tan30 = std::tan(30 * M_PI / 180);
+    const Site sites[] = {{40, 1013.25, 15, 57.085 * cot40 - 0.0666 * std::pow(cot40, 3), 0.15},
+        {-60, 1000, -10, 0.00452 * 3600 * 1000 / 263 * tan30, 0.4}};
+    for (const Site &site : sites) {
+        const double physical = physicalPoleRefractionArcsec(site.latitude, site.hPa / 10, site.celsius);
+        QVERIFY2(std::fabs(physical - site.published) < site.tolerance,
+            qPrintable(
+                QString("%1 deg: %2\" against %3\"").arg(site.latitude).arg(physical).arg(site.published)));
+
+        // The correction moves the row up by as many pixels of 30.5".
+        double y = 500;
+        QCOMPARE(starAlgorithms.CorrectRefraction(
+                     y, site.latitude, site.hPa / 10, site.celsius, &y, RefractionModel::Physical),
+            0);
+        QVERIFY(std::fabs(y - (500 - physical / 30.5)) < 1e-9);
+    }
+    // The pole at the zenith is not refracted; on the horizon ERFA's floor of 2.9 degrees holds.
+    QCOMPARE(physicalPoleRefractionArcsec(90, 101, 10), 0.0);
+    QVERIFY(std::isfinite(physicalPoleRefractionArcsec(0, 101, 10)));
+    double y = 123;
+    QCOMPARE(starAlgorithms.CorrectRefraction(500, 39.9, notANumber, 10, &y, RefractionModel::Physical), -1);
+    QCOMPARE(y, 123.0);
 }
 
 QTEST_GUILESS_MAIN(TestGeometry)

@@ -1,6 +1,7 @@
 // The star data generator: its ERFA pole geometry reproduces the angles shipped for 2016-2024 (made
 // with the nutation in longitude reversed), its output is the embedded files byte for byte, and the
 // files have the exact format the program reads.
+#include "patternstarsfile.h"
 #include "stardatafile.h"
 
 #include <QFile>
@@ -52,6 +53,7 @@ private slots:
     void shippedAnglesReproduced();
     void embeddedFileIsOutput_data() { addHemispheres(); }
     void embeddedFileIsOutput();
+    void embeddedPatternStarsAreOutput();
     void angleText();
 };
 
@@ -105,6 +107,21 @@ void TestStarDataGenerator::embeddedFileIsOutput()
             QVERIFY2(std::fabs(angles[3] + angles[4] + angles[5] - 180) < 1e-12, key);
         }
     }
+}
+
+// The table the program computes the pole's angles from holds the catalogue's rows of the six stars.
+void TestStarDataGenerator::embeddedPatternStarsAreOutput()
+{
+    QString error;
+    const QByteArray text = patternStarsFileText(QStringLiteral(VELTO_CATALOG), &error);
+    QVERIFY2(!text.isEmpty(), qPrintable(error));
+    QCOMPARE(text.count('\n'), 7);
+    QFile embedded(QStringLiteral(":/starData/") + patternStarsFileName);
+    QVERIFY(embedded.open(QIODevice::ReadOnly));
+    // On a difference, regenerate: build/bin/stardata resources/catalog/polar_stars.csv resources/starData
+    QCOMPARE(text, embedded.readAll());
+    QVERIFY(patternStarsFileText(QStringLiteral("/nonexistent/polar_stars.csv"), &error).isEmpty());
+    QVERIFY(error.contains(QLatin1String("cannot read")));
 }
 
 void TestStarDataGenerator::angleText()

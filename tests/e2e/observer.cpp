@@ -506,7 +506,7 @@ bool Observer::chooseExposure()
 }
 
 // The person types the site's weather into the refraction dialog and enables the correction, or
-// leaves it off.
+// leaves it off, and picks the refraction model.
 bool Observer::setRefraction()
 {
     child<QAction>("actionAstronomical_Refraction")->trigger();
@@ -531,6 +531,10 @@ bool Observer::setRefraction()
         QTest::mouseClick(enable, Qt::LeftButton, Qt::NoModifier, QPoint(5, enable->height() / 2));
     if (enable->isChecked() != m_session.refractionCorrection)
         return fail(QStringLiteral("the refraction switch does not follow"));
+    auto *model = child<QComboBox>("comboBox_refractionModel");
+    if (!model)
+        return fail(QStringLiteral("no refraction model choice"));
+    model->setCurrentIndex(m_session.physicalRefraction ? 1 : 0);
     enable->window()->close();
     return true;
 }

@@ -51,6 +51,7 @@ struct Session
     double pressureHpa = 1010; // the sky's atmosphere
     double temperatureC = 10;
     bool refractionCorrection = false; // the person enters the site's weather and enables it
+    bool physicalRefraction = false;   // and picks the physical model instead of Bennett's
     double polarErrorDeg = 1.0;        // initial distance of the polar axis from the pole
     double errorDirectionDeg = 35;     // 0: all in altitude, 90: all in azimuth
     double cameraTiltDirectionDeg = 70;

@@ -83,6 +83,9 @@ void TestAlignment::alignment_data()
     off.refractionCorrection = false;
     QTest::newRow("north, refraction correction off") << off;
     QTest::newRow("north, refraction corrected") << northSession("north-refraction-on", "2027-03-21T13:00");
+    Session physical = northSession("north-refraction-physical", "2027-02-10T13:30");
+    physical.physicalRefraction = true;
+    QTest::newRow("north, physical refraction") << physical;
 
     Session southOff = southSession("south-refraction-off", "2027-06-21T11:00");
     southOff.refractionCorrection = false;

@@ -50,6 +50,7 @@ void TestDialogs::init()
     pressureUnit.store(QStringLiteral("kPa"));
     airTemperature = 10.0f;
     refractionEnabled = false;
+    refractionModel = RefractionModel::Bennett;
 }
 
 void TestDialogs::dialogsHaveFixedSizeAndNoHelpButton()
@@ -58,7 +59,7 @@ void TestDialogs::dialogsHaveFixedSizeAndNoHelpButton()
     AstroRefractionDialog refraction;
     PoleTrackingDialog tracking;
     const std::pair<QDialog *, QSize> dialogs[]
-        = {{&about, QSize(311, 131)}, {&refraction, QSize(369, 123)}, {&tracking, QSize(353, 160)}};
+        = {{&about, QSize(311, 131)}, {&refraction, QSize(369, 147)}, {&tracking, QSize(353, 160)}};
     for (const auto &d : dialogs) {
         QCOMPARE(d.first->minimumSize(), d.second);
         QCOMPARE(d.first->maximumSize(), d.second);
@@ -151,8 +152,10 @@ void TestDialogs::refractionInitShowsStoredValues()
     airPressure = stored;
     siteLatitude = 95.0f; // beyond the box's 90
     refractionEnabled = true;
+    refractionModel = RefractionModel::Physical;
     AstroRefractionDialog dialog;
     dialog.initValues();
+    QCOMPARE(child<QComboBox>(&dialog, "comboBox_refractionModel")->currentIndex(), 1);
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_presure")->currentIndex(), index);
     QCOMPARE(child<QDoubleSpinBox>(&dialog, "doubleSpinBox_presure")->value(), shown);
     QCOMPARE(double(airPressure.load()), shown);
@@ -186,6 +189,13 @@ void TestDialogs::refractionEditsWriteTheSharedValues()
     child<QDoubleSpinBox>(&dialog, "doubleSpinBox_longitude")->setValue(13.4);
     child<QDoubleSpinBox>(&dialog, "doubleSpinBox_temperature")->setValue(-84.5); // below the minimum
     child<QCheckBox>(&dialog, "checkBox_enableAstroRef")->setChecked(true);
+    auto *model = child<QComboBox>(&dialog, "comboBox_refractionModel");
+    QCOMPARE(model->itemText(0), QStringLiteral("Bennett (standard)"));
+    QCOMPARE(model->itemText(1), QStringLiteral("Physical (ERFA)"));
+    model->setCurrentIndex(1);
+    QVERIFY(refractionModel.load() == RefractionModel::Physical);
+    model->setCurrentIndex(0);
+    QVERIFY(refractionModel.load() == RefractionModel::Bennett);
     QCOMPARE(siteLatitude.load(), 52.5f);
     QCOMPARE(siteLongitude.load(), 13.4f);
     QCOMPARE(airTemperature.load(), -84.0f);

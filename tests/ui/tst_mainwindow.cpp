@@ -32,7 +32,7 @@ private slots:
     void cleanup();
 
     void firstRunStartState();
-    void firstRunCloseWritesAllTwelveKeys();
+    void firstRunCloseWritesAllThirteenKeys();
     void storedValuesAreApplied();
     void zoomFactor_data();
     void zoomFactor();
@@ -169,7 +169,7 @@ void TestMainWindow::firstRunStartState()
     QVERIFY(!window->aboutDialog->isVisible());
 }
 
-void TestMainWindow::firstRunCloseWritesAllTwelveKeys()
+void TestMainWindow::firstRunCloseWritesAllThirteenKeys()
 {
     window.reset(new MainWindow);
     QVERIFY(window->close());
@@ -178,19 +178,20 @@ void TestMainWindow::firstRunCloseWritesAllTwelveKeys()
         {"REGION/region", "North"}, {"ZOOM/factor", "1"}, {"ASTRONOMICAL_REFRACTION/latitude", "39.9"},
         {"ASTRONOMICAL_REFRACTION/longitude", "116.3"}, {"ASTRONOMICAL_REFRACTION/P", "101"},
         {"ASTRONOMICAL_REFRACTION/T", "10"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "false"},
-        {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}};
-    QCOMPARE(file->allKeys().size(), 12);
+        {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"ASTRONOMICAL_REFRACTION/model", "Bennett"},
+        {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}};
+    QCOMPARE(file->allKeys().size(), 13);
     for (auto it = expected.begin(); it != expected.end(); ++it)
         QCOMPARE(file->value(it.key()).toString(), it.value());
 }
 
 void TestMainWindow::storedValuesAreApplied()
 {
-    writeSettings(
-        {{"ASTRONOMICAL_REFRACTION/latitude", "-33.5"}, {"ASTRONOMICAL_REFRACTION/longitude", "151.2"},
-            {"ASTRONOMICAL_REFRACTION/P", "1013"}, {"ASTRONOMICAL_REFRACTION/P_unit", "hPa"},
-            {"ASTRONOMICAL_REFRACTION/T", "-5.5"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "true"},
-            {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}});
+    writeSettings({{"ASTRONOMICAL_REFRACTION/latitude", "-33.5"},
+        {"ASTRONOMICAL_REFRACTION/longitude", "151.2"}, {"ASTRONOMICAL_REFRACTION/P", "1013"},
+        {"ASTRONOMICAL_REFRACTION/P_unit", "hPa"}, {"ASTRONOMICAL_REFRACTION/T", "-5.5"},
+        {"ASTRONOMICAL_REFRACTION/enabledCorrect", "true"}, {"ASTRONOMICAL_REFRACTION/model", "Physical"},
+        {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}});
     window.reset(new MainWindow);
     // The refraction dialog showed the stored values (the latitude box clamps at 0).
     QCOMPARE(siteLatitude.load(), 0.0f);
@@ -199,6 +200,7 @@ void TestMainWindow::storedValuesAreApplied()
     QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));
     QCOMPARE(airTemperature.load(), -5.5f);
     QVERIFY(refractionEnabled.load());
+    QVERIFY(refractionModel.load() == RefractionModel::Physical);
     QCOMPARE(axisCenter.load(), QPointF(612.5, 470.25));
     // Missing keys take their defaults.
     QCOMPARE(window->languageCode, QStringLiteral("EN"));
@@ -210,6 +212,7 @@ void TestMainWindow::storedValuesAreApplied()
     QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/P").toString(), QStringLiteral("1013"));
     QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/P_unit").toString(), QStringLiteral("hPa"));
     QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/enabledCorrect").toString(), QStringLiteral("true"));
+    QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/model").toString(), QStringLiteral("Physical"));
     QCOMPARE(file->value("AXIS_CENTER/y").toString(), QStringLiteral("470.25"));
 }
 

@@ -3,6 +3,7 @@
 // places, template matching, the sliders, the reticle and the hemisphere switch.
 #include "mainwindow.h"
 #include "sharedstate.h"
+#include "utcclock.h"
 #include "wizardgeometry.h"
 
 #include <QApplication>
@@ -111,6 +112,7 @@ private slots:
     void reticlePhases();
     void glowBlinksOnlyWhileMatching();
     void hemisphereSwitchRestartsInAnyStep();
+    void poleAnglesFollowTheClock();
     void pointerOverThePanelUpdatesTheReadout();
 
 private:
@@ -171,6 +173,7 @@ void TestWizard::cleanup()
 {
     cameraConnected = false;
     window.reset();
+    setUtcSource({});
 }
 
 void TestWizard::panelIsBuilt()
@@ -736,7 +739,7 @@ void TestWizard::hemisphereSwitchRestartsInAnyStep()
         QCOMPARE(window->currentStep, 1);
         QCOMPARE(flags(), QStringLiteral("000000"));
         QCOMPARE(window->templateStarB, QPointF(400, 337));
-        QCOMPARE(poleAngleAtA.load(), window->angleBAP);
+        QCOMPARE(poleAngles.load().atA, window->angleBAP);
         QVERIFY(label("label_movePolaris_tipMsg")->text().contains(QStringLiteral("move σ Oct into")));
         QVERIFY(label("label_setting_tipMsg")->text().contains(QStringLiteral("around σ Oct visable.")));
 
@@ -755,6 +758,37 @@ void TestWizard::hemisphereSwitchRestartsInAnyStep()
     QVERIFY(label("label_getCurPolaris_tipMsg")->text().contains(QStringLiteral("σ Oct")));
     QCOMPARE(
         label("label_calcPole_tipMsg")->text(), QStringLiteral("Please click the 'Start Monitor' button."));
+}
+
+// The capture thread gets the angles of the moment for the chosen hemisphere: when it is chosen,
+// when monitoring starts and from the minute timer.
+void TestWizard::poleAnglesFollowTheClock()
+{
+    const auto now = std::make_shared<double>(1796688000.0); // 2026-12-08 00:00 UTC
+    setUtcSource([now] { return *now; });
+    const StarGeometry geometry;
+    const auto given = [](const PoleTriangleAngles &expected) {
+        const PoleAngles angles = poleAngles.load();
+        return angles.atA == expected.bap && angles.atB == expected.abp;
+    };
+    child<QRadioButton>(QStringLiteral("radioButton_south"))->setChecked(true);
+    const PoleTriangleAngles december = geometry.angles(Hemisphere::South, *now, {});
+    QVERIFY(given(december));
+
+    // A quarter of a year on, the aberration has turned the angles by tenths of a degree.
+    *now += 91 * 86400.0;
+    const PoleTriangleAngles march = geometry.angles(Hemisphere::South, *now, {});
+    QVERIFY(std::fabs(march.bap - december.bap) > 0.05);
+    window->goToStep(12);
+    QTest::mouseClick(button("pushButton_monitor"), Qt::LeftButton);
+    QVERIFY(given(march));
+
+    child<QRadioButton>(QStringLiteral("radioButton_north"))->setChecked(true);
+    *now += 91 * 86400.0;
+    QCOMPARE(window->poleAnglesTimer->interval(), 60 * 1000);
+    QVERIFY(window->poleAnglesTimer->isActive());
+    QVERIFY(QMetaObject::invokeMethod(window->poleAnglesTimer, "timeout"));
+    QVERIFY(given(geometry.angles(Hemisphere::North, *now, {})));
 }
 
 void TestWizard::pointerOverThePanelUpdatesTheReadout()

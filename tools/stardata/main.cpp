@@ -1,7 +1,9 @@
-// stardata - writes the star data files NStarPosData.ini and SStarPosData.ini.
+// stardata - writes the star data files NStarPosData.ini and SStarPosData.ini, and the pattern
+// stars' catalogue table PatternStars.csv.
 //
 // Usage: stardata <polar_stars.csv> <output folder>
 // e.g.   build/bin/stardata resources/catalog/polar_stars.csv resources/starData
+#include "patternstarsfile.h"
 #include "stardatafile.h"
 
 #include <QCoreApplication>
@@ -31,6 +33,17 @@ int main(int argc, char *argv[])
             err << "cannot write " << out.fileName() << '\n';
             return 1;
         }
+    }
+    QString error;
+    const QByteArray table = patternStarsFileText(args[1], &error);
+    QFile out(QDir(args[2]).filePath(patternStarsFileName));
+    if (table.isEmpty()) {
+        err << error << '\n';
+        return 1;
+    }
+    if (!out.open(QIODevice::WriteOnly) || out.write(table) != table.size()) {
+        err << "cannot write " << out.fileName() << '\n';
+        return 1;
     }
     return 0;
 }

@@ -22,14 +22,13 @@ double angleAtD(QPointF d, QPointF b, QPointF p)
 
 const HemisphereDefinition &northDefinition()
 {
-    // B = Polaris (HIP 11767), A = lambda UMi (HIP 84535), D = HIP 115746.
     static const HemisphereDefinition north {
         Hemisphere::North,
         QStringLiteral("NStarPosData.ini"),
         {445, 218},
         {400, 400},
         {648, 495},
-        {QStringLiteral("HIP 84535"), QStringLiteral("HIP 11767"), QStringLiteral("HIP 115746")},
+        patternStarIds(Hemisphere::North),
         {
             {2016, "1245434490461070", "1847136340521940", "11508819866084300"},
             {2017, "1211323119572660", "1812818544743700", "11474532879433900"},
@@ -47,14 +46,13 @@ const HemisphereDefinition &northDefinition()
 
 const HemisphereDefinition &southDefinition()
 {
-    // B = sigma Oct (HIP 104382), A = HIP 42708, D = HIP 60041.
     static const HemisphereDefinition south {
         Hemisphere::South,
         QStringLiteral("SStarPosData.ini"),
         {227, 405},
         {400, 337},
         {228, 563},
-        {QStringLiteral("HIP 42708"), QStringLiteral("HIP 104382"), QStringLiteral("HIP 60041")},
+        patternStarIds(Hemisphere::South),
         {
             {2016, "1249312019990160", "537296310992860", "2582202968288700"},
             {2017, "1313843383247070", "558748281069293", "2560661380337430"},

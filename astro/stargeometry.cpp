@@ -1,0 +1,32 @@
+// stargeometry.cpp - the pattern stars read once, their triangles computed for any instant.
+#include "stargeometry.h"
+
+#include <QtGlobal>
+
+StarGeometry::StarGeometry(const QString &catalogPath)
+{
+    QString error;
+    if (!readCatalogStars(catalogPath, patternStarIds(Hemisphere::North), &m_north, &error)
+        || !readCatalogStars(catalogPath, patternStarIds(Hemisphere::South), &m_south, &error)) {
+        m_north.clear();
+        m_south.clear();
+        qCritical("Star geometry: %s; the pole is computed from the yearly star data, without the "
+                  "aberration of the day (up to 20 arcsec).",
+            qPrintable(error));
+    }
+}
+
+bool StarGeometry::hasCatalogue() const
+{
+    return !m_north.isEmpty();
+}
+
+PoleTriangleAngles StarGeometry::angles(
+    Hemisphere hemisphere, double utcSeconds, const HemisphereStarData &shipped) const
+{
+    if (!hasCatalogue()) {
+        return {shipped.angleBAP, shipped.angleABP, shipped.angleDBP};
+    }
+    const QVector<CatalogStar> &stars = hemisphere == Hemisphere::North ? m_north : m_south;
+    return apparentPoleTriangleAngles(hemisphere, stars[0], stars[1], stars[2], utcSeconds);
+}

@@ -1,0 +1,35 @@
+// stargeometry.h - the angles of the pattern triangles for the instant of the program's clock.
+//
+// The pattern stars A, B and D of both hemispheres are read once from the catalogue table embedded
+// with the star data (the six stars' rows of resources/catalog/polar_stars.csv, written by
+// tools/stardata), and their apparent places give the angles of any instant (poletriangles.h).
+// Without that table the yearly mean angles of the star data files serve instead, as they did
+// before the program computed its own; they lack the annual aberration (up to 20" on the sky), and
+// one critical line says so when the table is read.
+#ifndef STARGEOMETRY_H
+#define STARGEOMETRY_H
+
+#include "hemispherestardata.h"
+#include "poletriangles.h"
+
+#include <QString>
+#include <QVector>
+
+class StarGeometry
+{
+public:
+    explicit StarGeometry(const QString &catalogPath = QStringLiteral(":/starData/PatternStars.csv"));
+
+    bool hasCatalogue() const;
+
+    // The angles of the hemisphere's triangles at utcSeconds (as utcNow() gives them), or those of
+    // `shipped` when the catalogue could not be read.
+    PoleTriangleAngles angles(
+        Hemisphere hemisphere, double utcSeconds, const HemisphereStarData &shipped) const;
+
+private:
+    QVector<CatalogStar> m_north; // A, B, D; empty without the catalogue
+    QVector<CatalogStar> m_south;
+};
+
+#endif // STARGEOMETRY_H
