@@ -122,6 +122,7 @@ void TestAlignment::alignment_data()
     low.pressureHpa = 1012;
     low.temperatureC = 24;
     low.errorDirectionDeg = 170;
+    low.physicalRefraction = true; // five arcminutes of refraction: the model matters
     QTest::newRow("pole low, 10 N") << low;
 
     Session cold = northSession("cold-high-site", "2027-01-25T21:00");
@@ -130,6 +131,7 @@ void TestAlignment::alignment_data()
     cold.pressureHpa = 850;
     cold.temperatureC = -20;
     cold.errorDirectionDeg = 20;
+    cold.physicalRefraction = true;
     QTest::newRow("cold high site, -20 C and 850 hPa") << cold;
 
     Session seeing = northSession("poor-seeing", "2027-08-12T16:00");
