@@ -13,6 +13,7 @@ FrameInputs FrameInputs::read()
     in.showStarBMarker = ::showStarBMarker;
     in.monoStyle = displayStyle.load() == QLatin1String("Mono");
     in.axisCenter = ::axisCenter.load();
+    in.axisCenterCovariance = ::axisCenterCovariance.load();
     in.axisCircleRadius = ::axisCircleRadius;
     in.expectedPolarisPos = ::expectedPolarisPos.load();
     in.reticleAngle = ::reticleAngle;

@@ -8,6 +8,7 @@
 #include "refraction.h"
 
 #include <QPointF>
+#include <opencv2/core.hpp>
 
 struct FrameInputs
 {
@@ -19,7 +20,8 @@ struct FrameInputs
     bool showStarBMarker = false;
     bool monoStyle = false; // displayStyle is exactly "Mono"
     QPointF axisCenter;
-    int axisCircleRadius = 0; // pixels
+    cv::Matx22d axisCenterCovariance = cv::Matx22d::zeros(); // px^2
+    int axisCircleRadius = 0;                                // pixels
     QPointF expectedPolarisPos;
     double reticleAngle = 0.0; // degrees
     QPointF starASearchPos;

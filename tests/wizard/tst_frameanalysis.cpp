@@ -132,8 +132,9 @@ void TestFrameAnalysis::failedPoleSkipsTheMagnifier()
     frame.fill(Qt::black);
     QImage crop(200, 200, QImage::Format_RGB888);
     crop.fill(QColor(1, 2, 3));
+    polestatistics::PoleAverager averager;
     QTest::ignoreMessage(QtCriticalMsg, "CalcPoleCOOR - Calculate pole failed as invalid value.");
-    QVERIFY(!analyseFrame(grey, in, &frame, &crop));
+    QVERIFY(!analyseFrame(grey, in, &frame, &crop, averager));
     QCOMPARE(polePos.load(), QPointF(0, 0));
     QCOMPARE(crop.pixelColor(100, 100), QColor(1, 2, 3));
     QVERIFY(frame.pixelColor(400 - 20, 218) != QColor(Qt::black)); // star A's square
@@ -146,7 +147,8 @@ void TestFrameAnalysis::frameIsAnnotatedAndPublished()
     QImage frame(1280, 960, QImage::Format_RGB888);
     frame.fill(Qt::black);
     QImage crop(200, 200, QImage::Format_RGB888);
-    QVERIFY(analyseFrame(grey, in, &frame, &crop));
+    polestatistics::PoleAverager averager;
+    QVERIFY(analyseFrame(grey, in, &frame, &crop, averager));
     QCOMPARE(starAPos.load(), starA);
     QCOMPARE(starBPos.load(), starB);
     comparePoint(polePos.load(), QPointF(393.713, 321.578), 0.001);
@@ -158,7 +160,7 @@ void TestFrameAnalysis::frameIsAnnotatedAndPublished()
     in.monitorPole = false;
     in.starASearchPos = QPointF(700, 700);
     frame.fill(Qt::black);
-    QVERIFY(!analyseFrame(grey, in, &frame, &crop));
+    QVERIFY(!analyseFrame(grey, in, &frame, &crop, averager));
     QCOMPARE(starAPos.load(), starA);
     QVERIFY(frame.pixelColor(445 + 20, 218 + 5).value() >= 128); // star A's square
 }
