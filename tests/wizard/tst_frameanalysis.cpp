@@ -62,6 +62,7 @@ private slots:
     void starsNotFoundKeepTheirSearchPositions();
     void failedPoleSkipsTheMagnifier();
     void frameIsAnnotatedAndPublished();
+    void uncertaintyIsPublishedWithThePole();
 };
 
 void TestFrameAnalysis::poleFromMeasuredStars_data()
@@ -163,6 +164,39 @@ void TestFrameAnalysis::frameIsAnnotatedAndPublished()
     QVERIFY(!analyseFrame(grey, in, &frame, &crop, averager));
     QCOMPARE(starAPos.load(), starA);
     QVERIFY(frame.pixelColor(445 + 20, 218 + 5).value() >= 128); // star A's square
+}
+
+// Noise-free frames: what remains of the uncertainty is the axis centre's and what no frame shows,
+// the star data's error and, with the correction off, the refraction (2.33904 px at 39.9 degrees).
+void TestFrameAnalysis::uncertaintyIsPublishedWithThePole()
+{
+    const cv::Mat grey = frameWithStars({starA, starB});
+    FrameInputs in = monitoring(QPointF(400, 330));
+    in.siteLatitude = 39.9f;
+    in.airPressureKPa = 101.0f;
+    in.airTemperature = 10.0f;
+    in.refractionEnabled = true;
+    in.axisCenterCovariance = cv::Matx22d(0.3, 0, 0, 0.2);
+    QImage frame;
+    QImage crop(200, 200, QImage::Format_RGB888);
+    polestatistics::PoleAverager averager;
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(analyseFrame(grey, in, &frame, &crop, averager));
+    QCOMPARE(averager.frames(), 3);
+    const double starData = polestatistics::starDataErrorArcsec / 30.5;
+    const auto expected = [&](double unseenPx2) {
+        return std::sqrt(cv::trace(averager.covariance()) + 0.5 + starData * starData + unseenPx2) * 30.5;
+    };
+    QVERIFY(std::abs(poleSigmaArcsec - expected(0)) < 1e-6);
+
+    in.refractionEnabled = false;
+    QVERIFY(analyseFrame(grey, in, &frame, &crop, averager));
+    QVERIFY(std::abs(poleSigmaArcsec - expected(2.33904 * 2.33904)) < 1e-3);
+
+    // Monitoring ends: the next time it starts, it averages afresh.
+    in.monitorPole = false;
+    analyseFrame(grey, in, &frame, &crop, averager);
+    QVERIFY(averager.empty());
 }
 
 QTEST_GUILESS_MAIN(TestFrameAnalysis)
