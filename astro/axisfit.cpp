@@ -19,11 +19,12 @@ constexpr double rejectionSigmas = 4.0;
 // determine it.
 constexpr double maxCentreSigmaPx = 10.0;
 
+// p turned by `angle` radians about centre.
 cv::Point2d rotated(const cv::Point2d &p, double angle, const cv::Point2d &centre)
 {
-    const double c = std::cos(angle), s = std::sin(angle);
-    const cv::Point2d d = p - centre;
-    return centre + cv::Point2d(c * d.x - s * d.y, s * d.x + c * d.y);
+    cv::Point2d turned = p;
+    starAlgorithms.RotatePoint(angle * 180 / CV_PI, p.x, p.y, centre.x, centre.y, &turned.x, &turned.y);
+    return turned;
 }
 
 bool finite(const cv::Point2d &p)
@@ -81,91 +82,102 @@ struct Solution
 
 Solution solve(const std::vector<StarTrack> &tracks, const Rotation &start)
 {
-    const int stars = int(tracks.size());
-    const int params = 4 + 2 * stars;
-    std::vector<double> x(size_t(params), 0.0);
-    x[0] = start.centre.x;
-    x[1] = start.centre.y;
-    x[2] = start.angles[1];
-    x[3] = start.angles[2];
-    for (int j = 0; j < stars; ++j) {
-        const StarTrack &t = tracks[size_t(j)];
-        const int k = t.seen[0] ? 0 : t.seen[1] ? 1 : 2;
-        const cv::Point2d q = rotated(t.at[size_t(k)], -start.angles[size_t(k)], start.centre);
-        x[size_t(4 + 2 * j)] = q.x;
-        x[size_t(5 + 2 * j)] = q.y;
+    using Matx42d = cv::Matx<double, 4, 2>;
+    const size_t stars = tracks.size();
+    cv::Vec4d global(start.centre.x, start.centre.y, start.angles[1], start.angles[2]);
+    std::vector<cv::Vec2d> places(stars); // each star's place at position 0
+    for (size_t j = 0; j < stars; ++j) {
+        const StarTrack &t = tracks[j];
+        const size_t k = t.seen[0] ? 0 : t.seen[1] ? 1 : 2;
+        const cv::Point2d q = rotated(t.at[k], -start.angles[k], start.centre);
+        places[j] = cv::Vec2d(q.x, q.y);
     }
 
-    Solution s;
-    cv::Mat normal(params, params, CV_64F), gradient(params, 1, CV_64F), step;
-    // Walks every observation with its residual and the two rows of its Jacobian, each as up to
-    // five (column, value) pairs.
+    // Walks every observation with its residual, its Jacobian by the global parameters (centre,
+    // angles of positions 1 and 2) and by its star's place, which is the rotation itself.
     const auto forEachObservation = [&](auto &&visit) {
-        const cv::Point2d c(x[0], x[1]);
-        for (int j = 0; j < stars; ++j) {
-            const cv::Point2d q(x[size_t(4 + 2 * j)], x[size_t(5 + 2 * j)]);
-            for (int k = 0; k < positionCount; ++k) {
-                if (!tracks[size_t(j)].seen[size_t(k)])
+        const cv::Vec2d c(global[0], global[1]);
+        for (size_t j = 0; j < stars; ++j) {
+            const cv::Vec2d d = places[j] - c;
+            for (size_t k = 0; k < positionCount; ++k) {
+                if (!tracks[j].seen[k])
                     continue;
-                const double a = k == 0 ? 0.0 : x[size_t(1 + k)];
-                const double co = std::cos(a), si = std::sin(a);
-                const cv::Point2d d = q - c;
-                const cv::Point2d r = c + cv::Point2d(co * d.x - si * d.y, si * d.x + co * d.y)
-                    - tracks[size_t(j)].at[size_t(k)];
-                const int angleColumn = k == 0 ? -1 : 1 + k;
-                const int qx = 4 + 2 * j, qy = 5 + 2 * j;
-                const std::pair<int, double> rowX[]
-                    = {{0, 1 - co}, {1, si}, {angleColumn, -si * d.x - co * d.y}, {qx, co}, {qy, -si}};
-                const std::pair<int, double> rowY[]
-                    = {{0, -si}, {1, 1 - co}, {angleColumn, co * d.x - si * d.y}, {qx, si}, {qy, co}};
-                visit(j, r, rowX, rowY);
+                const double a = k == 0 ? 0.0 : global[1 + k];
+                const cv::Matx22d rotation(std::cos(a), -std::sin(a), std::sin(a), std::cos(a));
+                const cv::Vec2d r = c + rotation * d - cv::Vec2d(tracks[j].at[k].x, tracks[j].at[k].y);
+                cv::Matx<double, 2, 4> byGlobal = cv::Matx<double, 2, 4>::zeros();
+                const cv::Matx22d centre = cv::Matx22d::eye() - rotation;
+                byGlobal(0, 0) = centre(0, 0);
+                byGlobal(0, 1) = centre(0, 1);
+                byGlobal(1, 0) = centre(1, 0);
+                byGlobal(1, 1) = centre(1, 1);
+                if (k > 0) {
+                    const cv::Vec2d turned = rotation * d; // d/da of R(a) d is R(a + 90 deg) d
+                    byGlobal(0, 1 + k) = -turned[1];
+                    byGlobal(1, 1 + k) = turned[0];
+                }
+                visit(j, r, byGlobal, rotation);
             }
         }
     };
 
-    for (int iteration = 0; iteration < maxIterations; ++iteration) {
-        normal.setTo(0);
-        gradient.setTo(0);
-        forEachObservation([&](int, const cv::Point2d &r, const auto &rowX, const auto &rowY) {
-            const auto add = [&](const auto &row, double residual) {
-                for (const auto &[i, vi] : row) {
-                    if (i < 0)
-                        continue;
-                    gradient.at<double>(i) += vi * residual;
-                    for (const auto &[k, vk] : row)
-                        if (k >= 0)
-                            normal.at<double>(i, k) += vi * vk;
-                }
-            };
-            add(rowX, r.x);
-            add(rowY, r.y);
+    // Gauss-Newton steps. The normal equations [A B; B' D] have a block-diagonal D: each star's
+    // place enters only its own observations, and D_j = n_j I because a rotation's columns are
+    // orthonormal. Eliminating the places leaves four equations in the global parameters,
+    // S = A - sum B_j B_j' / n_j, whose inverse is also their covariance (up to the noise variance).
+    Solution s;
+    cv::Matx44d reduced;
+    bool converged = false;
+    for (int iteration = 0;; ++iteration) {
+        cv::Matx44d a = cv::Matx44d::zeros();
+        cv::Vec4d g = cv::Vec4d::all(0);
+        std::vector<Matx42d> b(stars, Matx42d::zeros());
+        std::vector<cv::Vec2d> h(stars, cv::Vec2d::all(0));
+        std::vector<int> n(stars, 0);
+        forEachObservation([&](size_t j, const cv::Vec2d &r, const cv::Matx<double, 2, 4> &byGlobal,
+                               const cv::Matx22d &byPlace) {
+            a += byGlobal.t() * byGlobal;
+            g += byGlobal.t() * r;
+            b[j] += byGlobal.t() * byPlace;
+            h[j] += byPlace.t() * r;
+            ++n[j];
         });
-        if (!cv::solve(normal, -gradient, step, cv::DECOMP_CHOLESKY))
+        reduced = a;
+        cv::Vec4d reducedGradient = g;
+        for (size_t j = 0; j < stars; ++j) {
+            reduced -= b[j] * b[j].t() * (1.0 / n[j]);
+            reducedGradient -= b[j] * h[j] * (1.0 / n[j]);
+        }
+        // The last pass only sets up the normal equations at the solution, for its covariance.
+        if (converged || iteration == maxIterations)
+            break;
+        cv::Vec4d step;
+        if (!cv::solve(reduced, -reducedGradient, step, cv::DECOMP_CHOLESKY))
             return s;
-        double largest = 0;
-        for (int i = 0; i < params; ++i) {
-            x[size_t(i)] += step.at<double>(i);
-            largest = std::max(largest, std::abs(step.at<double>(i)));
+        double largest = cv::norm(step, cv::NORM_INF);
+        global += step;
+        for (size_t j = 0; j < stars; ++j) {
+            const cv::Vec2d placeStep = -(h[j] + b[j].t() * step) * (1.0 / n[j]);
+            places[j] += placeStep;
+            largest = std::max(largest, cv::norm(placeStep, cv::NORM_INF));
         }
         if (!std::isfinite(largest))
             return s;
-        if (largest < 1e-9)
-            break;
+        converged = largest < 1e-9;
     }
 
-    cv::Mat inverse;
-    if (cv::invert(normal, inverse, cv::DECOMP_CHOLESKY) == 0)
+    cv::Matx44d inverse;
+    if (cv::invert(reduced, inverse, cv::DECOMP_CHOLESKY) == 0)
         return s;
-    s.centreBlock = cv::Matx22d(inverse.at<double>(0, 0), inverse.at<double>(0, 1), inverse.at<double>(1, 0),
-        inverse.at<double>(1, 1));
-    s.centre = cv::Point2d(x[0], x[1]);
-    s.angles[1] = x[2];
-    s.angles[2] = x[3];
-    s.residualNorms.assign(size_t(stars), 0.0);
-    forEachObservation([&](int j, const cv::Point2d &r, const auto &, const auto &) {
-        s.residualNorms[size_t(j)] = std::max(s.residualNorms[size_t(j)], cv::norm(r));
-        s.absoluteComponents.push_back(std::abs(r.x));
-        s.absoluteComponents.push_back(std::abs(r.y));
+    s.centreBlock = inverse.get_minor<2, 2>(0, 0);
+    s.centre = cv::Point2d(global[0], global[1]);
+    s.angles[1] = global[2];
+    s.angles[2] = global[3];
+    s.residualNorms.assign(stars, 0.0);
+    forEachObservation([&](size_t j, const cv::Vec2d &r, const auto &, const auto &) {
+        s.residualNorms[j] = std::max(s.residualNorms[j], cv::norm(r));
+        s.absoluteComponents.push_back(std::abs(r[0]));
+        s.absoluteComponents.push_back(std::abs(r[1]));
         s.rss += r.dot(r);
         ++s.observations;
     });
