@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int isolationPx = 20;       // the centroid patch reaches 10 px; a neighbour twice that away
+constexpr int isolationPx = 21;       // the measurement's search box reaches 20 px from the peak
 constexpr double detectionSigmas = 5; // background noise sigmas above the median
 constexpr int minBlobPixels = 3;
 
@@ -77,10 +77,12 @@ std::vector<cv::Point2d> findStars(const cv::Mat &grey, int maxStars)
     }
 
     const cv::Rect inner(isolationPx, isolationPx, grey.cols - 2 * isolationPx, grey.rows - 2 * isolationPx);
+    // The measurement looks for the brightest pixel in the 40 x 40 box around the peak: no other
+    // blob may lie in it.
     const auto crowded = [&](const Blob &b) {
         return std::any_of(blobs.begin(), blobs.end(), [&](const Blob &other) {
             const cv::Point d = other.peak - b.peak;
-            return &other != &b && d.dot(d) < isolationPx * isolationPx;
+            return &other != &b && std::max(std::abs(d.x), std::abs(d.y)) <= isolationPx;
         });
     };
     std::vector<Blob> usable;
@@ -95,7 +97,8 @@ std::vector<cv::Point2d> findStars(const cv::Mat &grey, int maxStars)
         if (int(stars.size()) == maxStars)
             break;
         double x = 0, y = 0;
-        if (starmeasure::gravityCenter(grey, b.peak.x, b.peak.y, &x, &y, starmeasure::medianOfRegion) == 0)
+        if (starmeasure::backgroundAwareStarPos(grey, b.peak.x, b.peak.y, &x, &y, starmeasure::medianOfRegion)
+            == 0)
             stars.emplace_back(x, y);
     }
     return stars;

@@ -2,7 +2,7 @@
 //
 // The RA axis fit follows all stars of the field through the three RA positions, so it needs each
 // frame's stars, not only the one the user picked. A star is measured exactly as a picked star is
-// (starmeasure::gravityCenter on the 3 x 3 median), so both kinds of position carry the same errors.
+// (starmeasure::backgroundAwareStarPos), so both kinds of position carry the same errors.
 #ifndef STARFINDER_H
 #define STARFINDER_H
 
@@ -11,8 +11,8 @@
 
 // Finds the stars of an 8-bit one-channel frame: blobs of the median-filtered frame at least
 // 5 noise sigmas above the median background (a hot pixel does not survive the median), measured
-// by their centroid. Blobs nearer than 20 px to another blob or to the frame's edge are left out:
-// their centroid patch would hold a second star or leave the frame. At most `maxStars`, brightest
+// by their centroid. Blobs within 21 px of another blob or of the frame's edge are left out: the
+// measurement's 40 x 40 box would hold a second star or leave the frame. At most `maxStars`, brightest
 // first. An empty or unusable image gives no stars.
 std::vector<cv::Point2d> findStars(const cv::Mat &grey, int maxStars = 150);
 
