@@ -10,11 +10,13 @@
 // - the averaged pole: the reference stars' scatter, measured from their frame-to-frame moves,
 //   carried through the pole's construction (its Jacobian) and divided by the frames averaged;
 // - the axis centre: the covariance of the fit (or of the three-point circle);
-// - what no measurement shows: the star data's own error and, while the refraction correction is
-//   off, the refraction the correction would remove. The star data hold the pole's angles for one
-//   epoch a year and leave out the annual aberration; on the simulated sky that moves the computed
-//   pole by 10 to 25 arcsec on most dates and up to 35 arcsec just before the epoch changes, about
-//   20 arcsec root-mean-square over the year.
+// - what no measurement shows: the error of the pole's angles at A and B and, while the refraction
+//   correction is off, the refraction the correction would remove. Angles of the instant (apparent
+//   places from the catalogue) leave what the plane triangle and the image's projection do not
+//   describe: on the simulated sky the pole is off by 3 arcsec root-mean-square, at most 6. The
+//   yearly star data, used when the catalogue cannot be read, leave out the annual aberration and
+//   the months since their epoch: 10 to 25 arcsec on most dates, up to 35 just before the epoch
+//   changes, about 20 root-mean-square over the year.
 // The figure shown is the root-mean-square length of the offset's error, the square root of the
 // covariance's trace: an error of that distribution lies within twice it at least 95 % of the time
 // whatever its shape.
@@ -26,8 +28,10 @@
 
 namespace polestatistics {
 
-// The star data's error the pole cannot measure (root-mean-square length, arcsec).
-constexpr double starDataErrorArcsec = 20.0;
+// The error of the pole computed from the angles at A and B (root-mean-square length, arcsec), with
+// the angles of the instant and with the yearly star data's.
+constexpr double instantAnglesErrorArcsec = 5.0;
+constexpr double yearlyAnglesErrorArcsec = 20.0;
 // The averaging window: frames of the last second, at most this many.
 constexpr double windowSeconds = 1.0;
 constexpr int maxFrames = 16;

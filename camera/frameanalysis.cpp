@@ -72,7 +72,7 @@ double unseenOffsetErrorPx(const FrameInputs &inputs)
     if (!inputs.refractionEnabled)
         starAlgorithms.CorrectRefraction(0.0, inputs.siteLatitude, inputs.airPressureKPa,
             inputs.airTemperature, &refractionPx, inputs.refractionModel);
-    return std::hypot(polestatistics::starDataErrorArcsec / cameraArcsecPerPixel, refractionPx);
+    return std::hypot(inputs.poleAnglesErrorArcsec / cameraArcsecPerPixel, refractionPx);
 }
 
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,

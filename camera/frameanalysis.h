@@ -45,7 +45,7 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,
     polestatistics::PoleAverager &averager);
 
-// The errors of the pole-minus-axis offset that no frame shows, px: the star data's, and while the
+// The errors of the pole-minus-axis offset that no frame shows, px: the pole angles', and while the
 // refraction correction is off, the refraction at the site entered in the refraction dialog.
 double unseenOffsetErrorPx(const FrameInputs &inputs);
 

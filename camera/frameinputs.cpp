@@ -22,6 +22,7 @@ FrameInputs FrameInputs::read()
     const PoleAngles angles = poleAngles.load();
     in.poleAngleAtA = angles.atA;
     in.poleAngleAtB = angles.atB;
+    in.poleAnglesErrorArcsec = angles.errorArcsec;
     in.trackedRaTurn = ::trackedRaTurn;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;

@@ -28,7 +28,8 @@ struct FrameInputs
     QPointF starBSearchPos;
     double poleAngleAtA = 0.0; // degrees
     double poleAngleAtB = 0.0;
-    double trackedRaTurn = 0.0; // degrees
+    double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
+    double trackedRaTurn = 0.0;         // degrees
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees

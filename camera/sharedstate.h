@@ -11,6 +11,7 @@
 #include "guarded.h"
 #include "imagequeue.h"
 #include "karvix.h"
+#include "polestatistics.h"
 #include "refraction.h"
 
 #include <QPointF>
@@ -67,6 +68,8 @@ struct PoleAngles
 {
     double atA = 0.0;
     double atB = 0.0;
+    // How far the pole they give may be off (root-mean-square, arcsec).
+    double errorArcsec = polestatistics::yearlyAnglesErrorArcsec;
 };
 extern Guarded<PoleAngles> poleAngles;
 // How far the pole-tracking dial says the RA axis has turned since the reference stars were found

@@ -256,7 +256,9 @@ void MainWindow::updatePoleAngles()
         north ? Hemisphere::North : Hemisphere::South, utcNow(), north ? northStarData : southStarData);
     angleBAP = now.bap;
     angleABP = now.abp;
-    poleAngles.store({angleBAP, angleABP});
+    poleAngles.store({angleBAP, angleABP,
+        starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
+                                    : polestatistics::yearlyAnglesErrorArcsec});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------

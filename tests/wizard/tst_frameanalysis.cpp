@@ -167,7 +167,7 @@ void TestFrameAnalysis::frameIsAnnotatedAndPublished()
 }
 
 // Noise-free frames: what remains of the uncertainty is the axis centre's and what no frame shows,
-// the star data's error and, with the correction off, the refraction (2.33904 px at 39.9 degrees).
+// the pole angles' error and, with the correction off, the refraction (2.33904 px at 39.9 degrees).
 void TestFrameAnalysis::uncertaintyIsPublishedWithThePole()
 {
     const cv::Mat grey = frameWithStars({starA, starB});
@@ -177,15 +177,16 @@ void TestFrameAnalysis::uncertaintyIsPublishedWithThePole()
     in.airTemperature = 10.0f;
     in.refractionEnabled = true;
     in.axisCenterCovariance = cv::Matx22d(0.3, 0, 0, 0.2);
+    in.poleAnglesErrorArcsec = 5;
     QImage frame;
     QImage crop(200, 200, QImage::Format_RGB888);
     polestatistics::PoleAverager averager;
     for (int i = 0; i < 3; ++i)
         QVERIFY(analyseFrame(grey, in, &frame, &crop, averager));
     QCOMPARE(averager.frames(), 3);
-    const double starData = polestatistics::starDataErrorArcsec / 30.5;
+    const double anglesPx = 5 / 30.5;
     const auto expected = [&](double unseenPx2) {
-        return std::sqrt(cv::trace(averager.covariance()) + 0.5 + starData * starData + unseenPx2) * 30.5;
+        return std::sqrt(cv::trace(averager.covariance()) + 0.5 + anglesPx * anglesPx + unseenPx2) * 30.5;
     };
     QVERIFY(std::abs(poleSigmaArcsec - expected(0)) < 1e-6);
 
