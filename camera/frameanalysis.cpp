@@ -69,10 +69,12 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
 double unseenOffsetErrorPx(const FrameInputs &inputs)
 {
     double refractionPx = 0.0;
-    if (!inputs.refractionEnabled)
-        starAlgorithms.CorrectRefraction(0.0, inputs.siteLatitude, inputs.airPressureKPa,
-            inputs.airTemperature, &refractionPx, inputs.refractionModel);
-    return std::hypot(inputs.poleAnglesErrorArcsec / cameraArcsecPerPixel, refractionPx);
+    starAlgorithms.CorrectRefraction(0.0, inputs.siteLatitude, inputs.airPressureKPa, inputs.airTemperature,
+        &refractionPx, inputs.refractionModel);
+    // Uncorrected, all of it; corrected, what the model and the entered weather miss.
+    const double refractionErrorPx
+        = std::abs(refractionPx) * (inputs.refractionEnabled ? polestatistics::refractionModelError : 1.0);
+    return std::hypot(inputs.poleAnglesErrorArcsec / cameraArcsecPerPixel, refractionErrorPx);
 }
 
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,

@@ -45,8 +45,9 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,
     polestatistics::PoleAverager &averager);
 
-// The errors of the pole-minus-axis offset that no frame shows, px: the pole angles', and while the
-// refraction correction is off, the refraction at the site entered in the refraction dialog.
+// The errors of the pole-minus-axis offset that no frame shows, px: the pole angles', and the
+// refraction at the site entered in the refraction dialog: all of it while the correction is off,
+// the part the correction may miss while it is on.
 double unseenOffsetErrorPx(const FrameInputs &inputs);
 
 #endif // FRAMEANALYSIS_H
