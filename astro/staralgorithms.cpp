@@ -14,10 +14,6 @@ namespace {
 
 constexpr double pi = 3.141592653589793;
 
-// Plate scale of the Velto Q7 pole camera, 3.75 um pixels behind a 25.4 mm lens: arcseconds of sky
-// per image pixel (the camera library's simulated camera images the sky at the same scale).
-constexpr double cameraArcsecPerPixel = 30.5;
-
 double radians(double degrees)
 {
     return degrees * pi / 180;

@@ -19,6 +19,10 @@
 
 #include <opencv2/core.hpp>
 
+// Plate scale of the Velto Q7 pole camera, 3.75 um pixels behind a 25.4 mm lens: arcseconds of sky
+// per image pixel (the camera library's simulated camera images the sky at the same scale).
+constexpr double cameraArcsecPerPixel = 30.5;
+
 class StarAlgorithms
 {
 public:

@@ -94,8 +94,12 @@ template <bool withDisplay> void fastPipeline(benchmark::State &state)
     const cv::Mat grey = skyFrame();
     QImage frameImage(frameSize.width, frameSize.height, QImage::Format_RGB888);
     QImage magnifierFrame(200, 200, QImage::Format_RGB888);
+    polestatistics::PoleAverager averager;
+    const auto analyse = [&](const cv::Mat &g, const FrameInputs &in, QImage *f, QImage *m) {
+        return analyseFrame(g, in, f, m, averager);
+    };
     for (auto _ : state) {
-        const QImage queued = captureFrame(grey, frameImage, magnifierFrame, analyseFrame);
+        const QImage queued = captureFrame(grey, frameImage, magnifierFrame, analyse);
         if (withDisplay)
             showAtZoom(queued, state.range(0) / 100.0);
     }

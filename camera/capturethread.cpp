@@ -132,7 +132,7 @@ void CaptureThread::handleFrame()
 
 bool CaptureThread::processFrame(const cv::Mat &grey, const FrameInputs &inputs)
 {
-    return analyseFrame(grey, inputs, &frameImage, &magnifierFrame);
+    return analyseFrame(grey, inputs, &frameImage, &magnifierFrame, m_poleAverager);
 }
 
 // A rejected value stays pending and is sent again after the next pass.

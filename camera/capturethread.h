@@ -17,6 +17,7 @@
 #include "displayframes.h"
 #include "frameinputs.h"
 #include "karvix.h"
+#include "polestatistics.h"
 
 #include <QImage>
 #include <QThread>
@@ -58,6 +59,7 @@ private:
     // is not zeroed.
     std::unique_ptr<unsigned char[]> m_frameBuffer;
     DisplayFrames m_displayFrames;
+    polestatistics::PoleAverager m_poleAverager; // the monitored pole's latest frames
     // Held by run() from start to end. Waiting for it after QThread::wait() orders everything the
     // loop did before whatever the waiter does next in a way ThreadSanitizer can see (QThread's
     // own wait synchronises inside the uninstrumented Qt library).

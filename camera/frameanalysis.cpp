@@ -6,6 +6,9 @@
 #include "staralgorithms.h"
 #include "starmeasure.h"
 
+#include <chrono>
+#include <cmath>
+
 namespace {
 
 int backgroundAwareStarPos(const cv::Mat &image, double x, double y, double *outX, double *outY)
@@ -57,25 +60,55 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
                       inputs.poleAngleAtB, &x, &y, inputs.axisCenter.x(), inputs.axisCenter.y())
         == 0;
     m.polePos = QPointF(x, y);
+    m.jacobianFound = m.poleFound
+        && polestatistics::poleJacobian({a.x(), a.y()}, inputs.poleAngleAtA, {b.x(), b.y()},
+            inputs.poleAngleAtB, {inputs.axisCenter.x(), inputs.axisCenter.y()}, &m.poleJacobian);
     return m;
 }
 
-bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame)
+double unseenOffsetErrorPx(const FrameInputs &inputs)
+{
+    double refractionPx = 0.0;
+    starAlgorithms.CorrectRefraction(0.0, inputs.siteLatitude, inputs.airPressureKPa, inputs.airTemperature,
+        &refractionPx, inputs.refractionModel);
+    // Uncorrected, all of it; corrected, what the model and the entered weather miss.
+    const double refractionErrorPx
+        = std::abs(refractionPx) * (inputs.refractionEnabled ? polestatistics::refractionModelError : 1.0);
+    return std::hypot(inputs.poleAnglesErrorArcsec / cameraArcsecPerPixel, refractionErrorPx);
+}
+
+bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,
+    polestatistics::PoleAverager &averager)
 {
     PoleMeasurement m;
     if (inputs.monitorPole) {
         m = measurePole(grey, inputs);
+        double sigmaPx = 0.0;
+        if (m.jacobianFound) {
+            const double now
+                = std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+            averager.add({m.starAPos.x(), m.starAPos.y()}, {m.starBPos.x(), m.starBPos.y()},
+                {m.polePos.x(), m.polePos.y()}, m.poleJacobian, now);
+            const cv::Point2d average = averager.pole();
+            m.polePos = QPointF(average.x, average.y);
+            sigmaPx = polestatistics::offsetSigmaPx(
+                averager.covariance(), inputs.axisCenterCovariance, unseenOffsetErrorPx(inputs));
+        } else {
+            averager.restart(); // this frame's pole, if any, is shown as it is, its uncertainty unknown
+        }
         starAPos.store(m.starAPos);
         starBPos.store(m.starBPos);
         polePos.store(m.polePos);
+        poleSigmaArcsec = sigmaPx * cameraArcsecPerPixel;
         if (m.poleFound && !magnifierFrame->isNull()) {
             // bits() detaches the image from any copy queued earlier, so a queued crop is never
             // written again.
             cv::Mat window(magnifierFrame->height(), magnifierFrame->width(), CV_8UC3, magnifierFrame->bits(),
                 static_cast<size_t>(magnifierFrame->bytesPerLine()));
-            renderMagnifierWindow(grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window);
+            renderMagnifierWindow(grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window, 2 * sigmaPx);
         }
     } else {
+        averager.restart();
         // The marks of an earlier monitoring stay where they were last measured.
         m.starAPos = starAPos.load();
         m.starBPos = starBPos.load();

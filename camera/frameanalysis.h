@@ -8,6 +8,7 @@
 #define FRAMEANALYSIS_H
 
 #include "frameinputs.h"
+#include "polestatistics.h"
 
 #include <QImage>
 #include <QPointF>
@@ -20,6 +21,9 @@ struct PoleMeasurement
     QPointF starBPos;
     QPointF polePos;
     bool poleFound = false;
+    // The pole's derivatives by star A's and B's coordinates (ax, ay, bx, by), when defined.
+    cv::Matx<double, 2, 4> poleJacobian = cv::Matx<double, 2, 4>::zeros();
+    bool jacobianFound = false;
 };
 
 // Measures stars A and B near their search positions in `grey` (a star that cannot be measured
@@ -32,9 +36,18 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
 
 // The capture thread's per-frame step. `grey` is the frame (8-bit, one channel); `frameImage`
 // holds its colour copy (Format_RGB32 or Format_RGB888) and receives the overlays. While the pole is
-// monitored the measurements are published to the shared state and, when the pole was found, the magnified
-// view is rendered into `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller queues
-// it. No image is allocated: the magnified view is rendered in place.
-bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame);
+// monitored the measurements are published to the shared state, the pole as `averager` averages it
+// over the latest frames with the uncertainty of its offset from the axis centre, and, when the pole
+// was found, the magnified view with a circle of twice that uncertainty is rendered into
+// `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller queues it. No image is
+// allocated: the magnified view is rendered in place. `averager` belongs to the caller's thread and
+// starts afresh whenever monitoring does.
+bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,
+    polestatistics::PoleAverager &averager);
+
+// The errors of the pole-minus-axis offset that no frame shows, px: the pole angles', and the
+// refraction at the site entered in the refraction dialog: all of it while the correction is off,
+// the part the correction may miss while it is on.
+double unseenOffsetErrorPx(const FrameInputs &inputs);
 
 #endif // FRAMEANALYSIS_H

@@ -13,6 +13,7 @@ FrameInputs FrameInputs::read()
     in.showStarBMarker = ::showStarBMarker;
     in.monoStyle = displayStyle.load() == QLatin1String("Mono");
     in.axisCenter = ::axisCenter.load();
+    in.axisCenterCovariance = ::axisCenterCovariance.load();
     in.axisCircleRadius = ::axisCircleRadius;
     in.expectedPolarisPos = ::expectedPolarisPos.load();
     in.reticleAngle = ::reticleAngle;
@@ -21,6 +22,7 @@ FrameInputs FrameInputs::read()
     const PoleAngles angles = poleAngles.load();
     in.poleAngleAtA = angles.atA;
     in.poleAngleAtB = angles.atB;
+    in.poleAnglesErrorArcsec = angles.errorArcsec;
     in.trackedRaTurn = ::trackedRaTurn;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;

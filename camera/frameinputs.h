@@ -8,6 +8,7 @@
 #include "refraction.h"
 
 #include <QPointF>
+#include <opencv2/core.hpp>
 
 struct FrameInputs
 {
@@ -19,14 +20,16 @@ struct FrameInputs
     bool showStarBMarker = false;
     bool monoStyle = false; // displayStyle is exactly "Mono"
     QPointF axisCenter;
-    int axisCircleRadius = 0; // pixels
+    cv::Matx22d axisCenterCovariance = cv::Matx22d::zeros(); // px^2
+    int axisCircleRadius = 0;                                // pixels
     QPointF expectedPolarisPos;
     double reticleAngle = 0.0; // degrees
     QPointF starASearchPos;
     QPointF starBSearchPos;
     double poleAngleAtA = 0.0; // degrees
     double poleAngleAtB = 0.0;
-    double trackedRaTurn = 0.0; // degrees
+    double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
+    double trackedRaTurn = 0.0;         // degrees
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees

@@ -38,8 +38,8 @@ cv::Point magnifierWindowOrigin(const QPointF &axisCenter)
     return {magnifiedCoordinate(axisCenter.x()) - half, magnifiedCoordinate(axisCenter.y()) - half};
 }
 
-void drawMagnifierMarks(
-    cv::Mat &image, cv::Point origin, const QPointF &axisCenter, const QPointF &pole, bool monoStyle)
+void drawMagnifierMarks(cv::Mat &image, cv::Point origin, const QPointF &axisCenter, const QPointF &pole,
+    bool monoStyle, double poleCircleRadius)
 {
     // Each coordinate is its own expression truncated toward zero, as the enlargement's marks have
     // always been placed.
@@ -69,10 +69,13 @@ void drawMagnifierMarks(
         line(pole, 9 * s, 9 * t, 9 * s, 4 * t, poleColour);
         line(pole, 9 * s, 9 * t, 4 * s, 9 * t, poleColour);
     }
+    const int radius = magnifiedCoordinate(poleCircleRadius);
+    if (poleCircleRadius > 0 && radius <= 10 * magnifier::windowSize) // a larger one is beside the view
+        cv::circle(image, at(pole, 0, 0), radius, poleColour, 1, cv::LINE_AA);
 }
 
-void renderMagnifierWindow(
-    const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole, bool monoStyle, cv::Mat &window)
+void renderMagnifierWindow(const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole,
+    bool monoStyle, cv::Mat &window, double poleCircleRadius)
 {
     const int k = magnifier::scale;
     const int side = magnifier::windowSize;
@@ -109,6 +112,6 @@ void renderMagnifierWindow(
         cv::Mat target = canvas(shown - origin + windowInCanvas.tl());
         cv::cvtColor(enlarged(shown - cv::Point(x0 * k, y0 * k)), target, cv::COLOR_GRAY2RGB);
     }
-    drawMagnifierMarks(canvas, origin - windowInCanvas.tl(), axisCenter, pole, monoStyle);
+    drawMagnifierMarks(canvas, origin - windowInCanvas.tl(), axisCenter, pole, monoStyle, poleCircleRadius);
     canvas(windowInCanvas).copyTo(window);
 }

@@ -27,16 +27,20 @@ cv::Point magnifierWindowOrigin(const QPointF &axisCenter);
 
 // Draws the axis-centre mark and the pole mark of the enlargement on `image` (8-bit, three
 // channels, red-green-blue), whose pixel (0, 0) is pixel `origin` of the enlargement. "Mono"
-// style draws both marks near-white; otherwise the axis centre is red and the pole green.
-void drawMagnifierMarks(
-    cv::Mat &image, cv::Point origin, const QPointF &axisCenter, const QPointF &pole, bool monoStyle);
+// style draws both marks near-white; otherwise the axis centre is red and the pole green. A
+// positive `poleCircleRadius` (frame pixels) adds a circle of that radius around the pole in the
+// pole's colour: where the pole may lie.
+void drawMagnifierMarks(cv::Mat &image, cv::Point origin, const QPointF &axisCenter, const QPointF &pole,
+    bool monoStyle, double poleCircleRadius = 0.0);
 
 // Renders the window around `axisCenter` of the grey frame `grey` (8-bit, one channel) into
 // `window` (200 x 200, 8-bit, three channels, allocated by the caller; any other image is left
 // alone). Parts of the window outside the enlarged frame are black, so the axis centre stays in the
 // middle of the view even when it lies near the frame's edge; no pixel outside the frame is read.
 // Allocates no image: the enlarged crop and the marks' canvas live on the stack.
-void renderMagnifierWindow(
-    const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole, bool monoStyle, cv::Mat &window);
+// The circle around the pole is drawn as drawMagnifierMarks draws it; a circle reaching more than
+// 32 px of the enlargement beyond the window may differ from the whole enlargement's along the edge.
+void renderMagnifierWindow(const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole,
+    bool monoStyle, cv::Mat &window, double poleCircleRadius = 0.0);
 
 #endif // MAGNIFIERWINDOW_H

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <algorithm>
+#include <cmath>
 
 QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize &imageSize)
 {
@@ -16,6 +18,12 @@ QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize
 QString positionText(const QPointF &point)
 {
     return QStringLiteral("(%1,%2)").arg(point.x(), 0, 'f', 1).arg(point.y(), 0, 'f', 1);
+}
+
+QString poleSigmaText(double arcsec)
+{
+    const long rounded = std::isfinite(arcsec) ? std::lround(std::clamp(arcsec, 1.0, 1e6)) : 0;
+    return QStringLiteral("\u00b1 %1\u2033").arg(rounded);
 }
 
 // Step 3 asks for the first star position, steps 4-5 and 6-7 for the second and third, and

@@ -25,6 +25,10 @@ QImage scaleForDisplay(const QImage &frame, const QSize &size);
 // "(x,y)" with one decimal each and no spaces, e.g. "(640.0,479.5)".
 QString positionText(const QPointF &point);
 
+// The pole's uncertainty as shown beside it: "± 4″", whole arcseconds, at least 1. A figure and
+// units only, the same in every language.
+QString poleSigmaText(double arcsec);
+
 // The number of lit alignment lamps (of three) the wizard shows in a step, or -1 in the steps
 // where the lamps keep the pictures they have.
 int litLampsForStep(int step);

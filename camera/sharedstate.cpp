@@ -27,6 +27,7 @@ std::atomic<bool> showStarAMarker {false};
 std::atomic<bool> showStarBMarker {false};
 Guarded<QString> displayStyle {QStringLiteral("Color")};
 Guarded<QPointF> axisCenter;
+Guarded<cv::Matx22d> axisCenterCovariance {cv::Matx22d::zeros()};
 std::atomic<int> axisCircleRadius {0};
 Guarded<QPointF> expectedPolarisPos;
 std::atomic<double> reticleAngle {0.0};
@@ -46,6 +47,7 @@ Guarded<QString> pressureUnit {QStringLiteral("kPa")};
 Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;
 Guarded<QPointF> polePos;
+std::atomic<double> poleSigmaArcsec {0.0};
 
 FramePool rawImage;
 

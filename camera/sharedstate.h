@@ -11,6 +11,7 @@
 #include "guarded.h"
 #include "imagequeue.h"
 #include "karvix.h"
+#include "polestatistics.h"
 #include "refraction.h"
 
 #include <QPointF>
@@ -50,8 +51,10 @@ extern std::atomic<bool> showAxisCircle;
 extern std::atomic<bool> showReticle;
 extern std::atomic<bool> showStarAMarker;
 extern std::atomic<bool> showStarBMarker;
-extern Guarded<QString> displayStyle;       // "Mono" selects the monochrome overlay colours
-extern Guarded<QPointF> axisCenter;         // RA axis centre, image pixels
+extern Guarded<QString> displayStyle; // "Mono" selects the monochrome overlay colours
+extern Guarded<QPointF> axisCenter;   // RA axis centre, image pixels
+// How well axisCenter is known: its covariance, px^2. Written with axisCenter.
+extern Guarded<cv::Matx22d> axisCenterCovariance;
 extern std::atomic<int> axisCircleRadius;   // pixels
 extern Guarded<QPointF> expectedPolarisPos; // centre of the rotating reticle
 extern std::atomic<double> reticleAngle;    // degrees
@@ -65,6 +68,8 @@ struct PoleAngles
 {
     double atA = 0.0;
     double atB = 0.0;
+    // How far the pole they give may be off (root-mean-square, arcsec).
+    double errorArcsec = polestatistics::yearlyAnglesErrorArcsec;
 };
 extern Guarded<PoleAngles> poleAngles;
 // How far the pole-tracking dial says the RA axis has turned since the reference stars were found
@@ -83,7 +88,9 @@ extern Guarded<QString> pressureUnit;     // "kPa" or "hPa"
 // ---- Per-frame outputs: written by the capture thread, read by the GUI thread -------------------
 extern Guarded<QPointF> starAPos;
 extern Guarded<QPointF> starBPos;
-extern Guarded<QPointF> polePos;
+extern Guarded<QPointF> polePos; // averaged over the latest frames (polestatistics.h)
+// Root-mean-square error of the pole-minus-axis offset in arcsec; 0 when no pole is measured.
+extern std::atomic<double> poleSigmaArcsec;
 
 // ---- Frames ------------------------------------------------------------------------------------
 // The latest grey frame: written (published) by the capture thread once per frame; read by the

@@ -20,6 +20,10 @@
 #include "stargeometry.h"
 #include "tippanel.h"
 
+#include <array>
+#include <opencv2/core.hpp>
+#include <vector>
+
 class AboutDialog;
 class AstroRefractionDialog;
 class CaptureThread;
@@ -165,6 +169,7 @@ private:
     void updatePointer(const QPoint &labelPos);
     void pickStar(const QPoint &labelPos, const QPointF &imagePos);
     bool measureStar(const QPointF &near, QPointF *star) const;
+    std::vector<cv::Point2d> measureStarField() const;
     void fitAxisCenter();
     void updateExpectedPolarisPos();
     void goToExpectedPolarisStep();
@@ -212,11 +217,13 @@ private:
     QTimer *effectTimer;       // 500 ms while running: blinks the glow of the slider to turn
     QImage *northMaskImage;    // star-pattern templates at image scale, pole marked
     QImage *southMaskImage;
-    int currentStep = 0;                  // WizardStep
-    int matchAngle = 0;                   // template rotation, whole degrees 0..360
-    QPointF starPos1, starPos2, starPos3; // the chosen star at the three RA positions
-    QPointF fittedAxisCenter;             // centre of the circle through them
-    int fittedRadius = 0;
+    int currentStep = 0;                                // WizardStep
+    int matchAngle = 0;                                 // template rotation, whole degrees 0..360
+    QPointF starPos1, starPos2, starPos3;               // the chosen star at the three RA positions
+    std::array<std::vector<cv::Point2d>, 3> starFields; // every star found at each of them
+    QPointF fittedAxisCenter;                           // of all stars' rotation, or the chosen star's circle
+    cv::Matx22d fittedAxisCovariance = cv::Matx22d::zeros(); // px^2
+    int fittedRadius = 0;                                    // of the circle through the chosen star
     QPointF polarisPos;         // Polaris / sigma Oct from the latest pick in step 9 or 11
     bool polarisPicked = false; // polarisPos holds a pick
     // The template keeps the star data's yearly angles: its star positions are whole template

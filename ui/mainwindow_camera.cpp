@@ -179,6 +179,8 @@ void MainWindow::showImages()
         ui->label_refStarA_pos->setText(positionText(starAPos.load()));
         ui->label_refStarB_pos->setText(positionText(starBPos.load()));
         ui->label_pole->setText(positionText(polePos.load()));
+        const double sigma = poleSigmaArcsec;
+        ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
     }
 }
 

@@ -187,7 +187,8 @@ void MainWindow::uiReset()
     };
     std::vector<KeptLabel> kept;
     for (QLabel *label : {ui->label_axisPos, ui->label_curPos, ui->label_eptPos, ui->label_refStarA_pos,
-             ui->label_refStarB_pos, ui->label_pole, ui->label_templateImg, ui->label_biggerImg})
+             ui->label_refStarB_pos, ui->label_pole, ui->label_poleSigma, ui->label_templateImg,
+             ui->label_biggerImg})
         kept.push_back({label, label->text(), label->pixmap(Qt::ReturnByValue)});
     const QString title = windowTitle();
 

@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
+#include "ui_mainwindow.h"
 
 #include <QSettings>
 
@@ -42,6 +43,9 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
         = values.refractionModel == physicalModel ? RefractionModel::Physical : RefractionModel::Bennett;
     pressureUnit.store(values.pressureUnit);
     axisCenter.store(values.axisCenter);
+    axisCenterCovariance.store(cv::Matx22d(values.axisCenterVarianceXX, values.axisCenterVarianceXY,
+        values.axisCenterVarianceXY, values.axisCenterVarianceYY));
+    ui->actionRefine_Axis_Centre->setChecked(values.refineAxisCenter);
 }
 
 void MainWindow::saveSettings()
@@ -79,6 +83,11 @@ void MainWindow::saveSettings()
         settings.beginGroup(QStringLiteral("AXIS_CENTER"));
         settings.setValue(QStringLiteral("x"), number(center.x()));
         settings.setValue(QStringLiteral("y"), number(center.y()));
+        const cv::Matx22d covariance = axisCenterCovariance.load();
+        settings.setValue(QStringLiteral("varianceXX"), number(covariance(0, 0)));
+        settings.setValue(QStringLiteral("varianceXY"), number(covariance(0, 1)));
+        settings.setValue(QStringLiteral("varianceYY"), number(covariance(1, 1)));
+        settings.setValue(QStringLiteral("refineFromAllStars"), ui->actionRefine_Axis_Centre->isChecked());
         settings.endGroup();
     });
 }

@@ -1,11 +1,14 @@
 // The alignment wizard in the window: the tip panel, the steps and their buttons, the star picks
 // and the template matching on the live image, and the hemisphere.
+#include "axisfit.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
 #include "mainwindow.h"
 #include "presentation.h"
+#include "settingsfile.h"
 #include "sharedstate.h"
 #include "staralgorithms.h"
+#include "starfinder.h"
 #include "starmeasure.h"
 #include "steppresentation.h"
 #include "templatepoles.h"
@@ -157,6 +160,7 @@ void MainWindow::pushbuttonValidateCenterResetClicked()
 void MainWindow::pushbuttonValidateCenterDoneClicked()
 {
     axisCenter.store(fittedAxisCenter);
+    axisCenterCovariance.store(fittedAxisCovariance);
     ui->label_axisPos->setText(positionText(fittedAxisCenter));
     goToExpectedPolarisStep();
 }
@@ -252,7 +256,9 @@ void MainWindow::updatePoleAngles()
         north ? Hemisphere::North : Hemisphere::South, utcNow(), north ? northStarData : southStarData);
     angleBAP = now.bap;
     angleABP = now.abp;
-    poleAngles.store({angleBAP, angleABP});
+    poleAngles.store({angleBAP, angleABP,
+        starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
+                                    : polestatistics::yearlyAnglesErrorArcsec});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
@@ -320,6 +326,12 @@ bool MainWindow::measureStar(const QPointF &near, QPointF *star) const
     return true;
 }
 
+std::vector<cv::Point2d> MainWindow::measureStarField() const
+{
+    const FrameLease frame = rawImage.latest();
+    return findStars(frame.image());
+}
+
 void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
 {
     QPointF star;
@@ -349,14 +361,17 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
     }
     case STEP_GET_STAR1:
         starPos1 = star;
+        starFields[0] = measureStarField();
         goToStep(STEP_ROTATE_STAR1);
         break;
     case STEP_GET_STAR2:
         starPos2 = star;
+        starFields[1] = measureStarField();
         goToStep(STEP_ROTATE_STAR2);
         break;
     case STEP_GET_STAR3:
         starPos3 = star;
+        starFields[2] = measureStarField();
         fitAxisCenter();
         break;
     default:
@@ -364,7 +379,10 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
     }
 }
 
-// The RA axis is the centre of the circle the chosen star describes while the axis turns.
+// The RA axis is the centre of the circle the chosen star describes while the axis turns. Every
+// other star of the field turns about the same centre, so with the refinement on, the centre of
+// all the stars' common rotation is taken instead when it is better determined. The circle shown
+// stays the chosen star's.
 void MainWindow::fitAxisCenter()
 {
     double x = 0, y = 0;
@@ -376,9 +394,24 @@ void MainWindow::fitAxisCenter()
             tr("Can not get the Axis center, please click 'reset' to re-find it."), QMessageBox::Ok);
         return;
     }
-    fittedAxisCenter = QPointF(x, y);
+    const std::array<cv::Point2d, 3> picked
+        = {{{starPos1.x(), starPos1.y()}, {starPos2.x(), starPos2.y()}, {starPos3.x(), starPos3.y()}}};
+    axisfit::CentreFit fit;
+    if (ui->actionRefine_Axis_Centre->isChecked()) {
+        const axisfit::Rotation rough
+            = axisfit::refineRotation(starFields, axisfit::rotationOfPickedStar(picked, {x, y}));
+        fit = axisfit::fitRotationCentre(axisfit::matchStars(starFields, rough), rough,
+            axisfit::cameraLens(cv::Size(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT)));
+        if (!fit.ok)
+            qCritical("Axis centre from all stars: %s; the chosen star's circle is used.", fit.failure);
+    }
+    axisfit::AxisCentre chosen {{x, y}, cv::Matx22d::eye() * SettingsFile::unknownAxisCenterVariance, false};
+    axisfit::chooseAxisCentre(picked, {x, y}, fit, &chosen);
+    fittedAxisCenter = QPointF(chosen.centre.x, chosen.centre.y);
+    fittedAxisCovariance = chosen.covariance;
     fittedRadius = radius;
     axisCenter.store(fittedAxisCenter);
+    axisCenterCovariance.store(fittedAxisCovariance);
     axisCircleRadius = fittedRadius;
     goToStep(STEP_VALIDATE_CENTER);
 }

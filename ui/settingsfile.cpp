@@ -85,6 +85,24 @@ Values read(const QString &path)
         values.axisCenter = center;
     else
         qCritical("loadSettings: AXIS_CENTER is not a finite position, (0,0) is used instead.");
+
+    settings.beginGroup(QStringLiteral("AXIS_CENTER"));
+    const double xx = settings.value(QStringLiteral("varianceXX"), values.axisCenterVarianceXX).toDouble();
+    const double xy = settings.value(QStringLiteral("varianceXY"), values.axisCenterVarianceXY).toDouble();
+    const double yy = settings.value(QStringLiteral("varianceYY"), values.axisCenterVarianceYY).toDouble();
+    values.refineAxisCenter
+        = settings.value(QStringLiteral("refineFromAllStars"), values.refineAxisCenter).toBool();
+    settings.endGroup();
+    // A covariance: finite, no negative variance, correlation within -1..1.
+    if (std::isfinite(xx) && std::isfinite(xy) && std::isfinite(yy) && xx >= 0 && yy >= 0
+        && xy * xy <= xx * yy) {
+        values.axisCenterVarianceXX = xx;
+        values.axisCenterVarianceXY = xy;
+        values.axisCenterVarianceYY = yy;
+    } else {
+        qCritical(
+            "loadSettings: AXIS_CENTER variances are no covariance, the three-point circle's are used.");
+    }
     return values;
 }
 

@@ -14,6 +14,10 @@ class QSettings;
 
 namespace SettingsFile {
 
+// Each coordinate's variance of an axis centre of unknown origin, px^2: the three-point circle's
+// centre is off by up to 0.65 px.
+constexpr double unknownAxisCenterVariance = 0.65 * 0.65 / 2;
+
 // Everything the file stores, initialised to the value a missing file or key gives.
 struct Values
 {
@@ -29,6 +33,11 @@ struct Values
     QString refractionModel = QStringLiteral("Bennett"); // or "Physical"; any other text is Bennett
     QString pressureUnit = QStringLiteral("kPa");
     QPointF axisCenter; // image pixels
+    // How well axisCenter is known, px^2; a file without it gives the three-point circle's worst.
+    double axisCenterVarianceXX = unknownAxisCenterVariance;
+    double axisCenterVarianceXY = 0.0;
+    double axisCenterVarianceYY = unknownAxisCenterVariance;
+    bool refineAxisCenter = true; // from all stars of the field (Tools menu)
 };
 
 // Reads the file at path. A missing key gives its default; a number that cannot be used gives its

@@ -521,6 +521,10 @@ margin-top: -5px;</translation>
         <source>Disconnect</source>
         <translation>Trennen</translation>
     </message>
+    <message>
+        <source>Refine Axis Centre from All Stars</source>
+        <translation>Refine Axis Centre from All Stars</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

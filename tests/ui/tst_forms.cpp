@@ -56,6 +56,7 @@ void TestForms::objects_data()
         {"actionStretch", "QAction", "Stretch"},
         {"actionAstronomical_Refraction", "QAction", "Astronomical Refraction"},
         {"actionManual_Trace", "QAction", "Manual Trace"},
+        {"actionRefine_Axis_Centre", "QAction", "Refine Axis Centre from All Stars"},
         {"action100", "QAction", "100%"},
         {"action75", "QAction", "75%"},
         {"action50", "QAction", "50%"},
@@ -152,6 +153,7 @@ void TestForms::objects_data()
         {"label_refStarB_pos", "QLabel", "(0,0)"},
         {"pushButton_monitor", "QPushButton", "Start Monitor"},
         {"label_pole", "QLabel", "(0,0)"},
+        {"label_poleSigma", "QLabel", ""},
         {"label_logo", "QLabel", ""},
         {"scrollArea_showImg", "QScrollArea", ""},
         {"scrollAreaWidgetContents_showImg", "QWidget", ""},
@@ -187,7 +189,8 @@ void TestForms::menuOrder_data()
     QTest::newRow("Device") << "menuDevice" << QStringList {"actionConnect"};
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style", "actionStretch",
-                                  "-", "actionAstronomical_Refraction", "actionManual_Trace"};
+                                  "-", "actionAstronomical_Refraction", "actionManual_Trace",
+                                  "actionRefine_Axis_Centre"};
     QTest::newRow("Zoom") << "menuZoom" << QStringList {"action100", "action75", "action50"};
     QTest::newRow("Language") << "menuLanguage"
                               << QStringList {"actionEnglish", "actionChinese", "actionJapanese",

@@ -32,8 +32,9 @@ private slots:
     void cleanup();
 
     void firstRunStartState();
-    void firstRunCloseWritesAllThirteenKeys();
+    void firstRunCloseWritesAllSeventeenKeys();
     void storedValuesAreApplied();
+    void axisCentreVariancesThatAreNoCovarianceFallBack();
     void zoomFactor_data();
     void zoomFactor();
     void invalidStoredValuesFallBack_data();
@@ -169,7 +170,7 @@ void TestMainWindow::firstRunStartState()
     QVERIFY(!window->aboutDialog->isVisible());
 }
 
-void TestMainWindow::firstRunCloseWritesAllThirteenKeys()
+void TestMainWindow::firstRunCloseWritesAllSeventeenKeys()
 {
     window.reset(new MainWindow);
     QVERIFY(window->close());
@@ -179,8 +180,10 @@ void TestMainWindow::firstRunCloseWritesAllThirteenKeys()
         {"ASTRONOMICAL_REFRACTION/longitude", "116.3"}, {"ASTRONOMICAL_REFRACTION/P", "101"},
         {"ASTRONOMICAL_REFRACTION/T", "10"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "false"},
         {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"ASTRONOMICAL_REFRACTION/model", "Bennett"},
-        {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}};
-    QCOMPARE(file->allKeys().size(), 13);
+        {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}, {"AXIS_CENTER/varianceXX", "0.21125"},
+        {"AXIS_CENTER/varianceXY", "0"}, {"AXIS_CENTER/varianceYY", "0.21125"},
+        {"AXIS_CENTER/refineFromAllStars", "true"}};
+    QCOMPARE(file->allKeys().size(), 17);
     for (auto it = expected.begin(); it != expected.end(); ++it)
         QCOMPARE(file->value(it.key()).toString(), it.value());
 }
@@ -191,7 +194,9 @@ void TestMainWindow::storedValuesAreApplied()
         {"ASTRONOMICAL_REFRACTION/longitude", "151.2"}, {"ASTRONOMICAL_REFRACTION/P", "1013"},
         {"ASTRONOMICAL_REFRACTION/P_unit", "hPa"}, {"ASTRONOMICAL_REFRACTION/T", "-5.5"},
         {"ASTRONOMICAL_REFRACTION/enabledCorrect", "true"}, {"ASTRONOMICAL_REFRACTION/model", "Physical"},
-        {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}});
+        {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}, {"AXIS_CENTER/varianceXX", "0.04"},
+        {"AXIS_CENTER/varianceXY", "-0.01"}, {"AXIS_CENTER/varianceYY", "0.09"},
+        {"AXIS_CENTER/refineFromAllStars", "false"}});
     window.reset(new MainWindow);
     // The refraction dialog showed the stored values (the latitude box clamps at 0).
     QCOMPARE(siteLatitude.load(), 0.0f);
@@ -202,6 +207,8 @@ void TestMainWindow::storedValuesAreApplied()
     QVERIFY(refractionEnabled.load());
     QVERIFY(refractionModel.load() == RefractionModel::Physical);
     QCOMPARE(axisCenter.load(), QPointF(612.5, 470.25));
+    QVERIFY(axisCenterCovariance.load() == cv::Matx22d(0.04, -0.01, -0.01, 0.09));
+    QVERIFY(!child<QAction>("actionRefine_Axis_Centre")->isChecked());
     // Missing keys take their defaults.
     QCOMPARE(window->languageCode, QStringLiteral("EN"));
     QCOMPARE(window->regionName, QStringLiteral("North"));
@@ -214,6 +221,25 @@ void TestMainWindow::storedValuesAreApplied()
     QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/enabledCorrect").toString(), QStringLiteral("true"));
     QCOMPARE(file->value("ASTRONOMICAL_REFRACTION/model").toString(), QStringLiteral("Physical"));
     QCOMPARE(file->value("AXIS_CENTER/y").toString(), QStringLiteral("470.25"));
+    QCOMPARE(file->value("AXIS_CENTER/varianceXY").toString(), QStringLiteral("-0.01"));
+    QCOMPARE(file->value("AXIS_CENTER/refineFromAllStars").toString(), QStringLiteral("false"));
+}
+
+// Variances that describe no spread (not numbers, negative, a correlation beyond 1) give the
+// three-point circle's worst, never a NaN or a negative figure in the pole's uncertainty.
+void TestMainWindow::axisCentreVariancesThatAreNoCovarianceFallBack()
+{
+    const QString message
+        = "loadSettings: AXIS_CENTER variances are no covariance, the three-point circle's are used.";
+    const QStringList bad[] = {{"nan", "0", "0.1"}, {"0.1", "0", "-0.1"}, {"0.01", "0.5", "0.01"}};
+    for (const QStringList &v : bad) {
+        writeSettings({{"AXIS_CENTER/x", "600"}, {"AXIS_CENTER/varianceXX", v[0]},
+            {"AXIS_CENTER/varianceXY", v[1]}, {"AXIS_CENTER/varianceYY", v[2]}});
+        QTest::ignoreMessage(QtCriticalMsg, qPrintable(message));
+        window.reset(new MainWindow);
+        const double d = SettingsFile::unknownAxisCenterVariance;
+        QVERIFY2(axisCenterCovariance.load() == cv::Matx22d(d, 0, 0, d), qPrintable(v.join(' ')));
+    }
 }
 
 void TestMainWindow::zoomFactor_data()
