@@ -58,8 +58,15 @@ double offsetSigmaPx(const cv::Matx22d &poleCovariance, const cv::Matx22d &axisC
     return std::isfinite(variance) && variance > 0 ? std::sqrt(variance) : 0.0;
 }
 
+int windowFrames(double exposureUs)
+{
+    if (!(exposureUs > 0))
+        return maxFrames;
+    return int(std::clamp(std::lround(1e6 / exposureUs), 2L, long(maxFrames)));
+}
+
 void PoleAverager::add(const cv::Point2d &starA, const cv::Point2d &starB, const cv::Point2d &pole,
-    const cv::Matx<double, 2, 4> &jacobian, double timeSeconds)
+    const cv::Matx<double, 2, 4> &jacobian, int windowFrames)
 {
     noteMove(&m_movesA, &m_lastAKnown, &m_lastA, starA);
     noteMove(&m_movesB, &m_lastBKnown, &m_lastB, starB);
@@ -70,11 +77,8 @@ void PoleAverager::add(const cv::Point2d &starA, const cv::Point2d &starB, const
         if (!(cv::norm(pole - this->pole()) <= limit))
             m_frames.clear();
     }
-    while (!m_frames.empty()
-        && (m_frames.front().time < timeSeconds - windowSeconds || m_frames.front().time > timeSeconds))
-        m_frames.pop_front();
-    m_frames.push_back({pole, timeSeconds});
-    while (int(m_frames.size()) > maxFrames)
+    m_frames.push_back(pole);
+    while (int(m_frames.size()) > std::clamp(windowFrames, 1, maxFrames))
         m_frames.pop_front();
 }
 
@@ -87,8 +91,8 @@ void PoleAverager::restart()
 cv::Point2d PoleAverager::pole() const
 {
     cv::Point2d sum;
-    for (const Frame &f : m_frames)
-        sum += f.pole;
+    for (const cv::Point2d &p : m_frames)
+        sum += p;
     return m_frames.empty() ? sum : sum / double(m_frames.size());
 }
 

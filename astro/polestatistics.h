@@ -36,9 +36,10 @@ constexpr double instantAnglesErrorArcsec = 5.0;
 constexpr double yearlyAnglesErrorArcsec = 20.0;
 // The fraction of the refraction at the pole that the correction may miss (root-mean-square).
 constexpr double refractionModelError = 0.03;
-// The averaging window: frames of the last second, at most this many.
-constexpr double windowSeconds = 1.0;
+// The averaging window: the frames of about the last second, at least two, at most this many.
 constexpr int maxFrames = 16;
+// How many frames of `exposureUs` make the window.
+int windowFrames(double exposureUs);
 
 // Derivatives of the pole by (ax, ay, bx, by), as StarAlgorithms::CalcPoleCOOR computes it from
 // stars A and B with the angles at them. False where the pole is not defined nearby.
@@ -52,10 +53,10 @@ double offsetSigmaPx(const cv::Matx22d &poleCovariance, const cv::Matx22d &axisC
 class PoleAverager
 {
 public:
-    // One frame: the measured stars, the pole computed from them with its Jacobian, and the frame's
-    // time in seconds (any steady clock).
+    // One frame: the measured stars and the pole computed from them with its Jacobian. The average
+    // keeps the latest `windowFrames` frames.
     void add(const cv::Point2d &starA, const cv::Point2d &starB, const cv::Point2d &pole,
-        const cv::Matx<double, 2, 4> &jacobian, double timeSeconds);
+        const cv::Matx<double, 2, 4> &jacobian, int windowFrames);
     // Forgets the frames and the stars' last positions; their measured scatter is kept.
     void restart();
 
@@ -68,16 +69,11 @@ public:
     cv::Matx22d frameCovariance() const;
 
 private:
-    struct Frame
-    {
-        cv::Point2d pole;
-        double time;
-    };
     // Per-coordinate variance of a star from the median of its recent squared moves.
     double starVariance(const std::deque<double> &squaredMoves) const;
     void noteMove(std::deque<double> *moves, bool *known, cv::Point2d *last, const cv::Point2d &now);
 
-    std::deque<Frame> m_frames;
+    std::deque<cv::Point2d> m_frames; // the poles of the latest frames
     cv::Matx<double, 2, 4> m_jacobian = cv::Matx<double, 2, 4>::zeros();
     std::deque<double> m_movesA, m_movesB; // squared frame-to-frame moves of stars A and B, px^2
     cv::Point2d m_lastA, m_lastB;

@@ -5,7 +5,9 @@
 
 #include <QDebug>
 #include <cstring>
+#include <functional>
 #include <opencv2/imgproc.hpp>
+#include <string_view>
 
 #ifdef VELTO_TSAN
 // OpenCV hands parallel work to its TBB worker pool, which synchronises through TBB's own
@@ -107,6 +109,10 @@ void CaptureThread::handleFrame()
         return; // every frame is still being read: drop this one
     std::memcpy(grey.data, m_frameBuffer.get(), grey.total());
     rawImage.publish();
+    const size_t hash = std::hash<std::string_view>()(
+        std::string_view(reinterpret_cast<const char *>(grey.data), grey.total()));
+    m_newExposure = hash != m_lastFrameHash;
+    m_lastFrameHash = hash;
 
     const FrameInputs inputs = FrameInputs::read();
     // A display frame is drawn only when the queue has room for it. It is queued as it is: the
@@ -132,7 +138,8 @@ void CaptureThread::handleFrame()
 
 bool CaptureThread::processFrame(const cv::Mat &grey, const FrameInputs &inputs)
 {
-    return analyseFrame(grey, inputs, &frameImage, &magnifierFrame, m_poleAverager);
+    return analyseFrame(grey, inputs, &frameImage, &magnifierFrame, m_poleAverager,
+        polestatistics::windowFrames(appliedExposureTime), m_newExposure);
 }
 
 // A rejected value stays pending and is sent again after the next pass.

@@ -60,6 +60,10 @@ private:
     std::unique_ptr<unsigned char[]> m_frameBuffer;
     DisplayFrames m_displayFrames;
     polestatistics::PoleAverager m_poleAverager; // the monitored pole's latest frames
+    // A camera may hand over the same exposure again (a stalled stream, a simulated sky under a
+    // stopped clock): the frame's fingerprint tells, and a repeat adds nothing to the average.
+    size_t m_lastFrameHash = 0;
+    bool m_newExposure = true;
     // Held by run() from start to end. Waiting for it after QThread::wait() orders everything the
     // loop did before whatever the waiter does next in a way ThreadSanitizer can see (QThread's
     // own wait synchronises inside the uninstrumented Qt library).

@@ -6,7 +6,6 @@
 #include "staralgorithms.h"
 #include "starmeasure.h"
 
-#include <chrono>
 #include <cmath>
 
 namespace {
@@ -78,17 +77,16 @@ double unseenOffsetErrorPx(const FrameInputs &inputs)
 }
 
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,
-    polestatistics::PoleAverager &averager)
+    polestatistics::PoleAverager &averager, int windowFrames, bool newExposure)
 {
     PoleMeasurement m;
     if (inputs.monitorPole) {
         m = measurePole(grey, inputs);
         double sigmaPx = 0.0;
         if (m.jacobianFound) {
-            const double now
-                = std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-            averager.add({m.starAPos.x(), m.starAPos.y()}, {m.starBPos.x(), m.starBPos.y()},
-                {m.polePos.x(), m.polePos.y()}, m.poleJacobian, now);
+            if (newExposure || averager.empty())
+                averager.add({m.starAPos.x(), m.starAPos.y()}, {m.starBPos.x(), m.starBPos.y()},
+                    {m.polePos.x(), m.polePos.y()}, m.poleJacobian, windowFrames);
             const cv::Point2d average = averager.pole();
             m.polePos = QPointF(average.x, average.y);
             sigmaPx = polestatistics::offsetSigmaPx(

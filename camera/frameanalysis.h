@@ -41,9 +41,12 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
 // was found, the magnified view with a circle of twice that uncertainty is rendered into
 // `magnifierFrame` (200 x 200, Format_RGB888) and true is returned: the caller queues it. No image is
 // allocated: the magnified view is rendered in place. `averager` belongs to the caller's thread and
-// starts afresh whenever monitoring does.
+// starts afresh whenever monitoring does; it keeps `windowFrames` frames, and takes none from a
+// frame that repeats the one before (`newExposure` false), so a camera that hands over one exposure
+// many times neither weighs it more nor makes the scatter look smaller.
 bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameImage, QImage *magnifierFrame,
-    polestatistics::PoleAverager &averager);
+    polestatistics::PoleAverager &averager, int windowFrames = polestatistics::maxFrames,
+    bool newExposure = true);
 
 // The errors of the pole-minus-axis offset that no frame shows, px: the pole angles', and the
 // refraction at the site entered in the refraction dialog: all of it while the correction is off,

@@ -14,11 +14,10 @@ namespace {
 
 const cv::Point2d starA(445, 218), starB(400, 400), reference(400, 330);
 const double angleBAP = 12.4543449046107, angleABP = 18.4713634052194;
-const double framePeriod = 0.125; // seconds: 8 frames a second, exact in binary
+const int window = 9; // frames averaged
 
 // One frame: the stars `shift` away from their places, measured with noise; false when no pole.
-bool addFrame(
-    PoleAverager &averager, std::mt19937 &random, double noisePx, const cv::Point2d &shift, double time)
+bool addFrame(PoleAverager &averager, std::mt19937 &random, double noisePx, const cv::Point2d &shift)
 {
     std::normal_distribution<double> noise(0, noisePx);
     const cv::Point2d a = starA + shift + cv::Point2d(noise(random), noise(random));
@@ -30,7 +29,7 @@ bool addFrame(
             != 0
         || !polestatistics::poleJacobian(a, angleBAP, b, angleABP, reference, &jacobian))
         return false;
-    averager.add(a, b, pole, jacobian, time);
+    averager.add(a, b, pole, jacobian, window);
     return true;
 }
 
@@ -52,6 +51,7 @@ private slots:
     void sigmaDescribesTheAveragedPolesError_data();
     void sigmaDescribesTheAveragedPolesError();
     void boltTurnStartsANewAverage();
+    void windowIsAboutASecond();
     void offsetSigmaAddsItsParts();
 };
 
@@ -73,7 +73,7 @@ void TestPoleStatistics::sigmaDescribesTheAveragedPolesError()
     double chiSum = 0;
     int inside = 0, samples = 0;
     for (int frame = 0; frame < 2000; ++frame) {
-        QVERIFY(addFrame(averager, random, noisePx, {0, 0}, frame * framePeriod));
+        QVERIFY(addFrame(averager, random, noisePx, {0, 0}));
         // One look per second: the averages then share no frame.
         if (frame % 8 != 7 || frame < 100)
             continue;
@@ -99,31 +99,35 @@ void TestPoleStatistics::boltTurnStartsANewAverage()
 {
     std::mt19937 random(5);
     PoleAverager averager;
-    double time = 0;
-    for (int i = 0; i < 20; ++i, time += framePeriod)
-        QVERIFY(addFrame(averager, random, 0.05, {0, 0}, time));
-    QCOMPARE(averager.frames(), 9);
+    for (int i = 0; i < 20; ++i)
+        QVERIFY(addFrame(averager, random, 0.05, {0, 0}));
+    QCOMPARE(averager.frames(), window);
 
-    QVERIFY(addFrame(averager, random, 0.05, {0.01, 0}, time));
-    QCOMPARE(averager.frames(), 9);
+    QVERIFY(addFrame(averager, random, 0.05, {0.01, 0}));
+    QCOMPARE(averager.frames(), window);
 
-    time += framePeriod;
-    QVERIFY(addFrame(averager, random, 0.05, {3, -2}, time));
+    QVERIFY(addFrame(averager, random, 0.05, {3, -2}));
     QCOMPARE(averager.frames(), 1);
     QVERIFY(cv::norm(averager.pole() - truePole({3, -2})) < 0.5);
     // The stars' scatter is still known after the jump: one frame's sigma stays as it was.
     const double frameSigma = polestatistics::offsetSigmaPx(averager.frameCovariance(), {}, 0);
     QVERIFY(frameSigma < 1.0);
 
-    // A frame stamped earlier than the ones held (a clock set back) does not average with them.
-    time += framePeriod;
-    QVERIFY(addFrame(averager, random, 0.05, {3, -2}, time));
+    QVERIFY(addFrame(averager, random, 0.05, {3, -2}));
     QCOMPARE(averager.frames(), 2);
-    QVERIFY(addFrame(averager, random, 0.05, {3, -2}, time - 5));
-    QCOMPARE(averager.frames(), 1);
     // Monitoring starts again.
     averager.restart();
     QVERIFY(averager.empty());
+}
+
+// About a second of frames, and never fewer than two to see the scatter by.
+void TestPoleStatistics::windowIsAboutASecond()
+{
+    QCOMPARE(polestatistics::windowFrames(100000), 10);
+    QCOMPARE(polestatistics::windowFrames(1e6 / 3), 3);
+    QCOMPARE(polestatistics::windowFrames(20000), polestatistics::maxFrames);
+    QCOMPARE(polestatistics::windowFrames(5e6), 2);
+    QCOMPARE(polestatistics::windowFrames(0), polestatistics::maxFrames);
 }
 
 void TestPoleStatistics::offsetSigmaAddsItsParts()

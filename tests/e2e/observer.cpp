@@ -48,8 +48,8 @@ constexpr int recognisedStars = 5;
 constexpr int answerTimeoutMs = 5000;
 // The camera's frames follow each other at this interval of the sky's clock.
 constexpr double frameIntervalS = 0.1;
-// How many frames a person watches the pole's readout for one reading.
-constexpr int poleReadings = 6;
+// How many frames a person watches the pole's readout before reading it.
+constexpr int poleSettlingFrames = 10;
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -323,20 +323,11 @@ std::optional<QPointF> Observer::poleStar() const
 
 std::optional<QPointF> Observer::shownPole()
 {
-    // The readout follows each frame's noise: a person watches it for a while and takes the middle.
-    QPointF sum;
-    int n = 0;
-    for (int i = 0; i < poleReadings; ++i) {
-        if (!waitForFreshFrames(1))
-            return std::nullopt;
-        if (const auto pole = shownPosition("label_pole")) {
-            sum += *pole;
-            ++n;
-        }
-    }
-    if (n == 0)
+    // The readout settles over about a second of frames after anything changed; a person watches
+    // it that long and reads it then.
+    if (!waitForFreshFrames(poleSettlingFrames))
         return std::nullopt;
-    return sum / n;
+    return shownPosition("label_pole");
 }
 
 // ---- Template matching -------------------------------------------------------------------------

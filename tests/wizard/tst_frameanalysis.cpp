@@ -184,6 +184,9 @@ void TestFrameAnalysis::uncertaintyIsPublishedWithThePole()
     for (int i = 0; i < 3; ++i)
         QVERIFY(analyseFrame(grey, in, &frame, &crop, averager));
     QCOMPARE(averager.frames(), 3);
+    // The camera hands over the same exposure again: it is shown, but not averaged once more.
+    QVERIFY(analyseFrame(grey, in, &frame, &crop, averager, polestatistics::maxFrames, false));
+    QCOMPARE(averager.frames(), 3);
     const double anglesPx = 5 / 30.5;
     const auto expected = [&](double unseenPx2) {
         return std::sqrt(cv::trace(averager.covariance()) + 0.5 + anglesPx * anglesPx + unseenPx2) * 30.5;
