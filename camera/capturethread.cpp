@@ -2,6 +2,7 @@
 
 #include "frameanalysis.h"
 #include "sharedstate.h"
+#include "utcclock.h"
 
 #include <QDebug>
 #include <cstring>
@@ -107,6 +108,7 @@ void CaptureThread::handleFrame()
         return; // every frame is still being read: drop this one
     std::memcpy(grey.data, m_frameBuffer.get(), grey.total());
     rawImage.publish();
+    frameRecorder.offer(grey, utcNow());
 
     const FrameInputs inputs = FrameInputs::read();
     // A display frame is drawn only when the queue has room for it. It is queued as it is: the

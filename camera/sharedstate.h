@@ -8,6 +8,7 @@
 #define SHAREDSTATE_H
 
 #include "framepool.h"
+#include "framerecorder.h"
 #include "guarded.h"
 #include "imagequeue.h"
 #include "karvix.h"
@@ -96,6 +97,13 @@ extern std::atomic<double> poleSigmaArcsec;
 // The latest grey frame: written (published) by the capture thread once per frame; read by the
 // star pick on the GUI thread through a lease, so a frame being read is never overwritten.
 extern FramePool rawImage;
+
+// ---- Recording ---------------------------------------------------------------------------------
+// File > Record Session: the GUI thread starts and stops it and reads its progress; the capture
+// thread offers every frame it publishes. While a recording is on, the recorder's own writer thread
+// (the one thread besides these two) writes the frames; everything it shares is behind the
+// recorder's lock.
+extern FrameRecorder frameRecorder;
 
 // ---- Hand-off queues: capture thread appends, showImages (GUI, every 20 ms) takes ---------------
 extern ImageQueue frameQueue;     // display frames with overlays
