@@ -93,9 +93,14 @@ void MainWindow::saveSettings()
         settings.setValue(QStringLiteral("refineFromAllStars"), ui->actionRefine_Axis_Centre->isChecked());
         settings.endGroup();
 
-        settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));
-        settings.setValue(QStringLiteral("kind"), CameraSource::kindName(cameraSource.kind));
-        settings.setValue(QStringLiteral("path"), cameraSource.path);
-        settings.endGroup();
+        // Only a recording is written: without the group the camera is the simulated sky, and the
+        // file keeps the twelve keys it has always had.
+        settings.remove(QStringLiteral("CAMERA_SOURCE"));
+        if (cameraSource.kind == CameraSource::Kind::Recording) {
+            settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));
+            settings.setValue(QStringLiteral("kind"), CameraSource::kindName(cameraSource.kind));
+            settings.setValue(QStringLiteral("path"), cameraSource.path);
+            settings.endGroup();
+        }
     });
 }

@@ -75,12 +75,11 @@ void TestReplaySource::framesComeAtTheirRecordedPace()
     QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, 100), 0);
     QCOMPARE(SetKARVIXBitsMode(handle, 8), 0);
     QCOMPARE(SetKARVIXResolution(handle, 0, 0, KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT), 0);
-    QCOMPARE(BeginKARVIXLive(handle), 0);
-
     std::vector<unsigned char> buffer(KARVIX_FRAME_BUFFER_SIZE);
     int width = 0, height = 0, bits = 0, channels = 0;
-    QElapsedTimer clock;
+    QElapsedTimer clock; // from just before the stream begins, so a frame is never seen early
     clock.start();
+    QCOMPARE(BeginKARVIXLive(handle), 0);
     for (int i = 0; i < 6; ++i) {
         int result = 1;
         while ((result = GetKARVIXLiveFrame(handle, &width, &height, &bits, &channels, buffer.data())) == 1)
@@ -94,9 +93,10 @@ void TestReplaySource::framesComeAtTheirRecordedPace()
         QCOMPARE(int(buffer[0]), 10 * (frame + 1));
         QCOMPARE(int(buffer[KARVIX_FRAME_WIDTH * KARVIX_FRAME_HEIGHT - 1]), 10 * (frame + 1));
         QCOMPARE(karvix::sourceFrameUtc(), kStartUtc + kOffsetsSeconds[frame]);
-        // The held frame comes at the mean interval (80 ms) after the previous delivery.
+        // The held frame comes at the mean interval (80 ms) after the previous delivery. Late by a
+        // loaded machine's scheduling at most, never early.
         const double due = i < 4 ? kOffsetsSeconds[i] : kOffsetsSeconds[3] + 0.08 * (i - 3);
-        QVERIFY2(elapsed >= due - 0.002 && elapsed < due + 0.05,
+        QVERIFY2(elapsed >= due && elapsed < due + 0.1,
             qPrintable(QStringLiteral("frame %1 after %2 s, due at %3 s").arg(i).arg(elapsed).arg(due)));
     }
     QCOMPARE(StopKARVIXLive(handle), 0);

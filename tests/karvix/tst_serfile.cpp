@@ -168,6 +168,8 @@ void TestSerFile::fullDiskLeavesAReadableFile()
     QVERIFY2(reader.open(path.toStdString(), kWidth, kHeight, &problem), problem.c_str());
     QCOMPARE(reader.frameCount(), 3);
     QCOMPARE(reader.frameUtcSeconds(2), kStartUtc + 2);
+    // Nothing of the fourth frame is left behind the trailer.
+    QCOMPARE(QFileInfo(path).size(), qint64(ser::kHeaderBytes) + 3 * kFrameBytes + 3 * 8);
 }
 
 QTEST_APPLESS_MAIN(TestSerFile)

@@ -188,6 +188,12 @@ void TestRecording::cameraSourceIsKeptInTheSettings()
     const SettingsFile::Values values = SettingsFile::read(SettingsFile::programPath());
     QCOMPARE(values.cameraSourceKind, QString("Recording"));
     QCOMPARE(values.cameraSourcePath, QString("/data/night.ser"));
+    // The simulated sky again: the group goes, the file has its twelve keys as before.
+    window->cameraSource = {CameraSource::Kind::Simulator, QString()};
+    window->saveSettings();
+    settings.sync();
+    QVERIFY(!settings.childGroups().contains(QStringLiteral("CAMERA_SOURCE")));
+    QCOMPARE(settings.allKeys().size(), 12);
     // A recording without a file, or an unknown kind, is the simulated sky.
     QVERIFY(CameraSource::fromSettings("Recording", QString()).kind == CameraSource::Kind::Simulator);
     QVERIFY(CameraSource::fromSettings("INDI", "x").kind == CameraSource::Kind::Simulator);
