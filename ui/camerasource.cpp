@@ -24,6 +24,14 @@ Choice fromSettings(const QString &kind, const QString &path)
     return {Kind::Simulator, QString()};
 }
 
+Choice active()
+{
+    const karvix::SourceChoice source = karvix::selectedSource();
+    if (source.kind == karvix::SourceChoice::Kind::Recording)
+        return {Kind::Recording, QFile::decodeName(source.path.c_str())};
+    return {Kind::Simulator, QString()};
+}
+
 void apply(const Choice &choice)
 {
     karvix::SourceChoice source;

@@ -24,6 +24,9 @@ QString kindName(Kind kind);
 // An unknown kind, or a recording without a file, gives the simulated sky.
 Choice fromSettings(const QString &kind, const QString &path);
 
+// The source the camera library streams from now (the stored choice, or --replay).
+Choice active();
+
 // Selects the camera library's source and sets the clock. GUI thread, while no camera is open.
 void apply(const Choice &choice);
 

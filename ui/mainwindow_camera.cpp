@@ -49,6 +49,8 @@ void MainWindow::shutDownCameraLibrary()
 // camera is open.
 void MainWindow::showVirtualMount(bool shown)
 {
+    // A recorded session has no mount to turn.
+    shown = shown && karvix::selectedSource().kind == karvix::SourceChoice::Kind::Simulator;
     if (shown && !virtualMount) {
         virtualMount = new VirtualMountWindow(this);
         virtualMount->setWindowFlag(Qt::Tool);

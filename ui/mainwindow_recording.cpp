@@ -4,12 +4,11 @@
 #include "mainwindow.h"
 
 #include "camerasourcedialog.h"
+#include "settingsfile.h"
 #include "sharedstate.h"
-#include "source.h"
 #include "ui_mainwindow.h"
 #include "utcclock.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -21,6 +20,12 @@
 
 namespace {
 constexpr int progressIntervalMs = 500;
+
+// A float input as the settings file writes it (39.9, not 39.900001525878906).
+double noted(float value)
+{
+    return SettingsFile::number(value).toDouble();
+}
 constexpr double bytesPerMegabyte = 1024.0 * 1024.0;
 } // namespace
 
@@ -58,7 +63,7 @@ void MainWindow::on_actionCamera_Source_triggered()
 {
     if (cameraConnected)
         return;
-    CameraSourceDialog dialog(cameraSource, this);
+    CameraSourceDialog dialog(CameraSource::active(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     cameraSource = dialog.choice();
@@ -150,26 +155,23 @@ void MainWindow::showRecordingProgress()
 QJsonObject MainWindow::sessionContext() const
 {
     const QPointF center = axisCenter.load();
-    const karvix::SourceChoice source = karvix::selectedSource();
-    const bool replaying = source.kind == karvix::SourceChoice::Kind::Recording;
+    const CameraSource::Choice source = CameraSource::active();
     return {
         {QStringLiteral("program"),
             QStringLiteral("Velto Q7 %1").arg(QCoreApplication::applicationVersion())},
         {QStringLiteral("camera_source"),
-            QJsonObject {{QStringLiteral("kind"),
-                             CameraSource::kindName(
-                                 replaying ? CameraSource::Kind::Recording : CameraSource::Kind::Simulator)},
-                {QStringLiteral("path"), QFile::decodeName(source.path.c_str())},
+            QJsonObject {{QStringLiteral("kind"), CameraSource::kindName(source.kind)},
+                {QStringLiteral("path"), source.path},
                 {QStringLiteral("camera_id"), QString::fromLatin1(cameraId)}}},
         {QStringLiteral("site"),
-            QJsonObject {{QStringLiteral("latitude_deg"), double(siteLatitude)},
-                {QStringLiteral("longitude_deg"), double(siteLongitude)},
+            QJsonObject {{QStringLiteral("latitude_deg"), noted(siteLatitude)},
+                {QStringLiteral("longitude_deg"), noted(siteLongitude)},
                 {QStringLiteral("region"), regionName}}},
         {QStringLiteral("refraction"),
             QJsonObject {{QStringLiteral("enabled"), bool(refractionEnabled)},
-                {QStringLiteral("pressure"), double(airPressure)},
+                {QStringLiteral("pressure"), noted(airPressure)},
                 {QStringLiteral("pressure_unit"), pressureUnit.load()},
-                {QStringLiteral("temperature_c"), double(airTemperature)}}},
+                {QStringLiteral("temperature_c"), noted(airTemperature)}}},
         {QStringLiteral("settings"),
             QJsonObject {{QStringLiteral("style"), displayStyle.load()},
                 {QStringLiteral("language"), languageCode}, {QStringLiteral("zoom"), double(zoomFactor)},
