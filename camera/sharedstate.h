@@ -1,6 +1,7 @@
 // sharedstate.h - everything the GUI thread and the capture thread share, listed once.
 //
-// There are exactly two threads. Each entry says who writes it and who reads it. Flags and
+// There are two threads, the GUI's and the capture thread, and a third while a session is recorded
+// (the recorder's writer, see Recording below). Each entry says who writes it and who reads it. Flags and
 // scalars are atomics; points and texts are Guarded values, read and written whole. The capture
 // thread reads its inputs once per frame into a local snapshot and works on that. A change made
 // by the GUI thread takes effect within the next frame.
