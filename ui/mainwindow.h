@@ -18,9 +18,9 @@
 #include <QPointF>
 #include <QString>
 
-#include "stargeometry.h"
 #include "camerasource.h"
 #include "sessionlog.h"
+#include "stargeometry.h"
 #include "tippanel.h"
 
 #include <array>

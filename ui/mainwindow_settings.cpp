@@ -93,8 +93,8 @@ void MainWindow::saveSettings()
         settings.setValue(QStringLiteral("refineFromAllStars"), ui->actionRefine_Axis_Centre->isChecked());
         settings.endGroup();
 
-        // Only a recording is written: without the group the camera is the simulated sky, and the
-        // file keeps the twelve keys it has always had.
+        // Only a recording is written: without the group the camera is the simulated sky, and a file
+        // of the simulated sky has the keys it has always had.
         settings.remove(QStringLiteral("CAMERA_SOURCE"));
         if (cameraSource.kind == CameraSource::Kind::Recording) {
             settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));

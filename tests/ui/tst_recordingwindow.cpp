@@ -191,12 +191,13 @@ void TestRecording::cameraSourceIsKeptInTheSettings()
     const SettingsFile::Values values = SettingsFile::read(SettingsFile::programPath());
     QCOMPARE(values.cameraSourceKind, QString("Recording"));
     QCOMPARE(values.cameraSourcePath, QString("/data/night.ser"));
-    // The simulated sky again: the group goes, the file has its twelve keys as before.
+    // The simulated sky again: the group goes, the other groups' keys stay as they were.
+    const int keysWithRecording = settings.allKeys().size();
     window->cameraSource = {CameraSource::Kind::Simulator, QString()};
     window->saveSettings();
     settings.sync();
     QVERIFY(!settings.childGroups().contains(QStringLiteral("CAMERA_SOURCE")));
-    QCOMPARE(settings.allKeys().size(), 12);
+    QCOMPARE(settings.allKeys().size(), keysWithRecording - 2);
     // A recording without a file, or an unknown kind, is the simulated sky.
     QVERIFY(CameraSource::fromSettings("Recording", QString()).kind == CameraSource::Kind::Simulator);
     QVERIFY(CameraSource::fromSettings("INDI", "x").kind == CameraSource::Kind::Simulator);
