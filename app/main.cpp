@@ -17,9 +17,14 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("Polar alignment with a camera on the mount's RA axis."));
+    options.setApplicationDescription(
+        QStringLiteral("Polar alignment with a camera on the mount's RA axis."));
     options.addHelpOption();
     options.addVersionOption();
+    const QCommandLineOption replay(QStringLiteral("replay"),
+        QStringLiteral("Streams from a session recorded with File > Record Session instead of the camera."),
+        QStringLiteral("FILE.ser"));
+    options.addOption(replay);
     options.process(app); // --help and --version answer and leave
     // Installed, the desktop knows the program by its launcher entry and draws its themed icon.
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramFiles::appId));
@@ -35,6 +40,8 @@ int main(int argc, char *argv[])
     app.setStyleSheet(readStyleSheet());
 
     MainWindow window;
+    if (options.isSet(replay))
+        window.replayForThisRun(options.value(replay));
     window.show();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "frameanalysis.h"
 #include "sharedstate.h"
+#include "utcclock.h"
 
 #include <QDebug>
 #include <cstring>
@@ -109,6 +110,7 @@ void CaptureThread::handleFrame()
         return; // every frame is still being read: drop this one
     std::memcpy(grey.data, m_frameBuffer.get(), grey.total());
     rawImage.publish();
+    frameRecorder.offer(grey, utcNow());
     const size_t hash = std::hash<std::string_view>()(
         std::string_view(reinterpret_cast<const char *>(grey.data), grey.total()));
     m_newExposure = hash != m_lastFrameHash;

@@ -8,6 +8,7 @@
 //                   stopped or the camera closed, so no library call is in progress then.
 //
 // run() sets the stream up, then reads frames until stopped: each frame is published in rawImage,
+// offered to the recorder (File > Record Session),
 // analysed by processFrame() and, while the display queue has room, expanded to colour in a
 // display frame, annotated and queued for showImages; exposure and gain changes are sent to the camera
 // between frames.

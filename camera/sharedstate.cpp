@@ -51,5 +51,7 @@ std::atomic<double> poleSigmaArcsec {0.0};
 
 FramePool rawImage;
 
+FrameRecorder frameRecorder;
+
 ImageQueue frameQueue;
 ImageQueue magnifierQueue;

@@ -1,6 +1,7 @@
 // sharedstate.h - everything the GUI thread and the capture thread share, listed once.
 //
-// There are exactly two threads. Each entry says who writes it and who reads it. Flags and
+// There are two threads, the GUI's and the capture thread, and a third while a session is recorded
+// (the recorder's writer, see Recording below). Each entry says who writes it and who reads it. Flags and
 // scalars are atomics; points and texts are Guarded values, read and written whole. The capture
 // thread reads its inputs once per frame into a local snapshot and works on that. A change made
 // by the GUI thread takes effect within the next frame.
@@ -8,6 +9,7 @@
 #define SHAREDSTATE_H
 
 #include "framepool.h"
+#include "framerecorder.h"
 #include "guarded.h"
 #include "imagequeue.h"
 #include "karvix.h"
@@ -96,6 +98,13 @@ extern std::atomic<double> poleSigmaArcsec;
 // The latest grey frame: written (published) by the capture thread once per frame; read by the
 // star pick on the GUI thread through a lease, so a frame being read is never overwritten.
 extern FramePool rawImage;
+
+// ---- Recording ---------------------------------------------------------------------------------
+// File > Record Session: the GUI thread starts and stops it and reads its progress; the capture
+// thread offers every frame it publishes. While a recording is on, the recorder's own writer thread
+// (the one thread besides these two) writes the frames; everything it shares is behind the
+// recorder's lock.
+extern FrameRecorder frameRecorder;
 
 // ---- Hand-off queues: capture thread appends, showImages (GUI, every 20 ms) takes ---------------
 extern ImageQueue frameQueue;     // display frames with overlays

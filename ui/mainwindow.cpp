@@ -214,11 +214,13 @@ MainWindow::MainWindow(QWidget *parent)
     }
 
     initialiseCameraLibrary();
+    setupRecording();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
     saveSettings();
+    stopRecording();
     effectTimer->stop();
     angleTimer->stop();
     displayTimer->stop();

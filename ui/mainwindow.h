@@ -8,6 +8,7 @@
 //   mainwindow_sections.cpp  collapsing and expanding the five sections of the left panel
 //   mainwindow_wizard.cpp    the alignment wizard: tip panel, steps, star picks, template matching
 //   mainwindow_camera.cpp    the camera: Connect, exposure and gain, live view, zoom, Mono Style, Save As
+//   mainwindow_recording.cpp Record Session and the camera source (simulated sky or a recording)
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
@@ -17,6 +18,8 @@
 #include <QPointF>
 #include <QString>
 
+#include "camerasource.h"
+#include "sessionlog.h"
 #include "stargeometry.h"
 #include "tippanel.h"
 
@@ -56,6 +59,10 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // Streams from the recorded session at path during this run (--replay); the camera source kept
+    // in the settings file stays as it is.
+    void replayForThisRun(const QString &path);
 
 signals:
     void initAstroRefraction();
@@ -139,6 +146,11 @@ private slots:
     void on_action50_toggled(bool checked);
     void on_actionMono_Style_toggled(bool checked);
     void on_actionSave_As_triggered();
+
+    // Recording and camera source (mainwindow_recording.cpp).
+    void on_actionRecord_Session_toggled(bool checked);
+    void on_actionCamera_Source_triggered();
+    void showRecordingProgress();
 
 private:
     friend class TestMainWindow;
@@ -241,6 +253,19 @@ private:
     QTimer *displayTimer;                       // 20 ms: showImages
     QImage biggerViewImage;                     // the magnified crop last shown
     VirtualMountWindow *virtualMount = nullptr; // hands on the simulated mount while its camera is open
+
+    // Recording and camera source (mainwindow_recording.cpp).
+    friend class TestRecording;
+    void setupRecording();
+    bool startRecording(const QString &path);
+    void stopRecording();
+    QJsonObject sessionContext() const;
+    void showCameraSource(const CameraSource::Choice &choice);
+    CameraSource::Choice cameraSource; // as the settings file keeps it
+    SessionLog sessionLog;             // notes of the recording in progress
+    QLabel *label_source = nullptr;    // status bar: the camera source in use
+    QLabel *label_recording = nullptr; // status bar: the recording's progress
+    QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
 };
 
 #endif // MAINWINDOW_H

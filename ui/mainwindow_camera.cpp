@@ -8,6 +8,7 @@
 #include "magnifierwidget.h"
 #include "presentation.h"
 #include "sharedstate.h"
+#include "source.h"
 #include "ui_mainwindow.h"
 #include "virtualmountwindow.h"
 
@@ -15,6 +16,16 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+
+namespace {
+// A recording that cannot be replayed says why in one line.
+void logSourceProblem()
+{
+    const std::string problem = karvix::sourceProblem();
+    if (!problem.empty())
+        qCritical("Camera source: %s", problem.c_str());
+}
+} // namespace
 
 void MainWindow::initialiseCameraLibrary()
 {
@@ -38,6 +49,8 @@ void MainWindow::shutDownCameraLibrary()
 // camera is open.
 void MainWindow::showVirtualMount(bool shown)
 {
+    // A recorded session has no mount to turn.
+    shown = shown && karvix::selectedSource().kind == karvix::SourceChoice::Kind::Simulator;
     if (shown && !virtualMount) {
         virtualMount = new VirtualMountWindow(this);
         virtualMount->setWindowFlag(Qt::Tool);
@@ -64,6 +77,7 @@ void MainWindow::on_actionConnect_triggered()
         QMessageBox::information(this, tr("Info"), tr("No Velto Q7 camera found!"), QMessageBox::Ok);
         return;
     case ConnectOutcome::OpenFailed:
+        logSourceProblem();
         QMessageBox::critical(
             this, tr("Error"), tr("Can not connect Velto Q7 camera as open error!"), QMessageBox::Ok);
         return;
@@ -99,6 +113,7 @@ void MainWindow::setCameraActionsEnabled(bool enabled)
     ui->actionAstronomical_Refraction->setEnabled(enabled);
     ui->actionManual_Trace->setEnabled(enabled);
     ui->menuZoom->setEnabled(enabled);
+    ui->actionCamera_Source->setEnabled(!enabled); // the source changes while no camera is open
 }
 
 // The presets only store the value; the capture loop sends it to the camera between frames (or

@@ -1,5 +1,6 @@
 // The settings file "Velto Q7.ini": read once while the window is built, written once at close.
 // Groups and keys are fixed names that earlier versions' files use too.
+#include "camerasource.h"
 #include "mainwindow.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
@@ -46,6 +47,8 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     axisCenterCovariance.store(cv::Matx22d(values.axisCenterVarianceXX, values.axisCenterVarianceXY,
         values.axisCenterVarianceXY, values.axisCenterVarianceYY));
     ui->actionRefine_Axis_Centre->setChecked(values.refineAxisCenter);
+    cameraSource = CameraSource::fromSettings(values.cameraSourceKind, values.cameraSourcePath);
+    CameraSource::apply(cameraSource);
 }
 
 void MainWindow::saveSettings()
@@ -89,5 +92,15 @@ void MainWindow::saveSettings()
         settings.setValue(QStringLiteral("varianceYY"), number(covariance(1, 1)));
         settings.setValue(QStringLiteral("refineFromAllStars"), ui->actionRefine_Axis_Centre->isChecked());
         settings.endGroup();
+
+        // Only a recording is written: without the group the camera is the simulated sky, and a file
+        // of the simulated sky has the keys it has always had.
+        settings.remove(QStringLiteral("CAMERA_SOURCE"));
+        if (cameraSource.kind == CameraSource::Kind::Recording) {
+            settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));
+            settings.setValue(QStringLiteral("kind"), CameraSource::kindName(cameraSource.kind));
+            settings.setValue(QStringLiteral("path"), cameraSource.path);
+            settings.endGroup();
+        }
     });
 }

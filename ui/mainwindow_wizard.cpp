@@ -82,8 +82,10 @@ void MainWindow::goToStep(int step)
     view.lamps = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     view.effectTimer = effectTimer;
     view.sliderGlows = {confirmSliderEffect, roughSliderEffect};
-    if (wizard::applyStep(step, view, isMono()))
+    if (wizard::applyStep(step, view, isMono())) {
         currentStep = step;
+        sessionLog.addStep(step);
+    }
 }
 
 void MainWindow::MarkTemplatePoles()
@@ -335,7 +337,9 @@ std::vector<cv::Point2d> MainWindow::measureStarField() const
 void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
 {
     QPointF star;
-    if (!measureStar(imagePos, &star)) {
+    const bool found = measureStar(imagePos, &star);
+    sessionLog.addPick(currentStep, imagePos, found ? &star : nullptr);
+    if (!found) {
         QMessageBox::warning(
             this, tr("Warn"), tr("Seems no star in this point, please try other point."), QMessageBox::Ok);
         return;

@@ -103,6 +103,10 @@ Values read(const QString &path)
         qCritical(
             "loadSettings: AXIS_CENTER variances are no covariance, the three-point circle's are used.");
     }
+    settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));
+    values.cameraSourceKind = settings.value(QStringLiteral("kind"), values.cameraSourceKind).toString();
+    values.cameraSourcePath = settings.value(QStringLiteral("path"), values.cameraSourcePath).toString();
+    settings.endGroup();
     return values;
 }
 

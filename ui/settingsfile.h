@@ -38,6 +38,9 @@ struct Values
     double axisCenterVarianceXY = 0.0;
     double axisCenterVarianceYY = unknownAxisCenterVariance;
     bool refineAxisCenter = true; // from all stars of the field (Tools menu)
+    // Group CAMERA_SOURCE: "Simulator" or "Recording", and the recording's file.
+    QString cameraSourceKind = QStringLiteral("Simulator");
+    QString cameraSourcePath;
 };
 
 // Reads the file at path. A missing key gives its default; a number that cannot be used gives its

@@ -1,4 +1,4 @@
-// camerabus.h - the simulated cameras behind the karvix C functions.
+// camerabus.h - the simulated cameras behind the karvix C functions, the library's default back end.
 //
 // One instance per process (CameraBus::instance()) holds the attached cameras, their open and
 // streaming state, their exposure and gain, and the faults tests inject. Every member is
@@ -8,6 +8,7 @@
 #ifndef KARVIX_SIM_CAMERABUS_H
 #define KARVIX_SIM_CAMERABUS_H
 
+#include "backend.h"
 #include "simcontrol.h"
 
 #include <chrono>
@@ -18,27 +19,27 @@
 
 namespace karvix::sim {
 
-class CameraBus
+class CameraBus : public Backend
 {
 public:
     static CameraBus &instance();
 
     // The C functions of karvix.h, same arguments and results.
-    int initResource();
-    int scan();
-    int getId(int index, char *id);
-    KarvixHandle open(const char *id);
-    int setStreamMode(KarvixHandle handle, unsigned char mode);
-    int init(KarvixHandle handle);
-    int setParam(KarvixHandle handle, int control, double value);
-    int setBitsMode(KarvixHandle handle, int bits);
-    int setBinMode(KarvixHandle handle, int binX, int binY);
-    int setResolution(KarvixHandle handle, int startX, int startY, int width, int height);
-    int beginLive(KarvixHandle handle);
+    int initResource() override;
+    int scan() override;
+    int getId(int index, char *id) override;
+    KarvixHandle open(const char *id) override;
+    int setStreamMode(KarvixHandle handle, unsigned char mode) override;
+    int init(KarvixHandle handle) override;
+    int setParam(KarvixHandle handle, int control, double value) override;
+    int setBitsMode(KarvixHandle handle, int bits) override;
+    int setBinMode(KarvixHandle handle, int binX, int binY) override;
+    int setResolution(KarvixHandle handle, int startX, int startY, int width, int height) override;
+    int beginLive(KarvixHandle handle) override;
     int getLiveFrame(KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels,
-        unsigned char *buffer);
-    int stopLive(KarvixHandle handle);
-    int close(KarvixHandle handle);
+        unsigned char *buffer) override;
+    int stopLive(KarvixHandle handle) override;
+    int close(KarvixHandle handle) override;
 
     // simcontrol.h
     void reset();

@@ -64,6 +64,37 @@
     </message>
 </context>
 <context>
+    <name>CameraSourceDialog</name>
+    <message>
+        <source>Simulated sky</source>
+        <translation>Simulated sky</translation>
+    </message>
+    <message>
+        <source>Recorded session</source>
+        <translation>Recorded session</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Camera Source</source>
+        <translation>Camera Source</translation>
+    </message>
+    <message>
+        <source>A .ser file made with File &gt; Record Session</source>
+        <translation>A .ser file made with File &gt; Record Session</translation>
+    </message>
+    <message>
+        <source>Recorded Session</source>
+        <translation>Recorded Session</translation>
+    </message>
+    <message>
+        <source>SER videos (*.ser);;All files (*)</source>
+        <translation>SER videos (*.ser);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Velto Q7</source>
@@ -524,6 +555,44 @@ margin-top: -5px;</translation>
     <message>
         <source>Refine Axis Centre from All Stars</source>
         <translation>Refine Axis Centre from All Stars</translation>
+    </message>
+    <message>
+        <source>Record Session</source>
+        <translation>Record Session</translation>
+    </message>
+    <message>
+        <source>Camera Source...</source>
+        <translation>Camera Source...</translation>
+    </message>
+    <message>
+        <source>Camera: recorded session %1</source>
+        <translation>Camera: recorded session %1</translation>
+    </message>
+    <message>
+        <source>Camera: simulated sky</source>
+        <translation>Camera: simulated sky</translation>
+    </message>
+    <message>
+        <source>SER videos (*.ser)</source>
+        <translation>SER videos (*.ser)</translation>
+    </message>
+    <message>
+        <source>Can not record the session: %1</source>
+        <translation>Can not record the session: %1</translation>
+    </message>
+    <message>
+        <source>The recording stopped: %1
+The file keeps the %2 frames written before.</source>
+        <translation>The recording stopped: %1
+The file keeps the %2 frames written before.</translation>
+    </message>
+    <message>
+        <source>Recording %1: %2 frames, %3 MB</source>
+        <translation>Recording %1: %2 frames, %3 MB</translation>
+    </message>
+    <message>
+        <source>, %1 dropped</source>
+        <translation>, %1 dropped</translation>
     </message>
 </context>
 <context>

@@ -185,8 +185,9 @@ void TestForms::menuOrder_data()
     QTest::newRow("menu bar") << "menuBar"
                               << QStringList {"menuFile", "menuDevice", "menuTools", "menuZoom",
                                      "menuLanguage", "menuHelp"};
-    QTest::newRow("File") << "menuFile" << QStringList {"actionSave_As", "-", "actionExit"};
-    QTest::newRow("Device") << "menuDevice" << QStringList {"actionConnect"};
+    QTest::newRow("File") << "menuFile"
+                          << QStringList {"actionSave_As", "actionRecord_Session", "-", "actionExit"};
+    QTest::newRow("Device") << "menuDevice" << QStringList {"actionConnect", "-", "actionCamera_Source"};
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style", "actionStretch",
                                   "-", "actionAstronomical_Refraction", "actionManual_Trace",

@@ -1,0 +1,53 @@
+// backend.h - what a source of frames implements to stand behind the C functions of karvix.h.
+//
+// The simulated sky (sim/camerabus.h) and a recorded night (replay/replaybackend.h) are back ends;
+// karvix.cpp hands every C call to the one selected in source.h. The members have the C
+// functions' arguments and results and must be thread-safe: the capture thread reads frames while
+// the GUI thread opens, stops and closes.
+#ifndef KARVIX_BACKEND_H
+#define KARVIX_BACKEND_H
+
+#include "karvix.h"
+
+#include <limits>
+#include <memory>
+#include <string>
+
+namespace karvix {
+
+class Backend
+{
+public:
+    virtual ~Backend() = default;
+
+    virtual int initResource() = 0;
+    virtual int scan() = 0;
+    virtual int getId(int index, char *id) = 0;
+    virtual KarvixHandle open(const char *id) = 0;
+    virtual int setStreamMode(KarvixHandle handle, unsigned char mode) = 0;
+    virtual int init(KarvixHandle handle) = 0;
+    virtual int setParam(KarvixHandle handle, int control, double value) = 0;
+    virtual int setBitsMode(KarvixHandle handle, int bits) = 0;
+    virtual int setBinMode(KarvixHandle handle, int binX, int binY) = 0;
+    virtual int setResolution(KarvixHandle handle, int startX, int startY, int width, int height) = 0;
+    virtual int beginLive(KarvixHandle handle) = 0;
+    virtual int getLiveFrame(
+        KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels, unsigned char *buffer)
+        = 0;
+    virtual int stopLive(KarvixHandle handle) = 0;
+    virtual int close(KarvixHandle handle) = 0;
+
+    // The UTC (seconds since 1970) of the frame last delivered, for back ends whose frames carry
+    // their own time; NaN for those that show the present.
+    virtual double frameUtc() { return std::numeric_limits<double>::quiet_NaN(); }
+    // Why the last open failed, in words; empty when it did not or when there is nothing to say.
+    virtual std::string problem() { return std::string(); }
+};
+
+// The back end the C functions talk to now (source.cpp). Callers keep the pointer for the length of
+// one call, so a source changed meanwhile is destroyed only when that call has returned.
+std::shared_ptr<Backend> selectedBackend();
+
+} // namespace karvix
+
+#endif // KARVIX_BACKEND_H

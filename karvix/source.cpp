@@ -1,0 +1,60 @@
+// source.cpp - the one selected back end behind the C functions.
+#include "source.h"
+
+#include "backend.h"
+#include "replay/replaybackend.h"
+#include "sim/camerabus.h"
+
+#include <mutex>
+
+namespace karvix {
+namespace {
+
+std::mutex selectionMutex;
+SourceChoice selection;
+std::shared_ptr<Backend> selected;
+
+// The simulator's bus lives as long as the process; the pointer does not own it.
+std::shared_ptr<Backend> simulator()
+{
+    return std::shared_ptr<Backend>(&sim::CameraBus::instance(), [](Backend *) {});
+}
+
+} // namespace
+
+std::shared_ptr<Backend> selectedBackend()
+{
+    std::lock_guard<std::mutex> lock(selectionMutex);
+    if (!selected)
+        selected = simulator();
+    return selected;
+}
+
+void selectSource(const SourceChoice &choice)
+{
+    std::shared_ptr<Backend> backend = choice.kind == SourceChoice::Kind::Recording
+        ? std::make_shared<replay::ReplayBackend>(choice.path)
+        : simulator();
+    std::lock_guard<std::mutex> lock(selectionMutex);
+    selection = choice;
+    selected.swap(backend);
+    // The previous back end goes when its last caller lets it go, outside the lock.
+}
+
+SourceChoice selectedSource()
+{
+    std::lock_guard<std::mutex> lock(selectionMutex);
+    return selection;
+}
+
+double sourceFrameUtc()
+{
+    return selectedBackend()->frameUtc();
+}
+
+std::string sourceProblem()
+{
+    return selectedBackend()->problem();
+}
+
+} // namespace karvix

@@ -1,0 +1,182 @@
+// mainwindow_recording.cpp - File > Record Session (the frames into a SER file, the session's notes
+// beside it, the progress in the status bar) and Device > Camera Source... (the simulated sky or a
+// recorded session).
+#include "mainwindow.h"
+
+#include "camerasourcedialog.h"
+#include "settingsfile.h"
+#include "sharedstate.h"
+#include "ui_mainwindow.h"
+#include "utcclock.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QLabel>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QTimer>
+
+namespace {
+constexpr int progressIntervalMs = 500;
+
+// A float input as the settings file writes it (39.9, not 39.900001525878906).
+double noted(float value)
+{
+    return SettingsFile::number(value).toDouble();
+}
+constexpr double bytesPerMegabyte = 1024.0 * 1024.0;
+} // namespace
+
+void MainWindow::setupRecording()
+{
+    label_source = new QLabel(this);
+    label_source->setObjectName(QStringLiteral("label_source"));
+    ui->statusBar->addPermanentWidget(label_source);
+    label_recording = new QLabel(this);
+    label_recording->setObjectName(QStringLiteral("label_recording"));
+    label_recording->hide();
+    ui->statusBar->addWidget(label_recording, 1);
+    recordingTimer = new QTimer(this);
+    recordingTimer->setInterval(progressIntervalMs);
+    connect(recordingTimer, &QTimer::timeout, this, &MainWindow::showRecordingProgress);
+    showCameraSource(cameraSource);
+}
+
+void MainWindow::replayForThisRun(const QString &path)
+{
+    const CameraSource::Choice replay {CameraSource::Kind::Recording, path};
+    CameraSource::apply(replay);
+    showCameraSource(replay);
+}
+
+void MainWindow::showCameraSource(const CameraSource::Choice &choice)
+{
+    label_source->setText(choice.kind == CameraSource::Kind::Recording
+            ? tr("Camera: recorded session %1").arg(QFileInfo(choice.path).fileName())
+            : tr("Camera: simulated sky"));
+    label_source->setToolTip(choice.path);
+}
+
+void MainWindow::on_actionCamera_Source_triggered()
+{
+    if (cameraConnected)
+        return;
+    CameraSourceDialog dialog(CameraSource::active(), this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    cameraSource = dialog.choice();
+    CameraSource::apply(cameraSource);
+    showCameraSource(cameraSource);
+}
+
+void MainWindow::on_actionRecord_Session_toggled(bool checked)
+{
+    if (!checked) {
+        stopRecording();
+        return;
+    }
+    QString path = QFileDialog::getSaveFileName(this, tr("Record Session"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), tr("SER videos (*.ser)"));
+    if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".ser");
+    if (path.isEmpty() || !startRecording(path)) {
+        const QSignalBlocker blocker(ui->actionRecord_Session);
+        ui->actionRecord_Session->setChecked(false);
+    }
+}
+
+bool MainWindow::startRecording(const QString &path)
+{
+    QString problem;
+    if (!frameRecorder.start(path, KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, utcNow(), &problem)) {
+        qCritical().noquote() << QStringLiteral("Record Session: %1").arg(problem);
+        QMessageBox::critical(this, tr("Error"), tr("Can not record the session: %1").arg(problem));
+        return false;
+    }
+    if (!sessionLog.begin(path, sessionContext(), &problem))
+        qCritical().noquote() << QStringLiteral("Record Session: notes not written, %1").arg(problem);
+    {
+        const QSignalBlocker blocker(ui->actionRecord_Session);
+        ui->actionRecord_Session->setChecked(true);
+    }
+    label_recording->show();
+    showRecordingProgress();
+    recordingTimer->start();
+    return true;
+}
+
+// Stops a recording in progress; a write that failed is reported here, once.
+void MainWindow::stopRecording()
+{
+    if (!frameRecorder.progress().recording)
+        return;
+    recordingTimer->stop();
+    QString problem;
+    const bool complete = frameRecorder.stop(&problem);
+    const FrameRecorder::Progress progress = frameRecorder.progress();
+    QString notesProblem;
+    if (!sessionLog.finish(progress.framesWritten, &notesProblem))
+        qCritical().noquote() << QStringLiteral("Record Session: notes not written, %1").arg(notesProblem);
+    label_recording->hide();
+    {
+        const QSignalBlocker blocker(ui->actionRecord_Session);
+        ui->actionRecord_Session->setChecked(false);
+    }
+    if (complete)
+        return;
+    qCritical().noquote() << QStringLiteral("Record Session: %1 stopped after %2 frames: %3")
+                                 .arg(progress.path)
+                                 .arg(progress.framesWritten)
+                                 .arg(problem);
+    QMessageBox::critical(this, tr("Error"),
+        tr("The recording stopped: %1\nThe file keeps the %2 frames written before.")
+            .arg(problem)
+            .arg(progress.framesWritten));
+}
+
+void MainWindow::showRecordingProgress()
+{
+    const FrameRecorder::Progress progress = frameRecorder.progress();
+    if (!progress.problem.isEmpty()) {
+        stopRecording();
+        return;
+    }
+    QString text = tr("Recording %1: %2 frames, %3 MB")
+                       .arg(QFileInfo(progress.path).fileName())
+                       .arg(progress.framesWritten)
+                       .arg(double(progress.bytesWritten) / bytesPerMegabyte, 0, 'f', 1);
+    if (progress.framesDropped > 0)
+        text += tr(", %1 dropped").arg(progress.framesDropped);
+    label_recording->setText(text);
+}
+
+QJsonObject MainWindow::sessionContext() const
+{
+    const QPointF center = axisCenter.load();
+    const CameraSource::Choice source = CameraSource::active();
+    return {
+        {QStringLiteral("program"),
+            QStringLiteral("Velto Q7 %1").arg(QCoreApplication::applicationVersion())},
+        {QStringLiteral("camera_source"),
+            QJsonObject {{QStringLiteral("kind"), CameraSource::kindName(source.kind)},
+                {QStringLiteral("path"), source.path},
+                {QStringLiteral("camera_id"), QString::fromLatin1(cameraId)}}},
+        {QStringLiteral("site"),
+            QJsonObject {{QStringLiteral("latitude_deg"), noted(siteLatitude)},
+                {QStringLiteral("longitude_deg"), noted(siteLongitude)},
+                {QStringLiteral("region"), regionName}}},
+        {QStringLiteral("refraction"),
+            QJsonObject {{QStringLiteral("enabled"), bool(refractionEnabled)},
+                {QStringLiteral("pressure"), noted(airPressure)},
+                {QStringLiteral("pressure_unit"), pressureUnit.load()},
+                {QStringLiteral("temperature_c"), noted(airTemperature)}}},
+        {QStringLiteral("settings"),
+            QJsonObject {{QStringLiteral("style"), displayStyle.load()},
+                {QStringLiteral("language"), languageCode}, {QStringLiteral("zoom"), double(zoomFactor)},
+                {QStringLiteral("exposure_us"), double(exposureTime)}, {QStringLiteral("gain"), int(gain)},
+                {QStringLiteral("axis_center_px"), QJsonArray {center.x(), center.y()}},
+                {QStringLiteral("wizard_step"), currentStep}}},
+    };
+}
