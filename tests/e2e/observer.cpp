@@ -46,6 +46,8 @@ constexpr int recognisedStars = 5;
 
 // Everything a person does takes a moment; a program that has not answered in this time has not.
 constexpr int answerTimeoutMs = 5000;
+// The readouts beside the picture are updated with it, but may lag a picture or two behind.
+constexpr int readoutSettleMs = 80;
 // The camera's frames follow each other at this interval of the sky's clock.
 constexpr double frameIntervalS = 0.1;
 // How many frames a person watches the pole's readout before reading it.
@@ -255,14 +257,17 @@ std::optional<QPointF> Observer::shownPosition(const char *labelName) const
     return QPointF(m.captured(1).toDouble(), m.captured(2).toDouble());
 }
 
-// Time passes while the person watches: for each frame the sky's clock moves on by one frame
-// interval, and the window shows a picture taken after the step. The first two pictures may have
-// waited in the display queue since before it.
+// Time passes while the person watches: the window first shows a picture of the sky and mount as
+// they are now, then for each frame the sky's clock moves on by one frame interval and the window
+// shows a picture taken after the step. Every state the observer leaves the sky in is thus seen
+// by the program before the next, however fast its camera runs, and the figures repeat exactly.
 bool Observer::waitForFreshFrames(int frames)
 {
     const auto *label = child<QLabel>("label_showImg");
-    for (int frame = 0; frame < frames; ++frame) {
-        cameraSimulator().stepClock(frameIntervalS);
+    for (int frame = 0; frame <= frames; ++frame) {
+        if (frame > 0)
+            cameraSimulator().stepClock(frameIntervalS);
+        // The first two pictures may have waited in the display queue since before the change.
         qint64 shown = label->pixmap(Qt::ReturnByValue).cacheKey();
         int fresh = -2;
         QElapsedTimer clock;
@@ -278,6 +283,8 @@ bool Observer::waitForFreshFrames(int frames)
             }
         }
     }
+    // The readouts beside the picture follow it within a few of the window's 20 ms updates.
+    QTest::qWait(readoutSettleMs);
     return true;
 }
 
@@ -455,6 +462,8 @@ bool Observer::turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> 
         const double altitude = (d.x() * perAzimuth.y() - d.y() * perAzimuth.x()) / det;
         const double azimuth = (perAltitude.x() * d.y() - perAltitude.y() * d.x()) / det;
         sky.turnAltitudeBolt(altitude);
+        if (!waitForFreshFrames(0))
+            return false;
         sky.turnAzimuthBolt(azimuth);
         const auto next = seen();
         if (!next)
@@ -592,6 +601,8 @@ bool Observer::findAxisCentre()
         return fail(QStringLiteral("second position not taken"));
     sky.turnRaAxis(turnDeg);
     // The mount's weight moves with the axis: a mount that has not settled sinks a little.
+    if (!waitForFreshFrames(0))
+        return false;
     sky.turnAltitudeBolt(-m_session.settleArcsec / 60.0);
     if (!press("pushButton_rotateStar2_done") || !pickAgain(8))
         return fail(QStringLiteral("third position not taken or no circle fitted"));
@@ -700,6 +711,8 @@ bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAf
     sky.turnRaAxis(1);
     const auto b = waitForFreshFrames() ? poleStar() : std::nullopt;
     sky.turnRaAxis(-1);
+    if (!waitForFreshFrames(0))
+        return false;
     if (!a || !b)
         return fail(QStringLiteral("the pole star is not recognised while nudging the axis"));
     const QPointF from = *a - *centre, to = *b - *centre;

@@ -117,7 +117,8 @@ public:
     std::optional<QPointF> shownPosition(const char *labelName) const;
     // The pole as the program shows it, averaged over a few fresh frames.
     std::optional<QPointF> shownPole();
-    // Lets `frames` frame intervals of the sky's clock pass, each with a new frame shown.
+    // Waits until the window shows the sky as it is, then lets `frames` frame intervals of the
+    // sky's clock pass, each with a new frame shown.
     bool waitForFreshFrames(int frames = 3);
 
     Verdict verdict();
