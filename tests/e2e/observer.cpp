@@ -543,10 +543,7 @@ bool Observer::confirmPolaris(bool reuseSavedCentre)
 {
     if (!press("pushButton_setting_done") || step() != 2)
         return fail(QStringLiteral("Setting Finished does not lead to step 2"));
-    const auto pole = poleStar();
-    if (!pole)
-        return fail(QStringLiteral("the pole star is not recognised in the image"));
-    if (!pickStar(*pole) || !matchTemplate(child<QSlider>("horizontalSlider_confirm_match")))
+    if (!pickPoleStarAndMatch("horizontalSlider_confirm_match"))
         return false;
     m_boxes->questionAnswer = reuseSavedCentre ? QMessageBox::Yes : QMessageBox::No;
     const int boxesBefore = m_boxes->seen.size();
@@ -612,14 +609,21 @@ bool Observer::findAxisCentre()
     return true;
 }
 
-bool Observer::placeExpectedPolaris()
+// Double-clicks the pole star where the image shows it, then turns the template with `slider`
+// until its rings sit on the stars.
+bool Observer::pickPoleStarAndMatch(const char *slider)
 {
     if (!waitForFreshFrames())
         return false;
     const auto pole = poleStar();
     if (!pole)
         return fail(QStringLiteral("the pole star is not recognised in the image"));
-    if (!pickStar(*pole) || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
+    return pickStar(*pole) && matchTemplate(child<QSlider>(slider));
+}
+
+bool Observer::placeExpectedPolaris()
+{
+    if (!pickPoleStarAndMatch("horizontalSlider_rough_match"))
         return false;
     if (!shownPosition("label_eptPos"))
         return fail(QStringLiteral("no expected position shown"));
@@ -645,12 +649,7 @@ bool Observer::movePolarisIntoReticle()
 
 bool Observer::confirmCurrentPolaris()
 {
-    if (!waitForFreshFrames())
-        return false;
-    const auto pole = poleStar();
-    if (!pole)
-        return fail(QStringLiteral("the pole star is not recognised in the image"));
-    if (!pickStar(*pole) || !matchTemplate(child<QSlider>("horizontalSlider_rough_match")))
+    if (!pickPoleStarAndMatch("horizontalSlider_rough_match"))
         return false;
     return (press("pushButton_getCurPolaris_done") && step() == 12)
         || fail(QStringLiteral("Success does not lead to step 12"));

@@ -134,6 +134,7 @@ private:
     int step() const; // the page the tip panel shows, as a step number (0: panel hidden)
     double templateCover(double sigmaLabelPx);
     bool matchTemplate(QSlider *slider);
+    bool pickPoleStarAndMatch(const char *slider);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
     // The stars in the shown image, and where a chart star is among them (frame pixels).
