@@ -613,8 +613,6 @@ bool Observer::findAxisCentre()
 // until its rings sit on the stars.
 bool Observer::pickPoleStarAndMatch(const char *slider)
 {
-    if (!waitForFreshFrames())
-        return false;
     const auto pole = poleStar();
     if (!pole)
         return fail(QStringLiteral("the pole star is not recognised in the image"));
@@ -623,7 +621,7 @@ bool Observer::pickPoleStarAndMatch(const char *slider)
 
 bool Observer::placeExpectedPolaris()
 {
-    if (!pickPoleStarAndMatch("horizontalSlider_rough_match"))
+    if (!waitForFreshFrames() || !pickPoleStarAndMatch("horizontalSlider_rough_match"))
         return false;
     if (!shownPosition("label_eptPos"))
         return fail(QStringLiteral("no expected position shown"));
@@ -649,7 +647,7 @@ bool Observer::movePolarisIntoReticle()
 
 bool Observer::confirmCurrentPolaris()
 {
-    if (!pickPoleStarAndMatch("horizontalSlider_rough_match"))
+    if (!waitForFreshFrames() || !pickPoleStarAndMatch("horizontalSlider_rough_match"))
         return false;
     return (press("pushButton_getCurPolaris_done") && step() == 12)
         || fail(QStringLiteral("Success does not lead to step 12"));
