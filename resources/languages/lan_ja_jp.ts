@@ -121,32 +121,8 @@
         <translation>露出(ms)</translation>
     </message>
     <message>
-        <source>50</source>
-        <translation>50</translation>
-    </message>
-    <message>
-        <source>100</source>
-        <translation>100</translation>
-    </message>
-    <message>
-        <source>200</source>
-        <translation>200</translation>
-    </message>
-    <message>
-        <source>300</source>
-        <translation>300</translation>
-    </message>
-    <message>
         <source>Gain</source>
         <translation>ゲイン</translation>
-    </message>
-    <message>
-        <source>70</source>
-        <translation>70</translation>
-    </message>
-    <message>
-        <source>90</source>
-        <translation>90</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -159,14 +135,6 @@
     <message>
         <source>Rotate</source>
         <translation>回転</translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation>-</translation>
-    </message>
-    <message>
-        <source>+</source>
-        <translation>+</translation>
     </message>
     <message>
         <source>Rough Pole</source>
@@ -197,10 +165,6 @@
         <translation>軸:</translation>
     </message>
     <message>
-        <source>(0,0)</source>
-        <translation>(0,0)</translation>
-    </message>
-    <message>
         <source>Current Polaris/σ Oct</source>
         <translation>北極星/σ Oct 現在位置</translation>
     </message>
@@ -215,14 +179,6 @@
     <message>
         <source>Pole:</source>
         <translation>天の極:</translation>
-    </message>
-    <message>
-        <source>background-color: rgb(248, 248, 255);</source>
-        <translation>background-color: rgb(248, 248, 255);</translation>
-    </message>
-    <message>
-        <source>roiBigger_image</source>
-        <translation>roiBigger_image</translation>
     </message>
     <message>
         <source>Monitor Pole</source>
@@ -243,18 +199,6 @@
     <message>
         <source>Start Monitor</source>
         <translation>監視開始</translation>
-    </message>
-    <message>
-        <source>background-image: url(:/images/logo.png);
-padding: 0px;
-margin-top: -5px;</source>
-        <translation>background-image: url(:/images/logo.png);
-padding: 0px;
-margin-top: -5px;</translation>
-    </message>
-    <message>
-        <source>template_image</source>
-        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>
@@ -325,52 +269,12 @@ margin-top: -5px;</translation>
         <translation>50%</translation>
     </message>
     <message>
-        <source>English</source>
-        <translation>English</translation>
-    </message>
-    <message>
         <source>Velto Q7 Manual</source>
         <translation>Velto Q7 取扱説明書</translation>
     </message>
     <message>
         <source>About</source>
         <translation>バージョン情報</translation>
-    </message>
-    <message>
-        <source>简体中文</source>
-        <translation>简体中文</translation>
-    </message>
-    <message>
-        <source>日本語</source>
-        <translation>日本語</translation>
-    </message>
-    <message>
-        <source>русский</source>
-        <translation>русский</translation>
-    </message>
-    <message>
-        <source>français</source>
-        <translation>français</translation>
-    </message>
-    <message>
-        <source>Deutsch</source>
-        <translation>Deutsch</translation>
-    </message>
-    <message>
-        <source>Español</source>
-        <translation>Español</translation>
-    </message>
-    <message>
-        <source>português</source>
-        <translation>português</translation>
-    </message>
-    <message>
-        <source>italiano</source>
-        <translation>italiano</translation>
-    </message>
-    <message>
-        <source>한국어</source>
-        <translation>한국어</translation>
     </message>
     <message>
         <source>Save</source>
@@ -608,14 +512,6 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Tracking:</source>
         <translation>追尾:</translation>
-    </message>
-    <message>
-        <source>-</source>
-        <translation>-</translation>
-    </message>
-    <message>
-        <source>+</source>
-        <translation>+</translation>
     </message>
     <message>
         <source>Reset</source>
