@@ -121,8 +121,32 @@
         <translation>노출(ms)</translation>
     </message>
     <message>
+        <source>50</source>
+        <translation>50</translation>
+    </message>
+    <message>
+        <source>100</source>
+        <translation>100</translation>
+    </message>
+    <message>
+        <source>200</source>
+        <translation>200</translation>
+    </message>
+    <message>
+        <source>300</source>
+        <translation>300</translation>
+    </message>
+    <message>
         <source>Gain</source>
         <translation>게인</translation>
+    </message>
+    <message>
+        <source>70</source>
+        <translation>70</translation>
+    </message>
+    <message>
+        <source>90</source>
+        <translation>90</translation>
     </message>
     <message>
         <source>Confirm Polaris/σ Oct</source>
@@ -135,6 +159,14 @@
     <message>
         <source>Rotate</source>
         <translation>회전</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
     </message>
     <message>
         <source>Rough Pole</source>
@@ -163,6 +195,10 @@
     <message>
         <source>Axis:</source>
         <translation>축:</translation>
+    </message>
+    <message>
+        <source>(0,0)</source>
+        <translation>(0,0)</translation>
     </message>
     <message>
         <source>Current Polaris/σ Oct</source>
@@ -269,12 +305,52 @@
         <translation>50%</translation>
     </message>
     <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
         <source>Velto Q7 Manual</source>
         <translation>Velto Q7 설명서</translation>
     </message>
     <message>
         <source>About</source>
         <translation>정보</translation>
+    </message>
+    <message>
+        <source>简体中文</source>
+        <translation>简体中文</translation>
+    </message>
+    <message>
+        <source>日本語</source>
+        <translation>日本語</translation>
+    </message>
+    <message>
+        <source>русский</source>
+        <translation>русский</translation>
+    </message>
+    <message>
+        <source>français</source>
+        <translation>français</translation>
+    </message>
+    <message>
+        <source>Deutsch</source>
+        <translation>Deutsch</translation>
+    </message>
+    <message>
+        <source>Español</source>
+        <translation>Español</translation>
+    </message>
+    <message>
+        <source>português</source>
+        <translation>português</translation>
+    </message>
+    <message>
+        <source>italiano</source>
+        <translation>italiano</translation>
+    </message>
+    <message>
+        <source>한국어</source>
+        <translation>한국어</translation>
     </message>
     <message>
         <source>Save</source>
@@ -512,6 +588,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Tracking:</source>
         <translation>추적:</translation>
+    </message>
+    <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
     </message>
     <message>
         <source>Reset</source>
