@@ -110,11 +110,13 @@ void CaptureThread::handleFrame()
         return; // every frame is still being read: drop this one
     std::memcpy(grey.data, m_frameBuffer.get(), grey.total());
     rawImage.publish();
-    frameRecorder.offer(grey, utcNow());
     const size_t hash = std::hash<std::string_view>()(
         std::string_view(reinterpret_cast<const char *>(grey.data), grey.total()));
     m_newExposure = hash != m_lastFrameHash;
     m_lastFrameHash = hash;
+    // A frame the camera hands over again (the same exposure) is recorded once.
+    if (m_newExposure)
+        frameRecorder.offer(grey, utcNow());
 
     const FrameInputs inputs = FrameInputs::read();
     // A display frame is drawn only when the queue has room for it. It is queued as it is: the

@@ -10,9 +10,13 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDial>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -52,6 +56,11 @@ constexpr int readoutSettleMs = 80;
 constexpr double frameIntervalS = 0.1;
 // How many frames a person watches the pole's readout before reading it.
 constexpr int poleSettlingFrames = 10;
+// A replayed action waits this long after its frame has arrived, for the frame to be published
+// to the window; the next frame of the recording comes a frame interval later.
+constexpr int replayActionDelayMs = 15;
+// The pause between a click and the next turn of the axis: how late a replayed click may come.
+constexpr double pauseBeforeTurnS = 1.0;
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -127,13 +136,32 @@ class BoxAnswerer : public QObject
 {
 public:
     QMessageBox::StandardButton questionAnswer = QMessageBox::No;
+    QString fileToChoose;   // the answer to a file dialog
+    QString recordingToUse; // the answer to Camera Source: this recorded session
     QStringList seen;
 
     BoxAnswerer()
     {
         auto *timer = new QTimer(this);
         connect(timer, &QTimer::timeout, this, [this] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                files->selectFile(fileToChoose);
+                static_cast<QDialog *>(files)->accept(); // as its Save button does
+                return;
+            }
+            if (modal && modal->objectName() == QLatin1String("CameraSourceDialog")) {
+                auto *recording = modal->findChild<QRadioButton *>(QStringLiteral("radioButton_recording"));
+                auto *path = modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_recording"));
+                auto *buttons = modal->findChild<QDialogButtonBox *>();
+                if (!recording || !path || !buttons)
+                    return;
+                recording->click();
+                path->setText(recordingToUse);
+                buttons->button(QDialogButtonBox::Ok)->click();
+                return;
+            }
+            auto *box = qobject_cast<QMessageBox *>(modal);
             if (!box)
                 return;
             seen << box->windowTitle() + QLatin1String(": ") + box->text();
@@ -232,6 +260,7 @@ bool Observer::press(const char *buttonName)
     auto *button = child<QPushButton>(buttonName);
     if (!button || !button->isVisible() || !button->isEnabled())
         return fail(QStringLiteral("cannot press %1").arg(buttonName));
+    m_actions.append({Action::Kind::Press, utcNow(), QString::fromLatin1(buttonName), {}, 0});
     QTest::mouseClick(button, Qt::LeftButton);
     return true;
 }
@@ -240,6 +269,7 @@ bool Observer::pickStar(const QPointF &where)
 {
     const QPointF label = toLabel(where);
     const int warningsBefore = m_boxes->seen.size();
+    m_actions.append({Action::Kind::Pick, utcNow(), QString(), where, 0});
     QTest::mouseDClick(child<QLabel>("label_showImg"), Qt::LeftButton, Qt::NoModifier,
         QPoint(qRound(label.x()), qRound(label.y())));
     QTest::qWait(60); // a warning box would show and be answered in this time
@@ -429,6 +459,7 @@ bool Observer::matchTemplate(QSlider *slider)
     }
     while (slider->value() > best)
         QTest::keyClick(slider, Qt::Key_Left);
+    m_actions.append({Action::Kind::Slider, utcNow(), slider->objectName(), {}, slider->value()});
     if (bestScore < 2.5) // Polaris's own ring and at least two more
         return fail(QStringLiteral("the template matches no stars (best %1 at %2)").arg(bestScore).arg(best));
     return true;
@@ -578,6 +609,16 @@ std::string Observer::referenceStar() const
     return std::string();
 }
 
+// A moment passes between a click and the next turn of the axis, so all frames of the click's
+// instant show the mount the click was made on: a replay of the session does the click at that
+// instant of the recording.
+void Observer::turnRaAxisAfterAPause(double degrees)
+{
+    SkySimulator &sky = cameraSimulator();
+    sky.stepClock(pauseBeforeTurnS);
+    sky.turnRaAxis(degrees);
+}
+
 bool Observer::findAxisCentre()
 {
     SkySimulator &sky = cameraSimulator();
@@ -593,17 +634,17 @@ bool Observer::findAxisCentre()
     const double turnDeg = m_session.raTurnDeg;
     if (!pickAgain(4))
         return fail(QStringLiteral("first position not taken"));
-    sky.turnRaAxis(turnDeg);
+    turnRaAxisAfterAPause(turnDeg);
     if (!press("pushButton_rotateStar1_done") || !pickAgain(6))
         return fail(QStringLiteral("second position not taken"));
-    sky.turnRaAxis(turnDeg);
+    turnRaAxisAfterAPause(turnDeg);
     // The mount's weight moves with the axis: a mount that has not settled sinks a little.
     if (!waitForFreshFrames(0))
         return false;
     sky.turnAltitudeBolt(-m_session.settleArcsec / 60.0);
     if (!press("pushButton_rotateStar2_done") || !pickAgain(8))
         return fail(QStringLiteral("third position not taken or no circle fitted"));
-    sky.turnRaAxis(-2 * turnDeg); // home, watching the star follow the circle
+    turnRaAxisAfterAPause(-2 * turnDeg); // home, watching the star follow the circle
     if (!waitForFreshFrames() || !press("pushButton_validateCenter_done") || step() != 9)
         return fail(QStringLiteral("Correct does not lead to step 9"));
     return true;
@@ -759,6 +800,79 @@ bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAf
     return true;
 }
 
+// ---- Recording and replay ----------------------------------------------------------------------
+
+bool Observer::startRecording(const QString &path)
+{
+    m_boxes->fileToChoose = path;
+    child<QAction>("actionRecord_Session")->trigger();
+    auto *progress = child<QLabel>("label_recording");
+    QElapsedTimer clock;
+    clock.start();
+    while (!progress || !progress->isVisible() || !progress->text().contains(QFileInfo(path).fileName())) {
+        if (clock.elapsed() > answerTimeoutMs)
+            return fail(QStringLiteral("Record Session shows no progress"));
+        QTest::qWait(20);
+    }
+    return true;
+}
+
+bool Observer::stopRecording()
+{
+    QAction *record = child<QAction>("actionRecord_Session");
+    if (!record->isChecked())
+        return fail(QStringLiteral("the recording stopped by itself"));
+    record->trigger();
+    return !record->isChecked() || fail(QStringLiteral("the recording does not stop"));
+}
+
+bool Observer::chooseRecording(const QString &path)
+{
+    m_boxes->recordingToUse = path;
+    child<QAction>("actionCamera_Source")->trigger();
+    const auto *source = child<QLabel>("label_source");
+    return (source && source->text().contains(QFileInfo(path).fileName()))
+        || fail(QStringLiteral("the window does not name the recorded session as its camera"));
+}
+
+bool Observer::redo(const QVector<Action> &actions)
+{
+    for (const Action &action : actions) {
+        // The recording moves the program's clock on frame by frame; the action follows the frame
+        // of its instant, as it did when the session was recorded.
+        QElapsedTimer clock;
+        clock.start();
+        const qint64 limitMs = qint64(1000 * std::max(0.0, action.utcSeconds - utcNow())) + answerTimeoutMs;
+        while (utcNow() < action.utcSeconds) {
+            if (clock.elapsed() > limitMs)
+                return fail(
+                    QStringLiteral("the recording does not reach %1").arg(action.utcSeconds, 0, 'f', 1));
+            QTest::qWait(5);
+        }
+        QTest::qWait(replayActionDelayMs);
+        if (action.kind == Action::Kind::Pick && utcNow() >= action.utcSeconds + pauseBeforeTurnS)
+            return fail(QStringLiteral("the recording ran %1 s ahead of the replayed click")
+                            .arg(utcNow() - action.utcSeconds, 0, 'f', 2));
+        switch (action.kind) {
+        case Action::Kind::Press:
+            if (!press(qPrintable(action.widget)))
+                return false;
+            break;
+        case Action::Kind::Pick:
+            if (!pickStar(action.framePos))
+                return false;
+            break;
+        case Action::Kind::Slider:
+            if (auto *slider = child<QSlider>(qPrintable(action.widget)))
+                slider->setValue(action.value);
+            else
+                return fail(QStringLiteral("no slider %1").arg(action.widget));
+            break;
+        }
+    }
+    return true;
+}
+
 Verdict Observer::verdict()
 {
     SkySimulator &sky = cameraSimulator();
@@ -767,6 +881,8 @@ Verdict Observer::verdict()
     const auto pole = shownPole();
     const auto truePole = sky.truePolePosition();
     v.poleErrorPx = pole && truePole ? distance(*pole, point(*truePole)) : qInf();
+    if (truePole)
+        v.truePolePx = point(*truePole);
     v.refractionArcsec = refractionAtPoleArcsec(m_session);
     // "± 4″": the first number of the label beside the pole, when the program shows one.
     v.sigmaArcsec = qQNaN();

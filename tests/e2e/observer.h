@@ -72,6 +72,7 @@ double utc(const char *isoDateTime);
 struct Verdict
 {
     double residualArcsec = 0;   // remaining polar error
+    QPointF truePolePx;          // where the true pole is in the frame
     double poleErrorPx = 0;      // the program's pole against the true pole's image
     double refractionArcsec = 0; // the site's refraction at the pole (ERFA's model, as the sky's)
     double sigmaArcsec = 0;      // the uncertainty the program states next to the pole (NaN: none)
@@ -82,6 +83,18 @@ void report(const Session &session, const Verdict &verdict);
 // With the correction on, residual and pole error within 10 arcsec of the true pole; with it off,
 // within 8 arcsec of the site's refraction. `why` gets the figures against the expectation.
 bool meetsExpectation(const Session &session, const Verdict &verdict, QString *why);
+
+// What the person did in the window, at the program's clock: a recorded session is re-run by
+// doing the same things at the same instants of the recording.
+struct Action
+{
+    enum class Kind { Press, Pick, Slider };
+    Kind kind = Kind::Press;
+    double utcSeconds = 0;
+    QString widget;   // Press: the button; Slider: the slider
+    QPointF framePos; // Pick: where in the frame
+    int value = 0;    // Slider: where it was left
+};
 
 class Observer
 {
@@ -109,6 +122,17 @@ public:
     bool finish();                              // step 13's Done
     bool alignFully(bool reuseSavedCentre);     // all of the above after the window is open
 
+    // File > Record Session into `path` (the file dialog answered), and the same menu entry again
+    // to stop; the progress line shows while recording.
+    bool startRecording(const QString &path);
+    bool stopRecording();
+    // Device > Camera Source...: the recorded session at `path` instead of the simulated sky.
+    bool chooseRecording(const QString &path);
+    // What the person did so far, and doing it again: each action once the program's clock (the
+    // recording's, when one is replayed) has reached the action's instant.
+    const QVector<Action> &actions() const { return m_actions; }
+    bool redo(const QVector<Action> &actions);
+
     // Monitoring after the alignment: a slew in RA (clockwise on screen as the dial turns), then
     // the tracking dial. Returns the pole shown before and after through the out-parameters.
     bool slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAfter);
@@ -135,6 +159,7 @@ private:
     double templateCover(double sigmaLabelPx);
     bool matchTemplate(QSlider *slider);
     bool pickPoleStarAndMatch(const char *slider);
+    void turnRaAxisAfterAPause(double degrees);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
     // The stars in the shown image, and where a chart star is among them (frame pixels).
@@ -150,6 +175,7 @@ private:
     QString m_failure;
     std::unique_ptr<BoxAnswerer> m_boxes;
     QVector<QPointF> m_visibleStars; // label pixels, while matching the template
+    QVector<Action> m_actions;
 };
 
 } // namespace e2e
