@@ -83,8 +83,11 @@ AxisErrorArcsec axisErrorArcsec(
     }
     const double alongZenithPx = (dx * ey - dy * ex) / det;
     const double alongEastPx = (ux * dy - uy * dx) / det;
-    // Refraction falls with altitude, so refracted stars stand closer together vertically than the
-    // sky's geometry by the factor 1 - dR/dh.
+    // The pixels lie on the sky's geometry, the WCS's scales on the catalogue's angles between
+    // refracted stars. Refraction falls with altitude, so two stars one above the other appear
+    // closer by the factor 1 - dR/dh, and it lifts every star towards the zenith, so two side by
+    // side converge by 1 - R cot z: a pixel spans that much less of the sky's geometry than the WCS
+    // says.
     const double stepDeg = 0.05;
     const double refractionRate
         = (physicalPoleRefractionArcsec(pole.poleAltitudeDeg - stepDeg, pressureKPa, temperatureC)
@@ -93,9 +96,11 @@ AxisErrorArcsec axisErrorArcsec(
     // The axis's direction from its tangent-plane offsets at the pole, in the horizon frame (x
     // east, y towards the pole's azimuth, z up), and its altitude and azimuth from that: for an
     // axis a degree off, the offsets alone would be wrong by arcseconds to tens of them.
-    const double up = alongZenithPx * pole.zenithArcsecPerPx / (1 - refractionRate) * ERFA_DAS2R;
-    const double east = alongEastPx * pole.eastArcsecPerPx * ERFA_DAS2R;
     const double altitude = pole.poleAltitudeDeg * ERFA_DD2R;
+    const double convergence = physicalPoleRefractionArcsec(pole.poleAltitudeDeg, pressureKPa, temperatureC)
+        * ERFA_DAS2R * std::tan(altitude);
+    const double up = alongZenithPx * pole.zenithArcsecPerPx * (1 - refractionRate) * ERFA_DAS2R;
+    const double east = alongEastPx * pole.eastArcsecPerPx * (1 - convergence) * ERFA_DAS2R;
     double axisDirection[3]
         = {east, std::cos(altitude) - up * std::sin(altitude), std::sin(altitude) + up * std::cos(altitude)};
     double norm = 0;

@@ -59,9 +59,9 @@ ImagePosition poleWithoutRefraction(const ImagePosition &refractedPole, double z
 // How far the RA axis (the pixel the image turns about) is from the true pole, as a person behind
 // the mount facing the pole sees it: altitude positive when the axis points above the pole, azimuth
 // positive when east of it, in arcseconds of altitude and of azimuth (the sky's angle divided by the
-// cosine of the pole's altitude, what the azimuth bolt turns). The plate scale of a WCS fitted to
-// refracted stars is squeezed along the vertical by the change of refraction with altitude; with
-// the site's pressure (kPa, 0 for none) and temperature that is taken back.
+// cosine of the pole's altitude, what the azimuth bolt turns). The plate scales of a WCS fitted to
+// refracted stars are larger than the camera's (most along the vertical, as refraction falls with
+// altitude); with the site's pressure (kPa, 0 for none) and temperature that is taken back.
 struct AxisErrorArcsec
 {
     double altitude = 0;

@@ -134,13 +134,13 @@ void TestSkyOrientation::axisErrorInAltitudeAndAzimuth()
                        .arg(altitudeArcsec)
                        .arg(error.azimuth)
                        .arg(azimuthArcsec)));
-
 }
 
 void TestSkyOrientation::refractionSqueezeIsTakenBack()
 {
-    // Refraction R = A tan z + B tan^3 z falls with altitude, so the refracted sky is squeezed
-    // vertically by 1 - dR/dz: 10 pixels at 30"/px above the pole are more than 300".
+    // Refraction R = A tan z + B tan^3 z falls with altitude, so refracted stars one above the
+    // other appear closer by 1 - dR/dz and a WCS fitted to them overstates the camera's vertical
+    // scale: 10 pixels of 30" (by the WCS) above the pole are less than 300" of the sky's geometry.
     double a = 0, b = 0;
     eraRefco(1010, 10, 0.5, 0.55, &a, &b);
     const double z = 30 * ERFA_DD2R, tanZ = std::tan(z), sec2Z = 1 + tanZ * tanZ;
@@ -150,8 +150,8 @@ void TestSkyOrientation::refractionSqueezeIsTakenBack()
     pole.zenithArcsecPerPx = pole.eastArcsecPerPx = 30;
     pole.poleAltitudeDeg = 60;
     const AxisErrorArcsec error = axisErrorArcsec(pole, {500, 390}, 101, 10);
-    QVERIFY2(std::fabs(error.altitude - 300 / squeeze) < 0.01,
-        qPrintable(QStringLiteral("altitude %1\", expected %2\"").arg(error.altitude).arg(300 / squeeze)));
+    QVERIFY2(std::fabs(error.altitude - 300 * squeeze) < 0.01,
+        qPrintable(QStringLiteral("altitude %1\", expected %2\"").arg(error.altitude).arg(300 * squeeze)));
 }
 
 void TestSkyOrientation::unusableInputIsRefused()
