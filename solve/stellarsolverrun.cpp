@@ -32,6 +32,23 @@ SSolver::Parameters polarFieldParameters(const SolveHints &hints)
     return parameters;
 }
 
+void configure(StellarSolver &solver, const SolveHints &hints)
+{
+    solver.setProperty("ExtractorType", SSolver::EXTRACTOR_INTERNAL);
+    solver.setProperty("SolverType", SSolver::SOLVER_STELLARSOLVER);
+    solver.setParameters(polarFieldParameters(hints));
+    solver.setLogLevel(LOG_NONE);
+    solver.setSSLogLevel(SSolver::LOG_OFF);
+}
+
+QVector<ExtractedStar> extractedStars(const QList<FITSImage::Star> &stars)
+{
+    QVector<ExtractedStar> extracted;
+    for (const FITSImage::Star &star : stars)
+        extracted.append({{star.x - fitsPixelOrigin, star.y - fitsPixelOrigin}, star.flux});
+    return extracted;
+}
+
 // The solver's WCS refitted as a TAN projection, so that it can leave this process as a handful of
 // numbers. It is sampled at the stars it was fitted to: its polynomial distortion terms are only
 // held by stars, and in a field half under cloud they bend away where there are none.
@@ -101,12 +118,8 @@ PlateSolution solveWithStellarSolver(
     statistic.size = int64_t(frame.total());
 
     StellarSolver solver(SSolver::SOLVE, statistic, frame.data);
-    solver.setProperty("ExtractorType", SSolver::EXTRACTOR_INTERNAL);
-    solver.setProperty("SolverType", SSolver::SOLVER_STELLARSOLVER);
-    solver.setParameters(polarFieldParameters(hints));
+    configure(solver, hints);
     solver.setIndexFilePaths(indexFiles);
-    solver.setLogLevel(LOG_NONE);
-    solver.setSSLogLevel(SSolver::LOG_OFF);
     if (hints.scaleArcsecPerPx > 0)
         solver.setSearchScale(
             hints.scaleArcsecPerPx * 0.9, hints.scaleArcsecPerPx * 1.1, SSolver::ARCSEC_PER_PIX);
@@ -117,14 +130,17 @@ PlateSolution solveWithStellarSolver(
     PlateSolution solution;
     solution.imageWidth = frame.cols;
     solution.imageHeight = frame.rows;
-    for (const FITSImage::Star &star : solver.getStarListFromSolve())
-        solution.stars.append({{star.x - fitsPixelOrigin, star.y - fitsPixelOrigin}, star.flux});
     if (!solved || !solver.solvingDone() || !solver.hasWCSData()) {
+        // A failed solve keeps no star list: extract once more to say why.
+        StellarSolver extractor(SSolver::EXTRACT, statistic, frame.data);
+        configure(extractor, hints);
+        if (extractor.extract())
+            solution.stars = extractedStars(extractor.getStarList());
         solution.whyNot = solution.stars.size() < 4
             ? QStringLiteral("Too few stars in the frame to solve it (%1 found).").arg(solution.stars.size())
             : QStringLiteral("The %1 stars found match no part of the sky.").arg(solution.stars.size());
-    } else if (const auto wcs
-        = sampledWcs(solver, solution.stars, frame.cols, frame.rows, &solution.fitRmsPx)) {
+    } else if (solution.stars = extractedStars(solver.getStarListFromSolve()); const auto wcs
+               = sampledWcs(solver, solution.stars, frame.cols, frame.rows, &solution.fitRmsPx)) {
         solution.solved = true;
         solution.wcs = *wcs;
     } else {

@@ -215,6 +215,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     initialiseCameraLibrary();
     setupRecording();
+    setupPlateSolving();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -13,12 +13,14 @@
 #define MAINWINDOW_H
 
 #include <QImage>
+#include <QProgressDialog>
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
 
 #include "camerasource.h"
+#include "platesolvetask.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
 #include "tippanel.h"
@@ -152,6 +154,10 @@ private slots:
     void on_actionCamera_Source_triggered();
     void showRecordingProgress();
 
+    // Plate solving (mainwindow_solve.cpp).
+    void on_actionSolve_Now_triggered();
+    void showPlateSolution();
+
 private:
     friend class TestMainWindow;
 
@@ -266,6 +272,12 @@ private:
     QLabel *label_source = nullptr;    // status bar: the camera source in use
     QLabel *label_recording = nullptr; // status bar: the recording's progress
     QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
+
+    // Plate solving (mainwindow_solve.cpp).
+    friend class TestSolveNow;
+    void setupPlateSolving();
+    PlateSolveTask *plateSolveTask = nullptr;
+    QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
 };
 
 #endif // MAINWINDOW_H

@@ -1,0 +1,125 @@
+// Tools > Solve Now on the simulated sky: the solve runs while the window stays responsive and
+// shows that it works, and its result, or the wrong hemisphere choice, is told to the user.
+#include "mainwindow.h"
+#include "settingsfile.h"
+#include "simcontrol.h"
+#include "skysimulator.h"
+#include "utcclock.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+using namespace karvix::sim;
+
+namespace {
+
+constexpr double dec8Evening2026 = 1796760000.0; // 2026-12-08T20:00:00Z
+
+// Closes the next message box as soon as it shows and remembers its text.
+class MessageBoxCatcher : public QObject
+{
+public:
+    QString text;
+    bool seen = false;
+
+    MessageBoxCatcher()
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                seen = true;
+                text = box->text();
+                box->close();
+            }
+        });
+        timer->start(10);
+    }
+};
+
+} // namespace
+
+class TestSolveNow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void solvesTheLatestFrame_data();
+    void solvesTheLatestFrame();
+
+private:
+    template <typename T> T *child(const char *name)
+    {
+        T *object = window->findChild<T *>(QLatin1String(name));
+        if (!object)
+            qFatal("no child %s", name);
+        return object;
+    }
+
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestSolveNow::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void TestSolveNow::init()
+{
+    QFile::remove(SettingsFile::programPath());
+    resetCameraBus();
+    cameraSimulator().setClock(dec8Evening2026);
+    setUtcSource([] { return cameraSimulator().clock(); });
+    window.reset(new MainWindow);
+}
+
+void TestSolveNow::cleanup()
+{
+    window.reset();
+    setUtcSource({});
+    cameraSimulator().useSystemClock();
+    QFile::remove(SettingsFile::programPath());
+}
+
+void TestSolveNow::solvesTheLatestFrame_data()
+{
+    QTest::addColumn<bool>("southChosen");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("hemisphere as seen") << false << QStringLiteral("Solved at 30.5");
+    QTest::newRow("wrong hemisphere chosen") << true << QStringLiteral("shows the northern sky");
+}
+
+void TestSolveNow::solvesTheLatestFrame()
+{
+    QFETCH(bool, southChosen);
+    QFETCH(QString, told);
+    if (southChosen)
+        child<QRadioButton>("radioButton_south")->setChecked(true);
+    child<QAction>("actionConnect")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull(), 5000);
+
+    MessageBoxCatcher catcher;
+    QAction *solveNow = child<QAction>("actionSolve_Now");
+    solveNow->trigger();
+    // Working: a progress window with a cancel button, the command disabled until the answer.
+    QVERIFY(!solveNow->isEnabled());
+    QVERIFY(window->findChild<QProgressDialog *>());
+    QTRY_VERIFY_WITH_TIMEOUT(catcher.seen, 30000);
+    QVERIFY2(catcher.text.contains(told), qPrintable(catcher.text));
+    if (!southChosen)
+        QVERIFY2(catcher.text.contains(QLatin1String("HIP 11767")), qPrintable(catcher.text));
+    QVERIFY(solveNow->isEnabled());
+    QTRY_VERIFY(!window->findChild<QProgressDialog *>());
+}
+
+QTEST_MAIN(TestSolveNow)
+#include "tst_solvenow.moc"

@@ -1,0 +1,93 @@
+// mainwindow_solve.cpp - Tools > Solve Now: the latest frame solved off the GUI thread, with a
+// progress window whose button cancels, and the result (or why there is none) shown to the user.
+// A solve changes nothing in the alignment.
+#include "mainwindow.h"
+#include "sharedstate.h"
+#include "ui_mainwindow.h"
+#include "utcclock.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// The pole star and the reference stars of the hemisphere, by their catalogue ids.
+QVector<NamedStar> referenceStars(Hemisphere hemisphere)
+{
+    const QStringList ids = patternStarIds(hemisphere);
+    QVector<CatalogStar> stars;
+    QString error;
+    QVector<NamedStar> named;
+    if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
+        qWarning("Plate solving: the reference stars cannot be named: %s", qPrintable(error));
+        return named;
+    }
+    for (int i = 0; i < ids.size(); ++i)
+        named.append({ids[i], stars[i]});
+    return named;
+}
+
+} // namespace
+
+void MainWindow::setupPlateSolving()
+{
+    plateSolveTask = new PlateSolveTask(this);
+    connect(plateSolveTask, &PlateSolveTask::finished, this, &MainWindow::showPlateSolution);
+}
+
+void MainWindow::on_actionSolve_Now_triggered()
+{
+    if (plateSolveTask->isRunning())
+        return;
+    const FrameLease frame = rawImage.latest();
+    if (frame.image().empty()) {
+        QMessageBox::information(
+            this, tr("Plate Solving"), tr("No frame to solve yet: connect the camera first."));
+        return;
+    }
+    // The settings keep the latitude without its sign; the hemisphere choice gives it.
+    const bool north = regionName != QLatin1String("South");
+    ObservingSite site;
+    site.latitudeDeg = std::fabs(siteLatitude.load()) * (north ? 1 : -1);
+    site.longitudeDeg = siteLongitude;
+    site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
+    site.temperatureC = airTemperature;
+    if (!plateSolveTask->start(
+            frame.image(), site, utcNow(), referenceStars(north ? Hemisphere::North : Hemisphere::South)))
+        return;
+    ui->actionSolve_Now->setEnabled(false);
+    solveProgress = new QProgressDialog(tr("Solving the frame..."), tr("Cancel"), 0, 0, this);
+    solveProgress->setWindowTitle(tr("Plate Solving"));
+    solveProgress->setAttribute(Qt::WA_DeleteOnClose);
+    solveProgress->setMinimumDuration(0);
+    connect(solveProgress, &QProgressDialog::canceled, plateSolveTask, &PlateSolveTask::cancel);
+    solveProgress->show();
+}
+
+void MainWindow::showPlateSolution()
+{
+    ui->actionSolve_Now->setEnabled(true);
+    if (solveProgress) {
+        disconnect(solveProgress, &QProgressDialog::canceled, plateSolveTask, &PlateSolveTask::cancel);
+        solveProgress->close();
+        solveProgress = nullptr;
+    }
+    const SkyInImage &sky = plateSolveTask->sky();
+    if (!sky.ok) {
+        qWarning("Plate solving: %s", qPrintable(sky.whyNot));
+        QMessageBox::warning(this, tr("Plate Solving"), tr("Not solved: %1").arg(sky.whyNot));
+        return;
+    }
+    QStringList stars;
+    for (const IdentifiedStar &star : sky.stars)
+        stars.append(QStringLiteral("%1 (%2, %3)")
+                         .arg(star.id)
+                         .arg(star.position.x, 0, 'f', 1)
+                         .arg(star.position.y, 0, 'f', 1));
+    QMessageBox::information(this, tr("Plate Solving"),
+        tr("Solved at %1\"/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.")
+            .arg(plateSolveTask->solution().scaleArcsecPerPx, 0, 'f', 2)
+            .arg(sky.pole.pole.x, 0, 'f', 1)
+            .arg(sky.pole.pole.y, 0, 'f', 1)
+            .arg(sky.pole.zenithAngleDeg, 0, 'f', 1)
+            .arg(stars.join(QStringLiteral(", "))));
+}
