@@ -11,13 +11,14 @@ QString defaultIndexFolder()
     return QStringLiteral("/usr/share/astrometry");
 }
 
-QStringList indexFilesFor(double scaleArcsecPerPx, const QString &folder, QString *missingMessage)
+QStringList indexFilesFor(
+    double scaleArcsecPerPx, int widthPx, const QString &folder, QString *missingMessage)
 {
     // Tycho-2 index series 41NN: 12 holds quads of 2-2.8 degrees, each next one sqrt(2) times
     // larger, 17 holds 11-16 degrees. A 1280 x 960 frame at 30.5"/px spans 10.8 x 8.1 degrees.
     int first = 10, last = 19;
     if (scaleArcsecPerPx > 0) {
-        const double fieldDeg = 1280 * scaleArcsecPerPx / 3600.0;
+        const double fieldDeg = widthPx * scaleArcsecPerPx / 3600.0;
         const auto seriesOfQuadDeg
             = [](double quadDeg) { return 12 + int(std::floor(2 * std::log2(quadDeg / 2.0))); };
         first = std::clamp(seriesOfQuadDeg(fieldDeg * 0.2), 10, 19);

@@ -10,9 +10,10 @@
 constexpr const char *indexPackageName = "astrometry-data-tycho2-10-19";
 QString defaultIndexFolder();
 
-// The index files for a field of the given plate scale (0: unknown, every scale the package has)
-// on a 1280 x 960 frame: those whose quads are between about a tenth and the whole of the field.
+// The index files for a frame `widthPx` wide at the given plate scale (0: unknown, every scale the
+// package has): those whose quads are between a fifth and the whole of the field.
 // Returns the paths that exist; `missingMessage` says what to install when none does.
-QStringList indexFilesFor(double scaleArcsecPerPx, const QString &folder, QString *missingMessage);
+QStringList indexFilesFor(
+    double scaleArcsecPerPx, int widthPx, const QString &folder, QString *missingMessage);
 
 #endif // INDEXFILES_H

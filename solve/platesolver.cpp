@@ -43,7 +43,7 @@ PlateSolution solvePlate(const cv::Mat &frame, const SolveHints &hints, const So
         return failed(QStringLiteral("The frame is not an 8-bit grey image."));
     QString missing;
     const QString indexFolder = control.indexFolder.isEmpty() ? defaultIndexFolder() : control.indexFolder;
-    if (indexFilesFor(hints.scaleArcsecPerPx, indexFolder, &missing).isEmpty())
+    if (indexFilesFor(hints.scaleArcsecPerPx, frame.cols, indexFolder, &missing).isEmpty())
         return failed(missing);
     const QString worker = control.workerPath.isEmpty() ? solverWorkerPath() : control.workerPath;
     if (worker.isEmpty())

@@ -33,6 +33,7 @@ bool PlateSolveTask::start(
     m_thread = QThread::create([this, frame = frame.clone(), site, utcSeconds, named] {
         solveOnThread(frame, site, utcSeconds, named);
     });
+    m_thread->setParent(this); // deleted with the task if it still runs when the window closes
     connect(m_thread, &QThread::finished, this, [this] {
         m_thread->deleteLater();
         m_thread = nullptr;

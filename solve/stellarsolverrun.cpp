@@ -95,10 +95,12 @@ PlateSolution solveWithStellarSolver(
     if (!QCoreApplication::instance())
         return PlateSolution::failure(QStringLiteral("Plate solving needs a running Qt application."));
     QString missing;
-    const QStringList indexFiles = indexFilesFor(hints.scaleArcsecPerPx, indexFolder, &missing);
+    const QStringList indexFiles = indexFilesFor(hints.scaleArcsecPerPx, frame.cols, indexFolder, &missing);
     if (indexFiles.isEmpty())
         return PlateSolution::failure(missing);
 
+    // StellarSolver takes the data type and range from these figures; its extractor measures the
+    // background itself, so the mean stands in for the median.
     FITSImage::Statistic statistic;
     statistic.width = uint16_t(frame.cols);
     statistic.height = uint16_t(frame.rows);
