@@ -1,5 +1,6 @@
 // Velto Q7: polar alignment with a camera on the mount's RA axis.
 #include "fontscale.h"
+#include "heapsettings.h"
 #include "logmessagehandler.h"
 #include "mainwindow.h"
 #include "programfiles.h"
@@ -14,6 +15,7 @@
 
 int main(int argc, char *argv[])
 {
+    returnLargeBlocksToTheSystem();
     // The headless solve opens no window, so it must not need a display: decided before any
     // QApplication exists.
     if (isSolveCommand(argc, argv))
