@@ -13,10 +13,10 @@
 #define MAINWINDOW_H
 
 #include <QImage>
-#include <QProgressDialog>
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointF>
+#include <QProgressDialog>
 #include <QString>
 
 #include "camerasource.h"
@@ -178,6 +178,7 @@ private:
     void setupTipPanel();
     void goToStep(int step);
     void setRegionTipTexts(const QString &region);
+    void placeTemplateAt(const QPoint &labelPos, const QPointF &imagePos);
     void drawTemplate(int angle);
     const QImage &templateMask(bool north);
     void releaseTemplateMasks();
@@ -278,6 +279,7 @@ private:
     // Plate solving (mainwindow_solve.cpp).
     friend class TestSolveNow;
     void setupPlateSolving();
+    void proposeTemplate(const SkyInImage &sky);
     PlateSolveTask *plateSolveTask = nullptr;
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
 };

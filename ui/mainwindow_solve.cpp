@@ -5,6 +5,8 @@
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
 #include "utcclock.h"
+#include "wizardgeometry.h"
+#include "wizardstep.h"
 
 #include <QMessageBox>
 
@@ -77,6 +79,8 @@ void MainWindow::showPlateSolution()
         QMessageBox::warning(this, tr("Plate Solving"), tr("Not solved: %1").arg(sky.whyNot));
         return;
     }
+    if (currentStep == STEP_CONFIRM)
+        proposeTemplate(sky);
     QStringList stars;
     for (const IdentifiedStar &star : sky.stars)
         stars.append(QStringLiteral("%1 (%2, %3)")
@@ -90,4 +94,30 @@ void MainWindow::showPlateSolution()
             .arg(sky.pole.pole.y, 0, 'f', 1)
             .arg(sky.pole.zenithAngleDeg, 0, 'f', 1)
             .arg(stars.join(QStringLiteral(", "))));
+}
+
+// In the step that confirms the pole star, the template is laid on it and turned so that its
+// reference star A lies on the solution's; the user accepts it with the step's button or corrects
+// it by hand as before.
+void MainWindow::proposeTemplate(const SkyInImage &sky)
+{
+    const QStringList ids = patternStarIds(sky.hemisphere);
+    const IdentifiedStar *starA = nullptr, *poleStar = nullptr;
+    for (const IdentifiedStar &star : sky.stars) {
+        if (star.id == ids[0])
+            starA = &star;
+        else if (star.id == ids[1])
+            poleStar = &star;
+    }
+    if (!starA || !poleStar)
+        return;
+    const QPointF pole(poleStar->position.x, poleStar->position.y);
+    matchAngle = wizard::templateAngleFor(
+        pole, QPointF(starA->position.x, starA->position.y), templateStarA, templateStarB);
+    {
+        const QSignalBlocker quiet(ui->horizontalSlider_confirm_match);
+        ui->horizontalSlider_confirm_match->setValue(matchAngle);
+    }
+    placeTemplateAt(
+        QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);
 }

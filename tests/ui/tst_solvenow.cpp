@@ -5,6 +5,7 @@
 #include "simcontrol.h"
 #include "skysimulator.h"
 #include "utcclock.h"
+#include "wizardgeometry.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QSlider>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
@@ -55,6 +57,7 @@ private slots:
     void cleanup();
     void solvesTheLatestFrame_data();
     void solvesTheLatestFrame();
+    void proposesTheTemplateWhilePolarisIsConfirmed();
 
 private:
     template <typename T> T *child(const char *name)
@@ -119,6 +122,36 @@ void TestSolveNow::solvesTheLatestFrame()
         QVERIFY2(catcher.text.contains(QLatin1String("HIP 11767")), qPrintable(catcher.text));
     QVERIFY(solveNow->isEnabled());
     QTRY_VERIFY(!window->findChild<QProgressDialog *>());
+}
+
+void TestSolveNow::proposesTheTemplateWhilePolarisIsConfirmed()
+{
+    window->show();
+    child<QAction>("actionConnect")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull(), 5000);
+    window->pushbuttonSettingDoneClicked();
+    QVERIFY(child<QLabel>("label_templateImg")->isHidden());
+
+    MessageBoxCatcher catcher;
+    child<QAction>("actionSolve_Now")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(catcher.seen, 30000);
+    // Laid on Polaris and turned so that the template's star A falls on lambda UMi, as a user
+    // turning the slider by hand would leave it (half a degree of slider is 1.6 px there).
+    QVERIFY(child<QLabel>("label_templateImg")->isVisible());
+    const auto polaris = cameraSimulator().starPosition("HIP 11767");
+    const auto starA = cameraSimulator().starPosition("HIP 84535");
+    QVERIFY(std::hypot(window->clickImagePos.x() - polaris->x, window->clickImagePos.y() - polaris->y) < 0.3);
+    const int angle = child<QSlider>("horizontalSlider_confirm_match")->value();
+    QCOMPARE(window->matchAngle, angle);
+    const QPointF predicted
+        = wizard::predictedStarA(window->clickImagePos, window->templateStarA, window->templateStarB, angle);
+    QVERIFY2(std::hypot(predicted.x() - starA->x, predicted.y() - starA->y) < 5,
+        qPrintable(QStringLiteral("angle %1: star A predicted at (%2, %3), truth (%4, %5)")
+                       .arg(angle)
+                       .arg(predicted.x())
+                       .arg(predicted.y())
+                       .arg(starA->x)
+                       .arg(starA->y)));
 }
 
 QTEST_MAIN(TestSolveNow)
