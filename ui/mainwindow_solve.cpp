@@ -1,6 +1,7 @@
 // mainwindow_solve.cpp - Tools > Solve Now: the latest frame solved off the GUI thread, with a
 // progress window whose button cancels, and the result (or why there is none) shown to the user.
-// A solve changes nothing in the alignment.
+// While the pole star is confirmed, the solution proposes the template; otherwise a solve changes
+// nothing in the alignment.
 #include "mainwindow.h"
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
