@@ -55,7 +55,8 @@ private slots:
     void framesWithoutStarsFailCleanly_data();
     void framesWithoutStarsFailCleanly();
     void missingIndexFilesNameThePackage();
-    void cancelStopsTheWorker();
+    void cancelOrTimeLimitStopsTheWorker_data();
+    void cancelOrTimeLimitStopsTheWorker();
 };
 
 void TestPlateSolver::solvesSimulatedSky_data()
@@ -206,9 +207,19 @@ void TestPlateSolver::missingIndexFilesNameThePackage()
         solution.whyNot.contains(QLatin1String("astrometry-data-tycho2-10-19")), qPrintable(solution.whyNot));
 }
 
-void TestPlateSolver::cancelStopsTheWorker()
+void TestPlateSolver::cancelOrTimeLimitStopsTheWorker_data()
 {
-    // Blind in scale and position on a real frame takes seconds; a cancel stops it at once.
+    QTest::addColumn<bool>("cancelled");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("cancelled") << true << QStringLiteral("Plate solving was cancelled.");
+    QTest::newRow("time limit") << false << QStringLiteral("Plate solving gave up after 0.2 s.");
+}
+
+void TestPlateSolver::cancelOrTimeLimitStopsTheWorker()
+{
+    QFETCH(bool, cancelled);
+    QFETCH(QString, why);
+    // Blind in scale and position a real frame takes seconds; a cancel or the limit stops it at once.
     SkySimulator sky;
     sky.setClock(dec8Evening2026);
     cv::Mat frame;
@@ -218,16 +229,23 @@ void TestPlateSolver::cancelStopsTheWorker()
     std::atomic<bool> cancel {false};
     SolveControl control;
     control.cancel = &cancel;
-    QTimer::singleShot(100, [&cancel] { cancel = true; });
+    control.timeLimitMs = cancelled ? 20000 : 200;
+    if (cancelled)
+        QTimer::singleShot(100, [&cancel] { cancel = true; });
     QElapsedTimer timer;
     timer.start();
-    QTest::ignoreMessage(QtWarningMsg, "Plate solving: Plate solving was cancelled.");
+    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Plate solving: ") + why));
     PlateSolution solution;
-    std::thread solving([&] { solution = solvePlate(frame, hints, control); });
-    while (!cancel)
+    std::atomic<bool> done {false};
+    std::thread solving([&] {
+        solution = solvePlate(frame, hints, control);
+        done = true;
+    });
+    while (!done)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     solving.join();
     QVERIFY(!solution.solved);
+    QCOMPARE(solution.whyNot, why);
     QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
 }
 
