@@ -4,6 +4,7 @@
 #include "logmessagehandler.h"
 #include "mainwindow.h"
 #include "programfiles.h"
+#include "solvecommand.h"
 #include "stylesheet.h"
 
 #include <QApplication>
@@ -15,6 +16,10 @@
 int main(int argc, char *argv[])
 {
     returnLargeBlocksToTheSystem();
+    // The headless solve opens no window, so it must not need a display: decided before any
+    // QApplication exists.
+    if (isSolveCommand(argc, argv))
+        return runSolveCommand(argc, argv);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
@@ -27,6 +32,11 @@ int main(int argc, char *argv[])
         QStringLiteral("Streams from a session recorded with File > Record Session instead of the camera."),
         QStringLiteral("FILE.ser"));
     options.addOption(replay);
+    options.addOption(QCommandLineOption(QStringLiteral("solve"),
+        QStringLiteral("Plate-solves a frame and prints the pole, zenith direction and axis error as JSON, "
+                       "without a window: --solve FRAME.png --utc TIME --lat DEG --lon DEG [--pressure HPA "
+                       "--temperature C] [--axis X,Y]."),
+        QStringLiteral("FRAME.png")));
     options.process(app); // --help and --version answer and leave
     // Installed, the desktop knows the program by its launcher entry and draws its themed icon.
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramFiles::appId));

@@ -31,6 +31,15 @@ void utcToTt(double utc1, double utc2, double *tt1, double *tt2)
     eraTaitt(tai1, tai2, tt1, tt2);
 }
 
+// TT of a Unix time. Unix time has 86,400 s in every day, as ERFA's quasi Julian date has on days
+// without a leap second; the fraction is kept apart for precision.
+void unixToTt(double utcSeconds, double *tt1, double *tt2)
+{
+    const double days = utcSeconds / 86400.0;
+    const double wholeDays = std::floor(days);
+    utcToTt(unixEpochJd + wholeDays, days - wholeDays, tt1, tt2);
+}
+
 // Unit vector of a catalogue star's mean place at the TT date (tt1 + tt2).
 void meanPlace(const CatalogStar &star, double tt1, double tt2, double place[3])
 {
@@ -153,12 +162,8 @@ PoleTriangleAngles poleTriangleAngles(Hemisphere hemisphere, const CatalogStar &
 PoleTriangleAngles apparentPoleTriangleAngles(Hemisphere hemisphere, const CatalogStar &a,
     const CatalogStar &b, const CatalogStar &d, double utcSeconds)
 {
-    // Unix time has 86,400 s in every day, as ERFA's quasi Julian date has on days without a leap
-    // second; the fraction is kept apart for precision.
-    const double days = utcSeconds / 86400.0;
-    const double wholeDays = std::floor(days);
     double tt1 = 0, tt2 = 0;
-    utcToTt(unixEpochJd + wholeDays, days - wholeDays, &tt1, &tt2);
+    unixToTt(utcSeconds, &tt1, &tt2);
 
     // TDB differs from TT by 2 ms at most, far below anything that moves a star here.
     eraASTROM astrom;
@@ -170,4 +175,14 @@ PoleTriangleAngles apparentPoleTriangleAngles(Hemisphere hemisphere, const Catal
     apparentPlace(d, &astrom, pd);
     const double pole[3] = {0, 0, poleSign(hemisphere)};
     return trianglesAt(pa, pb, pd, pole);
+}
+
+void astrometricPlace(const CatalogStar &star, double utcSeconds, double *raDeg, double *decDeg)
+{
+    double tt1 = 0, tt2 = 0, place[3], ra = 0, dec = 0;
+    unixToTt(utcSeconds, &tt1, &tt2);
+    meanPlace(star, tt1, tt2, place);
+    eraC2s(place, &ra, &dec);
+    *raDeg = eraAnp(ra) * ERFA_DR2D;
+    *decDeg = dec * ERFA_DR2D;
 }

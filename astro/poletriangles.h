@@ -57,4 +57,9 @@ PoleTriangleAngles poleTriangleAngles(Hemisphere hemisphere, const CatalogStar &
 PoleTriangleAngles apparentPoleTriangleAngles(Hemisphere hemisphere, const CatalogStar &a,
     const CatalogStar &b, const CatalogStar &d, double utcSeconds);
 
+// The astrometric place of a catalogue star at an instant (UTC seconds since 1970): its ICRS
+// direction carried along by its proper motion, without aberration or precession, as a plate
+// solution's sky coordinates have it. Degrees.
+void astrometricPlace(const CatalogStar &star, double utcSeconds, double *raDeg, double *decDeg);
+
 #endif // POLETRIANGLES_H

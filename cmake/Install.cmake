@@ -20,6 +20,9 @@ endif()
 set_target_properties(velto-q7 PROPERTIES INSTALL_RPATH "$ORIGIN/../${VELTO_PRIVATE_LIBDIR}")
 install(TARGETS velto-q7 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS karvix LIBRARY DESTINATION ${VELTO_PRIVATE_LIBDIR})
+# The plate-solving worker is a helper of the program, not a command of its own.
+install(TARGETS velto-q7-solver RUNTIME DESTINATION ${VELTO_PRIVATE_LIBDIR})
+target_compile_definitions(solve PRIVATE VELTO_PRIVATE_LIBDIR="${VELTO_PRIVATE_LIBDIR}")
 install(FILES "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Velto Q7 Manual.pdf"
   DESTINATION ${CMAKE_INSTALL_DATADIR}/velto-q7)
 install(FILES resources/desktop/${VELTO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

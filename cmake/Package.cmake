@@ -20,7 +20,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://nordvane.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/bin")
 # The About dialog's font family is drawn by its metric twin; Qt's own dialogs speak the chosen
-# language with Qt's translations.
+# language with Qt's translations. Plate solving needs the Tycho-2 index files; without them the
+# program says which package to install and the manual way keeps working.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, astrometry-data-tycho2-10-19")
 include(CPack)

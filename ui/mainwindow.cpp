@@ -220,6 +220,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     initialiseCameraLibrary();
     setupRecording();
+    setupPlateSolving();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

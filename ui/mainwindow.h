@@ -16,9 +16,11 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointF>
+#include <QProgressDialog>
 #include <QString>
 
 #include "camerasource.h"
+#include "platesolvetask.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
 #include "tippanel.h"
@@ -152,6 +154,10 @@ private slots:
     void on_actionCamera_Source_triggered();
     void showRecordingProgress();
 
+    // Plate solving (mainwindow_solve.cpp).
+    void on_actionSolve_Now_triggered();
+    void showPlateSolution();
+
 private:
     friend class TestMainWindow;
 
@@ -172,6 +178,7 @@ private:
     void setupTipPanel();
     void goToStep(int step);
     void setRegionTipTexts(const QString &region);
+    void placeTemplateAt(const QPoint &labelPos, const QPointF &imagePos);
     void drawTemplate(int angle);
     const QImage &templateMask(bool north);
     void releaseTemplateMasks();
@@ -268,6 +275,13 @@ private:
     QLabel *label_source = nullptr;    // status bar: the camera source in use
     QLabel *label_recording = nullptr; // status bar: the recording's progress
     QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
+
+    // Plate solving (mainwindow_solve.cpp).
+    friend class TestSolveNow;
+    void setupPlateSolving();
+    void proposeTemplate(const SkyInImage &sky);
+    PlateSolveTask *plateSolveTask = nullptr;
+    QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
 };
 
 #endif // MAINWINDOW_H

@@ -367,12 +367,7 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
     case STEP_GET_EPT_POLARIS:
     case STEP_GET_CUR_POLARIS: {
         // The template goes where the user clicked, not onto the measured star.
-        clickLabelPos = labelPos;
-        clickImagePos = imagePos;
-        QLabel *label = ui->label_templateImg;
-        label->move(labelPos.x() - label->width() / 2, labelPos.y() - label->height() / 2);
-        label->show();
-        drawTemplate(matchAngle);
+        placeTemplateAt(labelPos, imagePos);
         if (currentStep != STEP_CONFIRM) {
             polarisPos = star;
             polarisPicked = true;
@@ -439,6 +434,16 @@ void MainWindow::fitAxisCenter()
 }
 
 // ---- Template matching ---------------------------------------------------------------------------
+
+void MainWindow::placeTemplateAt(const QPoint &labelPos, const QPointF &imagePos)
+{
+    clickLabelPos = labelPos;
+    clickImagePos = imagePos;
+    QLabel *label = ui->label_templateImg;
+    label->move(labelPos.x() - label->width() / 2, labelPos.y() - label->height() / 2);
+    label->show();
+    drawTemplate(matchAngle);
+}
 
 void MainWindow::drawTemplate(int angle)
 {

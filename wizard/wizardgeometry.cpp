@@ -3,6 +3,7 @@
 #include "staralgorithms.h"
 
 #include <QTransform>
+#include <cmath>
 
 namespace wizard {
 
@@ -43,6 +44,17 @@ QPointF predictedStarA(
     starAlgorithms.RotatePoint(
         angle, templateStarA.x(), templateStarA.y(), templateStarB.x(), templateStarB.y(), &ax, &ay);
     return polaris - templateStarB + QPointF(ax, ay);
+}
+
+int templateAngleFor(
+    const QPointF &polaris, const QPointF &starA, const QPointF &templateStarA, const QPointF &templateStarB)
+{
+    // predictedStarA turns the template's B-to-A vector by the angle, clockwise on screen as
+    // atan2 with y down counts.
+    const QPointF seen = starA - polaris, drawn = templateStarA - templateStarB;
+    const double turnDeg = (std::atan2(seen.y(), seen.x()) - std::atan2(drawn.y(), drawn.x())) * 180.0 / M_PI;
+    const int whole = int(std::lround(std::fmod(turnDeg + 720.0, 360.0)));
+    return whole % 360;
 }
 
 double nextReticleAngle(double angle)

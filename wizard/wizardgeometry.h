@@ -38,6 +38,12 @@ QPointF expectedPolarisPosition(
 QPointF predictedStarA(
     const QPointF &polaris, const QPointF &templateStarA, const QPointF &templateStarB, int angle);
 
+// The template angle (whole degrees, 0 to 359) that lays the template's star A on `starA` when its
+// Polaris point lies on `polaris`: the inverse of predictedStarA, for a template proposed from the
+// stars a plate solution names.
+int templateAngleFor(
+    const QPointF &polaris, const QPointF &starA, const QPointF &templateStarA, const QPointF &templateStarB);
+
 // The reticle's next phase: 0, 10, ..., 70 and back to 0 (eight phases; the four gaps of the
 // reticle repeat every 90 degrees, so the turn looks continuous).
 double nextReticleAngle(double angle);

@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Jetzt lösen</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Astrometrische Lösung</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>Noch kein Bild zum Lösen: zuerst die Kamera verbinden.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>Bild wird gelöst...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>Nicht gelöst: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Gelöst mit %1&quot;/px. Der Pol liegt bei (%2, %3), der Zenit in Richtung %4 Grad. Sterne: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

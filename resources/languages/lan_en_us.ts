@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Solve Now</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Plate Solving</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>No frame to solve yet: connect the camera first.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>Solving the frame...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>Not solved: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

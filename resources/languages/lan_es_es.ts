@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Resolver ahora</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Resolución astrométrica</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>Aún no hay imagen que resolver: conecte primero la cámara.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>Resolviendo la imagen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>No resuelto: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Resuelto a %1&quot;/px. El polo está en (%2, %3), el cenit hacia %4 grados. Estrellas: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Résoudre maintenant</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Résolution astrométrique</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>Pas encore d&apos;image à résoudre : connectez d&apos;abord la caméra.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>Résolution de l&apos;image...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>Non résolu : %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Résolu à %1&quot;/px. Le pôle est en (%2, %3), le zénith vers %4 degrés. Étoiles : %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

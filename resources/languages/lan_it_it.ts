@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Risolvi ora</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Risoluzione astrometrica</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>Ancora nessuna immagine da risolvere: collegare prima la fotocamera.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>Risoluzione dell&apos;immagine...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>Non risolto: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Risolto a %1&quot;/px. Il polo è in (%2, %3), lo zenit verso %4 gradi. Stelle: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>今すぐ解析</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>プレート解析</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>解析する画像がまだありません。先にカメラを接続してください。</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>画像を解析中...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>解析できませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>%1&quot;/px で解析しました。極は (%2, %3)、天頂は %4 度の方向です。星: %5。</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>지금 해석</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>플레이트 해석</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>해석할 영상이 아직 없습니다. 먼저 카메라를 연결하십시오.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>영상 해석 중...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>해석 실패: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>%1&quot;/px로 해석했습니다. 극은 (%2, %3), 천정은 %4도 방향입니다. 별: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

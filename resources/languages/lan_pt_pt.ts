@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Resolver agora</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Resolução astrométrica</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>Ainda não há imagem para resolver: ligue primeiro a câmara.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>A resolver a imagem...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>Não resolvido: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Resolvido a %1&quot;/px. O polo está em (%2, %3), o zénite na direção de %4 graus. Estrelas: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>Решить сейчас</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>Астрометрическое решение</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>Кадра для решения ещё нет: сначала подключите камеру.</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>Решение кадра...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>Не решено: %1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>Решено при %1&quot;/пикс. Полюс в точке (%2, %3), зенит в направлении %4 градусов. Звёзды: %5.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -574,6 +574,34 @@ The file keeps the %2 frames written before.</translation>
         <source>, %1 dropped</source>
         <translation>, %1 dropped</translation>
     </message>
+    <message>
+        <source>Solve Now</source>
+        <translation>立即解析</translation>
+    </message>
+    <message>
+        <source>Plate Solving</source>
+        <translation>星图解析</translation>
+    </message>
+    <message>
+        <source>No frame to solve yet: connect the camera first.</source>
+        <translation>还没有可解析的图像：请先连接相机。</translation>
+    </message>
+    <message>
+        <source>Solving the frame...</source>
+        <translation>正在解析图像...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Not solved: %1</source>
+        <translation>未能解析：%1</translation>
+    </message>
+    <message>
+        <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
+        <translation>已解析，%1&quot;/像素。极点位于 (%2, %3)，天顶方向 %4 度。星：%5。</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

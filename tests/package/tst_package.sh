@@ -29,7 +29,17 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/example.nordvane.VeltoQ
 
 # The camera library comes from the package's own folder, never from the build.
 ldd "$program" | grep -q "libkarvix.so => $root/usr/bin/../lib/" || { ldd "$program"; fail "libkarvix.so not found in the package"; }
+ls "$root"/usr/lib/*/velto-q7/velto-q7-solver >/dev/null 2>&1 || fail "no plate-solving worker in the private library folder"
 HOME="$scratch/home" "$program" -platform offscreen --version | grep -q "^velto-q7 [0-9]" || fail "--version"
+
+# The headless solve reaches the packaged worker: a black frame is answered "not solved" (exit 1)
+# for want of stars, not for want of the worker or the index files.
+convert -size 1280x960 xc:black "$scratch/black.png"
+status=0
+HOME="$scratch/home" "$program" --solve "$scratch/black.png" --utc 2026-12-08T20:00:00 --lat 39.9 --lon 116.3 \
+  >"$scratch/solve.json" 2>/dev/null || status=$?
+{ [ "$status" -eq 1 ] && grep -q '"why": "Too few stars' "$scratch/solve.json"; } \
+  || { cat "$scratch/solve.json"; fail "the installed program's --solve (status $status)"; }
 
 # Started, it stays up until it is closed (a missing library or resource ends it at once).
 mkdir -p "$scratch/home"

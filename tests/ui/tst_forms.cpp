@@ -57,6 +57,7 @@ void TestForms::objects_data()
         {"actionAstronomical_Refraction", "QAction", "Astronomical Refraction"},
         {"actionManual_Trace", "QAction", "Manual Trace"},
         {"actionRefine_Axis_Centre", "QAction", "Refine Axis Centre from All Stars"},
+        {"actionSolve_Now", "QAction", "Solve Now"},
         {"action100", "QAction", "100%"},
         {"action75", "QAction", "75%"},
         {"action50", "QAction", "50%"},
@@ -191,7 +192,7 @@ void TestForms::menuOrder_data()
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style", "actionStretch",
                                   "-", "actionAstronomical_Refraction", "actionManual_Trace",
-                                  "actionRefine_Axis_Centre"};
+                                  "actionRefine_Axis_Centre", "-", "actionSolve_Now"};
     QTest::newRow("Zoom") << "menuZoom" << QStringList {"action100", "action75", "action50"};
     QTest::newRow("Language") << "menuLanguage"
                               << QStringList {"actionEnglish", "actionChinese", "actionJapanese",

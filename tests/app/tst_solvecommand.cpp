@@ -1,0 +1,182 @@
+// The headless solve, run as the program: its JSON judged by the simulator's truth, and its exit
+// codes.
+#include "skysimulator.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cmath>
+#include <opencv2/core.hpp>
+
+using karvix::sim::SkySimulator;
+
+namespace {
+
+constexpr double dec8Evening2026 = 1796760000.0; // 2026-12-08T20:00:00Z
+const QString utcText = QStringLiteral("2026-12-08T20:00:00");
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray printed;
+    QJsonObject json;
+};
+
+Run runProgram(const QStringList &arguments)
+{
+    QProcess program;
+    program.start(QCoreApplication::applicationDirPath() + QStringLiteral("/velto-q7"), arguments);
+    Run run;
+    if (!program.waitForFinished(60000) || program.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = program.exitCode();
+    run.printed = program.readAllStandardOutput().trimmed();
+    run.json = QJsonDocument::fromJson(run.printed).object();
+    return run;
+}
+
+QString savedFrame(const QTemporaryDir &dir, const cv::Mat &frame, const QString &name)
+{
+    const QImage image(frame.data, frame.cols, frame.rows, int(frame.step), QImage::Format_Grayscale8);
+    const QString path = dir.filePath(name);
+    return image.save(path) ? path : QString();
+}
+
+double distancePx(const QJsonValue &pixel, const karvix::sim::ImagePoint &truth)
+{
+    const QJsonArray xy = pixel.toArray();
+    if (xy.size() != 2)
+        return qInf();
+    return std::hypot(xy[0].toDouble() - truth.x, xy[1].toDouble() - truth.y);
+}
+
+} // namespace
+
+class TestSolveCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void printsThePoleAndTheAxisError_data();
+    void printsThePoleAndTheAxisError();
+    void anUnsolvableFrameExitsWithOne();
+    void badArgumentsExitWithTwo_data();
+    void badArgumentsExitWithTwo();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestSolveCommand::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+void TestSolveCommand::printsThePoleAndTheAxisError_data()
+{
+    QTest::addColumn<double>("pressureHpa");
+    QTest::newRow("with air") << 1010.0;
+    QTest::newRow("without air") << 0.0;
+}
+
+void TestSolveCommand::printsThePoleAndTheAxisError()
+{
+    QFETCH(double, pressureHpa);
+    SkySimulator sky;
+    sky.setClock(dec8Evening2026);
+    karvix::sim::Site site; // 39.9 N, 116.3 E
+    site.pressureHpa = pressureHpa;
+    site.temperatureC = 5;
+    sky.setSite(site);
+    sky.setPolarError(-700, 1300);
+    sky.setCameraRoll(200);
+    cv::Mat frame;
+    sky.renderFrame(50000, 50, frame);
+    const QString path = savedFrame(m_dir, frame, QStringLiteral("pole.png"));
+    QVERIFY(!path.isEmpty());
+    const auto axis = sky.axisCentre();
+
+    const Run run = runProgram({QStringLiteral("--solve"), path, QStringLiteral("--utc"), utcText,
+        QStringLiteral("--lat"), QStringLiteral("39.9"), QStringLiteral("--lon"), QStringLiteral("116.3"),
+        QStringLiteral("--pressure"), QString::number(pressureHpa), QStringLiteral("--temperature"),
+        QStringLiteral("5"), QStringLiteral("--axis"), QStringLiteral("%1,%2").arg(axis->x).arg(axis->y)});
+    const QByteArray &printed = run.printed;
+    qInfo("%s", printed.constData());
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY2(run.json.value(QStringLiteral("solved")).toBool(), printed.constData());
+    QCOMPARE(run.json.value(QStringLiteral("hemisphere")).toString(), QStringLiteral("north"));
+    QVERIFY2(std::fabs(run.json.value(QStringLiteral("plate_scale_arcsec_per_px")).toDouble() - 30.5) < 0.05,
+        printed.constData());
+    QVERIFY2(distancePx(run.json.value(QStringLiteral("pole_px")), *sky.truePolePosition()) < 0.3,
+        printed.constData());
+    QCOMPARE(run.json.contains(QStringLiteral("refracted_pole_px")), pressureHpa > 0);
+    if (pressureHpa > 0)
+        QVERIFY2(distancePx(run.json.value(QStringLiteral("refracted_pole_px")), *sky.refractedPolePosition())
+                < 0.3,
+            printed.constData());
+
+    // The pole star and the reference stars that fall into the frame, by their catalogue ids.
+    const QJsonArray stars = run.json.value(QStringLiteral("stars")).toArray();
+    QVERIFY2(!stars.isEmpty(), printed.constData());
+    for (const QJsonValue &star : stars) {
+        const QString id = star.toObject().value(QStringLiteral("id")).toString();
+        const auto truth = sky.starPosition(id.toStdString());
+        QVERIFY2(
+            truth && distancePx(star.toObject().value(QStringLiteral("px")), *truth) < 0.3, qPrintable(id));
+    }
+
+    const QJsonObject error = run.json.value(QStringLiteral("axis_error_arcsec")).toObject();
+    const karvix::sim::PolarError truth = sky.polarError();
+    QVERIFY2(std::fabs(error.value(QStringLiteral("altitude")).toDouble() - truth.altitudeArcsec) < 2,
+        printed.constData());
+    QVERIFY2(std::fabs(error.value(QStringLiteral("azimuth")).toDouble() - truth.azimuthArcsec) < 2,
+        printed.constData());
+}
+
+void TestSolveCommand::anUnsolvableFrameExitsWithOne()
+{
+    const QString path = savedFrame(m_dir, cv::Mat::zeros(960, 1280, CV_8UC1), QStringLiteral("black.png"));
+    const Run run = runProgram({QStringLiteral("--solve"), path, QStringLiteral("--utc"), utcText,
+        QStringLiteral("--lat"), QStringLiteral("39.9"), QStringLiteral("--lon"), QStringLiteral("116.3")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(run.json.value(QStringLiteral("solved")), QJsonValue(false));
+    QVERIFY(!run.json.value(QStringLiteral("why")).toString().isEmpty());
+}
+
+void TestSolveCommand::badArgumentsExitWithTwo_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QString frame = m_dir.filePath(QStringLiteral("black.png"));
+    const QStringList site {
+        QStringLiteral("--lat"), QStringLiteral("39.9"), QStringLiteral("--lon"), QStringLiteral("116.3")};
+    QTest::newRow("no instant") << (QStringList {QStringLiteral("--solve"), frame} + site);
+    QTest::newRow("unreadable file") << (QStringList {QStringLiteral("--solve"),
+                                             m_dir.filePath(QStringLiteral("none.png")),
+                                             QStringLiteral("--utc"), utcText}
+        + site);
+    QTest::newRow("latitude out of range") << QStringList {QStringLiteral("--solve"), frame,
+        QStringLiteral("--utc"), utcText, QStringLiteral("--lat"), QStringLiteral("91"),
+        QStringLiteral("--lon"), QStringLiteral("116.3")};
+    QTest::newRow("instant not a time")
+        << (QStringList {QStringLiteral("--solve"), frame, QStringLiteral("--utc"), QStringLiteral("tonight")}
+               + site);
+    QTest::newRow("axis without y") << (QStringList {QStringLiteral("--solve"), frame,
+                                            QStringLiteral("--utc"), utcText, QStringLiteral("--axis"),
+                                            QStringLiteral("640")}
+        + site);
+}
+
+void TestSolveCommand::badArgumentsExitWithTwo()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = runProgram(arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.json.isEmpty());
+}
+
+QTEST_GUILESS_MAIN(TestSolveCommand)
+#include "tst_solvecommand.moc"

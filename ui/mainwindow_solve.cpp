@@ -1,0 +1,124 @@
+// mainwindow_solve.cpp - Tools > Solve Now: the latest frame solved off the GUI thread, with a
+// progress window whose button cancels, and the result (or why there is none) shown to the user.
+// While the pole star is confirmed, the solution proposes the template; otherwise a solve changes
+// nothing in the alignment.
+#include "mainwindow.h"
+#include "sharedstate.h"
+#include "ui_mainwindow.h"
+#include "utcclock.h"
+#include "wizardgeometry.h"
+#include "wizardstep.h"
+
+#include <QMessageBox>
+
+namespace {
+
+// The pole star and the reference stars of the hemisphere, by their catalogue ids.
+QVector<NamedStar> referenceStars(Hemisphere hemisphere)
+{
+    const QStringList ids = patternStarIds(hemisphere);
+    QVector<CatalogStar> stars;
+    QString error;
+    QVector<NamedStar> named;
+    if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
+        qWarning("Plate solving: the reference stars cannot be named: %s", qPrintable(error));
+        return named;
+    }
+    for (int i = 0; i < ids.size(); ++i)
+        named.append({ids[i], stars[i]});
+    return named;
+}
+
+} // namespace
+
+void MainWindow::setupPlateSolving()
+{
+    plateSolveTask = new PlateSolveTask(this);
+    connect(plateSolveTask, &PlateSolveTask::finished, this, &MainWindow::showPlateSolution);
+}
+
+void MainWindow::on_actionSolve_Now_triggered()
+{
+    if (plateSolveTask->isRunning())
+        return;
+    const FrameLease frame = rawImage.latest();
+    if (frame.image().empty()) {
+        QMessageBox::information(
+            this, tr("Plate Solving"), tr("No frame to solve yet: connect the camera first."));
+        return;
+    }
+    // The settings keep the latitude without its sign; the hemisphere choice gives it.
+    const bool north = regionName != QLatin1String("South");
+    ObservingSite site;
+    site.latitudeDeg = std::fabs(siteLatitude.load()) * (north ? 1 : -1);
+    site.longitudeDeg = siteLongitude;
+    site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
+    site.temperatureC = airTemperature;
+    if (!plateSolveTask->start(
+            frame.image(), site, utcNow(), referenceStars(north ? Hemisphere::North : Hemisphere::South)))
+        return;
+    ui->actionSolve_Now->setEnabled(false);
+    solveProgress = new QProgressDialog(tr("Solving the frame..."), tr("Cancel"), 0, 0, this);
+    solveProgress->setWindowTitle(tr("Plate Solving"));
+    solveProgress->setAttribute(Qt::WA_DeleteOnClose);
+    solveProgress->setMinimumDuration(0);
+    connect(solveProgress, &QProgressDialog::canceled, plateSolveTask, &PlateSolveTask::cancel);
+    solveProgress->show();
+}
+
+void MainWindow::showPlateSolution()
+{
+    ui->actionSolve_Now->setEnabled(true);
+    if (solveProgress) {
+        disconnect(solveProgress, &QProgressDialog::canceled, plateSolveTask, &PlateSolveTask::cancel);
+        solveProgress->close();
+        solveProgress = nullptr;
+    }
+    const SkyInImage &sky = plateSolveTask->sky();
+    if (!sky.ok) {
+        qWarning("Plate solving: %s", qPrintable(sky.whyNot));
+        QMessageBox::warning(this, tr("Plate Solving"), tr("Not solved: %1").arg(sky.whyNot));
+        return;
+    }
+    if (currentStep == STEP_CONFIRM)
+        proposeTemplate(sky);
+    QStringList stars;
+    for (const IdentifiedStar &star : sky.stars)
+        stars.append(QStringLiteral("%1 (%2, %3)")
+                         .arg(star.id)
+                         .arg(star.position.x, 0, 'f', 1)
+                         .arg(star.position.y, 0, 'f', 1));
+    QMessageBox::information(this, tr("Plate Solving"),
+        tr("Solved at %1\"/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.")
+            .arg(plateSolveTask->solution().scaleArcsecPerPx, 0, 'f', 2)
+            .arg(sky.pole.pole.x, 0, 'f', 1)
+            .arg(sky.pole.pole.y, 0, 'f', 1)
+            .arg(sky.pole.zenithAngleDeg, 0, 'f', 1)
+            .arg(stars.join(QStringLiteral(", "))));
+}
+
+// In the step that confirms the pole star, the template is laid on it and turned so that its
+// reference star A lies on the solution's; the user accepts it with the step's button or corrects
+// it by hand as before.
+void MainWindow::proposeTemplate(const SkyInImage &sky)
+{
+    const QStringList ids = patternStarIds(sky.hemisphere);
+    const IdentifiedStar *starA = nullptr, *poleStar = nullptr;
+    for (const IdentifiedStar &star : sky.stars) {
+        if (star.id == ids[0])
+            starA = &star;
+        else if (star.id == ids[1])
+            poleStar = &star;
+    }
+    if (!starA || !poleStar)
+        return;
+    const QPointF pole(poleStar->position.x, poleStar->position.y);
+    matchAngle = wizard::templateAngleFor(
+        pole, QPointF(starA->position.x, starA->position.y), templateStarA, templateStarB);
+    {
+        const QSignalBlocker quiet(ui->horizontalSlider_confirm_match);
+        ui->horizontalSlider_confirm_match->setValue(matchAngle);
+    }
+    placeTemplateAt(
+        QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);
+}
