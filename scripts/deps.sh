@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages the program, its tests and its fuzz targets need (clang and its
 # libFuzzer runtime). Plate solving needs StellarSolver and the Tycho-2 index files; without
-# recommends they take about 105 MB (with them, 329 MB of astropy, scipy and boost). As root it installs them; otherwise it prints the one apt-get line to run and
-# fails if anything is missing.
+# recommends they take about 105 MB (with them, 329 MB of astropy, scipy and boost). As root it
+# installs them; otherwise it prints the one apt-get line to run and fails if anything is missing.
 set -eu
 PACKAGES="libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
 liberfa-dev libqt5svg5-dev qttranslations5-l10n fonts-liberation2 libgtest-dev libbenchmark-dev \
