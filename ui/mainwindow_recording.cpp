@@ -9,6 +9,7 @@
 #include "ui_mainwindow.h"
 #include "utcclock.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -77,8 +78,15 @@ void MainWindow::on_actionRecord_Session_toggled(bool checked)
         stopRecording();
         return;
     }
-    QString path = QFileDialog::getSaveFileName(this, tr("Record Session"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), tr("SER videos (*.ser)"));
+    // A name of its own for each session, in the documents folder (the home folder where there is
+    // none), so the dialog only needs a click.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString suggested = QDir(folder).filePath(
+        QStringLiteral("session-%1.ser").arg(utcNowDateTime().toString(QStringLiteral("yyyyMMdd-HHmm"))));
+    QString path
+        = QFileDialog::getSaveFileName(this, tr("Record Session"), suggested, tr("SER videos (*.ser)"));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".ser");
     if (path.isEmpty() || !startRecording(path)) {
