@@ -11,26 +11,6 @@
 
 #include <QMessageBox>
 
-namespace {
-
-// The pole star and the reference stars of the hemisphere, by their catalogue ids.
-QVector<NamedStar> referenceStars(Hemisphere hemisphere)
-{
-    const QStringList ids = patternStarIds(hemisphere);
-    QVector<CatalogStar> stars;
-    QString error;
-    QVector<NamedStar> named;
-    if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
-        qWarning("Plate solving: the reference stars cannot be named: %s", qPrintable(error));
-        return named;
-    }
-    for (int i = 0; i < ids.size(); ++i)
-        named.append({ids[i], stars[i]});
-    return named;
-}
-
-} // namespace
-
 void MainWindow::setupPlateSolving()
 {
     plateSolveTask = new PlateSolveTask(this);
@@ -55,7 +35,7 @@ void MainWindow::on_actionSolve_Now_triggered()
     site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
     site.temperatureC = airTemperature;
     if (!plateSolveTask->start(
-            frame.image(), site, utcNow(), referenceStars(north ? Hemisphere::North : Hemisphere::South)))
+            frame.image(), site, utcNow(), patternStars(north ? Hemisphere::North : Hemisphere::South)))
         return;
     ui->actionSolve_Now->setEnabled(false);
     solveProgress = new QProgressDialog(tr("Solving the frame..."), tr("Cancel"), 0, 0, this);

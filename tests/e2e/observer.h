@@ -159,7 +159,7 @@ private:
     double templateCover(double sigmaLabelPx);
     bool matchTemplate(QSlider *slider);
     bool pickPoleStarAndMatch(const char *slider);
-    void turnRaAxisAfterAPause(double degrees);
+    bool turnRaAxisAfterAPause(double degrees);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
     // The stars in the shown image, and where a chart star is among them (frame pixels).
