@@ -18,7 +18,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -461,19 +460,6 @@ bool Observer::matchTemplate(QSlider *slider)
     while (slider->value() > best)
         QTest::keyClick(slider, Qt::Key_Left);
     m_actions.append({Action::Kind::Slider, utcNow(), slider->objectName(), {}, slider->value()});
-    if (bestScore < 2.5) { // Polaris's own ring and at least two more
-        m_window->grab().save(QStringLiteral("/tmp/debug-window.png"));
-        {
-            auto *t = child<QLabel>("label_templateImg");
-            QImage img = child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).toImage().convertToFormat(QImage::Format_ARGB32);
-            QPainter p(&img);
-            p.drawPixmap(t->geometry().topLeft(), t->pixmap(Qt::ReturnByValue));
-            p.end();
-            img.save(QStringLiteral("/tmp/debug-frame.png"));
-            qDebug() << "template geometry" << t->geometry() << "slider" << slider->value();
-        }
-        qDebug() << "visible" << m_visibleStars.size() << m_visibleStars;
-    }
     if (bestScore < 2.5) // Polaris's own ring and at least two more
         return fail(QStringLiteral("the template matches no stars (best %1 at %2)").arg(bestScore).arg(best));
     return true;
