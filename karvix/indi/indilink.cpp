@@ -212,6 +212,9 @@ IndiLink::Work IndiLink::nextWork(Clock::time_point now)
 
 void IndiLink::connectServer()
 {
+    // After the server went away libindi still counts the connection as open until it is closed.
+    if (m_client->isServerConnected())
+        m_client->disconnectServer();
     // Blocks for up to kConnectTimeout when nothing answers.
     const bool connected = m_client->connectServer();
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -1,0 +1,253 @@
+// A camera on a real indiserver as the camera behind the C functions: Debian's CCD simulator (a
+// driver we did not write, 16-bit frames) converted to the program's frame, and the faults a
+// network camera has: a server that is not there, a device that is not on it, a server killed
+// mid-stream and started again. Skipped only where indiserver is not installed.
+#include "karvix.h"
+#include "source.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QtTest>
+
+#include <arpa/inet.h>
+#include <cmath>
+#include <mutex>
+#include <netinet/in.h>
+#include <opencv2/core.hpp>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+const char *const kSimulatorCcd = "CCD Simulator";
+
+// The problems the library logged, for the test to look through.
+std::mutex problemsMutex;
+std::vector<std::string> problems;
+
+bool problemLogged(const std::string &part)
+{
+    std::lock_guard<std::mutex> lock(problemsMutex);
+    for (const std::string &line : problems)
+        if (line.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
+sockaddr_in localhost(quint16 port)
+{
+    sockaddr_in address {};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+// A port nothing listens on: the one the system hands out for port 0.
+quint16 freePort()
+{
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address = localhost(0);
+    socklen_t length = sizeof address;
+    ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address);
+    ::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length);
+    ::close(socket);
+    return ntohs(address.sin_port);
+}
+
+bool listening(quint16 port)
+{
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    const sockaddr_in address = localhost(port);
+    const bool connected
+        = ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
+    ::close(socket);
+    return connected;
+}
+
+KarvixHandle openAndStart()
+{
+    char id[KARVIX_ID_BUFFER_SIZE] = {};
+    if (ScanKARVIX() != 1 || GetKARVIXId(0, id) != 0 || std::string(id) != "NORDVANE-INDI")
+        return 0;
+    const KarvixHandle handle = OpenKARVIX(id);
+    if (!handle)
+        return 0;
+    if (SetKARVIXStreamMode(handle, KARVIX_STREAM_LIVE) != 0 || InitKARVIX(handle) != 0
+        || SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, 50000) != 0 || BeginKARVIXLive(handle) != 0) {
+        CloseKARVIX(handle);
+        return 0;
+    }
+    return handle;
+}
+
+} // namespace
+
+class TestIndiSource : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void simulatorCcdFramesAreConverted();
+    void unreachableServerFailsOpenAtOnce();
+    void missingDeviceIsNamed();
+    void serverKilledMidStreamComesBack();
+
+private:
+    // Starts indiserver on `port` with the drivers; false when it does not listen within 10 s.
+    bool startServer(quint16 port, const QStringList &drivers);
+    void stopServer();
+    karvix::SourceChoice choice(quint16 port, const char *device, double focalLengthMm) const;
+    // Polls for a frame for up to timeoutMs.
+    bool nextFrame(KarvixHandle handle, std::vector<unsigned char> *buffer, int timeoutMs);
+
+    QProcess m_server;
+};
+
+void TestIndiSource::initTestCase()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("indiserver")).isEmpty())
+        QSKIP("indiserver (indi-bin) is not installed");
+    karvix::setProblemLog([](const std::string &line) {
+        std::lock_guard<std::mutex> lock(problemsMutex);
+        problems.push_back(line);
+    });
+}
+
+void TestIndiSource::cleanup()
+{
+    karvix::selectSource({});
+    stopServer();
+    std::lock_guard<std::mutex> lock(problemsMutex);
+    problems.clear();
+}
+
+bool TestIndiSource::startServer(quint16 port, const QStringList &drivers)
+{
+    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_server.start(
+        QStringLiteral("indiserver"), QStringList {QStringLiteral("-p"), QString::number(port)} + drivers);
+    if (!m_server.waitForStarted())
+        return false;
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < 10000) {
+        if (listening(port))
+            return true;
+        QTest::qWait(100);
+    }
+    return false;
+}
+
+void TestIndiSource::stopServer()
+{
+    if (m_server.state() == QProcess::NotRunning)
+        return;
+    m_server.kill();
+    m_server.waitForFinished();
+}
+
+karvix::SourceChoice TestIndiSource::choice(quint16 port, const char *device, double focalLengthMm) const
+{
+    karvix::SourceChoice source;
+    source.kind = karvix::SourceChoice::Kind::Indi;
+    source.host = "localhost";
+    source.port = port;
+    source.device = device;
+    source.focalLengthMm = focalLengthMm;
+    return source;
+}
+
+bool TestIndiSource::nextFrame(KarvixHandle handle, std::vector<unsigned char> *buffer, int timeoutMs)
+{
+    buffer->assign(KARVIX_FRAME_BUFFER_SIZE, 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < timeoutMs) {
+        int width = 0, height = 0, bits = 0, channels = 0;
+        if (GetKARVIXLiveFrame(handle, &width, &height, &bits, &channels, buffer->data()) == 0)
+            return width == KARVIX_FRAME_WIDTH && height == KARVIX_FRAME_HEIGHT && bits == 8 && channels == 1;
+        QTest::qWait(10);
+    }
+    return false;
+}
+
+void TestIndiSource::simulatorCcdFramesAreConverted()
+{
+    const quint16 port = freePort();
+    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    // 5.2 um pixels behind 70.34 mm: 15.25"/px, half the program's scale, so the simulator's
+    // 1280 x 1024 frame covers the middle 640 x 512 of the program's frame.
+    karvix::selectSource(choice(port, kSimulatorCcd, 5.2 * 206.264806 / 15.25));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI"); // opening an open camera: same handle
+    std::vector<unsigned char> frame;
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    QVERIFY(nextFrame(handle, &frame, 20000)); // the exposures loop
+    const cv::Mat image(KARVIX_FRAME_HEIGHT, KARVIX_FRAME_WIDTH, CV_8UC1, frame.data());
+    const cv::Rect seen(320, 224, 640, 512);
+    QCOMPARE(cv::countNonZero(image(cv::Rect(0, 0, 318, 960))), 0);
+    QCOMPARE(cv::countNonZero(image(cv::Rect(0, 0, 1280, 222))), 0);
+    const double inside = cv::mean(image(seen + cv::Point(2, 2) - cv::Size(4, 4)))[0];
+    QVERIFY2(inside > 0 && inside < 200, qPrintable(QStringLiteral("mean inside %1").arg(inside)));
+    QVERIFY(std::isfinite(karvix::sourceFrameUtc()));
+    QVERIFY(std::abs(karvix::sourceFrameUtc() - QDateTime::currentMSecsSinceEpoch() / 1000.0) < 60);
+    QCOMPARE(StopKARVIXLive(handle), 0);
+    QCOMPARE(CloseKARVIX(handle), 0);
+}
+
+void TestIndiSource::unreachableServerFailsOpenAtOnce()
+{
+    karvix::selectSource(choice(freePort(), kSimulatorCcd, 50));
+    QElapsedTimer opening;
+    opening.start();
+    QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
+    QVERIFY2(opening.elapsed() < 150, qPrintable(QStringLiteral("open took %1 ms").arg(opening.elapsed())));
+    QTRY_VERIFY(problemLogged("not reachable"));
+    QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
+    QVERIFY2(
+        karvix::sourceProblem().find("not reachable") != std::string::npos, karvix::sourceProblem().c_str());
+}
+
+void TestIndiSource::missingDeviceIsNamed()
+{
+    const quint16 port = freePort();
+    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    karvix::selectSource(choice(port, "No Such Camera", 50));
+    QTRY_VERIFY_WITH_TIMEOUT(problemLogged("no camera \"No Such Camera\""), 15000);
+    QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
+    QVERIFY2(
+        karvix::sourceProblem().find("No Such Camera") != std::string::npos, karvix::sourceProblem().c_str());
+}
+
+void TestIndiSource::serverKilledMidStreamComesBack()
+{
+    const quint16 port = freePort();
+    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    karvix::selectSource(choice(port, kSimulatorCcd, 35));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
+    std::vector<unsigned char> frame;
+    QVERIFY(nextFrame(handle, &frame, 20000));
+
+    stopServer();
+    QTRY_VERIFY(problemLogged("closed the connection"));
+    QVERIFY(!nextFrame(handle, &frame, 500));
+
+    // The link connects again by itself and the stream goes on ...
+    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    QVERIFY(nextFrame(handle, &frame, 30000));
+    // ... and the camera disconnects and connects again as usual.
+    QCOMPARE(StopKARVIXLive(handle), 0);
+    QCOMPARE(CloseKARVIX(handle), 0);
+    QVERIFY(openAndStart() != 0);
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    QCOMPARE(CloseKARVIX(handle), 0);
+}
+
+QTEST_GUILESS_MAIN(TestIndiSource)
+#include "tst_indisource.moc"
