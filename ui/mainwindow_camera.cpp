@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "cameraconnection.h"
+#include "camerasource.h"
 #include "capturethread.h"
 #include "magnifierwidget.h"
 #include "presentation.h"
@@ -29,6 +30,8 @@ void logSourceProblem()
 
 void MainWindow::initialiseCameraLibrary()
 {
+    // A source that fails while it streams (an INDI server that went away) says so in one line.
+    karvix::setProblemLog([](const std::string &line) { qCritical("Camera source: %s", line.c_str()); });
     if (InitKARVIXResource() != 0) {
         qCritical("InitKARVIXResource: failed");
         sdkReady = false;
@@ -90,7 +93,12 @@ void MainWindow::on_actionConnect_triggered()
     ui->actionConnect->setText(tr("Disconnect"));
     goToStep(1);
     setCameraActionsEnabled(true);
-    setWindowTitle(cameraWindowTitle(QString::fromLatin1(cameraId)));
+    QString title = cameraWindowTitle(QString::fromLatin1(cameraId));
+    // An INDI camera's id is the same for every camera; the title names the one it stands for.
+    const CameraSource::Choice source = CameraSource::active();
+    if (source.kind == CameraSource::Kind::Indi)
+        title += tr(" - %1 on %2:%3").arg(source.device, source.host).arg(source.port);
+    setWindowTitle(title);
     captureThread->startCapture();
     showVirtualMount(true);
 }
