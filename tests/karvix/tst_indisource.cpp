@@ -1,8 +1,10 @@
-// A camera on a real indiserver as the camera behind the C functions: Debian's CCD simulator (a
-// driver we did not write, 16-bit frames) converted to the program's frame, and the faults a
-// network camera has: a server that is not there, a device that is not on it, a server killed
-// mid-stream and started again. Skipped only where indiserver is not installed.
+// A camera on a real indiserver as the camera behind the C functions: our sky driver, whose frames
+// must show the stars where the simulator's truth has them; Debian's CCD simulator (a driver we did
+// not write, 16-bit frames) converted to the program's frame; and the faults a network camera has: a server
+// that is not there, a device that is not on it, a server killed mid-stream and started again. Skipped only
+// where indiserver is not installed.
 #include "karvix.h"
+#include "skysimulator.h"
 #include "source.h"
 
 #include <QElapsedTimer>
@@ -14,7 +16,7 @@
 #include <cmath>
 #include <mutex>
 #include <netinet/in.h>
-#include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
@@ -22,6 +24,9 @@
 namespace {
 
 const char *const kSimulatorCcd = "CCD Simulator";
+const char *const kSkyDriver = "Velto Q7 Sky";
+// Our driver's 3.75 um pixels behind this lens see the program's 30.5"/px.
+constexpr double kSkyFocalLengthMm = 25.36;
 
 // The problems the library logged, for the test to look through.
 std::mutex problemsMutex;
@@ -92,6 +97,7 @@ class TestIndiSource : public QObject
 private slots:
     void initTestCase();
     void cleanup();
+    void skyDriverShowsTheStarsWhereTheyAre();
     void simulatorCcdFramesAreConverted();
     void unreachableServerFailsOpenAtOnce();
     void missingDeviceIsNamed();
@@ -174,6 +180,46 @@ bool TestIndiSource::nextFrame(KarvixHandle handle, std::vector<unsigned char> *
         QTest::qWait(10);
     }
     return false;
+}
+
+void TestIndiSource::skyDriverShowsTheStarsWhereTheyAre()
+{
+    const quint16 port = freePort();
+    QVERIFY(startServer(port, {QStringLiteral(VELTO_SKY_DRIVER)}));
+    karvix::selectSource(choice(port, kSkyDriver, kSkyFocalLengthMm));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
+    std::vector<unsigned char> frame;
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    const double frameUtc = karvix::sourceFrameUtc();
+    QVERIFY(std::abs(frameUtc - QDateTime::currentMSecsSinceEpoch() / 1000.0) < 5);
+
+    // The driver's sky has the default seed and the system's clock: the same sky as this one at
+    // the frame's time. Polaris moves less than 0.01 px a second.
+    karvix::sim::SkySimulator truth;
+    truth.setClock(frameUtc);
+    const auto polaris = truth.starPosition("Polaris (alpha UMi)");
+    QVERIFY(polaris);
+    const cv::Mat image(KARVIX_FRAME_HEIGHT, KARVIX_FRAME_WIDTH, CV_8UC1, frame.data());
+    const cv::Rect around(int(polaris->x) - 8, int(polaris->y) - 8, 17, 17);
+    const double background = cv::mean(image(around + cv::Size(40, 40) - cv::Point(20, 20)))[0];
+    double peak = 0;
+    cv::minMaxLoc(image(around), nullptr, &peak);
+    QVERIFY2(
+        peak - background > 100, qPrintable(QStringLiteral("no star where Polaris is: peak %1").arg(peak)));
+    // The centroid of the star's pixels above half its height.
+    cv::Mat weights;
+    image(around).convertTo(weights, CV_64F, 1.0, -background);
+    cv::threshold(weights, weights, (peak - background) / 2, 0, cv::THRESH_TOZERO);
+    const cv::Moments moments = cv::moments(weights);
+    const double x = around.x + moments.m10 / moments.m00, y = around.y + moments.m01 / moments.m00;
+    QVERIFY2(std::hypot(x - polaris->x, y - polaris->y) < 0.5,
+        qPrintable(QStringLiteral("Polaris at (%1, %2), the truth (%3, %4)")
+                       .arg(x)
+                       .arg(y)
+                       .arg(polaris->x)
+                       .arg(polaris->y)));
+    QCOMPARE(CloseKARVIX(handle), 0);
 }
 
 void TestIndiSource::simulatorCcdFramesAreConverted()
