@@ -3,22 +3,19 @@
 // not write, 16-bit frames) converted to the program's frame; and the faults a network camera has: a server
 // that is not there, a device that is not on it, a server killed mid-stream and started again. Skipped only
 // where indiserver is not installed.
+#include "indiserver.h"
 #include "karvix.h"
 #include "skysimulator.h"
 #include "source.h"
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
+#include <memory>
 
-#include <arpa/inet.h>
 #include <cmath>
 #include <mutex>
-#include <netinet/in.h>
 #include <opencv2/imgproc.hpp>
-#include <sys/socket.h>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -39,37 +36,6 @@ bool problemLogged(const std::string &part)
         if (line.find(part) != std::string::npos)
             return true;
     return false;
-}
-
-sockaddr_in localhost(quint16 port)
-{
-    sockaddr_in address {};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
-// A port nothing listens on: the one the system hands out for port 0.
-quint16 freePort()
-{
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address = localhost(0);
-    socklen_t length = sizeof address;
-    ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address);
-    ::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length);
-    ::close(socket);
-    return ntohs(address.sin_port);
-}
-
-bool listening(quint16 port)
-{
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    const sockaddr_in address = localhost(port);
-    const bool connected
-        = ::connect(socket, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0;
-    ::close(socket);
-    return connected;
 }
 
 KarvixHandle openAndStart()
@@ -96,27 +62,27 @@ class TestIndiSource : public QObject
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
     void skyDriverShowsTheStarsWhereTheyAre();
     void simulatorCcdFramesAreConverted();
     void unreachableServerFailsOpenAtOnce();
     void missingDeviceIsNamed();
     void serverKilledMidStreamComesBack();
+    void deviceSwitchedOffMidStreamComesBack();
+    void hungExposureIsAskedForAgain();
 
 private:
-    // Starts indiserver on `port` with the drivers; false when it does not listen within 10 s.
-    bool startServer(quint16 port, const QStringList &drivers);
-    void stopServer();
     karvix::SourceChoice choice(quint16 port, const char *device, double focalLengthMm) const;
     // Polls for a frame for up to timeoutMs.
     bool nextFrame(KarvixHandle handle, std::vector<unsigned char> *buffer, int timeoutMs);
 
-    QProcess m_server;
+    std::unique_ptr<IndiServer> m_server;
 };
 
 void TestIndiSource::initTestCase()
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("indiserver")).isEmpty())
+    if (!IndiServer::installed())
         QSKIP("indiserver (indi-bin) is not installed");
     karvix::setProblemLog([](const std::string &line) {
         std::lock_guard<std::mutex> lock(problemsMutex);
@@ -124,37 +90,17 @@ void TestIndiSource::initTestCase()
     });
 }
 
+void TestIndiSource::init()
+{
+    m_server.reset(new IndiServer);
+}
+
 void TestIndiSource::cleanup()
 {
     karvix::selectSource({});
-    stopServer();
+    m_server.reset();
     std::lock_guard<std::mutex> lock(problemsMutex);
     problems.clear();
-}
-
-bool TestIndiSource::startServer(quint16 port, const QStringList &drivers)
-{
-    m_server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_server.start(
-        QStringLiteral("indiserver"), QStringList {QStringLiteral("-p"), QString::number(port)} + drivers);
-    if (!m_server.waitForStarted())
-        return false;
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 10000) {
-        if (listening(port))
-            return true;
-        QTest::qWait(100);
-    }
-    return false;
-}
-
-void TestIndiSource::stopServer()
-{
-    if (m_server.state() == QProcess::NotRunning)
-        return;
-    m_server.kill();
-    m_server.waitForFinished();
 }
 
 karvix::SourceChoice TestIndiSource::choice(quint16 port, const char *device, double focalLengthMm) const
@@ -184,8 +130,8 @@ bool TestIndiSource::nextFrame(KarvixHandle handle, std::vector<unsigned char> *
 
 void TestIndiSource::skyDriverShowsTheStarsWhereTheyAre()
 {
-    const quint16 port = freePort();
-    QVERIFY(startServer(port, {QStringLiteral(VELTO_SKY_DRIVER)}));
+    QVERIFY(m_server->start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    const quint16 port = m_server->port();
     karvix::selectSource(choice(port, kSkyDriver, kSkyFocalLengthMm));
     QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
     const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
@@ -224,8 +170,8 @@ void TestIndiSource::skyDriverShowsTheStarsWhereTheyAre()
 
 void TestIndiSource::simulatorCcdFramesAreConverted()
 {
-    const quint16 port = freePort();
-    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    QVERIFY(m_server->start({QStringLiteral("indi_simulator_ccd")}));
+    const quint16 port = m_server->port();
     // 5.2 um pixels behind 70.34 mm: 15.25"/px, half the program's scale, so the simulator's
     // 1280 x 1024 frame covers the middle 640 x 512 of the program's frame.
     karvix::selectSource(choice(port, kSimulatorCcd, 5.2 * 206.264806 / 15.25));
@@ -248,7 +194,7 @@ void TestIndiSource::simulatorCcdFramesAreConverted()
 
 void TestIndiSource::unreachableServerFailsOpenAtOnce()
 {
-    karvix::selectSource(choice(freePort(), kSimulatorCcd, 50));
+    karvix::selectSource(choice(freeLocalPort(), kSimulatorCcd, 50));
     QElapsedTimer opening;
     opening.start();
     QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
@@ -261,8 +207,8 @@ void TestIndiSource::unreachableServerFailsOpenAtOnce()
 
 void TestIndiSource::missingDeviceIsNamed()
 {
-    const quint16 port = freePort();
-    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    QVERIFY(m_server->start({QStringLiteral("indi_simulator_ccd")}));
+    const quint16 port = m_server->port();
     karvix::selectSource(choice(port, "No Such Camera", 50));
     QTRY_VERIFY_WITH_TIMEOUT(problemLogged("no camera \"No Such Camera\""), 15000);
     QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
@@ -272,25 +218,58 @@ void TestIndiSource::missingDeviceIsNamed()
 
 void TestIndiSource::serverKilledMidStreamComesBack()
 {
-    const quint16 port = freePort();
-    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    QVERIFY(m_server->start({QStringLiteral("indi_simulator_ccd")}));
+    const quint16 port = m_server->port();
     karvix::selectSource(choice(port, kSimulatorCcd, 35));
     QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
     const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
     std::vector<unsigned char> frame;
     QVERIFY(nextFrame(handle, &frame, 20000));
 
-    stopServer();
+    m_server->stop();
     QTRY_VERIFY(problemLogged("closed the connection"));
     QVERIFY(!nextFrame(handle, &frame, 500));
 
     // The link connects again by itself and the stream goes on ...
-    QVERIFY(startServer(port, {QStringLiteral("indi_simulator_ccd")}));
+    QVERIFY(m_server->start({QStringLiteral("indi_simulator_ccd")}));
     QVERIFY(nextFrame(handle, &frame, 30000));
     // ... and the camera disconnects and connects again as usual.
     QCOMPARE(StopKARVIXLive(handle), 0);
     QCOMPARE(CloseKARVIX(handle), 0);
     QVERIFY(openAndStart() != 0);
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    QCOMPARE(CloseKARVIX(handle), 0);
+}
+
+void TestIndiSource::deviceSwitchedOffMidStreamComesBack()
+{
+    QVERIFY(m_server->start({QStringLiteral("indi_simulator_ccd")}));
+    karvix::selectSource(choice(m_server->port(), kSimulatorCcd, 35));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
+    std::vector<unsigned char> frame;
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    // Another client switches the camera off.
+    QCOMPARE(QProcess::execute(QStringLiteral("indi_setprop"),
+                 {QStringLiteral("-p"), QString::number(m_server->port()),
+                     QStringLiteral("%1.CONNECTION.DISCONNECT=On").arg(kSimulatorCcd)}),
+        0);
+    QTRY_VERIFY(problemLogged("was disconnected"));
+    QVERIFY(nextFrame(handle, &frame, 30000));
+    QCOMPARE(CloseKARVIX(handle), 0);
+}
+
+void TestIndiSource::hungExposureIsAskedForAgain()
+{
+    QVERIFY(m_server->start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    karvix::selectSource(choice(m_server->port(), kSkyDriver, kSkyFocalLengthMm));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
+    std::vector<unsigned char> frame;
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    m_server->pauseDrivers(true);
+    QTRY_VERIFY_WITH_TIMEOUT(problemLogged("did not come back"), 20000);
+    m_server->pauseDrivers(false);
     QVERIFY(nextFrame(handle, &frame, 20000));
     QCOMPARE(CloseKARVIX(handle), 0);
 }
