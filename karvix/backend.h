@@ -42,6 +42,8 @@ public:
     virtual double frameUtc() { return std::numeric_limits<double>::quiet_NaN(); }
     // Why the last open failed, in words; empty when it did not or when there is nothing to say.
     virtual std::string problem() { return std::string(); }
+    // Whether the camera is still being reached (a network camera) with nothing gone wrong yet.
+    virtual bool connecting() { return false; }
 };
 
 // The back end the C functions talk to now (source.cpp). Callers keep the pointer for the length of

@@ -70,6 +70,11 @@ std::string sourceProblem()
     return selectedBackend()->problem();
 }
 
+bool sourceConnecting()
+{
+    return selectedBackend()->connecting();
+}
+
 void setProblemLog(std::function<void(const std::string &)> log)
 {
     std::lock_guard<std::mutex> lock(problemLogMutex);

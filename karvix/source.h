@@ -47,6 +47,10 @@ KARVIX_SOURCE_EXPORT double sourceFrameUtc();
 // source has nothing to say.
 KARVIX_SOURCE_EXPORT std::string sourceProblem();
 
+// Whether the source's camera is still being reached (an INDI server and its device) with nothing
+// gone wrong yet: opening it now would fail, opening it a moment later may not.
+KARVIX_SOURCE_EXPORT bool sourceConnecting();
+
 // Where a source reports, in one line each, what went wrong while it streams (a server that went
 // away, a frame that could not be read); the program logs them. Until set they go to stderr.
 KARVIX_SOURCE_EXPORT void setProblemLog(std::function<void(const std::string &)> log);

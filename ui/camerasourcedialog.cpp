@@ -184,7 +184,7 @@ void CameraSourceDialog::showCameras(const QVector<Camera> &cameras, const QStri
     else if (cameras.isEmpty())
         m_indiStatus->setText(tr("The server has no camera."));
     else
-        m_indiStatus->setText(tr("%n camera(s) on the server.", nullptr, cameras.size()));
+        m_indiStatus->setText(tr("Cameras on the server: %1").arg(cameras.size()));
     const int kept = m_camera->findText(typed);
     if (kept >= 0 || cameras.isEmpty())
         m_camera->setEditText(typed);

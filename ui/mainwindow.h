@@ -12,6 +12,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QPoint>
@@ -191,6 +192,7 @@ private:
     friend class TestMainWindowCamera;
     void initialiseCameraLibrary();
     void shutDownCameraLibrary();
+    void connectToCamera();
     void disconnectFromCamera();
     void setCameraActionsEnabled(bool enabled);
     void showVirtualMount(bool shown);
@@ -256,6 +258,7 @@ private:
 
     // Recording and camera source (mainwindow_recording.cpp).
     friend class TestRecording;
+    friend class TestIndiWindow;
     void setupRecording();
     bool startRecording(const QString &path);
     void stopRecording();
@@ -266,6 +269,8 @@ private:
     QLabel *label_source = nullptr;    // status bar: the camera source in use
     QLabel *label_recording = nullptr; // status bar: the recording's progress
     QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
+    QTimer *connectRetry = nullptr;    // while a network camera is being reached: Connect again
+    QElapsedTimer connectStarted;      // since Connect was pressed
 };
 
 #endif // MAINWINDOW_H

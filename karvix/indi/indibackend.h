@@ -48,6 +48,7 @@ public:
     int close(KarvixHandle handle) override;
     double frameUtc() override { return m_frameUtc; }
     std::string problem() override;
+    bool connecting() override { return m_link->connecting(); }
 
 private:
     bool isOpen(KarvixHandle handle) const;

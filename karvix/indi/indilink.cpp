@@ -132,6 +132,12 @@ bool IndiLink::waitReady(std::chrono::milliseconds wait)
     return m_changed.wait_for(lock, wait, [this] { return ready(); });
 }
 
+bool IndiLink::connecting()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return !ready() && m_serverProblem.empty() && m_deviceProblem.empty();
+}
+
 std::string IndiLink::problem()
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -51,6 +51,8 @@ public:
     bool waitReady(std::chrono::milliseconds wait);
     // What stands in the way now, in one line; empty while all is well.
     std::string problem();
+    // Not ready yet, and no fault so far.
+    bool connecting();
 
     // Exposures loop while live. Leaving live aborts the exposure under way and drops any frame
     // not yet taken.
