@@ -313,7 +313,7 @@ void IndiLink::propertyChanged(const INDI::Property &property)
             m_gainMin = element.getMin();
             m_gainMax = element.getMax();
             if (property.getState() == IPS_ALERT && m_gainSent && m_gain >= 0)
-                report(&m_gainProblem, where() + " rejected gain " + number(m_gain));
+                report(&m_gainProblem, where() + " rejected gain " + number(element.getValue()));
             else if (property.getState() == IPS_OK)
                 m_gainProblem.clear();
         }
@@ -329,6 +329,7 @@ void IndiLink::setLive(bool live)
         abort = m_live && !live && m_armed && ready();
         m_live = live;
         m_armed = false;
+        m_frameSinceLive = false;
         m_frameNew = false;
         m_frame = cv::Mat();
         m_changed.notify_all();
@@ -349,18 +350,7 @@ bool IndiLink::setExposure(double seconds)
 void IndiLink::setGain(double gain)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_gainProperty.empty()) {
-        report(&m_gainProblem, where() + " has no gain control; gain " + number(gain) + " not applied");
-        return;
-    }
-    double applied = gain;
-    if (m_gainMax > m_gainMin)
-        applied = std::clamp(gain, m_gainMin, m_gainMax);
-    if (applied != gain)
-        report(&m_gainProblem,
-            "gain " + number(gain) + " is outside the range " + number(m_gainMin) + "-" + number(m_gainMax)
-                + " of " + where() + "; using " + number(applied));
-    m_gain = applied;
+    m_gain = gain;
     m_gainSent = false;
 }
 
@@ -375,11 +365,22 @@ void IndiLink::armExposure()
         m_armed = true;
         m_armedAt = Clock::now();
         seconds = m_exposureSeconds;
-        if (!m_gainSent && m_gain >= 0 && !m_gainProperty.empty()) {
-            gain = m_gain;
-            gainProperty = m_gainProperty;
-            gainElement = m_gainElement;
+        // The gain goes with the next exposure. A driver defines its controls one by one as it
+        // connects, so a control not defined yet is missing only once a frame has come.
+        if (!m_gainSent && m_gain >= 0 && (!m_gainProperty.empty() || m_frameSinceLive)) {
             m_gainSent = true;
+            if (m_gainProperty.empty()) {
+                report(&m_gainProblem,
+                    where() + " has no gain control; gain " + number(m_gain) + " not applied");
+            } else {
+                gain = m_gainMax > m_gainMin ? std::clamp(m_gain, m_gainMin, m_gainMax) : m_gain;
+                if (gain != m_gain)
+                    report(&m_gainProblem,
+                        "gain " + number(m_gain) + " is outside the range " + number(m_gainMin) + "-"
+                            + number(m_gainMax) + " of " + where() + "; using " + number(gain));
+                gainProperty = m_gainProperty;
+                gainElement = m_gainElement;
+            }
         }
     }
     const char *device = m_choice.device.c_str();
@@ -397,6 +398,7 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
         if (!m_live)
             return;
         m_armed = false;
+        m_frameSinceLive = true;
         pixelSizeUm = m_pixelSizeUm;
         binning = m_binning;
         exposureSeconds = m_exposureSeconds;

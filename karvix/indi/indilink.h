@@ -59,7 +59,7 @@ public:
     void setLive(bool live);
     // False when the driver's exposure range does not include it.
     bool setExposure(double seconds);
-    // Sent before the next exposure; a gain outside the driver's range is brought into it.
+    // Sent with the next exposure; a gain outside the driver's range is brought into it.
     void setGain(double gain);
     // The newest frame not taken yet (1280 x 960, 8 bit) and its UTC; false when there is none.
     bool takeFrame(cv::Mat *frame, double *utcSeconds);
@@ -106,6 +106,7 @@ private:
     bool m_gainSent = true;
     // The exposure loop.
     bool m_armed = false;
+    bool m_frameSinceLive = false;
     Clock::time_point m_armedAt;
     Clock::time_point m_serverUpAt;
     Clock::time_point m_nextServerAttempt;

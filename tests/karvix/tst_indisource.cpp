@@ -71,6 +71,7 @@ private slots:
     void serverKilledMidStreamComesBack();
     void deviceSwitchedOffMidStreamComesBack();
     void hungExposureIsAskedForAgain();
+    void gainGoesToTheDriverWithinItsRange();
 
 private:
     karvix::SourceChoice choice(quint16 port, const char *device, double focalLengthMm) const;
@@ -271,6 +272,35 @@ void TestIndiSource::hungExposureIsAskedForAgain()
     QTRY_VERIFY_WITH_TIMEOUT(problemLogged("did not come back"), 20000);
     m_server->pauseDrivers(false);
     QVERIFY(nextFrame(handle, &frame, 20000));
+    QCOMPARE(CloseKARVIX(handle), 0);
+}
+
+void TestIndiSource::gainGoesToTheDriverWithinItsRange()
+{
+    QVERIFY(m_server->start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    karvix::selectSource(choice(m_server->port(), kSkyDriver, kSkyFocalLengthMm));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
+    const auto driverGain = [this] {
+        QProcess get;
+        get.start(QStringLiteral("indi_getprop"),
+            {QStringLiteral("-p"), QString::number(m_server->port()),
+                QStringLiteral("Velto Q7 Sky.CCD_GAIN.GAIN")});
+        get.waitForFinished();
+        return QString::fromLatin1(get.readAllStandardOutput())
+            .section(QLatin1Char('='), 1)
+            .trimmed()
+            .toDouble();
+    };
+    std::vector<unsigned char> frame;
+    QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, 70), 0);
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    QTRY_COMPARE(driverGain(), 70.0);
+    // Beyond the driver's 0-100: brought into it, and said once.
+    QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, 150), 0);
+    QVERIFY(nextFrame(handle, &frame, 20000));
+    QTRY_COMPARE(driverGain(), 100.0);
+    QVERIFY(problemLogged("gain 150 is outside the range 0-100"));
     QCOMPARE(CloseKARVIX(handle), 0);
 }
 
