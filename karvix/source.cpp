@@ -12,11 +12,13 @@
 namespace karvix {
 namespace {
 
+// The log outlives the selected back end (statics go in reverse order), so a back end's threads
+// never report to a log that is gone.
+std::mutex problemLogMutex;
+std::function<void(const std::string &)> problemLog;
 std::mutex selectionMutex;
 SourceChoice selection;
 std::shared_ptr<Backend> selected;
-std::mutex problemLogMutex;
-std::function<void(const std::string &)> problemLog;
 
 // The simulator's bus lives as long as the process; the pointer does not own it.
 std::shared_ptr<Backend> simulator()

@@ -108,7 +108,8 @@ std::string IndiLink::where() const
 
 void IndiLink::report(std::string *slot, const std::string &text)
 {
-    if (*slot == text)
+    // A link being stopped has no one left to tell.
+    if (*slot == text || m_stopping)
         return;
     *slot = text;
     logProblem("INDI: " + text);
@@ -169,10 +170,14 @@ void IndiLink::run()
         }
         if (work.connectServer)
             connectServer();
-        if (work.askBlobs)
+        if (work.askBlobs) {
+            std::lock_guard<std::mutex> sending(m_sendMutex);
             m_client->setBLOBMode(B_ALSO, m_choice.device.c_str(), nullptr);
-        if (work.connectDevice)
+        }
+        if (work.connectDevice) {
+            std::lock_guard<std::mutex> sending(m_sendMutex);
             m_client->connectDevice(m_choice.device.c_str());
+        }
         if (work.arm)
             armExposure();
     }
@@ -334,8 +339,10 @@ void IndiLink::setLive(bool live)
         m_frame = cv::Mat();
         m_changed.notify_all();
     }
-    if (abort)
+    if (abort) {
+        std::lock_guard<std::mutex> sending(m_sendMutex);
         m_client->sendNewSwitch(m_choice.device.c_str(), "CCD_ABORT_EXPOSURE", "ABORT");
+    }
 }
 
 bool IndiLink::setExposure(double seconds)
@@ -384,6 +391,7 @@ void IndiLink::armExposure()
         }
     }
     const char *device = m_choice.device.c_str();
+    std::lock_guard<std::mutex> sending(m_sendMutex);
     if (gain >= 0)
         m_client->sendNewNumber(device, gainProperty.c_str(), gainElement.c_str(), gain);
     m_client->sendNewNumber(device, "CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", seconds);

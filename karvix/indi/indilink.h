@@ -85,6 +85,9 @@ private:
     const SourceChoice m_choice;
     std::unique_ptr<Client> m_client;
 
+    // Requests go out from the link's thread and from libindi's (the next exposure as a frame
+    // arrives); one at a time, so their XML never interleaves. Never taken with m_mutex held.
+    std::mutex m_sendMutex;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_stopping = false;
