@@ -1,5 +1,6 @@
 // Velto Q7: polar alignment with a camera on the mount's RA axis.
 #include "fontscale.h"
+#include "heapsettings.h"
 #include "logmessagehandler.h"
 #include "mainwindow.h"
 #include "programfiles.h"
@@ -13,6 +14,7 @@
 
 int main(int argc, char *argv[])
 {
+    returnLargeBlocksToTheSystem();
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));

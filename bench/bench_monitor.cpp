@@ -5,6 +5,7 @@
 // high-water mark, reset when they begin; what the alignment left resident counts), and
 // "RESULT bench run_peak_rss_mb=<m>", the peak of the whole run (getrusage), which includes the
 // alignment and the virtual observer's own images of the template it matches.
+#include "heapsettings.h"
 #include "observer.h"
 #include "settingsfile.h"
 #include "simcontrol.h"
@@ -57,6 +58,7 @@ double runPeakResidentSetMb()
 
 int main(int argc, char **argv)
 {
+    returnLargeBlocksToTheSystem(); // as the program starts
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true); // no settings of a real user

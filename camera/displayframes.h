@@ -20,9 +20,10 @@
 class DisplayFrames
 {
 public:
-    // One frame being drawn, one queued (a full queue draws none) and one on the screen. A frame
-    // that finds every buffer in use is not drawn, as one that finds the queue full.
-    static constexpr int defaultSlots = 3;
+    // One frame on the screen and one queued or being drawn. A frame that finds both in use is
+    // not drawn, as one that finds the queue full: the window shows at most one frame per tick,
+    // so a second waiting frame would only be overtaken. Each buffer is 4.9 MB at full size.
+    static constexpr int defaultSlots = 2;
 
     DisplayFrames(int width, int height, QImage::Format format, int bufferCount = defaultSlots);
 

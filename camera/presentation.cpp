@@ -55,6 +55,14 @@ QString lampPicture(bool lit, bool mono)
             mono ? QLatin1String("mono") : QLatin1String("color"));
 }
 
+QPixmap lampPixmap(bool lit, bool mono)
+{
+    // Read as an image: a pixmap read from a file would stay in the pixmap cache at full size.
+    return QPixmap::fromImage(
+        QImage(lampPicture(lit, mono))
+            .scaled(lampPixels, lampPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
 QString poleIconPicture(bool mono)
 {
     return mono ? QStringLiteral(":/images/pole.png") : QStringLiteral(":/images/pole_color.png");

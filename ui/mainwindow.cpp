@@ -6,6 +6,7 @@
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
 #include "poletrackingdialog.h"
+#include "presentation.h"
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
 
@@ -14,6 +15,7 @@
 #include <QGraphicsDropShadowEffect>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPixmapCache>
 #include <QScrollBar>
 #include <QTimer>
 #include <QTranslator>
@@ -60,8 +62,9 @@ MainWindow::MainWindow(QWidget *parent)
     label_direction->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
     label_direction->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-    northMaskImage = new QImage(QStringLiteral(":/images/north_mask.png"));
-    southMaskImage = new QImage(QStringLiteral(":/images/south_mask.png"));
+    // Read while the template is on the screen only (templateMask).
+    northMaskImage = new QImage;
+    southMaskImage = new QImage;
 
     confirmSliderEffect = createSliderGlow();
     roughSliderEffect = createSliderGlow();
@@ -171,11 +174,13 @@ MainWindow::MainWindow(QWidget *parent)
     const QString suffix = mono ? QString() : QStringLiteral("_color");
     ui->label_precise_poleIcon->setPixmap(QPixmap(QStringLiteral(":/images/pole%1.png").arg(suffix)));
     ui->label_precise_axisIcon->setPixmap(QPixmap(QStringLiteral(":/images/center%1.png").arg(suffix)));
-    const QPixmap lampOff(
-        mono ? QStringLiteral(":/images/lightoff_mono.png") : QStringLiteral(":/images/lightoff_color.png"));
+    const QPixmap lampOff = lampPixmap(false, mono);
     ui->label_starPos1_icon->setPixmap(lampOff);
     ui->label_starPos2_icon->setPixmap(lampOff);
     ui->label_starPos3_icon->setPixmap(lampOff);
+    // The form read its lamp at full size (1 MB); the pixmap cache would keep it after the labels
+    // let it go.
+    QPixmapCache::clear();
 
     if (zoomFactor == 0.5f)
         ui->action50->setChecked(true);

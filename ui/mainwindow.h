@@ -174,6 +174,8 @@ private:
     void goToStep(int step);
     void setRegionTipTexts(const QString &region);
     void drawTemplate(int angle);
+    const QImage &templateMask(bool north);
+    void releaseTemplateMasks();
     void MarkTemplatePoles();
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
     void updatePoleAngles();
@@ -229,7 +231,7 @@ private:
     wizard::TipPanel tipPanel; // tabWidget_tipMsg and its thirteen pages
     QTimer *angleTimer;        // 100 ms: turns the reticle
     QTimer *effectTimer;       // 500 ms while running: blinks the glow of the slider to turn
-    QImage *northMaskImage;    // star-pattern templates at image scale, pole marked
+    QImage *northMaskImage;    // star-pattern templates at image scale, pole marked; null while hidden
     QImage *southMaskImage;
     int currentStep = 0;                                // WizardStep
     int matchAngle = 0;                                 // template rotation, whole degrees 0..360

@@ -272,16 +272,18 @@ void MainWindow::scaleDirectionArrow(float zoom)
 // The hemisphere's star-pattern template, scaled to the zoom and centred on the click position.
 void MainWindow::placeTemplateLabel(float zoom, const QString &region)
 {
-    const QImage *mask = region == QLatin1String("South") ? southMaskImage
-        : region == QLatin1String("North")                ? northMaskImage
-                                                          : nullptr;
-    if (!mask || mask->isNull())
+    if (ui->label_templateImg->isHidden())
+        return; // a hidden template keeps no picture; a click that shows it places it
+    if (region != QLatin1String("South") && region != QLatin1String("North"))
         return;
-    const int w = int(mask->width() * zoom);
-    const int h = int(mask->height() * zoom);
-    const QImage scaled = mask->scaled(w, h, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QImage &mask = templateMask(region == QLatin1String("North"));
+    if (mask.isNull())
+        return;
+    const int w = int(mask.width() * zoom);
+    const int h = int(mask.height() * zoom);
     ui->label_templateImg->setGeometry(
         int(zoom * clickImagePos.x() - w / 2), int(zoom * clickImagePos.y() - h / 2), w, h);
+    const QImage scaled = mask.scaled(w, h, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     ui->label_templateImg->setPixmap(QPixmap::fromImage(scaled));
 }
 
@@ -297,7 +299,7 @@ void MainWindow::on_actionMono_Style_toggled(bool checked)
         return; // this step's lamps keep their pictures
     QLabel *const lamps[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     for (int i = 0; i < 3; ++i)
-        lamps[i]->setPixmap(QPixmap(lampPicture(i < lit, checked)));
+        lamps[i]->setPixmap(lampPixmap(i < lit, checked));
 }
 
 void MainWindow::on_actionSave_As_triggered()

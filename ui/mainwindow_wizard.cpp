@@ -86,6 +86,24 @@ void MainWindow::goToStep(int step)
         currentStep = step;
         sessionLog.addStep(step);
     }
+    if (ui->label_templateImg->isHidden())
+        releaseTemplateMasks();
+}
+
+// The template images (4.7 MB together) are read when the template is shown and let go when it
+// is hidden, so monitoring the pole does not hold them.
+const QImage &MainWindow::templateMask(bool north)
+{
+    QImage *mask = north ? northMaskImage : southMaskImage;
+    if (mask->isNull())
+        *mask = loadTemplateMask(north);
+    return *mask;
+}
+
+void MainWindow::releaseTemplateMasks()
+{
+    *northMaskImage = QImage();
+    *southMaskImage = QImage();
 }
 
 void MainWindow::MarkTemplatePoles()
@@ -426,8 +444,8 @@ void MainWindow::drawTemplate(int angle)
 {
     if (ui->label_templateImg->isHidden())
         return;
-    const QImage *mask = regionName == QLatin1String("South") ? southMaskImage : northMaskImage;
-    const wizard::PlacedTemplate placed = wizard::placeTemplate(*mask, zoomFactor, angle, clickLabelPos);
+    const QImage &mask = templateMask(regionName != QLatin1String("South"));
+    const wizard::PlacedTemplate placed = wizard::placeTemplate(mask, zoomFactor, angle, clickLabelPos);
     ui->label_templateImg->setGeometry(placed.geometry);
     ui->label_templateImg->setPixmap(QPixmap::fromImage(placed.image));
 }

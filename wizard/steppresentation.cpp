@@ -87,11 +87,16 @@ bool applyStep(int step, const WizardView &view, bool monoStyle)
     view.tipPanel->setCurrentIndex(step - 1);
     setSections(view, row->sections);
     setVisibility(view.templateLabel, row->templateLabel);
+    // A hidden template keeps no picture (at full zoom it is several megabytes): a click that
+    // shows it again draws it afresh.
+    if (view.templateLabel && view.templateLabel->isHidden()
+        && !view.templateLabel->pixmap(Qt::ReturnByValue).isNull())
+        view.templateLabel->setPixmap(QPixmap());
     setVisibility(view.arrow, row->arrow);
     if (row->lampsOn != lampsKept)
         for (int i = 0; i < 3; ++i)
             if (view.lamps[i])
-                view.lamps[i]->setPixmap(QPixmap(lampPicture(i < row->lampsOn, monoStyle)));
+                view.lamps[i]->setPixmap(lampPixmap(i < row->lampsOn, monoStyle));
     for (int i = 0; i < 6; ++i)
         if (row->flags[i] != Flag::Kept)
             *overlaySwitches[i] = row->flags[i] == Flag::On;

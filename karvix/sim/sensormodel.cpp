@@ -24,6 +24,13 @@ constexpr double kFaintestPixel = 0.01;
 constexpr int kMaxStarRadiusPx = 12;
 constexpr size_t kFramePixels = size_t(kImageWidth) * kImageHeight;
 constexpr size_t kNoiseSlack = 1 << 16; // room for the random offset of each frame
+// The frame holds 2.5 MB of deviates and is built in 2.5 MB of 16-bit integers, a quarter and a
+// half of what floats take (the simulator stays resident while the pole is monitored). The
+// deviates are steps of 1/16 (range +-7.9, never reached in practice), the signal steps of 1/64
+// output unit (range -512 to +512, beyond the 0 to 255 of the output): both far finer than the
+// output's rounding.
+constexpr double kNoiseUnit = 1.0 / 16.0;
+constexpr double kSignalSteps = 64.0; // per output unit
 
 double unitsPerElectron(double gain)
 {
@@ -43,14 +50,26 @@ void pixelProfile(double c, double s, int first, int n, std::vector<double> &wei
     }
 }
 
+// Adds output units to a pixel of the signal, saturating: a bright star's core only has to stay
+// above the output's 255.
+void addSignal(int16_t &pixel, double units)
+{
+    pixel = cv::saturate_cast<int16_t>(pixel + units * kSignalSteps);
+}
+
 } // namespace
 
 SensorModel::SensorModel(uint32_t seed)
-    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_32F), m_signal(kImageHeight, kImageWidth, CV_32F),
+    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_8S), m_signal(kImageHeight, kImageWidth, CV_16S),
       m_seed(seed), m_rng(seed)
 {
     cv::RNG rng(seed);
-    rng.fill(m_noise, cv::RNG::NORMAL, 0.0, 1.0);
+    cv::Mat deviates(1, int(kNoiseSlack), CV_32F); // drawn a slice at a time, to stay small
+    for (int start = 0; start < m_noise.cols; start += deviates.cols) {
+        cv::Mat slice = m_noise.colRange(start, std::min(start + deviates.cols, m_noise.cols));
+        rng.fill(deviates, cv::RNG::NORMAL, 0.0, 1.0);
+        deviates.colRange(0, slice.cols).convertTo(slice, CV_8S, 1.0 / kNoiseUnit);
+    }
     // Hot pixels: fixed for the sensor, dark currents spread over a decade.
     std::uniform_int_distribution<int> px(0, kImageWidth - 1), py(0, kImageHeight - 1);
     std::uniform_real_distribution<double> decade(0.0, 1.0);
@@ -63,9 +82,9 @@ double SensorModel::starElectronsPerSec(double vmag)
     return kZeroPointElectronsPerSec * std::pow(10.0, -0.4 * vmag);
 }
 
-const float *SensorModel::noiseAt(size_t offset) const
+const int8_t *SensorModel::noiseAt(size_t offset) const
 {
-    return m_noise.ptr<float>() + offset % kNoiseSlack;
+    return m_noise.ptr<int8_t>() + offset % kNoiseSlack;
 }
 
 void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal,
@@ -82,14 +101,14 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
     const double skyElectrons = kSkyElectronsPerSec * conditions.skyBrightness * seconds;
     const double mean = kBiasLevel + skyElectrons * aduPerElectron;
     if (ideal) {
-        m_signal.setTo(mean);
+        m_signal.setTo(cv::saturate_cast<int16_t>(mean * kSignalSteps));
     } else {
         const double sigma
             = aduPerElectron * std::sqrt(skyElectrons + kReadNoiseElectrons * kReadNoiseElectrons);
-        const cv::Mat noise(kImageHeight, kImageWidth, CV_32F, const_cast<float *>(noiseAt(m_rng())));
-        noise.convertTo(m_signal, CV_32F, sigma, mean);
+        const cv::Mat noise(kImageHeight, kImageWidth, CV_8S, const_cast<int8_t *>(noiseAt(m_rng())));
+        noise.convertTo(m_signal, CV_16S, sigma * kNoiseUnit * kSignalSteps, mean * kSignalSteps);
         for (const HotPixel &h : m_hotPixels)
-            m_signal.at<float>(h.y, h.x) += float(h.electronsPerSec * seconds * aduPerElectron);
+            addSignal(m_signal.at<int16_t>(h.y, h.x), h.electronsPerSec * seconds * aduPerElectron);
     }
 
     double fwhm = conditions.seeingFwhmPx;
@@ -102,7 +121,7 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
         addStar(star, star.electronsPerSec * seconds, sigmaPx, aduPerElectron, ideal);
 
     frame.create(kImageHeight, kImageWidth, CV_8UC1);
-    m_signal.convertTo(frame, CV_8U); // rounds and saturates at 0 and 255
+    m_signal.convertTo(frame, CV_8U, 1.0 / kSignalSteps); // rounds and saturates at 0 and 255
 }
 
 void SensorModel::addStar(
@@ -122,15 +141,15 @@ void SensorModel::addStar(
     pixelProfile(star.x, sigmaPx, x0, x1 - x0 + 1, m_weightX);
     pixelProfile(star.y, sigmaPx, y0, y1 - y0 + 1, m_weightY);
 
-    const float *noise = ideal ? nullptr : noiseAt(m_rng());
+    const int8_t *noise = ideal ? nullptr : noiseAt(m_rng());
     for (int y = y0; y <= y1; ++y) {
-        float *row = m_signal.ptr<float>(y);
+        int16_t *row = m_signal.ptr<int16_t>(y);
         const double rowElectrons = electrons * m_weightY[size_t(y - y0)];
         for (int x = x0; x <= x1; ++x) {
             const double e = rowElectrons * m_weightX[size_t(x - x0)];
             // Photon noise: Poisson, close to normal at the counts that matter.
-            const double shot = noise ? std::sqrt(e) * *noise++ : 0.0;
-            row[x] += float((e + shot) * aduPerElectron);
+            const double shot = noise ? std::sqrt(e) * (*noise++ * kNoiseUnit) : 0.0;
+            addSignal(row[x], (e + shot) * aduPerElectron);
         }
     }
 }

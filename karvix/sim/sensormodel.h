@@ -62,10 +62,10 @@ private:
     };
 
     void addStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal);
-    const float *noiseAt(size_t offset) const;
+    const int8_t *noiseAt(size_t offset) const;
 
-    cv::Mat m_noise;  // standard normal deviates, one row, longer than a frame
-    cv::Mat m_signal; // the frame being built, float output units
+    cv::Mat m_noise;  // standard normal deviates in steps of 1/16, one row, longer than a frame
+    cv::Mat m_signal; // the frame being built, 16-bit steps of 1/64 output unit
     std::vector<HotPixel> m_hotPixels;
     std::vector<double> m_weightX, m_weightY; // per-star scratch: pixel-integrated PSF profile
     uint32_t m_seed;

@@ -273,14 +273,6 @@
         <translation>Polo:</translation>
     </message>
     <message>
-        <source>background-color: rgb(248, 248, 255);</source>
-        <translation>background-color: rgb(248, 248, 255);</translation>
-    </message>
-    <message>
-        <source>roiBigger_image</source>
-        <translation>roiBigger_image</translation>
-    </message>
-    <message>
         <source>Monitor Pole</source>
         <translation>Monitoraggio del polo</translation>
     </message>
@@ -299,18 +291,6 @@
     <message>
         <source>Start Monitor</source>
         <translation>Monitora</translation>
-    </message>
-    <message>
-        <source>background-image: url(:/images/logo.png);
-padding: 0px;
-margin-top: -5px;</source>
-        <translation>background-image: url(:/images/logo.png);
-padding: 0px;
-margin-top: -5px;</translation>
-    </message>
-    <message>
-        <source>template_image</source>
-        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>

@@ -273,14 +273,6 @@
         <translation>天极:</translation>
     </message>
     <message>
-        <source>background-color: rgb(248, 248, 255);</source>
-        <translation>background-color: rgb(248, 248, 255);</translation>
-    </message>
-    <message>
-        <source>roiBigger_image</source>
-        <translation>roiBigger_image</translation>
-    </message>
-    <message>
         <source>Monitor Pole</source>
         <translation>监视天极</translation>
     </message>
@@ -299,18 +291,6 @@
     <message>
         <source>Start Monitor</source>
         <translation>开始监视</translation>
-    </message>
-    <message>
-        <source>background-image: url(:/images/logo.png);
-padding: 0px;
-margin-top: -5px;</source>
-        <translation>background-image: url(:/images/logo.png);
-padding: 0px;
-margin-top: -5px;</translation>
-    </message>
-    <message>
-        <source>template_image</source>
-        <translation>template_image</translation>
     </message>
     <message>
         <source>File</source>

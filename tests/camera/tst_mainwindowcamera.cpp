@@ -1,6 +1,7 @@
 // The camera side of the main window on the simulated sky camera: Connect and Disconnect with
 // their messages, menus and title, the presets, the live view at each zoom, and the close.
 #include "mainwindow.h"
+#include "presentation.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
 #include "simcontrol.h"
@@ -253,6 +254,11 @@ void TestMainWindowCamera::monoStyleRedrawsTheLampsOfTheStep()
     auto resource = [](const QString &name) {
         return QImage(":/images/" + name).convertToFormat(QImage::Format_ARGB32);
     };
+    auto lamp = [](const QString &name) { // scaled to the size the lamps show
+        return QImage(":/images/" + name)
+            .scaled(lampPixels, lampPixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .convertToFormat(QImage::Format_ARGB32);
+    };
     const char *lamps[] = {"label_starPos1_icon", "label_starPos2_icon", "label_starPos3_icon"};
     window->goToStep(step);
     QImage before[3];
@@ -265,7 +271,7 @@ void TestMainWindowCamera::monoStyleRedrawsTheLampsOfTheStep()
     QCOMPARE(picture("label_precise_axisIcon"), resource("center.png"));
     for (int i = 0; i < 3; ++i) {
         const QImage expected
-            = lit < 0 ? before[i] : resource(i < lit ? "lighton_mono.png" : "lightoff_mono.png");
+            = lit < 0 ? before[i] : lamp(i < lit ? "lighton_mono.png" : "lightoff_mono.png");
         QVERIFY2(picture(lamps[i]) == expected, lamps[i]);
     }
 
@@ -273,7 +279,7 @@ void TestMainWindowCamera::monoStyleRedrawsTheLampsOfTheStep()
     QCOMPARE(displayStyle.load(), QString("Color"));
     QCOMPARE(picture("label_precise_poleIcon"), resource("pole_color.png"));
     if (lit >= 0)
-        QCOMPARE(picture(lamps[0]), resource(lit > 0 ? "lighton_color.png" : "lightoff_color.png"));
+        QCOMPARE(picture(lamps[0]), lamp(lit > 0 ? "lighton_color.png" : "lightoff_color.png"));
 }
 
 QTEST_MAIN(TestMainWindowCamera)

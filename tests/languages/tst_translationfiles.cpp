@@ -114,6 +114,15 @@ QString languageOfFile(const QString &path)
     return parts.value(1) + QLatin1Char('_') + parts.value(2).toUpper();
 }
 
+// Style sheets ("background-color: ...;") and placeholders named after their widget
+// ("template_image") come from the forms but are no text for translators.
+bool isCodeNotText(const QString &source)
+{
+    static const QRegularExpression styleSheet(QStringLiteral("^\\s*[a-z-]+\\s*:[^;]*;"));
+    static const QRegularExpression widgetName(QStringLiteral("^[A-Za-z]+_[A-Za-z_]+$"));
+    return styleSheet.match(source).hasMatch() || widgetName.match(source).hasMatch();
+}
+
 QString describeDifference(const QStringList &actual, const QStringList &expected)
 {
     const QSet<QString> a(actual.begin(), actual.end());
@@ -148,8 +157,8 @@ void TestTranslationFiles::everyEntryTranslated_data()
         QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
 }
 
-// Parses, names its language, has no unfinished or stale entry, keeps the placeholders, and holds
-// exactly the entries of the English file.
+// Parses, names its language, has no unfinished or stale entry nor any style sheet or widget name,
+// keeps the placeholders, and holds exactly the entries of the English file.
 void TestTranslationFiles::everyEntryTranslated()
 {
     QFETCH(QString, path);
@@ -162,6 +171,8 @@ void TestTranslationFiles::everyEntryTranslated()
     for (const Message &m : ts.messages) {
         if (!m.type.isEmpty())
             problems << QStringLiteral("%1 entry: %2").arg(m.type, keyOf(m));
+        else if (isCodeNotText(m.source))
+            problems << QStringLiteral("not for translators (notr in the form): ") + keyOf(m);
         else if (m.translation.isEmpty())
             problems << QStringLiteral("empty translation: ") + keyOf(m);
         else if (placeholders(m.translation) != placeholders(m.source))
