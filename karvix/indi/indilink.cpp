@@ -5,6 +5,7 @@
 
 #include <baseclient.h>
 #include <basedevice.h>
+#include <indidevapi.h>
 #include <indiproperty.h>
 #include <indipropertyblob.h>
 #include <indipropertynumber.h>
@@ -51,7 +52,15 @@ protected:
         m_link.m_serverUpAt = Clock::now();
     }
     void serverDisconnected(int exitCode) override { m_link.serverLost(exitCode); }
-    void newProperty(INDI::Property property) override { m_link.propertyChanged(property); }
+    void newProperty(INDI::Property property) override
+    {
+        m_link.propertyChanged(property);
+        // Asked from this thread, which alone reads the client's BLOB modes.
+        if (m_link.blobsToAsk(property)) {
+            std::lock_guard<std::mutex> sending(m_link.m_sendMutex);
+            setBLOBMode(B_ALSO, m_link.m_choice.device.c_str(), nullptr);
+        }
+    }
     void updateProperty(INDI::Property property) override
     {
         if (property.getType() == INDI_BLOB) {
@@ -152,7 +161,6 @@ std::string IndiLink::problem()
 struct IndiLink::Work
 {
     bool connectServer = false;
-    bool askBlobs = false;
     bool connectDevice = false;
     bool arm = false;
 };
@@ -170,14 +178,8 @@ void IndiLink::run()
         }
         if (work.connectServer)
             connectServer();
-        if (work.askBlobs) {
-            std::lock_guard<std::mutex> sending(m_sendMutex);
-            m_client->setBLOBMode(B_ALSO, m_choice.device.c_str(), nullptr);
-        }
-        if (work.connectDevice) {
-            std::lock_guard<std::mutex> sending(m_sendMutex);
-            m_client->connectDevice(m_choice.device.c_str());
-        }
+        if (work.connectDevice)
+            sendSwitch("CONNECTION", "CONNECT");
         if (work.arm)
             armExposure();
     }
@@ -196,8 +198,6 @@ IndiLink::Work IndiLink::nextWork(Clock::time_point now)
             report(&m_deviceProblem, "no " + where());
         return work;
     }
-    if (!m_blobsAsked)
-        work.askBlobs = m_blobsAsked = true;
     if (!m_deviceConnected) {
         if (now >= m_nextDeviceConnect) {
             work.connectDevice = true;
@@ -226,6 +226,11 @@ void IndiLink::connectServer()
     // After the server went away libindi still counts the connection as open until it is closed.
     if (m_client->isServerConnected())
         m_client->disconnectServer();
+    unsigned lossesBefore = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        lossesBefore = m_serverLosses;
+    }
     // Blocks for up to kConnectTimeout when nothing answers.
     const bool connected = m_client->connectServer();
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -235,6 +240,8 @@ void IndiLink::connectServer()
             "INDI server " + m_choice.host + ":" + std::to_string(m_choice.port) + " not reachable");
         return;
     }
+    if (m_serverLosses != lossesBefore)
+        return; // lost again before this thread got here: the next attempt follows
     m_serverUp = true;
     m_serverUpAt = Clock::now();
     m_nextDeviceConnect = m_serverUpAt;
@@ -246,6 +253,7 @@ void IndiLink::serverLost(int exitCode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const bool wasUp = m_serverUp;
+    ++m_serverLosses;
     m_serverUp = m_deviceSeen = m_blobsAsked = m_deviceConnected = m_canExpose = m_armed = false;
     m_nextServerAttempt = Clock::now() + kRetryInterval;
     // exitCode 0: we asked for the disconnection.
@@ -339,10 +347,8 @@ void IndiLink::setLive(bool live)
         m_frame = cv::Mat();
         m_changed.notify_all();
     }
-    if (abort) {
-        std::lock_guard<std::mutex> sending(m_sendMutex);
-        m_client->sendNewSwitch(m_choice.device.c_str(), "CCD_ABORT_EXPOSURE", "ABORT");
-    }
+    if (abort)
+        sendSwitch("CCD_ABORT_EXPOSURE", "ABORT");
 }
 
 bool IndiLink::setExposure(double seconds)
@@ -390,11 +396,43 @@ void IndiLink::armExposure()
             }
         }
     }
-    const char *device = m_choice.device.c_str();
-    std::lock_guard<std::mutex> sending(m_sendMutex);
     if (gain >= 0)
-        m_client->sendNewNumber(device, gainProperty.c_str(), gainElement.c_str(), gain);
-    m_client->sendNewNumber(device, "CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", seconds);
+        sendNumber(gainProperty.c_str(), gainElement.c_str(), gain);
+    sendNumber("CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", seconds);
+}
+
+// Requests are built here rather than through libindi's copies of the device's properties, which
+// its own thread updates meanwhile.
+void IndiLink::sendNumber(const char *property, const char *element, double value)
+{
+    INumber number {};
+    IUFillNumber(&number, element, "", "%g", 0, 0, 0, value);
+    INumberVectorProperty vector {};
+    IUFillNumberVector(&vector, &number, 1, m_choice.device.c_str(), property, "", "", IP_RW, 0, IPS_IDLE);
+    std::lock_guard<std::mutex> sending(m_sendMutex);
+    m_client->sendNewNumber(INDI::Property(&vector));
+}
+
+void IndiLink::sendSwitch(const char *property, const char *element)
+{
+    ISwitch on {};
+    IUFillSwitch(&on, element, "", ISS_ON);
+    ISwitchVectorProperty vector {};
+    IUFillSwitchVector(
+        &vector, &on, 1, m_choice.device.c_str(), property, "", "", IP_RW, ISR_1OFMANY, 0, IPS_IDLE);
+    std::lock_guard<std::mutex> sending(m_sendMutex);
+    m_client->sendNewSwitch(INDI::Property(&vector));
+}
+
+bool IndiLink::blobsToAsk(const INDI::Property &property)
+{
+    if (m_choice.device != property.getDeviceName())
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_blobsAsked)
+        return false;
+    m_blobsAsked = true;
+    return true;
 }
 
 void IndiLink::frameArrived(const void *data, size_t size, const char *format)

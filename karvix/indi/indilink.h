@@ -77,6 +77,10 @@ private:
     void serverLost(int exitCode);
     void deviceGone();
     void armExposure();
+    void sendNumber(const char *property, const char *element, double value);
+    void sendSwitch(const char *property, const char *element);
+    // Whether BLOBs are to be asked for now: at the device's first property since it appeared.
+    bool blobsToAsk(const INDI::Property &property);
     bool ready() const;
     // With the lock held: a fault begins, logged once; clearing its slot ends it.
     void report(std::string *slot, const std::string &text);
@@ -93,6 +97,7 @@ private:
     bool m_stopping = false;
     // What the server and driver said last (written on libindi's thread).
     bool m_serverUp = false;
+    unsigned m_serverLosses = 0; // connections that ended, ours included
     bool m_deviceSeen = false;
     bool m_blobsAsked = false;
     bool m_deviceConnected = false;

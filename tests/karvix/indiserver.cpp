@@ -35,11 +35,12 @@ bool listening(quint16 port)
 
 } // namespace
 
-// The one the system hands out for port 0.
+// The one the system hands out for port 0 on every address, as indiserver binds.
 quint16 freeLocalPort()
 {
     const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address = localhost(0);
+    address.sin_addr.s_addr = htonl(INADDR_ANY);
     socklen_t length = sizeof address;
     ::bind(socket, reinterpret_cast<sockaddr *>(&address), sizeof address);
     ::getsockname(socket, reinterpret_cast<sockaddr *>(&address), &length);
@@ -61,17 +62,24 @@ quint16 IndiServer::port()
 
 bool IndiServer::start(const QStringList &drivers)
 {
-    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_process.start(
-        QStringLiteral("indiserver"), QStringList {QStringLiteral("-p"), QString::number(port())} + drivers);
-    if (!m_process.waitForStarted())
-        return false;
-    QElapsedTimer waited;
-    waited.start();
-    while (waited.elapsed() < 10000) {
-        if (listening(m_port))
-            return true;
-        QTest::qWait(100);
+    // A port taken meanwhile by someone else makes the server quit at once: another is chosen,
+    // unless the tests rely on this one (the server has listened on it before).
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        m_process.start(QStringLiteral("indiserver"),
+            QStringList {QStringLiteral("-p"), QString::number(port())} + drivers);
+        if (!m_process.waitForStarted())
+            return false;
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < 10000 && m_process.state() == QProcess::Running) {
+            if (listening(m_port))
+                return m_listened = true;
+            QTest::qWait(100);
+        }
+        if (m_process.state() == QProcess::Running || m_listened)
+            return false;
+        m_port = 0;
     }
     return false;
 }

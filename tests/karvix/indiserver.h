@@ -29,6 +29,7 @@ public:
 private:
     QProcess m_process;
     quint16 m_port = 0;
+    bool m_listened = false;
 };
 
 // A port nothing listens on.
