@@ -127,8 +127,6 @@ int IndiBackend::beginLive(KarvixHandle handle)
     return 0;
 }
 
-// The frame's pixels are copied after the link's lock is released; the link never writes into an
-// image it has handed over.
 int IndiBackend::getLiveFrame(
     KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels, unsigned char *buffer)
 {
@@ -137,14 +135,9 @@ int IndiBackend::getLiveFrame(
         if (!isOpen(handle) || !m_live || !width || !height || !bitsPerPixel || !channels || !buffer)
             return -1;
     }
-    cv::Mat frame;
     double utc = 0;
-    if (!m_link->takeFrame(&frame, &utc))
+    if (!m_link->takeFrame(buffer, &utc))
         return 1;
-    if (frame.rows != KARVIX_FRAME_HEIGHT || frame.cols != KARVIX_FRAME_WIDTH || frame.type() != CV_8UC1
-        || !frame.isContinuous())
-        return 1;
-    std::memcpy(buffer, frame.data, frame.total());
     m_frameUtc = utc;
     *width = KARVIX_FRAME_WIDTH;
     *height = KARVIX_FRAME_HEIGHT;

@@ -344,7 +344,7 @@ void IndiLink::setLive(bool live)
         m_armed = false;
         m_frameSinceLive = false;
         m_frameNew = false;
-        m_frame = cv::Mat();
+        m_frame.clear();
         m_changed.notify_all();
     }
     if (abort)
@@ -457,9 +457,13 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
     const bool isFits = format && std::strcmp(format, ".fits") == 0;
     const bool decoded = isFits && decodeFits(data, size, &fits, &problem);
     double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, m_choice.focalLengthMm);
-    cv::Mat frame;
-    if (decoded)
-        frame = toProgramFrame(fits.luminance, std::isfinite(scale) ? scale : kProgramArcsecPerPixel);
+    // The frame's bytes are prepared here and only swapped in under the lock.
+    std::vector<unsigned char> frame;
+    if (decoded) {
+        const cv::Mat program
+            = toProgramFrame(fits.luminance, std::isfinite(scale) ? scale : kProgramArcsecPerPixel);
+        frame.assign(program.datastart, program.dataend);
+    }
 
     std::lock_guard<std::mutex> lock(m_mutex);
     m_exposureProblem.clear();
@@ -482,17 +486,17 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
         m_scaleProblem.clear();
     if (!m_live)
         return;
-    m_frame = frame;
+    m_frame.swap(frame);
     m_frameUtc = std::isfinite(fits.utcSeconds) ? fits.utcSeconds : systemUtcSeconds() - exposureSeconds / 2;
     m_frameNew = true;
 }
 
-bool IndiLink::takeFrame(cv::Mat *frame, double *utcSeconds)
+bool IndiLink::takeFrame(unsigned char *buffer, double *utcSeconds)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_frameNew)
+    if (!m_frameNew || m_frame.size() != kFrameBytes)
         return false;
-    *frame = m_frame;
+    std::memcpy(buffer, m_frame.data(), kFrameBytes);
     *utcSeconds = m_frameUtc;
     m_frameNew = false;
     return true;

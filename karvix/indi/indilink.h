@@ -5,24 +5,24 @@
 // switches the device on again when it is switched off. While live it keeps one CCD_EXPOSURE
 // armed: the next is asked for as soon as a frame arrives, and again when an exposure has not
 // come back long after it should have. Frames arrive on libindi's thread, which decodes and
-// converts them (fitsframe.h) and keeps the newest; takeFrame hands it over under a lock held only
-// to swap an image header. Every fault is logged once, when it begins (logProblem), and stays
-// readable through problem() while it lasts.
+// converts them (fitsframe.h) and keeps the newest; the lock is held there only to swap buffers, and
+// in takeFrame for one copy of the frame (1.2 MB, a fraction of a millisecond). Every fault is logged once,
+// when it begins (logProblem), and stays readable through problem() while it lasts.
 //
 // The link outlives whoever started it until its thread has finished: stop() returns at once,
 // even while a connection attempt to an unreachable server is still waiting for its timeout.
 #ifndef KARVIX_INDI_INDILINK_H
 #define KARVIX_INDI_INDILINK_H
 
+#include "karvix.h"
 #include "source.h"
-
-#include <opencv2/core.hpp>
 
 #include <chrono>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <vector>
 
 namespace INDI {
 class Property;
@@ -61,8 +61,10 @@ public:
     bool setExposure(double seconds);
     // Sent with the next exposure; a gain outside the driver's range is brought into it.
     void setGain(double gain);
-    // The newest frame not taken yet (1280 x 960, 8 bit) and its UTC; false when there is none.
-    bool takeFrame(cv::Mat *frame, double *utcSeconds);
+    // Copies the newest frame not taken yet (1280 x 960, 8 bit) into buffer and gives its UTC;
+    // false when there is none.
+    static constexpr size_t kFrameBytes = size_t(KARVIX_FRAME_WIDTH) * KARVIX_FRAME_HEIGHT;
+    bool takeFrame(unsigned char *buffer, double *utcSeconds);
 
 private:
     class Client;
@@ -120,7 +122,7 @@ private:
     Clock::time_point m_nextServerAttempt;
     Clock::time_point m_nextDeviceConnect;
     // The newest frame.
-    cv::Mat m_frame;
+    std::vector<unsigned char> m_frame;
     double m_frameUtc = 0;
     bool m_frameNew = false;
     // The faults in force, one slot each so that each is logged once, when it begins.

@@ -265,6 +265,7 @@ void SkyCcd::TimerHit()
         return;
     }
     InExposure = false;
+    m_finishedExposureStartUtc = m_exposureStartUtc;
     const double exposureSeconds = PrimaryCCD.getExposureDuration();
     // A set clock moves on by each exposure, so the sky turns as it would have in that time.
     if (m_sky->usesTestClock())
@@ -278,7 +279,7 @@ void SkyCcd::TimerHit()
 }
 
 // DATE-OBS is the sky's time at the start of the exposure, which a set clock makes differ from the
-// system's.
+// system's. libindi writes the FITS file on a thread of its own while the next exposure may begin.
 void SkyCcd::addFITSKeywords(INDI::CCDChip *targetChip)
 {
     INDI::CCD::addFITSKeywords(targetChip);
@@ -286,6 +287,6 @@ void SkyCcd::addFITSKeywords(INDI::CCDChip *targetChip)
     if (!file)
         return;
     int status = 0;
-    std::string start = isoUtc(m_exposureStartUtc);
+    std::string start = isoUtc(m_finishedExposureStartUtc);
     fits_update_key(file, TSTRING, "DATE-OBS", start.data(), "UTC start date of observation", &status);
 }

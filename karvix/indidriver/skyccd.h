@@ -22,6 +22,7 @@
 
 #include <indiccd.h>
 
+#include <atomic>
 #include <chrono>
 #include <memory>
 
@@ -50,7 +51,8 @@ private:
 
     std::unique_ptr<karvix::sim::SkySimulator> m_sky;
     Clock::time_point m_exposureEnd;
-    double m_exposureStartUtc = 0; // the sky's clock when the exposure began
+    double m_exposureStartUtc = 0;                      // the sky's clock when the exposure began
+    std::atomic<double> m_finishedExposureStartUtc {0}; // the same, of the frame being written
     int m_timer = -1;
 
     INumber m_raAxisN[1];
