@@ -15,6 +15,7 @@ namespace {
 constexpr int kWidth = 1280, kHeight = 960;
 constexpr float kPixelSizeUm = 3.75f; // behind 25.36 mm: 30.5" per pixel
 constexpr double kDefaultGain = 50;
+constexpr uint32_t kUploadPollMs = 2;
 constexpr const char *kMountGroup = "Mount";
 constexpr const char *kSkyGroup = "Sky";
 
@@ -264,6 +265,12 @@ void SkyCcd::TimerHit()
         m_timer = SetTimer(uint32_t(std::max(1.0, std::round(leftSeconds * 1000))));
         return;
     }
+    // libindi sends the previous frame from the frame buffer on a thread of its own; the new one
+    // goes into the buffer once that has finished.
+    if (m_uploading) {
+        m_timer = SetTimer(kUploadPollMs);
+        return;
+    }
     InExposure = false;
     m_finishedExposureStartUtc = m_exposureStartUtc;
     const double exposureSeconds = PrimaryCCD.getExposureDuration();
@@ -274,8 +281,14 @@ void SkyCcd::TimerHit()
     m_sky->renderFrame(exposureSeconds * 1e6, m_gainN[0].value, frame);
     if (frame.rows == kHeight && frame.cols == kWidth && frame.type() == CV_8UC1 && frame.isContinuous())
         std::memcpy(PrimaryCCD.getFrameBuffer(), frame.data, size_t(kWidth) * kHeight);
+    m_uploading = true;
     ExposureComplete(&PrimaryCCD);
     showMount();
+}
+
+void SkyCcd::UploadComplete(INDI::CCDChip *)
+{
+    m_uploading = false;
 }
 
 // DATE-OBS is the sky's time at the start of the exposure, which a set clock makes differ from the

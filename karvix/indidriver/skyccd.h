@@ -44,6 +44,7 @@ protected:
     bool AbortExposure() override;
     void TimerHit() override;
     void addFITSKeywords(INDI::CCDChip *targetChip) override;
+    void UploadComplete(INDI::CCDChip *targetChip) override;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -53,6 +54,7 @@ private:
     Clock::time_point m_exposureEnd;
     double m_exposureStartUtc = 0;                      // the sky's clock when the exposure began
     std::atomic<double> m_finishedExposureStartUtc {0}; // the same, of the frame being written
+    std::atomic<bool> m_uploading {false};              // libindi is sending the frame buffer
     int m_timer = -1;
 
     INumber m_raAxisN[1];
