@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <list>
 #include <strings.h>
 #include <thread>
 
@@ -92,11 +93,58 @@ private:
     IndiLink &m_link;
 };
 
+namespace {
+
+// The links whose threads still run. When the library unloads (the program ends) it stops them and
+// waits for them, as libindi's own statics, which their threads use, go right after.
+class RunningLinks
+{
+public:
+    ~RunningLinks()
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        for (const std::weak_ptr<IndiLink> &running : m_links)
+            if (const std::shared_ptr<IndiLink> link = running.lock())
+                link->stop();
+        m_finished.wait_for(lock, 2 * IndiLink::kConnectTimeout, [this] { return m_links.empty(); });
+    }
+    void add(const std::shared_ptr<IndiLink> &link)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_links.push_back(link);
+    }
+    void remove(const IndiLink *link)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_links.remove_if([link](const std::weak_ptr<IndiLink> &running) {
+            const std::shared_ptr<IndiLink> held = running.lock();
+            return !held || held.get() == link;
+        });
+        m_finished.notify_all();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
+    std::list<std::weak_ptr<IndiLink>> m_links;
+};
+
+RunningLinks runningLinks;
+
+} // namespace
+
 std::shared_ptr<IndiLink> IndiLink::start(const SourceChoice &choice)
 {
     std::shared_ptr<IndiLink> link(new IndiLink(choice));
+    runningLinks.add(link);
     // The thread holds the link until it has disconnected, so stop() need not wait for it.
-    std::thread([link] { link->run(); }).detach();
+    std::thread([link]() mutable {
+        link->run();
+        // Let go of the link (and its libindi client) before saying it is done.
+        const IndiLink *finished = link.get();
+        link.reset();
+        runningLinks.remove(finished);
+    }).detach();
     return link;
 }
 
