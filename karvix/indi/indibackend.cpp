@@ -13,9 +13,11 @@ IndiBackend::IndiBackend(const SourceChoice &choice)
     : m_link(IndiLink::start(choice)), m_frameUtc(std::numeric_limits<double>::quiet_NaN())
 { }
 
+// The link disconnects in a few milliseconds unless it is waiting for an unreachable server; it is
+// given as long as the GUI thread may wait, and otherwise finishes on its own.
 IndiBackend::~IndiBackend()
 {
-    m_link->stop();
+    m_link->stopAndWait(kOpenWait);
 }
 
 bool IndiBackend::isOpen(KarvixHandle handle) const

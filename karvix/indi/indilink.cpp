@@ -184,6 +184,14 @@ void IndiLink::stop()
     m_changed.notify_all();
 }
 
+bool IndiLink::stopAndWait(std::chrono::milliseconds wait)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    m_stopping = true;
+    m_changed.notify_all();
+    return m_changed.wait_for(lock, wait, [this] { return m_finished; });
+}
+
 bool IndiLink::waitReady(std::chrono::milliseconds wait)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
@@ -232,6 +240,9 @@ void IndiLink::run()
             armExposure();
     }
     m_client->disconnectServer();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_finished = true;
+    m_changed.notify_all();
 }
 
 IndiLink::Work IndiLink::nextWork(Clock::time_point now)

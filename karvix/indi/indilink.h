@@ -47,6 +47,8 @@ public:
 
     // Asks the thread to disconnect and finish; returns at once.
     void stop();
+    // The same, then waits up to `wait` for the thread to have disconnected: true when it has.
+    bool stopAndWait(std::chrono::milliseconds wait);
     // Waits up to `wait` for the device to be connected and ready to expose.
     bool waitReady(std::chrono::milliseconds wait);
     // What stands in the way now, in one line; empty while all is well.
@@ -97,6 +99,7 @@ private:
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_stopping = false;
+    bool m_finished = false; // the thread has disconnected
     // What the server and driver said last (written on libindi's thread).
     bool m_serverUp = false;
     unsigned m_serverLosses = 0; // connections that ended, ours included
