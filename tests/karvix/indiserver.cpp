@@ -66,8 +66,12 @@ bool IndiServer::start(const QStringList &drivers)
     // unless the tests rely on this one (the server has listened on it before).
     for (int attempt = 0; attempt < 3; ++attempt) {
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Each server its own local socket too: indiserver binds /tmp/indiserver unless told
+        // otherwise, and a second server beside it would quit at once.
         m_process.start(QStringLiteral("indiserver"),
-            QStringList {QStringLiteral("-p"), QString::number(port())} + drivers);
+            QStringList {QStringLiteral("-p"), QString::number(port()), QStringLiteral("-u"),
+                QStringLiteral("/tmp/velto-indiserver-%1").arg(port())}
+                + drivers);
         if (!m_process.waitForStarted())
             return false;
         QElapsedTimer waited;
