@@ -62,6 +62,20 @@ void PlateSolveTask::solveOnThread(
         if (other.solved)
             solution = other;
     }
-    m_sky = skyInImage(solution, site, utcSeconds, named);
-    m_solution = solution;
+    SkyInImage sky = skyInImage(solution, site, utcSeconds, named);
+    std::lock_guard<std::mutex> lock(m_resultMutex);
+    m_sky = std::move(sky);
+    m_solution = std::move(solution);
+}
+
+PlateSolution PlateSolveTask::solution() const
+{
+    std::lock_guard<std::mutex> lock(m_resultMutex);
+    return m_solution;
+}
+
+SkyInImage PlateSolveTask::sky() const
+{
+    std::lock_guard<std::mutex> lock(m_resultMutex);
+    return m_sky;
 }

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <atomic>
 #include <memory>
+#include <mutex>
 
 class QThread;
 
@@ -31,8 +32,8 @@ public:
     void cancel();
 
     // Valid after finished().
-    const PlateSolution &solution() const { return m_solution; }
-    const SkyInImage &sky() const { return m_sky; }
+    PlateSolution solution() const;
+    SkyInImage sky() const;
 
 signals:
     void finished();
@@ -44,6 +45,9 @@ private:
     QThread *m_thread = nullptr;
     std::atomic<bool> m_cancel {false};
     // Written by the solving thread before it ends, read on the owner's thread after finished().
+    // The mutex orders the two for any observer: QThread's own ordering of finished() is not
+    // visible to ThreadSanitizer, which reported the read as a race.
+    mutable std::mutex m_resultMutex;
     PlateSolution m_solution;
     SkyInImage m_sky;
 };
