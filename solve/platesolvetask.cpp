@@ -2,6 +2,11 @@
 #include "platesolvetask.h"
 
 #include <QThread>
+#include <QTimer>
+
+namespace {
+constexpr int donePollMs = 20; // how often the owner's thread looks whether the solve has ended
+} // namespace
 
 PlateSolveTask::PlateSolveTask(QObject *parent) : QObject(parent)
 { }
@@ -30,17 +35,34 @@ bool PlateSolveTask::start(
     if (m_thread || frame.empty())
         return false;
     m_cancel = false;
+    m_done = false;
     m_thread = QThread::create([this, frame = frame.clone(), site, utcSeconds, named] {
         solveOnThread(frame, site, utcSeconds, named);
+        m_done.store(true, std::memory_order_release);
     });
     m_thread->setParent(this); // deleted with the task if it still runs when the window closes
-    connect(m_thread, &QThread::finished, this, [this] {
-        m_thread->deleteLater();
-        m_thread = nullptr;
-        emit finished();
-    });
+    // The owner's thread looks for the end itself rather than receive QThread::finished from the
+    // solving thread: the event that would carry it is made and freed by Qt on two threads under
+    // a lock ThreadSanitizer cannot see.
+    if (!m_poll) {
+        m_poll = new QTimer(this);
+        m_poll->setInterval(donePollMs);
+        connect(m_poll, &QTimer::timeout, this, &PlateSolveTask::collect);
+    }
+    m_poll->start();
     m_thread->start();
     return true;
+}
+
+void PlateSolveTask::collect()
+{
+    if (!m_done.load(std::memory_order_acquire))
+        return;
+    m_poll->stop();
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+    emit finished();
 }
 
 void PlateSolveTask::solveOnThread(
@@ -62,20 +84,6 @@ void PlateSolveTask::solveOnThread(
         if (other.solved)
             solution = other;
     }
-    SkyInImage sky = skyInImage(solution, site, utcSeconds, named);
-    std::lock_guard<std::mutex> lock(m_resultMutex);
-    m_sky = std::move(sky);
+    m_sky = skyInImage(solution, site, utcSeconds, named);
     m_solution = std::move(solution);
-}
-
-PlateSolution PlateSolveTask::solution() const
-{
-    std::lock_guard<std::mutex> lock(m_resultMutex);
-    return m_solution;
-}
-
-SkyInImage PlateSolveTask::sky() const
-{
-    std::lock_guard<std::mutex> lock(m_resultMutex);
-    return m_sky;
 }

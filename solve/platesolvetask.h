@@ -13,9 +13,9 @@
 #include <QObject>
 #include <atomic>
 #include <memory>
-#include <mutex>
 
 class QThread;
+class QTimer;
 
 class PlateSolveTask : public QObject
 {
@@ -32,8 +32,8 @@ public:
     void cancel();
 
     // Valid after finished().
-    PlateSolution solution() const;
-    SkyInImage sky() const;
+    const PlateSolution &solution() const { return m_solution; }
+    const SkyInImage &sky() const { return m_sky; }
 
 signals:
     void finished();
@@ -42,12 +42,14 @@ private:
     void solveOnThread(
         const cv::Mat &frame, const ObservingSite &site, double utcSeconds, const QVector<NamedStar> &named);
 
+    void collect(); // on the owner's thread: a solve that has ended is handed over
+
     QThread *m_thread = nullptr;
+    QTimer *m_poll = nullptr;
+    std::atomic<bool> m_done {false};
     std::atomic<bool> m_cancel {false};
-    // Written by the solving thread before it ends, read on the owner's thread after finished().
-    // The mutex orders the two for any observer: QThread's own ordering of finished() is not
-    // visible to ThreadSanitizer, which reported the read as a race.
-    mutable std::mutex m_resultMutex;
+    // Written by the solving thread before it sets m_done, read on the owner's thread after
+    // finished(), which follows the owner's reading m_done.
     PlateSolution m_solution;
     SkyInImage m_sky;
 };
