@@ -16,13 +16,16 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 #include <memory>
+#include <mutex>
 
 namespace {
 // How long Refresh waits for a server to answer and tell its devices.
 constexpr int refreshTimeoutMs = 3000;
+constexpr int answerPollMs = 50; // how often the dialog looks for the server's answer
 } // namespace
 
 CameraSourceDialog::CameraSourceDialog(const CameraSource::Choice &choice, QWidget *parent)
@@ -144,8 +147,10 @@ void CameraSourceDialog::browse()
     m_recording->setChecked(true);
 }
 
-// The server is asked on a thread of its own; its answer comes back through the event loop, and is
-// dropped if the dialog has closed meanwhile.
+// The server is asked on a thread of its own. The dialog looks for the answer with a timer: the
+// answer is handed over under a mutex (rather than by the thread's finished signal, whose event Qt
+// makes and frees on two threads under a lock ThreadSanitizer cannot see). An answer that comes
+// after the dialog has closed is dropped with the thread.
 void CameraSourceDialog::refresh()
 {
     m_refresh->setEnabled(false);
@@ -153,19 +158,37 @@ void CameraSourceDialog::refresh()
         tr("Asking %1:%2 for its cameras...").arg(m_host->text().trimmed()).arg(m_port->value()));
     const std::string host = m_host->text().trimmed().toStdString();
     const int port = m_port->value();
-    auto cameras = std::make_shared<QVector<Camera>>();
-    auto problem = std::make_shared<std::string>();
-    QThread *asking = QThread::create([host, port, cameras, problem] {
+    struct Answer
+    {
+        std::mutex mutex;
+        bool done = false;
+        QVector<Camera> cameras;
+        std::string problem;
+    };
+    auto answer = std::make_shared<Answer>();
+    QThread *asking = QThread::create([host, port, answer] {
+        std::string problem;
+        QVector<Camera> cameras;
         for (const karvix::IndiCamera &camera :
-            karvix::listIndiCameras(host, port, refreshTimeoutMs, problem.get()))
-            cameras->append({QString::fromStdString(camera.device), camera.pixelSizeUm});
+            karvix::listIndiCameras(host, port, refreshTimeoutMs, &problem))
+            cameras.append({QString::fromStdString(camera.device), camera.pixelSizeUm});
+        std::lock_guard<std::mutex> lock(answer->mutex);
+        answer->cameras = std::move(cameras);
+        answer->problem = std::move(problem);
+        answer->done = true;
     });
-    const QPointer<CameraSourceDialog> dialog(this);
-    connect(asking, &QThread::finished, asking, [dialog, asking, cameras, problem] {
-        asking->deleteLater();
-        if (dialog)
-            dialog->showCameras(*cameras, QString::fromStdString(*problem));
+    connect(asking, &QThread::finished, asking, &QObject::deleteLater);
+    auto *poll = new QTimer(this);
+    poll->setInterval(answerPollMs);
+    connect(poll, &QTimer::timeout, this, [this, poll, answer] {
+        std::lock_guard<std::mutex> lock(answer->mutex);
+        if (!answer->done)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        showCameras(answer->cameras, QString::fromStdString(answer->problem));
     });
+    poll->start();
     asking->start();
 }
 
