@@ -1,5 +1,6 @@
 // Time to render one simulated 1280 x 960 frame with every star in it, as the camera library does
 // for each frame it delivers. Prints "RESULT bench sim_frame_ms=<median>".
+#include "medianreporter.h"
 #include "skysimulator.h"
 
 #include <benchmark/benchmark.h>
@@ -22,23 +23,6 @@ void simulatorFrame(benchmark::State &state)
     }
 }
 BENCHMARK(simulatorFrame)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
-
-// Passes every result on to the console and keeps the median frame time.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    // A table without colour codes: one would precede the RESULT line and hide it from grep.
-    MedianReporter() : ConsoleReporter(OO_Tabular) { }
-    double medianMs = -1;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.aggregate_name == "median")
-                medianMs = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 

@@ -3,6 +3,7 @@
 // the WCS refined on the catalogue. Nine frames at different camera rolls, RA turns and both
 // hemispheres, one solve each. Prints "RESULT bench solve_ms=<median>" and
 // "RESULT bench solve_solved=<solved>/<frames>".
+#include "medianreporter.h"
 #include "platesolver.h"
 #include "skyinimage.h"
 #include "skysimulator.h"
@@ -67,23 +68,6 @@ BENCHMARK(solveFrame)
     ->Iterations(1)
     ->Repetitions(frameCount)
     ->ReportAggregatesOnly(true);
-
-// Passes every result on to the console and keeps the median solve time.
-class MedianReporter : public benchmark::ConsoleReporter
-{
-public:
-    // A table without colour codes: one would precede the RESULT line and hide it from grep.
-    MedianReporter() : ConsoleReporter(OO_Tabular) { }
-    double medianMs = -1;
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        for (const Run &run : runs) {
-            if (run.aggregate_name == "median")
-                medianMs = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
