@@ -280,7 +280,14 @@ private:
     friend class TestSolveNow;
     void setupPlateSolving();
     void proposeTemplate(const SkyInImage &sky);
+    bool startPlateSolve(); // false without a frame or while a solve runs
+    void showSolveProgress();
+    void startAutomaticSolve();
+    void cancelAutomaticSolve();
     PlateSolveTask *plateSolveTask = nullptr;
+    bool solveIsAutomatic = false;      // the running solve is the confirm step's own, shown nowhere
+    bool templateTurnedByHand = false;  // in this confirm step, before the quiet solve answered
+    bool indexFilesMissingTold = false; // once a run
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
 };
 

@@ -82,10 +82,15 @@ void MainWindow::goToStep(int step)
     view.lamps = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     view.effectTimer = effectTimer;
     view.sliderGlows = {confirmSliderEffect, roughSliderEffect};
+    const int previousStep = currentStep;
     if (wizard::applyStep(step, view, isMono())) {
         currentStep = step;
         sessionLog.addStep(step);
     }
+    if (currentStep == STEP_CONFIRM && previousStep != STEP_CONFIRM)
+        startAutomaticSolve();
+    else if (currentStep != STEP_CONFIRM)
+        cancelAutomaticSolve();
     if (ui->label_templateImg->isHidden())
         releaseTemplateMasks();
 }
@@ -268,17 +273,26 @@ void MainWindow::selectHemisphere(const QString &region, const HemisphereStarDat
     goToStep(STEP_SETTING);
 }
 
-// The capture thread's angles for the hemisphere, at the instant of the program's clock.
+// The capture thread's angles for the hemisphere, at the instant of the program's clock, and the
+// sky's turn between the zenith and the reference stars at the site, which points the refraction
+// correction; the template gives the image's handedness.
 void MainWindow::updatePoleAngles()
 {
     const bool north = regionName == QLatin1String("North");
-    const PoleTriangleAngles now = starGeometry.angles(
-        north ? Hemisphere::North : Hemisphere::South, utcNow(), north ? northStarData : southStarData);
+    const Hemisphere hemisphere = north ? Hemisphere::North : Hemisphere::South;
+    const double utc = utcNow();
+    const PoleTriangleAngles now = starGeometry.angles(hemisphere, utc, north ? northStarData : southStarData);
     angleBAP = now.bap;
     angleABP = now.abp;
+    const auto at = [](const QPointF &p) { return ImagePosition {p.x(), p.y()}; };
+    // The settings keep the latitude without its sign; the hemisphere choice gives it.
+    const double turn = starGeometry.zenithToLineTurnDeg(hemisphere, utc,
+        std::fabs(siteLatitude.load()) * (north ? 1 : -1), siteLongitude, at(templatePole), at(templateStarA),
+        at(templateStarB));
     poleAngles.store({angleBAP, angleABP,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
-                                    : polestatistics::yearlyAnglesErrorArcsec});
+                                    : polestatistics::yearlyAnglesErrorArcsec,
+        turn});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
