@@ -23,6 +23,7 @@ FrameInputs FrameInputs::read()
     in.poleAngleAtA = angles.atA;
     in.poleAngleAtB = angles.atB;
     in.poleAnglesErrorArcsec = angles.errorArcsec;
+    in.zenithToLineTurnDeg = angles.zenithToLineTurnDeg;
     in.trackedRaTurn = ::trackedRaTurn;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;

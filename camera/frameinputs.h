@@ -8,6 +8,7 @@
 #include "refraction.h"
 
 #include <QPointF>
+#include <limits>
 #include <opencv2/core.hpp>
 
 struct FrameInputs
@@ -29,7 +30,8 @@ struct FrameInputs
     double poleAngleAtA = 0.0; // degrees
     double poleAngleAtB = 0.0;
     double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
-    double trackedRaTurn = 0.0;         // degrees
+    double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN(); // from A->B, sharedstate.h
+    double trackedRaTurn = 0.0;                                            // degrees
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees

@@ -19,6 +19,7 @@
 #include <QPointF>
 #include <QString>
 #include <atomic>
+#include <limits>
 #include <opencv2/core.hpp>
 
 // ---- Camera and stream settings -----------------------------------------------------------------
@@ -72,6 +73,10 @@ struct PoleAngles
     double atB = 0.0;
     // How far the pole they give may be off (root-mean-square, arcsec).
     double errorArcsec = polestatistics::yearlyAnglesErrorArcsec;
+    // The turn from the zenith direction to the line from star A to star B in the image's angles
+    // (zenithdirection.h), degrees; NaN while unknown, when the refraction correction falls back to
+    // the camera sitting in its holder.
+    double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN();
 };
 extern Guarded<PoleAngles> poleAngles;
 // How far the pole-tracking dial says the RA axis has turned since the reference stars were found

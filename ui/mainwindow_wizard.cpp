@@ -471,6 +471,7 @@ void MainWindow::drawTemplate(int angle)
 
 void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)
 {
+    templateTurnedByHand = true;
     matchAngle = value;
     drawTemplate(value);
 }
