@@ -35,9 +35,13 @@ PoleTriangleAngles StarGeometry::angles(
 
 double StarGeometry::zenithToLineTurnDeg(Hemisphere hemisphere, double utcSeconds, double latitudeDeg,
     double longitudeDeg, const ImagePosition &patternPole, const ImagePosition &patternA,
-    const ImagePosition &patternB) const
+    const ImagePosition &patternB, int *eastTurn) const
 {
     constexpr double unknown = std::numeric_limits<double>::quiet_NaN();
+    int handedness = 0;
+    if (!eastTurn)
+        eastTurn = &handedness;
+    *eastTurn = 0;
     if (!hasCatalogue())
         return unknown;
     const QVector<CatalogStar> &stars = hemisphere == Hemisphere::North ? m_north : m_south;
@@ -45,10 +49,10 @@ double StarGeometry::zenithToLineTurnDeg(Hemisphere hemisphere, double utcSecond
     const auto b = starAroundPole(stars[1], utcSeconds, latitudeDeg, longitudeDeg);
     if (!a || !b)
         return unknown;
-    const int eastTurn = eastTurnInImage(*a, *b, patternPole, patternA, patternB);
-    if (eastTurn == 0) {
+    *eastTurn = eastTurnInImage(*a, *b, patternPole, patternA, patternB);
+    if (*eastTurn == 0) {
         qWarning("Zenith direction: the pattern's pole and stars are in a line");
         return unknown;
     }
-    return ::zenithToLineTurnDeg(*a, *b, eastTurn);
+    return ::zenithToLineTurnDeg(*a, *b, *eastTurn);
 }

@@ -31,10 +31,11 @@ public:
     // The turn from the zenith direction to the line from star A to star B (zenithdirection.h) at
     // utcSeconds and the site (latitude north positive, longitude east, degrees), the image's
     // handedness taken from the pole, A and B of a picture of the pattern (the template); NaN
-    // without the catalogue or when the inputs are unusable.
+    // without the catalogue or when the inputs are unusable. `eastTurn`, when given, receives the
+    // handedness (eastTurnInImage), 0 with NaN.
     double zenithToLineTurnDeg(Hemisphere hemisphere, double utcSeconds, double latitudeDeg,
         double longitudeDeg, const ImagePosition &patternPole, const ImagePosition &patternA,
-        const ImagePosition &patternB) const;
+        const ImagePosition &patternB, int *eastTurn = nullptr) const;
 
 private:
     QVector<CatalogStar> m_north; // A, B, D; empty without the catalogue

@@ -78,6 +78,7 @@ int eastTurnInImage(const AroundPole &a, const AroundPole &b, const ImagePositio
 
 double zenithToLineTurnDeg(const AroundPole &a, const AroundPole &b, int eastTurn)
 {
-    return std::atan2(eastTurn * (b.towardsEastDeg - a.towardsEastDeg), b.towardsZenithDeg - a.towardsZenithDeg)
+    return std::atan2(
+               eastTurn * (b.towardsEastDeg - a.towardsEastDeg), b.towardsZenithDeg - a.towardsZenithDeg)
         * ERFA_DR2D;
 }

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "axiserrorpanel.h"
 
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
@@ -55,6 +56,9 @@ MainWindow::MainWindow(QWidget *parent)
             + 2 * ui->scrollArea_manager->frameWidth()));
 
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
+    axisErrorPanel = new AxisErrorPanel(ui->widget_precise);
+    ui->gridLayout_precise_content->addWidget(axisErrorPanel, 3, 0, 1, 4);
+    axisErrorPanel->hide();
     magnifier->setZoom(5);
 
     label_direction = new QLabel(ui->scrollArea_showImg);

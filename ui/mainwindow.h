@@ -31,6 +31,7 @@
 
 class AboutDialog;
 class AstroRefractionDialog;
+class AxisErrorPanel;
 class CaptureThread;
 class MagnifierWidget;
 class PoleTrackingDialog;
@@ -208,6 +209,7 @@ private:
     void applyZoom(float zoom);
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);
+    void showAxisError();
 
     Ui::MainWindow *ui;
     QActionGroup *zoomGroup;
@@ -215,7 +217,8 @@ private:
     QGridLayout *imageLayout;
     QLabel *label_cursorPos;
     QLabel *label_direction;
-    MagnifierWidget *magnifier; // lens over the image area, fed by the pointer
+    MagnifierWidget *magnifier;     // lens over the image area, fed by the pointer
+    AxisErrorPanel *axisErrorPanel; // Precise Pole: the altitude and azimuth to turn
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
@@ -256,6 +259,7 @@ private:
     QTimer *poleAnglesTimer;
     double angleBAP = 0.0; // degrees
     double angleABP = 0.0;
+    int imageEastTurn = 0; // the image's handedness (zenithdirection.h); 0 while unknown
 
     // Camera and live view (mainwindow_camera.cpp).
     CaptureThread *captureThread;
@@ -285,9 +289,9 @@ private:
     void startAutomaticSolve();
     void cancelAutomaticSolve();
     PlateSolveTask *plateSolveTask = nullptr;
-    bool solveIsAutomatic = false;      // the running solve is the confirm step's own, shown nowhere
-    bool templateTurnedByHand = false;  // in this confirm step, before the quiet solve answered
-    bool indexFilesMissingTold = false; // once a run
+    bool solveIsAutomatic = false;            // the running solve is the confirm step's own, shown nowhere
+    bool templateTurnedByHand = false;        // in this confirm step, before the quiet solve answered
+    bool indexFilesMissingTold = false;       // once a run
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
 };
 

@@ -1,7 +1,9 @@
 // mainwindow_camera.cpp - the camera side of the main window: the camera library's start-up and
 // shut-down, Connect/Disconnect, the exposure and gain presets, the live view fed by the capture
 // thread (showImages), zoom, Mono Style and Save As.
+#include "axiserrorpanel.h"
 #include "mainwindow.h"
+#include "staralgorithms.h"
 
 #include "cameraconnection.h"
 #include "capturethread.h"
@@ -196,7 +198,34 @@ void MainWindow::showImages()
         ui->label_pole->setText(positionText(polePos.load()));
         const double sigma = poleSigmaArcsec;
         ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
+        showAxisError();
     }
+}
+
+// The monitored pole against the axis centre, in the site's altitude and azimuth: the zenith's
+// direction from the reference stars as the capture thread last measured them. Hidden while the
+// orientation is unknown.
+void MainWindow::showAxisError()
+{
+    const double turn = poleAngles.load().zenithToLineTurnDeg;
+    const QPointF line = starBPos.load() - starAPos.load();
+    if (!std::isfinite(turn) || imageEastTurn == 0 || line.isNull()) {
+        axisErrorPanel->hide();
+        return;
+    }
+    PoleInImage pole;
+    const QPointF measured = polePos.load();
+    pole.pole = {measured.x(), measured.y()};
+    pole.zenithAngleDeg = imageAngleDeg(line.x(), line.y()) - turn;
+    pole.eastAngleDeg = pole.zenithAngleDeg + 90.0 * imageEastTurn;
+    pole.zenithArcsecPerPx = cameraArcsecPerPixel;
+    pole.eastArcsecPerPx = cameraArcsecPerPixel;
+    pole.poleAltitudeDeg = std::fabs(siteLatitude.load());
+    const QPointF axis = axisCenter.load();
+    // The camera's own plate scale: no refraction to take out of it (pressure 0).
+    const AxisErrorArcsec error = axisErrorArcsec(pole, {axis.x(), axis.y()}, 0.0, airTemperature);
+    axisErrorPanel->showError(error, pole.poleAltitudeDeg, regionName != QLatin1String("South"));
+    axisErrorPanel->show();
 }
 
 void MainWindow::on_action100_toggled(bool checked)

@@ -281,14 +281,15 @@ void MainWindow::updatePoleAngles()
     const bool north = regionName == QLatin1String("North");
     const Hemisphere hemisphere = north ? Hemisphere::North : Hemisphere::South;
     const double utc = utcNow();
-    const PoleTriangleAngles now = starGeometry.angles(hemisphere, utc, north ? northStarData : southStarData);
+    const PoleTriangleAngles now
+        = starGeometry.angles(hemisphere, utc, north ? northStarData : southStarData);
     angleBAP = now.bap;
     angleABP = now.abp;
     const auto at = [](const QPointF &p) { return ImagePosition {p.x(), p.y()}; };
     // The settings keep the latitude without its sign; the hemisphere choice gives it.
-    const double turn = starGeometry.zenithToLineTurnDeg(hemisphere, utc,
-        std::fabs(siteLatitude.load()) * (north ? 1 : -1), siteLongitude, at(templatePole), at(templateStarA),
-        at(templateStarB));
+    const double turn
+        = starGeometry.zenithToLineTurnDeg(hemisphere, utc, std::fabs(siteLatitude.load()) * (north ? 1 : -1),
+            siteLongitude, at(templatePole), at(templateStarA), at(templateStarB), &imageEastTurn);
     poleAngles.store({angleBAP, angleABP,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
                                     : polestatistics::yearlyAnglesErrorArcsec,

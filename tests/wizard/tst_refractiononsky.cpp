@@ -242,14 +242,14 @@ void TestRefractionOnSky::zenithFromThePatternStars()
     QVERIFY(a && b && pole && refracted);
     const StarGeometry geometry;
     QVERIFY(geometry.hasCatalogue());
-    const double turn = geometry.zenithToLineTurnDeg(hemisphere, sky.clock(), latitude, longitude,
-        {pole->x, pole->y}, {a->x, a->y}, {b->x, b->y});
+    const double turn = geometry.zenithToLineTurnDeg(
+        hemisphere, sky.clock(), latitude, longitude, {pole->x, pole->y}, {a->x, a->y}, {b->x, b->y});
     QVERIFY(std::isfinite(turn));
     const double zenith = imageAngleDeg(b->x - a->x, b->y - a->y) - turn;
     const double truth = imageAngleDeg(refracted->x - pole->x, refracted->y - pole->y);
     const double miss = std::remainder(zenith - truth, 360.0);
-    QVERIFY2(std::abs(miss) < 0.5,
-        qPrintable(QString("zenith at %1 deg, truth %2 deg").arg(zenith).arg(truth)));
+    QVERIFY2(
+        std::abs(miss) < 0.5, qPrintable(QString("zenith at %1 deg, truth %2 deg").arg(zenith).arg(truth)));
 }
 
 QTEST_GUILESS_MAIN(TestRefractionOnSky)
