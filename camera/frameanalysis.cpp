@@ -118,7 +118,8 @@ bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameI
             // written again.
             cv::Mat window(magnifierFrame->height(), magnifierFrame->width(), CV_8UC3, magnifierFrame->bits(),
                 static_cast<size_t>(magnifierFrame->bytesPerLine()));
-            renderMagnifierWindow(grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window, 2 * sigmaPx);
+            renderMagnifierWindow(
+                grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window, 2 * sigmaPx, inputs.nightStyle);
         }
     } else {
         averager.restart();

@@ -11,7 +11,9 @@ FrameInputs FrameInputs::read()
     in.showReticle = ::showReticle;
     in.showStarAMarker = ::showStarAMarker;
     in.showStarBMarker = ::showStarBMarker;
-    in.monoStyle = displayStyle.load() == QLatin1String("Mono");
+    const QString style = displayStyle.load();
+    in.monoStyle = style == QLatin1String("Mono");
+    in.nightStyle = style == QLatin1String("Night");
     in.axisCenter = ::axisCenter.load();
     in.axisCenterCovariance = ::axisCenterCovariance.load();
     in.axisCircleRadius = ::axisCircleRadius;

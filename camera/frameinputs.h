@@ -19,7 +19,8 @@ struct FrameInputs
     bool showReticle = false;
     bool showStarAMarker = false;
     bool showStarBMarker = false;
-    bool monoStyle = false; // displayStyle is exactly "Mono"
+    bool monoStyle = false;  // displayStyle is exactly "Mono"
+    bool nightStyle = false; // displayStyle is exactly "Night": the frame and every mark in dark red
     QPointF axisCenter;
     cv::Matx22d axisCenterCovariance = cv::Matx22d::zeros(); // px^2
     int axisCircleRadius = 0;                                // pixels

@@ -13,6 +13,7 @@ QColor axisCenter(bool monoStyle);
 QColor axisCircle(bool monoStyle); // 70 % opaque
 QColor marker();                   // reticle and the two reference-star marks
 QColor pole(bool monoStyle);
+QColor night(); // every mark in the night style
 } // namespace overlayColours
 
 // Paints, in this order and each only when its switch in `inputs` is set: the axis-centre mark, the

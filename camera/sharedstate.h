@@ -54,7 +54,7 @@ extern std::atomic<bool> showAxisCircle;
 extern std::atomic<bool> showReticle;
 extern std::atomic<bool> showStarAMarker;
 extern std::atomic<bool> showStarBMarker;
-extern Guarded<QString> displayStyle; // "Mono" selects the monochrome overlay colours
+extern Guarded<QString> displayStyle; // "Mono": monochrome overlays; "Night": dark red
 extern Guarded<QPointF> axisCenter;   // RA axis centre, image pixels
 // How well axisCenter is known: its covariance, px^2. Written with axisCenter.
 extern Guarded<cv::Matx22d> axisCenterCovariance;

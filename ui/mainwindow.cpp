@@ -171,8 +171,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     placeTemplateLabel(zoomFactor, regionName);
 
-    const bool mono = displayStyle.load() == QLatin1String("Mono");
-    ui->actionMono_Style->setChecked(mono);
+    // The night style shows the mono pictures; its action turns the window dark red.
+    const bool night = displayStyle.load() == QLatin1String("Night");
+    const bool mono = displayStyle.load() == QLatin1String("Mono") || night;
+    ui->actionMono_Style->setChecked(mono && !night);
+    ui->actionNight_Style->setChecked(night);
     confirmSliderEffect->setColor(mono ? monoGlow : colorGlow);
     roughSliderEffect->setColor(mono ? monoGlow : colorGlow);
     const QString suffix = mono ? QString() : QStringLiteral("_color");

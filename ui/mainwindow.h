@@ -148,6 +148,7 @@ private slots:
     void on_action75_toggled(bool checked);
     void on_action50_toggled(bool checked);
     void on_actionMono_Style_toggled(bool checked);
+    void on_actionNight_Style_toggled(bool checked);
     void on_actionSave_As_triggered();
 
     // Recording and camera source (mainwindow_recording.cpp).
@@ -210,6 +211,7 @@ private:
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);
     void showAxisError();
+    void applyDisplayStyle(const QString &style);
 
     Ui::MainWindow *ui;
     QActionGroup *zoomGroup;

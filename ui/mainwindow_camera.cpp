@@ -8,6 +8,7 @@
 #include "cameraconnection.h"
 #include "capturethread.h"
 #include "magnifierwidget.h"
+#include "nightstyle.h"
 #include "presentation.h"
 #include "sharedstate.h"
 #include "source.h"
@@ -286,17 +287,38 @@ void MainWindow::placeTemplateLabel(float zoom, const QString &region)
 
 void MainWindow::on_actionMono_Style_toggled(bool checked)
 {
-    displayStyle.store(checked ? QStringLiteral("Mono") : QStringLiteral("Color"));
-    confirmSliderEffect->setColor(sliderGlowColor(checked));
-    roughSliderEffect->setColor(sliderGlowColor(checked));
-    ui->label_precise_poleIcon->setPixmap(QPixmap(poleIconPicture(checked)));
-    ui->label_precise_axisIcon->setPixmap(QPixmap(axisIconPicture(checked)));
+    applyDisplayStyle(checked ? QStringLiteral("Mono") : QStringLiteral("Color"));
+}
+
+void MainWindow::on_actionNight_Style_toggled(bool checked)
+{
+    applyDisplayStyle(checked ? QStringLiteral("Night") : QStringLiteral("Color"));
+}
+
+// "Color", "Mono" or "Night": one of the two style actions checked, or neither. The night style
+// keeps the mono pictures (no colour) and turns the window dark red; the overlays follow through
+// the shared displayStyle.
+void MainWindow::applyDisplayStyle(const QString &style)
+{
+    const bool night = style == QLatin1String("Night");
+    const bool mono = style == QLatin1String("Mono") || night;
+    displayStyle.store(style);
+    {
+        const QSignalBlocker quietMono(ui->actionMono_Style), quietNight(ui->actionNight_Style);
+        ui->actionMono_Style->setChecked(style == QLatin1String("Mono"));
+        ui->actionNight_Style->setChecked(night);
+    }
+    applyNightStyle(this, night);
+    confirmSliderEffect->setColor(sliderGlowColor(mono));
+    roughSliderEffect->setColor(sliderGlowColor(mono));
+    ui->label_precise_poleIcon->setPixmap(QPixmap(poleIconPicture(mono)));
+    ui->label_precise_axisIcon->setPixmap(QPixmap(axisIconPicture(mono)));
     const int lit = litLampsForStep(currentStep);
     if (lit < 0)
         return; // this step's lamps keep their pictures
     QLabel *const lamps[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     for (int i = 0; i < 3; ++i)
-        lamps[i]->setPixmap(lampPixmap(i < lit, checked));
+        lamps[i]->setPixmap(lampPixmap(i < lit, mono));
 }
 
 void MainWindow::on_actionSave_As_triggered()

@@ -34,9 +34,11 @@ const wizard::TipPage &page(const wizard::TipPanel &panel, WizardStep step)
     return panel.pages[step - 1];
 }
 
+// The mono pictures serve the night style too.
 bool isMono()
 {
-    return displayStyle.load() == QLatin1String("Mono");
+    const QString style = displayStyle.load();
+    return style == QLatin1String("Mono") || style == QLatin1String("Night");
 }
 
 } // namespace

@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>The template is not proposed: to have it, install the package %1.</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Night Style</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

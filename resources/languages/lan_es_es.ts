@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>La plantilla no se propone: para tenerla, instale el paquete %1.</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Estilo nocturno</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>Le modèle n&apos;est pas proposé : pour l&apos;avoir, installez le paquet %1.</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Affichage de nuit</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>テンプレートは提案されません。提案させるにはパッケージ %1 をインストールしてください。</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>ナイトスタイル</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>템플릿이 제안되지 않습니다: 제안을 받으려면 %1 패키지를 설치하세요.</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>야간 스타일</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>O modelo não é proposto: para o ter, instale o pacote %1.</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Estilo noturno</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -629,6 +629,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The template is not proposed: to have it, install the package %1.</source>
         <translation>未提示模板：如需此功能，请安装软件包 %1。</translation>
     </message>
+    <message>
+        <source>Night Style</source>
+        <translation>夜间样式</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
