@@ -61,6 +61,10 @@ constexpr int poleSettlingFrames = 10;
 constexpr int replayActionDelayMs = 15;
 // The pause between a click and the next turn of the axis: how late a replayed click may come.
 constexpr double pauseBeforeTurnS = 1.0;
+// How long a person waits for the program to propose the template (the solve, real time).
+constexpr int proposalTimeoutMs = 30000;
+// Where a person following the readout stops: the readout's own noise is a few arcseconds.
+constexpr double readoutGoodEnoughArcsec = 3.0;
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -408,6 +412,13 @@ double Observer::templateCover(double sigmaLabelPx)
     return cover;
 }
 
+void Observer::rememberVisibleStars()
+{
+    m_visibleStars.clear();
+    for (const SeenStar &star : look())
+        m_visibleStars << toLabel(star.position);
+}
+
 // A person sweeps the slider over its whole range in page steps, looking for where the rings come
 // close to stars, then turns it degree by degree around the best place and leaves it where the
 // rings sit best.
@@ -415,9 +426,7 @@ bool Observer::matchTemplate(QSlider *slider)
 {
     if (!slider->isVisible())
         return fail(QStringLiteral("the template slider is hidden"));
-    m_visibleStars.clear();
-    for (const SeenStar &star : look())
-        m_visibleStars << toLabel(star.position);
+    rememberVisibleStars();
     const double z = zoom();
 
     // A slider already at 0 still shows the angle the other slider left: move it off and back.
@@ -574,7 +583,8 @@ bool Observer::confirmPolaris(bool reuseSavedCentre)
 {
     if (!press("pushButton_setting_done") || step() != 2)
         return fail(QStringLiteral("Setting Finished does not lead to step 2"));
-    if (!pickPoleStarAndMatch("horizontalSlider_confirm_match"))
+    if (m_session.takeProposedTemplate ? !acceptProposedTemplate()
+                                       : !pickPoleStarAndMatch("horizontalSlider_confirm_match"))
         return false;
     m_boxes->questionAnswer = reuseSavedCentre ? QMessageBox::Yes : QMessageBox::No;
     const int boxesBefore = m_boxes->seen.size();
@@ -651,13 +661,37 @@ bool Observer::findAxisCentre()
 }
 
 // Double-clicks the pole star where the image shows it, then turns the template with `slider`
-// until its rings sit on the stars.
+// until its rings sit on the stars; a person who took the proposed template only looks whether
+// its rings still sit on them.
 bool Observer::pickPoleStarAndMatch(const char *slider)
 {
     const auto pole = poleStar();
     if (!pole)
         return fail(QStringLiteral("the pole star is not recognised in the image"));
-    return pickStar(*pole) && matchTemplate(child<QSlider>(slider));
+    if (!pickStar(*pole))
+        return false;
+    if (!m_session.takeProposedTemplate)
+        return matchTemplate(child<QSlider>(slider));
+    rememberVisibleStars();
+    const double cover = templateCover(4 * zoom());
+    return cover >= 2.5
+        || fail(QStringLiteral("the proposed template's rings left the stars (%1)").arg(cover));
+}
+
+// The person waits for the program to lay the template over the image by itself and looks whether
+// its rings sit on the stars, as they would after turning it by hand.
+bool Observer::acceptProposedTemplate()
+{
+    const auto *label = child<QLabel>("label_templateImg");
+    QElapsedTimer waited;
+    waited.start();
+    while (!label->isVisible() && waited.elapsed() < proposalTimeoutMs)
+        QTest::qWait(50);
+    if (!label->isVisible())
+        return fail(QStringLiteral("no template proposed within %1 s").arg(proposalTimeoutMs / 1000));
+    rememberVisibleStars();
+    const double cover = templateCover(4 * zoom());
+    return cover >= 2.5 || fail(QStringLiteral("the proposed template matches no stars (%1)").arg(cover));
 }
 
 bool Observer::placeExpectedPolaris()
@@ -711,8 +745,48 @@ bool Observer::startMonitor()
     return shownPole().has_value() || fail(QStringLiteral("no pole shown while monitoring"));
 }
 
+// Reads "Raise the altitude 2'14"" and "Move azimuth 0'40" east" off the window and turns the
+// bolts by just that, until the total is a few arcseconds; the readout averages a second of frames
+// and starts again after each turn.
+bool Observer::followAxisErrorReadout()
+{
+    static const QRegularExpression altitudeWords(
+        QStringLiteral("(Raise|Lower) the altitude (?:(\\d+)°)?(\\d+)′(\\d+)″"));
+    static const QRegularExpression azimuthWords(
+        QStringLiteral("Move azimuth (?:(\\d+)°)?(\\d+)′(\\d+)″ (east|west)"));
+    static const QRegularExpression totalWords(QStringLiteral("Total (?:(\\d+)°)?(\\d+)′(\\d+)″"));
+    const auto arcmin = [](const QRegularExpressionMatch &m, int first) {
+        return m.captured(first).toDouble() * 60 + m.captured(first + 1).toDouble()
+            + m.captured(first + 2).toDouble() / 60;
+    };
+    SkySimulator &sky = cameraSimulator();
+    for (int turn = 0; turn < 8; ++turn) {
+        if (!waitForFreshFrames(poleSettlingFrames))
+            return false;
+        const QString altitudeText = child<QLabel>("label_altitudeError")->text();
+        const QString azimuthText = child<QLabel>("label_azimuthError")->text();
+        const auto altitude = altitudeWords.match(altitudeText);
+        const auto azimuth = azimuthWords.match(azimuthText);
+        const auto total = totalWords.match(child<QLabel>("label_totalError")->text());
+        if (!child<QWidget>("widget_axisError")->isVisible() || !altitude.hasMatch() || !azimuth.hasMatch()
+            || !total.hasMatch())
+            return fail(QStringLiteral("no altitude and azimuth to read: \"%1\", \"%2\"")
+                            .arg(altitudeText, azimuthText));
+        qInfo("Readout: %s, %s", qPrintable(altitudeText), qPrintable(azimuthText));
+        if (arcmin(total, 1) * 60 <= readoutGoodEnoughArcsec)
+            return true;
+        sky.turnAltitudeBolt((altitude.captured(1) == QLatin1String("Raise") ? 1 : -1) * arcmin(altitude, 2));
+        if (!waitForFreshFrames(0))
+            return false;
+        sky.turnAzimuthBolt((azimuth.captured(4) == QLatin1String("east") ? 1 : -1) * arcmin(azimuth, 1));
+    }
+    return fail(QStringLiteral("the readout does not come down to %1 arcsec").arg(readoutGoodEnoughArcsec));
+}
+
 bool Observer::bringPoleOntoAxis()
 {
+    if (m_session.boltsByReadout)
+        return followAxisErrorReadout();
     const auto centre = shownPosition("label_axisPos");
     if (!centre)
         return fail(QStringLiteral("no axis centre shown"));
