@@ -2,35 +2,57 @@
 #include "axiserrorpanel.h"
 
 #include <QLabel>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <QtMath>
 #include <cmath>
 
 namespace {
 
-QLabel *bigLabel(const char *name, int pointSize, QWidget *parent)
+// The words in the panel's font, the figure below them in large digits: a person at the mount
+// reads the figure from a metre away.
+constexpr int figurePointSize = 24;
+
+QLabel *readoutLabel(const char *name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    QFont font = label->font();
-    font.setPointSize(pointSize);
-    font.setBold(true);
-    label->setFont(font);
+    label->setTextFormat(Qt::RichText);
     return label;
+}
+
+// `sentence` is a translated text whose %1 stands for the figure.
+QString withLargeFigure(const QString &arrow, const QString &sentence, const QString &figure)
+{
+    const QString large = QStringLiteral("<br><span style=\"font-size:%1pt; font-weight:600;\">%2</span>")
+                              .arg(figurePointSize)
+                              .arg(figure.toHtmlEscaped());
+    return arrow + QLatin1Char(' ') + sentence.toHtmlEscaped().arg(large);
 }
 
 } // namespace
 
 AxisErrorPanel::AxisErrorPanel(QWidget *parent)
-    : QWidget(parent), m_altitude(bigLabel("label_altitudeError", 18, this)),
-      m_azimuth(bigLabel("label_azimuthError", 18, this)), m_total(bigLabel("label_totalError", 14, this))
+    : QWidget(parent), m_altitude(readoutLabel("label_altitudeError", this)),
+      m_azimuth(readoutLabel("label_azimuthError", this)), m_total(readoutLabel("label_totalError", this))
 {
     setObjectName(QStringLiteral("widget_axisError"));
+    QFont font = m_total->font();
+    font.setPointSize(14);
+    font.setBold(true);
+    m_total->setFont(font);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_altitude);
     layout->addWidget(m_azimuth);
     layout->addWidget(m_total);
+}
+
+QString AxisErrorPanel::plainText(const QLabel *label)
+{
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
 }
 
 QString AxisErrorPanel::arcText(double arcsec)
@@ -58,11 +80,10 @@ void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitude
     const QString azimuth = arcText(error.azimuth);
     // The axis above the pole is lowered; the axis east of it is moved west.
     m_altitude->setText(error.altitude > 0
-            ? QStringLiteral("↓ ") + tr("Lower the altitude %1").arg(altitude)
-            : QStringLiteral("↑ ") + tr("Raise the altitude %1").arg(altitude));
-    m_azimuth->setText(error.azimuth > 0
-            ? towardsWest + QLatin1Char(' ') + tr("Move azimuth %1 west").arg(azimuth)
-            : towardsEast + QLatin1Char(' ') + tr("Move azimuth %1 east").arg(azimuth));
+            ? withLargeFigure(QStringLiteral("↓"), tr("Lower the altitude %1"), altitude)
+            : withLargeFigure(QStringLiteral("↑"), tr("Raise the altitude %1"), altitude));
+    m_azimuth->setText(error.azimuth > 0 ? withLargeFigure(towardsWest, tr("Move azimuth %1 west"), azimuth)
+                                         : withLargeFigure(towardsEast, tr("Move azimuth %1 east"), azimuth));
     const double skyAzimuth = error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg));
-    m_total->setText(tr("Total %1").arg(arcText(std::hypot(error.altitude, skyAzimuth))));
+    m_total->setText(tr("Total %1").arg(arcText(std::hypot(error.altitude, skyAzimuth))).toHtmlEscaped());
 }

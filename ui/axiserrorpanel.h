@@ -1,6 +1,7 @@
 // axiserrorpanel.h - how far the RA axis is off the pole, in words a person behind the mount can
-// act on: "Raise the altitude 2'14"", "Move azimuth 0'40" east", with arrows and the total, in
-// digits large enough to read from a metre away.
+// act on: "Raise the altitude 2'14"", "Move azimuth 0'40" east", with arrows and the total, the
+// figures in digits large enough to read from a metre away (on a line of their own, so the
+// labels hold rich text; plainText() reads them as a person does).
 #ifndef AXISERRORPANEL_H
 #define AXISERRORPANEL_H
 
@@ -24,6 +25,8 @@ public:
 
     // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
     static QString arcText(double arcsec);
+    // A readout label's text as it reads on screen, the figure on its own line.
+    static QString plainText(const QLabel *label);
 
 private:
     QLabel *m_altitude;

@@ -57,7 +57,14 @@ MainWindow::MainWindow(QWidget *parent)
 
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
     axisErrorPanel = new AxisErrorPanel(ui->widget_precise);
-    ui->gridLayout_precise_content->addWidget(axisErrorPanel, 3, 0, 1, 4);
+    // Right under the pole and axis icons, where it shows without scrolling the panel: the
+    // magnified view and the monitor group move down a row.
+    QGridLayout *precise = ui->gridLayout_precise_content;
+    precise->removeWidget(ui->groupBox_monitor);
+    precise->addWidget(ui->groupBox_monitor, 3, 0, 1, 4);
+    precise->removeWidget(ui->widget_biggerView);
+    precise->addWidget(ui->widget_biggerView, 2, 0, 1, 4);
+    precise->addWidget(axisErrorPanel, 1, 0, 1, 4);
     axisErrorPanel->hide();
     magnifier->setZoom(5);
 

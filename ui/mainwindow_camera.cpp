@@ -309,6 +309,8 @@ void MainWindow::applyDisplayStyle(const QString &style)
         ui->actionNight_Style->setChecked(night);
     }
     applyNightStyle(this, night);
+    magnifier->setNightStyle(night);
+    magnifier->update();
     confirmSliderEffect->setColor(sliderGlowColor(mono));
     roughSliderEffect->setColor(sliderGlowColor(mono));
     ui->label_precise_poleIcon->setPixmap(QPixmap(poleIconPicture(mono)));

@@ -4,13 +4,16 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
 namespace {
 
 // The brightest red of the night style: bright enough for text on black, dim enough for the dark.
+// Backgrounds, large areas, stay darker still: a light panel must not glow.
 constexpr double brightestRed = 200.0;
+constexpr double brightestBackgroundRed = 60.0;
 const char *const dayStyleSheetProperty = "veltoDayStyleSheet";
 
 QString cssColour(const QColor &c)
@@ -34,11 +37,12 @@ void setNightSheet(
 
 } // namespace
 
-QColor nightColour(const QColor &day)
+QColor nightColour(const QColor &day, bool background)
 {
     // Perceived brightness (ITU-R BT.601 weights); the power keeps the dark panels near black.
     const double brightness = (0.299 * day.red() + 0.587 * day.green() + 0.114 * day.blue()) / 255.0;
-    return QColor(int(std::lround(brightestRed * std::pow(brightness, 1.5))), 0, 0, day.alpha());
+    const double brightest = background ? brightestBackgroundRed : brightestRed;
+    return QColor(int(std::lround(brightest * std::pow(brightness, 1.5))), 0, 0, day.alpha());
 }
 
 QString nightStyleSheet(const QString &dayStyleSheet)
@@ -66,7 +70,12 @@ QString nightStyleSheet(const QString &dayStyleSheet)
         } else {
             day = QColor(text);
         }
-        night += dayStyleSheet.mid(last, m.capturedStart(1) - last) + cssColour(nightColour(day));
+        // The property the colour belongs to: the text since the declaration began.
+        const int declaration = std::max(dayStyleSheet.lastIndexOf(QLatin1Char(';'), m.capturedStart(1)),
+            dayStyleSheet.lastIndexOf(QLatin1Char('{'), m.capturedStart(1)));
+        const bool background = dayStyleSheet.mid(declaration + 1, m.capturedStart(1) - declaration - 1)
+                                    .contains(QLatin1String("background"));
+        night += dayStyleSheet.mid(last, m.capturedStart(1) - last) + cssColour(nightColour(day, background));
         last = m.capturedEnd(1);
     }
     return night + dayStyleSheet.mid(last);

@@ -11,11 +11,12 @@
 
 class QWidget;
 
-// The night colour of a day colour: red only, from black (black) to a dark red (white); alpha kept.
-QColor nightColour(const QColor &day);
+// The night colour of a day colour: red only, from black (black) to a dark red (white), darker
+// still for a background; alpha kept.
+QColor nightColour(const QColor &day, bool background);
 
 // The style sheet with each of its colours (#rgb, #rrggbb, rgb(), rgba(), white, black) turned
-// into its night colour.
+// into its night colour, as a background's when its property is one.
 QString nightStyleSheet(const QString &dayStyleSheet);
 
 // Turns the application's style sheet and the own style sheets of `window` and its children to

@@ -24,6 +24,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtMath>
 #include <cmath>
@@ -750,10 +751,16 @@ bool Observer::startMonitor()
 // and starts again after each turn.
 bool Observer::followAxisErrorReadout()
 {
+    // The words and figures as they read on screen (the labels hold rich text).
+    const auto shownText = [](const QLabel *label) {
+        QTextDocument document;
+        document.setHtml(label->text());
+        return document.toPlainText().simplified();
+    };
     static const QRegularExpression altitudeWords(
-        QStringLiteral("(Raise|Lower) the altitude (?:(\\d+)°)?(\\d+)′(\\d+)″"));
+        QStringLiteral("(Raise|Lower) the altitude\\s+(?:(\\d+)°)?(\\d+)′(\\d+)″"));
     static const QRegularExpression azimuthWords(
-        QStringLiteral("Move azimuth (?:(\\d+)°)?(\\d+)′(\\d+)″ (east|west)"));
+        QStringLiteral("Move azimuth\\s+(?:(\\d+)°)?(\\d+)′(\\d+)″ (east|west)"));
     static const QRegularExpression totalWords(QStringLiteral("Total (?:(\\d+)°)?(\\d+)′(\\d+)″"));
     const auto arcmin = [](const QRegularExpressionMatch &m, int first) {
         return m.captured(first).toDouble() * 60 + m.captured(first + 1).toDouble()
@@ -763,11 +770,11 @@ bool Observer::followAxisErrorReadout()
     for (int turn = 0; turn < 8; ++turn) {
         if (!waitForFreshFrames(poleSettlingFrames))
             return false;
-        const QString altitudeText = child<QLabel>("label_altitudeError")->text();
-        const QString azimuthText = child<QLabel>("label_azimuthError")->text();
+        const QString altitudeText = shownText(child<QLabel>("label_altitudeError"));
+        const QString azimuthText = shownText(child<QLabel>("label_azimuthError"));
         const auto altitude = altitudeWords.match(altitudeText);
         const auto azimuth = azimuthWords.match(azimuthText);
-        const auto total = totalWords.match(child<QLabel>("label_totalError")->text());
+        const auto total = totalWords.match(shownText(child<QLabel>("label_totalError")));
         if (!child<QWidget>("widget_axisError")->isVisible() || !altitude.hasMatch() || !azimuth.hasMatch()
             || !total.hasMatch())
             return fail(QStringLiteral("no altitude and azimuth to read: \"%1\", \"%2\"")

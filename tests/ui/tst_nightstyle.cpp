@@ -22,11 +22,12 @@ void TestNightStyle::styleSheetTurnsRed_data()
     QTest::addColumn<QString>("night");
     QTest::newRow("light text") << "QLabel { color: #F8F8FF; }"
                                 << "QLabel { color: rgb(193, 0, 0); }";
-    QTest::newRow("dark panel, rgb") << "QScrollArea { background-color: rgb(64, 64, 64); }"
-                                     << "QScrollArea { background-color: rgb(25, 0, 0); }";
+    // Backgrounds darker than text of the same day colour: a light panel must not glow.
+    QTest::newRow("light panel, rgb") << "QWidget { background-color: rgb(248, 248, 255); color: black }"
+                                      << "QWidget { background-color: rgb(58, 0, 0); color: rgb(0, 0, 0) }";
     QTest::newRow("named, short hex, alpha kept")
         << "QMenu { color: white; border: 1px solid #000; background: rgba(255, 255, 255, 0.5); }"
-        << "QMenu { color: rgb(200, 0, 0); border: 1px solid rgb(0, 0, 0); background: rgba(200, 0, 0, 128); "
+        << "QMenu { color: rgb(200, 0, 0); border: 1px solid rgb(0, 0, 0); background: rgba(60, 0, 0, 128); "
            "}";
     // "#add" is an object name here, not a colour; "whitespace" is not "white".
     QTest::newRow("selectors untouched") << "QPushButton#add { qproperty-text: whitespace; }"
