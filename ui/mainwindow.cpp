@@ -182,7 +182,6 @@ MainWindow::MainWindow(QWidget *parent)
     const bool night = displayStyle.load() == QLatin1String("Night");
     const bool mono = displayStyle.load() == QLatin1String("Mono") || night;
     ui->actionMono_Style->setChecked(mono && !night);
-    ui->actionNight_Style->setChecked(night);
     confirmSliderEffect->setColor(mono ? monoGlow : colorGlow);
     roughSliderEffect->setColor(mono ? monoGlow : colorGlow);
     const QString suffix = mono ? QString() : QStringLiteral("_color");
@@ -192,6 +191,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->label_starPos1_icon->setPixmap(lampOff);
     ui->label_starPos2_icon->setPixmap(lampOff);
     ui->label_starPos3_icon->setPixmap(lampOff);
+    ui->actionNight_Style->setChecked(night); // last: it tints what was set above
     // The form read its lamp at full size (1 MB); the pixmap cache would keep it after the labels
     // let it go.
     QPixmapCache::clear();

@@ -313,8 +313,10 @@ void MainWindow::applyDisplayStyle(const QString &style)
     magnifier->update();
     confirmSliderEffect->setColor(sliderGlowColor(mono));
     roughSliderEffect->setColor(sliderGlowColor(mono));
-    ui->label_precise_poleIcon->setPixmap(QPixmap(poleIconPicture(mono)));
-    ui->label_precise_axisIcon->setPixmap(QPixmap(axisIconPicture(mono)));
+    const auto icon
+        = [night](const QString &path) { return night ? nightTinted(QPixmap(path)) : QPixmap(path); };
+    ui->label_precise_poleIcon->setPixmap(icon(poleIconPicture(mono)));
+    ui->label_precise_axisIcon->setPixmap(icon(axisIconPicture(mono)));
     const int lit = litLampsForStep(currentStep);
     if (lit < 0)
         return; // this step's lamps keep their pictures

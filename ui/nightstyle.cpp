@@ -2,6 +2,7 @@
 #include "nightstyle.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QWidget>
 #include <algorithm>
@@ -79,6 +80,15 @@ QString nightStyleSheet(const QString &dayStyleSheet)
         last = m.capturedEnd(1);
     }
     return night + dayStyleSheet.mid(last);
+}
+
+QPixmap nightTinted(const QPixmap &picture)
+{
+    QPixmap tinted = picture;
+    QPainter painter(&tinted);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(tinted.rect(), nightColour(Qt::white, false));
+    return tinted;
 }
 
 void applyNightStyle(QWidget *window, bool night)

@@ -7,6 +7,7 @@
 #define NIGHTSTYLE_H
 
 #include <QColor>
+#include <QPixmap>
 #include <QString>
 
 class QWidget;
@@ -18,6 +19,9 @@ QColor nightColour(const QColor &day, bool background);
 // The style sheet with each of its colours (#rgb, #rrggbb, rgb(), rgba(), white, black) turned
 // into its night colour, as a background's when its property is one.
 QString nightStyleSheet(const QString &dayStyleSheet);
+
+// The picture's shape in the night style's red, its transparency kept.
+QPixmap nightTinted(const QPixmap &picture);
 
 // Turns the application's style sheet and the own style sheets of `window` and its children to
 // night or back to day; the day sheets are kept on the objects, so switching back restores them.

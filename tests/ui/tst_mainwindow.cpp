@@ -395,11 +395,16 @@ void TestMainWindow::nightStyle()
     QAction *mono = child<QAction>("actionMono_Style");
     QVERIFY(night->isChecked() && !mono->isChecked());
     QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: rgb(200, 0, 0); }"));
-    QCOMPARE(shown("label_precise_poleIcon"), resource("pole.png"));
+    const QImage icon = child<QLabel>("label_precise_poleIcon")->pixmap(Qt::ReturnByValue).toImage();
+    QVERIFY(!icon.isNull());
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            QVERIFY(icon.pixelColor(x, y).green() == 0 && icon.pixelColor(x, y).blue() == 0);
 
     mono->trigger();
     QVERIFY(mono->isChecked() && !night->isChecked());
     QCOMPARE(displayStyle.load(), QStringLiteral("Mono"));
+    QCOMPARE(shown("label_precise_poleIcon"), resource("pole.png"));
     QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: white; }"));
     night->trigger();
     QVERIFY(!mono->isChecked());
