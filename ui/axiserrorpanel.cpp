@@ -13,10 +13,10 @@ namespace {
 // reads the figure from a metre away.
 constexpr int figurePointSize = 24;
 
-QLabel *readoutLabel(const char *name, QWidget *parent)
+QLabel *readoutLabel(const QString &name, QWidget *parent)
 {
     auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
+    label->setObjectName(name);
     label->setTextFormat(Qt::RichText);
     return label;
 }
@@ -32,11 +32,12 @@ QString withLargeFigure(const QString &arrow, const QString &sentence, const QSt
 
 } // namespace
 
-AxisErrorPanel::AxisErrorPanel(QWidget *parent)
-    : QWidget(parent), m_altitude(readoutLabel("label_altitudeError", this)),
-      m_azimuth(readoutLabel("label_azimuthError", this)), m_total(readoutLabel("label_totalError", this))
+AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
+    : QWidget(parent), m_altitude(readoutLabel(QStringLiteral("label_%1altitudeError").arg(section), this)),
+      m_azimuth(readoutLabel(QStringLiteral("label_%1azimuthError").arg(section), this)),
+      m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this))
 {
-    setObjectName(QStringLiteral("widget_axisError"));
+    setObjectName(QStringLiteral("widget_%1axisError").arg(section));
     QFont font = m_total->font();
     font.setPointSize(14);
     font.setBold(true);

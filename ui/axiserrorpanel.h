@@ -16,7 +16,9 @@ class AxisErrorPanel : public QWidget
     Q_OBJECT
 
 public:
-    explicit AxisErrorPanel(QWidget *parent = nullptr);
+    // Object names: widget_<section>axisError, label_<section>altitudeError, ..._azimuthError,
+    // ..._totalError, so that each section's panel has its own ("" or "rough_").
+    explicit AxisErrorPanel(const QString &section = QString(), QWidget *parent = nullptr);
 
     // `error` as axisErrorArcsec() gives it (positive: the axis above / east of the pole);
     // `poleAltitudeDeg` turns the azimuth back into sky for the total; `north` says which side

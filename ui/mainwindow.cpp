@@ -56,7 +56,7 @@ MainWindow::MainWindow(QWidget *parent)
             + 2 * ui->scrollArea_manager->frameWidth()));
 
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
-    axisErrorPanel = new AxisErrorPanel(ui->widget_precise);
+    axisErrorPanel = new AxisErrorPanel(QString(), ui->widget_precise);
     // Right under the pole and axis icons, where it shows without scrolling the panel: the
     // magnified view and the monitor group move down a row.
     QGridLayout *precise = ui->gridLayout_precise_content;
@@ -66,6 +66,15 @@ MainWindow::MainWindow(QWidget *parent)
     precise->addWidget(ui->widget_biggerView, 2, 0, 1, 4);
     precise->addWidget(axisErrorPanel, 1, 0, 1, 4);
     axisErrorPanel->hide();
+    // The rough readout, while Polaris is moved into the reticle, on top of the Rough Pole section.
+    roughAxisErrorPanel = new AxisErrorPanel(QStringLiteral("rough_"), ui->widget_rough);
+    QGridLayout *rough = ui->gridLayout_rough_content;
+    rough->removeWidget(ui->groupBox_rough_match);
+    rough->addWidget(ui->groupBox_rough_match, 2, 0);
+    rough->removeWidget(ui->groupBox_axisCenter);
+    rough->addWidget(ui->groupBox_axisCenter, 1, 0);
+    rough->addWidget(roughAxisErrorPanel, 0, 0);
+    roughAxisErrorPanel->hide();
     magnifier->setZoom(5);
 
     label_direction = new QLabel(ui->scrollArea_showImg);
@@ -126,6 +135,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
     connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
     connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
+    // A new site turns the zenith's direction at once, not at the next minute's update.
+    connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updatePoleAngles);
     connect(this, &MainWindow::resetUI, poleTrackingDialog, &PoleTrackingDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(

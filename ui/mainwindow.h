@@ -211,6 +211,9 @@ private:
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);
     void showAxisError();
+    void showRoughAxisError();
+    bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
+        AxisErrorArcsec *error) const;
     void applyDisplayStyle(const QString &style);
 
     Ui::MainWindow *ui;
@@ -219,8 +222,11 @@ private:
     QGridLayout *imageLayout;
     QLabel *label_cursorPos;
     QLabel *label_direction;
-    MagnifierWidget *magnifier;     // lens over the image area, fed by the pointer
-    AxisErrorPanel *axisErrorPanel; // Precise Pole: the altitude and azimuth to turn
+    MagnifierWidget *magnifier;          // lens over the image area, fed by the pointer
+    AxisErrorPanel *axisErrorPanel;      // Precise Pole: the altitude and azimuth to turn
+    AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
+    QPointF roughPolaris;                // followed from frame to frame in that step
+    bool roughPolarisFollowed = false;
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;

@@ -14,6 +14,8 @@
 #include "source.h"
 #include "ui_mainwindow.h"
 #include "virtualmountwindow.h"
+#include "wizardgeometry.h"
+#include "wizardstep.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
@@ -190,6 +192,8 @@ void MainWindow::showImages()
         ui->label_showImg->setPixmap(picture);
         magnifier->setSourcePixmap(picture);
         magnifier->update();
+        if (currentStep == STEP_MOVE_POLARIS)
+            showRoughAxisError();
     }
     // Crops queued when monitoring ended wait for the next time it starts.
     if (monitorPole && magnifierQueue.take(&biggerViewImage)) {
@@ -203,30 +207,65 @@ void MainWindow::showImages()
     }
 }
 
-// The monitored pole against the axis centre, in the site's altitude and azimuth: the zenith's
-// direction from the reference stars as the capture thread last measured them. Hidden while the
-// orientation is unknown.
+// How far the axis centre is off `pole`, in the site's altitude and azimuth: the zenith's image
+// direction is the line from star A to star B turned back by `turnDeg` (zenithdirection.h). False
+// while the orientation is unknown.
+bool MainWindow::axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB,
+    double turnDeg, AxisErrorArcsec *error) const
+{
+    const QPointF line = starB - starA;
+    if (!std::isfinite(turnDeg) || imageEastTurn == 0 || line.isNull())
+        return false;
+    PoleInImage inImage;
+    inImage.pole = {pole.x(), pole.y()};
+    inImage.zenithAngleDeg = imageAngleDeg(line.x(), line.y()) - turnDeg;
+    inImage.eastAngleDeg = inImage.zenithAngleDeg + 90.0 * imageEastTurn;
+    inImage.zenithArcsecPerPx = cameraArcsecPerPixel;
+    inImage.eastArcsecPerPx = cameraArcsecPerPixel;
+    inImage.poleAltitudeDeg = std::fabs(siteLatitude.load());
+    const QPointF axis = axisCenter.load();
+    // The camera's own plate scale: no refraction to take out of it (pressure 0).
+    *error = axisErrorArcsec(inImage, {axis.x(), axis.y()}, 0.0, airTemperature);
+    return true;
+}
+
+// The monitored pole against the axis centre, the reference stars as the capture thread last
+// measured them. Hidden while the orientation is unknown.
 void MainWindow::showAxisError()
 {
-    const double turn = poleAngles.load().zenithToLineTurnDeg;
-    const QPointF line = starBPos.load() - starAPos.load();
-    if (!std::isfinite(turn) || imageEastTurn == 0 || line.isNull()) {
+    AxisErrorArcsec error;
+    if (!axisErrorInImage(polePos.load(), starAPos.load(), starBPos.load(),
+            poleAngles.load().zenithToLineTurnDeg, &error)) {
         axisErrorPanel->hide();
         return;
     }
-    PoleInImage pole;
-    const QPointF measured = polePos.load();
-    pole.pole = {measured.x(), measured.y()};
-    pole.zenithAngleDeg = imageAngleDeg(line.x(), line.y()) - turn;
-    pole.eastAngleDeg = pole.zenithAngleDeg + 90.0 * imageEastTurn;
-    pole.zenithArcsecPerPx = cameraArcsecPerPixel;
-    pole.eastArcsecPerPx = cameraArcsecPerPixel;
-    pole.poleAltitudeDeg = std::fabs(siteLatitude.load());
-    const QPointF axis = axisCenter.load();
-    // The camera's own plate scale: no refraction to take out of it (pressure 0).
-    const AxisErrorArcsec error = axisErrorArcsec(pole, {axis.x(), axis.y()}, 0.0, airTemperature);
-    axisErrorPanel->showError(error, pole.poleAltitudeDeg, regionName != QLatin1String("South"));
+    axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
     axisErrorPanel->show();
+}
+
+// While Polaris is moved into the reticle: Polaris followed from frame to frame from where it was
+// picked, the pole where the matched template puts it beside Polaris (Polaris in the reticle puts
+// the pole on the axis centre) and star A where the template puts it. Without refraction, so
+// rough; hidden once Polaris is lost (a bolt turned too far between two frames).
+void MainWindow::showRoughAxisError()
+{
+    QPointF polaris;
+    if (roughPolarisFollowed && !measureStar(roughPolaris, &polaris)) {
+        qInfo("Rough axis error: Polaris lost near (%.1f, %.1f)", roughPolaris.x(), roughPolaris.y());
+        roughPolarisFollowed = false;
+    }
+    AxisErrorArcsec error;
+    if (!roughPolarisFollowed
+        || !axisErrorInImage(axisCenter.load() + polaris - expectedPolarisPos.load(),
+            wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle), polaris,
+            poleAngles.load().zenithToLineTurnDeg, &error)) {
+        roughAxisErrorPanel->hide();
+        return;
+    }
+    roughPolaris = polaris;
+    roughAxisErrorPanel->showError(
+        error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
+    roughAxisErrorPanel->show();
 }
 
 void MainWindow::on_action100_toggled(bool checked)

@@ -1,5 +1,6 @@
 // The alignment wizard in the window: the tip panel, the steps and their buttons, the star picks
 // and the template matching on the live image, and the hemisphere.
+#include "axiserrorpanel.h"
 #include "axisfit.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
@@ -89,6 +90,8 @@ void MainWindow::goToStep(int step)
         currentStep = step;
         sessionLog.addStep(step);
     }
+    if (currentStep != STEP_MOVE_POLARIS)
+        roughAxisErrorPanel->hide();
     if (currentStep == STEP_CONFIRM && previousStep != STEP_CONFIRM)
         startAutomaticSolve();
     else if (currentStep != STEP_CONFIRM)
@@ -207,6 +210,9 @@ void MainWindow::goToExpectedPolarisStep()
 
 void MainWindow::pushbuttonGetEptPolarisDoneClicked()
 {
+    // The rough readout follows Polaris from where the user picked it.
+    roughPolaris = polarisPos;
+    roughPolarisFollowed = polarisPicked;
     goToStep(STEP_MOVE_POLARIS);
 }
 

@@ -66,6 +66,11 @@ constexpr double pauseBeforeTurnS = 1.0;
 constexpr int proposalTimeoutMs = 30000;
 // Where a person following the readout stops: the readout's own noise is a few arcseconds.
 constexpr double readoutGoodEnoughArcsec = 3.0;
+// The rough readout leaves out refraction and the template's whole degrees: a minute will do
+// before Polaris is put into the reticle by eye.
+constexpr double roughReadoutGoodEnoughArcsec = 60.0;
+// A hand turning a bolt steadily: this much per frame, 6 px at most, well within a star's search box.
+constexpr double steadyTurnArcminPerFrame = 3.0;
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -715,6 +720,10 @@ bool Observer::movePolarisIntoReticle()
             return std::nullopt;
         return poleStar();
     };
+    // A person who goes by the words turns the bolts by the rough readout first.
+    if (m_session.boltsByReadout
+        && !followAxisErrorReadout(QStringLiteral("rough_"), roughReadoutGoodEnoughArcsec))
+        return false;
     if (!turnBoltsUntilMeet(polaris, *reticle, 5.0, "Polaris"))
         return false;
     return (press("pushButton_movePolaris_done") && step() == 11)
@@ -746,15 +755,17 @@ bool Observer::startMonitor()
     return shownPole().has_value() || fail(QStringLiteral("no pole shown while monitoring"));
 }
 
-// Reads "Raise the altitude 2'14"" and "Move azimuth 0'40" east" off the window and turns the
-// bolts by just that, until the total is a few arcseconds; the readout averages a second of frames
+// Reads "Raise the altitude 2'14"" and "Move azimuth 0'40" east" off the window's readout of
+// `section` ("" for Precise Pole, "rough_" for Rough Pole) and turns the bolts by just that, until
+// the total is down to `goodEnoughArcsec`. The bolts are turned steadily, a little per frame, as a
+// hand turns them, so the program sees the stars move; the readout averages a second of frames
 // and starts again after each turn.
-bool Observer::followAxisErrorReadout()
+bool Observer::followAxisErrorReadout(const QString &section, double goodEnoughArcsec)
 {
     // The words and figures as they read on screen (the labels hold rich text).
-    const auto shownText = [](const QLabel *label) {
+    const auto shownText = [this, &section](const char *name) {
         QTextDocument document;
-        document.setHtml(label->text());
+        document.setHtml(child<QLabel>(qPrintable(QStringLiteral("label_%1%2").arg(section, name)))->text());
         return document.toPlainText().simplified();
     };
     static const QRegularExpression altitudeWords(
@@ -767,33 +778,44 @@ bool Observer::followAxisErrorReadout()
             + m.captured(first + 2).toDouble() / 60;
     };
     SkySimulator &sky = cameraSimulator();
+    const auto turnSteadily = [&](void (SkySimulator::*bolt)(double), double amountArcmin) {
+        const int steps = int(std::ceil(std::abs(amountArcmin) / steadyTurnArcminPerFrame));
+        for (int i = 0; i < steps; ++i) {
+            (sky.*bolt)(amountArcmin / steps);
+            if (!waitForFreshFrames(0))
+                return false;
+        }
+        return true;
+    };
     for (int turn = 0; turn < 8; ++turn) {
         if (!waitForFreshFrames(poleSettlingFrames))
             return false;
-        const QString altitudeText = shownText(child<QLabel>("label_altitudeError"));
-        const QString azimuthText = shownText(child<QLabel>("label_azimuthError"));
+        const QString altitudeText = shownText("altitudeError");
+        const QString azimuthText = shownText("azimuthError");
         const auto altitude = altitudeWords.match(altitudeText);
         const auto azimuth = azimuthWords.match(azimuthText);
-        const auto total = totalWords.match(shownText(child<QLabel>("label_totalError")));
-        if (!child<QWidget>("widget_axisError")->isVisible() || !altitude.hasMatch() || !azimuth.hasMatch()
-            || !total.hasMatch())
+        const auto total = totalWords.match(shownText("totalError"));
+        if (!child<QWidget>(qPrintable(QStringLiteral("widget_%1axisError").arg(section)))->isVisible()
+            || !altitude.hasMatch() || !azimuth.hasMatch() || !total.hasMatch())
             return fail(QStringLiteral("no altitude and azimuth to read: \"%1\", \"%2\"")
                             .arg(altitudeText, azimuthText));
-        qInfo("Readout: %s, %s", qPrintable(altitudeText), qPrintable(azimuthText));
-        if (arcmin(total, 1) * 60 <= readoutGoodEnoughArcsec)
+        qInfo("Readout %s: %s, %s", qPrintable(section), qPrintable(altitudeText), qPrintable(azimuthText));
+        if (arcmin(total, 1) * 60 <= goodEnoughArcsec)
             return true;
-        sky.turnAltitudeBolt((altitude.captured(1) == QLatin1String("Raise") ? 1 : -1) * arcmin(altitude, 2));
-        if (!waitForFreshFrames(0))
+        if (!turnSteadily(&SkySimulator::turnAltitudeBolt,
+                (altitude.captured(1) == QLatin1String("Raise") ? 1 : -1) * arcmin(altitude, 2))
+            || !turnSteadily(&SkySimulator::turnAzimuthBolt,
+                (azimuth.captured(4) == QLatin1String("east") ? 1 : -1) * arcmin(azimuth, 1)))
             return false;
-        sky.turnAzimuthBolt((azimuth.captured(4) == QLatin1String("east") ? 1 : -1) * arcmin(azimuth, 1));
     }
-    return fail(QStringLiteral("the readout does not come down to %1 arcsec").arg(readoutGoodEnoughArcsec));
+    return fail(
+        QStringLiteral("the %1readout does not come down to %2 arcsec").arg(section).arg(goodEnoughArcsec));
 }
 
 bool Observer::bringPoleOntoAxis()
 {
     if (m_session.boltsByReadout)
-        return followAxisErrorReadout();
+        return followAxisErrorReadout(QString(), readoutGoodEnoughArcsec);
     const auto centre = shownPosition("label_axisPos");
     if (!centre)
         return fail(QStringLiteral("no axis centre shown"));

@@ -163,7 +163,7 @@ private:
     bool matchTemplate(QSlider *slider);
     bool pickPoleStarAndMatch(const char *slider);
     bool acceptProposedTemplate();
-    bool followAxisErrorReadout();
+    bool followAxisErrorReadout(const QString &section, double goodEnoughArcsec);
     void turnRaAxisAfterAPause(double degrees);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
