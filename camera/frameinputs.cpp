@@ -27,6 +27,10 @@ FrameInputs FrameInputs::read()
     in.poleAnglesErrorArcsec = angles.errorArcsec;
     in.zenithToLineTurnDeg = angles.zenithToLineTurnDeg;
     in.trackedRaTurn = ::trackedRaTurn;
+    const BoltGuideMarks guide = boltGuideMarks.load();
+    in.showBoltGuide = guide.shown;
+    in.altitudeStop = guide.altitudeStop;
+    in.azimuthStop = guide.azimuthStop;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;
     in.siteLatitude = ::siteLatitude;

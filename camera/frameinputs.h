@@ -33,6 +33,9 @@ struct FrameInputs
     double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
     double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN(); // from A->B, sharedstate.h
     double trackedRaTurn = 0.0;                                            // degrees
+    bool showBoltGuide = false; // while monitoring: the bolts' lines through their stops
+    QPointF altitudeStop;
+    QPointF azimuthStop;
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees

@@ -89,6 +89,14 @@ QColor pole(bool monoStyle)
 {
     return monoStyle ? QColor(Qt::white) : QColor(Qt::green);
 }
+QColor altitudeBolt(bool monoStyle)
+{
+    return monoStyle ? QColor(255, 255, 255, 200) : QColor(255, 215, 0, 200);
+}
+QColor azimuthBolt(bool monoStyle)
+{
+    return monoStyle ? QColor(255, 255, 255, 200) : QColor(0, 200, 255, 200);
+}
 QColor night()
 {
     return QColor(170, 0, 0);
@@ -123,6 +131,20 @@ void drawDisplayOverlays(QImage *frame, const FrameInputs &s, const PoleMeasurem
         drawStarMarker(painter, m.starAPos);
     if (s.showStarBMarker && drawable(m.starBPos))
         drawStarMarker(painter, m.starBPos);
+    if (s.monitorPole && s.showBoltGuide && drawable(m.polePos)) {
+        const auto boltLine = [&](const QPointF &stop, const QColor &colour) {
+            if (!drawable(stop))
+                return;
+            pen(colour);
+            QPen dashed = painter.pen();
+            dashed.setStyle(Qt::DashLine);
+            painter.setPen(dashed);
+            painter.drawLine(m.polePos, stop);
+            painter.drawEllipse(stop, 4.0, 4.0);
+        };
+        boltLine(s.altitudeStop, overlayColours::altitudeBolt(s.monoStyle));
+        boltLine(s.azimuthStop, overlayColours::azimuthBolt(s.monoStyle));
+    }
     if (s.monitorPole && drawable(m.polePos)) {
         pen(overlayColours::pole(s.monoStyle));
         drawPole(painter, m.polePos);

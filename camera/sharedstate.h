@@ -83,6 +83,18 @@ extern Guarded<PoleAngles> poleAngles;
 // with the axis at home, degrees; the image turns with it, and so does the way to the horizon.
 extern std::atomic<double> trackedRaTurn;
 
+// Bolt guidance while the pole is monitored (boltguide.h): where the pole must stand when the
+// altitude bolt, or the azimuth bolt, has been turned far enough for the other one to finish; the
+// overlays draw each bolt's line from the pole through its stop. One value, so a frame never
+// takes one stop from one update and the other from the next.
+struct BoltGuideMarks
+{
+    bool shown = false;
+    QPointF altitudeStop;
+    QPointF azimuthStop;
+};
+extern Guarded<BoltGuideMarks> boltGuideMarks;
+
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;
 extern std::atomic<RefractionModel> refractionModel;

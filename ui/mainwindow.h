@@ -19,6 +19,7 @@
 #include <QProgressDialog>
 #include <QString>
 
+#include "boltguide.h"
 #include "camerasource.h"
 #include "platesolvetask.h"
 #include "sessionlog.h"
@@ -213,7 +214,8 @@ private:
     void showAxisError();
     void showRoughAxisError();
     bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
-        AxisErrorArcsec *error) const;
+        AxisErrorArcsec *error, PoleInImage *inImage = nullptr) const;
+    void updateBoltGuide(const PoleInImage &inImage);
     void applyDisplayStyle(const QString &style);
 
     Ui::MainWindow *ui;
@@ -227,6 +229,7 @@ private:
     AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
     QPointF roughPolaris;                // followed from frame to frame in that step
     bool roughPolarisFollowed = false;
+    BoltGuide boltGuide; // Precise Pole: each bolt's line, learnt while the user turns it
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtMath>
 
 namespace {
 // A recording that cannot be replayed says why in one line.
@@ -211,7 +212,7 @@ void MainWindow::showImages()
 // direction is the line from star A to star B turned back by `turnDeg` (zenithdirection.h). False
 // while the orientation is unknown.
 bool MainWindow::axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB,
-    double turnDeg, AxisErrorArcsec *error) const
+    double turnDeg, AxisErrorArcsec *error, PoleInImage *used) const
 {
     const QPointF line = starB - starA;
     if (!std::isfinite(turnDeg) || imageEastTurn == 0 || line.isNull())
@@ -226,6 +227,8 @@ bool MainWindow::axisErrorInImage(const QPointF &pole, const QPointF &starA, con
     const QPointF axis = axisCenter.load();
     // The camera's own plate scale: no refraction to take out of it (pressure 0).
     *error = axisErrorArcsec(inImage, {axis.x(), axis.y()}, 0.0, airTemperature);
+    if (used)
+        *used = inImage;
     return true;
 }
 
@@ -241,6 +244,26 @@ void MainWindow::showAxisError()
     }
     axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
     axisErrorPanel->show();
+}
+
+// The altitude bolt moves the pole along the zenith's image direction and the azimuth bolt along
+// the east's, until the user's turns teach otherwise (boltguide.h).
+void MainWindow::updateBoltGuide(const PoleInImage &inImage)
+{
+    const auto direction = [](double degrees) {
+        return cv::Vec2d(std::cos(qDegreesToRadians(degrees)), -std::sin(qDegreesToRadians(degrees)));
+    };
+    boltGuide.setExpected(direction(inImage.zenithAngleDeg), direction(inImage.eastAngleDeg));
+    const cv::Point2d pole(inImage.pole.x, inImage.pole.y);
+    boltGuide.addPole(pole);
+    const QPointF axis = axisCenter.load();
+    cv::Point2d altitudeStop, azimuthStop;
+    if (!boltGuide.stops(pole, {axis.x(), axis.y()}, &altitudeStop, &azimuthStop)) {
+        boltGuideMarks.store({});
+        return;
+    }
+    boltGuideMarks.store(
+        {true, QPointF(altitudeStop.x, altitudeStop.y), QPointF(azimuthStop.x, azimuthStop.y)});
 }
 
 // While Polaris is moved into the reticle: Polaris followed from frame to frame from where it was

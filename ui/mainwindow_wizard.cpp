@@ -92,6 +92,8 @@ void MainWindow::goToStep(int step)
     }
     if (currentStep != STEP_MOVE_POLARIS)
         roughAxisErrorPanel->hide();
+    if (currentStep != STEP_FINETUNE_POLE)
+        boltGuideMarks.store({});
     if (currentStep == STEP_CONFIRM && previousStep != STEP_CONFIRM)
         startAutomaticSolve();
     else if (currentStep != STEP_CONFIRM)
@@ -243,6 +245,7 @@ void MainWindow::pushbuttonGetCurPolarisDoneClicked()
 void MainWindow::on_pushButton_monitor_clicked()
 {
     updatePoleAngles();
+    boltGuide.restart();
     goToStep(STEP_FINETUNE_POLE);
 }
 
