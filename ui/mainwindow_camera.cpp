@@ -237,11 +237,14 @@ bool MainWindow::axisErrorInImage(const QPointF &pole, const QPointF &starA, con
 void MainWindow::showAxisError()
 {
     AxisErrorArcsec error;
+    PoleInImage inImage;
     if (!axisErrorInImage(polePos.load(), starAPos.load(), starBPos.load(),
-            poleAngles.load().zenithToLineTurnDeg, &error)) {
+            poleAngles.load().zenithToLineTurnDeg, &error, &inImage)) {
         axisErrorPanel->hide();
+        boltGuideMarks.store({});
         return;
     }
+    updateBoltGuide(inImage);
     axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
     axisErrorPanel->show();
 }
