@@ -101,21 +101,6 @@ bool readUtc(const QString &text, double *utcSeconds)
     return true;
 }
 
-QVector<NamedStar> referenceStars(Hemisphere hemisphere)
-{
-    const QStringList ids = patternStarIds(hemisphere);
-    QVector<CatalogStar> stars;
-    QString error;
-    QVector<NamedStar> named;
-    if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
-        qWarning("The reference stars cannot be named: %s", qPrintable(error));
-        return named;
-    }
-    for (int i = 0; i < ids.size(); ++i)
-        named.append({ids[i], stars[i]});
-    return named;
-}
-
 QString answer(const PlateSolution &solution, const SkyInImage &sky, const SolveRequest &request)
 {
     if (!sky.ok)
@@ -221,7 +206,7 @@ int runSolveCommand(int argc, char *argv[])
     hints.utcSeconds = request.utcSeconds;
     const PlateSolution solution = solvePlate(frame, hints);
     const Hemisphere hemisphere = request.site.latitudeDeg < 0 ? Hemisphere::South : Hemisphere::North;
-    const SkyInImage sky = skyInImage(solution, request.site, request.utcSeconds, referenceStars(hemisphere));
+    const SkyInImage sky = skyInImage(solution, request.site, request.utcSeconds, patternStars(hemisphere));
     print(answer(solution, sky, request));
     return sky.ok ? SolvedExit : NotSolvedExit;
 }

@@ -3,7 +3,8 @@
 #   capture_speedup, frame_speedup at zooms 1, 0.75 and 0.5 (bench_frameanalysis),
 #   sim_frame_ms (bench_simulator), monitor_peak_rss_mb (bench_monitor: the program monitoring
 #   the pole for 30 s offscreen), solve_ms and solve_solved (bench_solve: plate solving of nine
-#   simulated frames), after bench_staralgorithms' table.
+#   simulated frames), indi_fps, indi_latency_ms and indi_rss_added_mb (bench_indi: our sky driver
+#   through a local indiserver), after bench_staralgorithms' table.
 # Usage: sh bench/run_all.sh   (after scripts/build.sh; BUILD_DIR picks another build folder).
 # Figures are medians of repetitions in one run; run it on an otherwise idle machine.
 set -eu
@@ -14,7 +15,7 @@ trap 'rm -rf "$scratch"' EXIT
 # The monitoring program is the real window: offscreen, with a HOME of its own.
 export QT_QPA_PLATFORM=offscreen HOME="$scratch" XDG_CONFIG_HOME="$scratch/.config"
 for program in bin/bench_frameanalysis bin/bench_simulator bin/bench_staralgorithms bin/bench_solve \
-    bench-bin/bench_monitor/bench_monitor; do
+    bench-bin/bench_monitor/bench_monitor bin/bench_indi; do
     "$BUILD_DIR/$program" | tee -a "$scratch/out.txt"
 done
 echo

@@ -5,7 +5,6 @@
 #include "utcclock.h"
 
 #include <QDebug>
-#include <cstring>
 #include <functional>
 #include <opencv2/imgproc.hpp>
 #include <string_view>
@@ -26,11 +25,11 @@ constexpr int magnifierSize = 200;             // pixels of the magnified crop
 
 CaptureThread::CaptureThread(QObject *parent)
     : QThread(parent), magnifierFrame(magnifierSize, magnifierSize, QImage::Format_RGB888),
-      m_frameBuffer(new unsigned char[KARVIX_FRAME_BUFFER_SIZE]),
       m_displayFrames(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, QImage::Format_RGB32)
 {
     magnifierFrame.fill(Qt::black);
-    rawImage.allocate(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT);
+    rawImage.allocate(
+        KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, FramePool::defaultSlots, KARVIX_FRAME_BUFFER_SIZE);
 }
 
 // The object may be destroyed while the loop still runs (the window only requests a stop when it
@@ -88,12 +87,16 @@ void CaptureThread::run()
     }
 
     while (!stopRequested) {
+        // The camera writes straight into a free frame of the pool (each has room for the
+        // largest frame the library may deliver); while every frame is still being read, the
+        // camera keeps its frame a little longer.
+        cv::Mat grey = rawImage.beginWrite();
         int width = 0, height = 0;
-        if (GetKARVIXLiveFrame(handle, &width, &height, &frameBpp, &frameChannels, m_frameBuffer.get())
-            == 0) {
+        if (!grey.empty()
+            && GetKARVIXLiveFrame(handle, &width, &height, &frameBpp, &frameChannels, grey.data) == 0) {
             frameWidth = width;
             frameHeight = height;
-            handleFrame();
+            handleFrame(grey);
         } else {
             QThread::usleep(noFramePollUs);
         }
@@ -103,12 +106,8 @@ void CaptureThread::run()
 
 // Whatever size the camera reports, the frame is read as the first 1280 x 960 bytes of the
 // buffer, so nothing outside the buffer or the images is touched.
-void CaptureThread::handleFrame()
+void CaptureThread::handleFrame(const cv::Mat &grey)
 {
-    cv::Mat grey = rawImage.beginWrite();
-    if (grey.empty())
-        return; // every frame is still being read: drop this one
-    std::memcpy(grey.data, m_frameBuffer.get(), grey.total());
     rawImage.publish();
     const size_t hash = std::hash<std::string_view>()(
         std::string_view(reinterpret_cast<const char *>(grey.data), grey.total()));

@@ -23,7 +23,6 @@
 #include <QImage>
 #include <QThread>
 #include <atomic>
-#include <memory>
 #include <mutex>
 #include <opencv2/core.hpp>
 
@@ -52,13 +51,9 @@ protected:
     QImage magnifierFrame; // magnified crop being prepared, 200 x 200 RGB
 
 private:
-    void handleFrame();
+    void handleFrame(const cv::Mat &grey);
     void sendPendingSettings(KarvixHandle handle);
 
-    // The library writes every frame here. Sized for its largest (three-channel) frame, but an
-    // 8-bit mono frame fills only the first third, and pages never written take no memory, so it
-    // is not zeroed.
-    std::unique_ptr<unsigned char[]> m_frameBuffer;
     DisplayFrames m_displayFrames;
     polestatistics::PoleAverager m_poleAverager; // the monitored pole's latest frames
     // A camera may hand over the same exposure again (a stalled stream, a simulated sky under a

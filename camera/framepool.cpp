@@ -37,19 +37,25 @@ void FrameLease::release()
     m_slot = -1;
 }
 
-void FramePool::allocate(int width, int height, int slots)
+void FramePool::allocate(int width, int height, int slots, size_t slotBytes)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
+    const size_t bytes = std::max(slotBytes, size_t(std::max(width, 0)) * size_t(std::max(height, 0)));
     // A reader may still hold a lease on the frames already there; they stay as they are.
     const bool allocated = int(m_slots.size()) == slots
-        && std::all_of(m_slots.begin(), m_slots.end(), [&](const cv::Mat &slot) {
-               return slot.cols == width && slot.rows == height && slot.type() == CV_8UC1;
-           });
+        && std::all_of(m_slots.begin(), m_slots.end(),
+            [&](const cv::Mat &slot) { return slot.cols == width && slot.rows == height; })
+        && std::all_of(m_storage.begin(), m_storage.end(),
+            [&](const cv::Mat &storage) { return storage.total() == bytes; });
     if (allocated)
         return;
-    m_slots.resize(slots);
-    for (cv::Mat &slot : m_slots)
-        slot.create(height, width, CV_8UC1);
+    m_storage.assign(size_t(slots), cv::Mat());
+    m_slots.assign(size_t(slots), cv::Mat());
+    for (int i = 0; i < slots; ++i) {
+        m_storage[size_t(i)].create(1, int(bytes), CV_8UC1);
+        // A view that shares the storage's reference count: a lease keeps its frame alive.
+        m_slots[size_t(i)] = m_storage[size_t(i)].colRange(0, width * height).reshape(1, height);
+    }
     m_leases.assign(slots, 0);
     m_published = -1;
     m_writing = -1;

@@ -53,9 +53,12 @@ public:
     FramePool(const FramePool &) = delete;
     FramePool &operator=(const FramePool &) = delete;
 
-    // Allocates the slots (single-channel 8-bit frames) once; a call with another size or count
-    // replaces them and forgets the published frame. Call before the capture thread starts.
-    void allocate(int width, int height, int slots = defaultSlots);
+    // Allocates the slots (single-channel 8-bit frames) once; a call with another size, count or
+    // room replaces them and forgets the published frame. Call before the capture thread starts.
+    // With `slotBytes` beyond width x height, each slot's pixels are followed by room up to that
+    // many bytes, so a camera may write a larger frame straight into it (only the bytes written
+    // take memory).
+    void allocate(int width, int height, int slots = defaultSlots, size_t slotBytes = 0);
 
     // Capture thread: a slot that is neither published nor leased, to be filled and then
     // published. Empty when every slot is in use (the caller drops the frame).
@@ -71,7 +74,8 @@ private:
     void releaseLease(int slot) const;
 
     mutable std::mutex m_mutex;
-    std::vector<cv::Mat> m_slots;
+    std::vector<cv::Mat> m_slots;      // width x height headers over m_storage
+    std::vector<cv::Mat> m_storage;    // each slot's bytes, with the room asked for
     mutable std::vector<int> m_leases; // readers per slot
     int m_published = -1;
     int m_writing = -1;

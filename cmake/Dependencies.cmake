@@ -29,3 +29,25 @@ target_link_libraries(velto_erfa INTERFACE ${ERFA_LIBRARY} m)
 add_library(ERFA::erfa ALIAS velto_erfa)
 
 find_package(benchmark QUIET)
+
+# CFITSIO (libcfitsio-dev): the FITS frames INDI cameras send.
+find_path(CFITSIO_INCLUDE_DIR fitsio.h REQUIRED)
+find_library(CFITSIO_LIBRARY cfitsio REQUIRED)
+add_library(velto_cfitsio INTERFACE)
+target_include_directories(velto_cfitsio SYSTEM INTERFACE ${CFITSIO_INCLUDE_DIR})
+target_link_libraries(velto_cfitsio INTERFACE ${CFITSIO_LIBRARY})
+add_library(CFITSIO::cfitsio ALIAS velto_cfitsio)
+
+# libindi (libindi-dev): the client library the INDI camera back end talks through, and the driver
+# library our sky camera driver is built on.
+find_path(INDI_INCLUDE_DIR baseclient.h PATH_SUFFIXES libindi REQUIRED)
+find_library(INDI_CLIENT_LIBRARY indiclient REQUIRED)
+find_library(INDI_DRIVER_LIBRARY indidriver REQUIRED)
+add_library(velto_indiclient INTERFACE)
+target_include_directories(velto_indiclient SYSTEM INTERFACE ${INDI_INCLUDE_DIR})
+target_link_libraries(velto_indiclient INTERFACE ${INDI_CLIENT_LIBRARY} Threads::Threads)
+add_library(INDI::client ALIAS velto_indiclient)
+add_library(velto_indidriver INTERFACE)
+target_include_directories(velto_indidriver SYSTEM INTERFACE ${INDI_INCLUDE_DIR})
+target_link_libraries(velto_indidriver INTERFACE ${INDI_DRIVER_LIBRARY})
+add_library(INDI::driver ALIAS velto_indidriver)

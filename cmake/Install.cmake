@@ -1,5 +1,7 @@
 # The installed layout of a desktop program (cmake --install, and the Debian package):
 #   bin/velto-q7                                   the program
+#   bin/indi_veltoq7_sky, share/indi/*.xml         our sky as an INDI camera driver, and its entry
+#                                                  in INDI clients' driver lists
 #   lib/velto-q7/libkarvix.so                      the camera library, private to the program
 #   share/velto-q7/Velto Q7 Manual.pdf             the manual (Help -> Velto Q7 Manual)
 #   share/applications, share/metainfo             the launcher entry and its AppStream data
@@ -23,6 +25,9 @@ install(TARGETS karvix LIBRARY DESTINATION ${VELTO_PRIVATE_LIBDIR})
 # The plate-solving worker is a helper of the program, not a command of its own.
 install(TARGETS velto-q7-solver RUNTIME DESTINATION ${VELTO_PRIVATE_LIBDIR})
 target_compile_definitions(solve PRIVATE VELTO_PRIVATE_LIBDIR="${VELTO_PRIVATE_LIBDIR}")
+set_target_properties(indi_veltoq7_sky PROPERTIES INSTALL_RPATH "$ORIGIN/../${VELTO_PRIVATE_LIBDIR}")
+install(TARGETS indi_veltoq7_sky RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES karvix/indidriver/indi_veltoq7_sky.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/indi)
 install(FILES "${CMAKE_RUNTIME_OUTPUT_DIRECTORY}/Velto Q7 Manual.pdf"
   DESTINATION ${CMAKE_INSTALL_DATADIR}/velto-q7)
 install(FILES resources/desktop/${VELTO_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

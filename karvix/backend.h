@@ -1,9 +1,9 @@
 // backend.h - what a source of frames implements to stand behind the C functions of karvix.h.
 //
-// The simulated sky (sim/camerabus.h) and a recorded night (replay/replaybackend.h) are back ends;
-// karvix.cpp hands every C call to the one selected in source.h. The members have the C
-// functions' arguments and results and must be thread-safe: the capture thread reads frames while
-// the GUI thread opens, stops and closes.
+// The simulated sky (sim/camerabus.h), a recorded night (replay/replaybackend.h) and a camera on an
+// INDI server (indi/indibackend.h) are back ends; karvix.cpp hands every C call to the one selected
+// in source.h. The members have the C functions' arguments and results and must be thread-safe:
+// the capture thread reads frames while the GUI thread opens, stops and closes.
 #ifndef KARVIX_BACKEND_H
 #define KARVIX_BACKEND_H
 
@@ -42,11 +42,16 @@ public:
     virtual double frameUtc() { return std::numeric_limits<double>::quiet_NaN(); }
     // Why the last open failed, in words; empty when it did not or when there is nothing to say.
     virtual std::string problem() { return std::string(); }
+    // Whether the camera is still being reached (a network camera) with nothing gone wrong yet.
+    virtual bool connecting() { return false; }
 };
 
 // The back end the C functions talk to now (source.cpp). Callers keep the pointer for the length of
 // one call, so a source changed meanwhile is destroyed only when that call has returned.
 std::shared_ptr<Backend> selectedBackend();
+
+// Hands one line about a fault to the log the program installed (source.h, setProblemLog).
+void logProblem(const std::string &text);
 
 } // namespace karvix
 

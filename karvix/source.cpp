@@ -2,14 +2,20 @@
 #include "source.h"
 
 #include "backend.h"
+#include "indi/indibackend.h"
 #include "replay/replaybackend.h"
 #include "sim/camerabus.h"
 
+#include <cstdio>
 #include <mutex>
 
 namespace karvix {
 namespace {
 
+// The log outlives the selected back end (statics go in reverse order), so a back end's threads
+// never report to a log that is gone.
+std::mutex problemLogMutex;
+std::function<void(const std::string &)> problemLog;
 std::mutex selectionMutex;
 SourceChoice selection;
 std::shared_ptr<Backend> selected;
@@ -32,9 +38,18 @@ std::shared_ptr<Backend> selectedBackend()
 
 void selectSource(const SourceChoice &choice)
 {
-    std::shared_ptr<Backend> backend = choice.kind == SourceChoice::Kind::Recording
-        ? std::make_shared<replay::ReplayBackend>(choice.path)
-        : simulator();
+    std::shared_ptr<Backend> backend;
+    switch (choice.kind) {
+    case SourceChoice::Kind::Recording:
+        backend = std::make_shared<replay::ReplayBackend>(choice.path);
+        break;
+    case SourceChoice::Kind::Indi:
+        backend = std::make_shared<indi::IndiBackend>(choice);
+        break;
+    case SourceChoice::Kind::Simulator:
+        backend = simulator();
+        break;
+    }
     std::lock_guard<std::mutex> lock(selectionMutex);
     selection = choice;
     selected.swap(backend);
@@ -55,6 +70,26 @@ double sourceFrameUtc()
 std::string sourceProblem()
 {
     return selectedBackend()->problem();
+}
+
+bool sourceConnecting()
+{
+    return selectedBackend()->connecting();
+}
+
+void setProblemLog(std::function<void(const std::string &)> log)
+{
+    std::lock_guard<std::mutex> lock(problemLogMutex);
+    problemLog = std::move(log);
+}
+
+void logProblem(const std::string &text)
+{
+    std::lock_guard<std::mutex> lock(problemLogMutex);
+    if (problemLog)
+        problemLog(text);
+    else
+        std::fprintf(stderr, "%s\n", text.c_str());
 }
 
 } // namespace karvix

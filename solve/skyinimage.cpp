@@ -3,6 +3,7 @@
 
 #include "refraction.h"
 
+#include <QtGlobal>
 #include <cmath>
 
 namespace {
@@ -80,4 +81,19 @@ SkyInImage skyInImage(const PlateSolution &solution, const ObservingSite &site, 
     }
     sky.ok = true;
     return sky;
+}
+
+QVector<NamedStar> patternStars(Hemisphere hemisphere)
+{
+    const QStringList ids = patternStarIds(hemisphere);
+    QVector<CatalogStar> stars;
+    QString error;
+    QVector<NamedStar> named;
+    if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
+        qWarning("The pattern stars cannot be named: %s", qPrintable(error));
+        return named;
+    }
+    for (int i = 0; i < ids.size(); ++i)
+        named.append({ids[i], stars[i]});
+    return named;
 }

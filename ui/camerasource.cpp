@@ -4,6 +4,7 @@
 #include "utcclock.h"
 
 #include <QFile>
+#include <cmath>
 
 namespace CameraSource {
 namespace {
@@ -14,22 +15,52 @@ bool recordingClockInstalled = false;
 
 QString kindName(Kind kind)
 {
-    return kind == Kind::Recording ? QStringLiteral("Recording") : QStringLiteral("Simulator");
+    switch (kind) {
+    case Kind::Recording:
+        return QStringLiteral("Recording");
+    case Kind::Indi:
+        return QStringLiteral("INDI");
+    case Kind::Simulator:
+        break;
+    }
+    return QStringLiteral("Simulator");
 }
 
-Choice fromSettings(const QString &kind, const QString &path)
+Choice fromSettings(const QString &kind, Choice stored)
 {
-    if (kind == QLatin1String("Recording") && !path.isEmpty())
-        return {Kind::Recording, path};
-    return {Kind::Simulator, QString()};
+    if (kind == kindName(Kind::Recording) && !stored.path.isEmpty()) {
+        stored.kind = Kind::Recording;
+        return stored;
+    }
+    if (kind == kindName(Kind::Indi) && !stored.host.trimmed().isEmpty() && !stored.device.isEmpty()
+        && stored.port > 0 && stored.port < 65536 && std::isfinite(stored.focalLengthMm)
+        && stored.focalLengthMm > 0) {
+        stored.kind = Kind::Indi;
+        return stored;
+    }
+    return Choice();
 }
 
 Choice active()
 {
     const karvix::SourceChoice source = karvix::selectedSource();
-    if (source.kind == karvix::SourceChoice::Kind::Recording)
-        return {Kind::Recording, QFile::decodeName(source.path.c_str())};
-    return {Kind::Simulator, QString()};
+    Choice choice;
+    switch (source.kind) {
+    case karvix::SourceChoice::Kind::Recording:
+        choice.kind = Kind::Recording;
+        choice.path = QFile::decodeName(source.path.c_str());
+        break;
+    case karvix::SourceChoice::Kind::Indi:
+        choice.kind = Kind::Indi;
+        choice.host = QString::fromStdString(source.host);
+        choice.port = source.port;
+        choice.device = QString::fromStdString(source.device);
+        choice.focalLengthMm = source.focalLengthMm;
+        break;
+    case karvix::SourceChoice::Kind::Simulator:
+        break;
+    }
+    return choice;
 }
 
 void apply(const Choice &choice)
@@ -38,6 +69,12 @@ void apply(const Choice &choice)
     if (choice.kind == Kind::Recording) {
         source.kind = karvix::SourceChoice::Kind::Recording;
         source.path = QFile::encodeName(choice.path).toStdString();
+    } else if (choice.kind == Kind::Indi) {
+        source.kind = karvix::SourceChoice::Kind::Indi;
+        source.host = choice.host.trimmed().toStdString();
+        source.port = choice.port;
+        source.device = choice.device.toStdString();
+        source.focalLengthMm = choice.focalLengthMm;
     }
     karvix::selectSource(source);
     if (choice.kind == Kind::Recording) {

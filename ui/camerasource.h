@@ -1,9 +1,11 @@
-// camerasource.h - which camera the program streams from: the simulated sky or a recorded session.
+// camerasource.h - which camera the program streams from: the simulated sky, a recorded session or
+// a camera on an INDI server.
 //
 // The choice is made in Device > Camera Source... (kept in the settings file's group
 // CAMERA_SOURCE) or, for one run, with --replay FILE.ser. Applying a recording also hands the
 // program's clock (astro/utcclock.h) to the recording, so that the program lives at the recorded
-// frames' instant; going back to the simulated sky gives the clock back.
+// frames' instant; going back to the simulated sky gives the clock back. An INDI camera shows the
+// present: the clock stays the system's.
 #ifndef CAMERASOURCE_H
 #define CAMERASOURCE_H
 
@@ -11,18 +13,28 @@
 
 namespace CameraSource {
 
-enum class Kind { Simulator, Recording };
+enum class Kind { Simulator, Recording, Indi };
+
+// A 3.75 um sensor behind this lens sees the program's 30.5" per pixel, as our sky driver does.
+constexpr double defaultFocalLengthMm = 25.36;
+constexpr int defaultIndiPort = 7624;
 
 struct Choice
 {
     Kind kind = Kind::Simulator;
     QString path; // Recording: the .ser file
+    // Indi: the server, the camera's device name and the focal length of its lens
+    QString host = QStringLiteral("localhost");
+    int port = defaultIndiPort;
+    QString device;
+    double focalLengthMm = defaultFocalLengthMm;
 };
 
-// "Simulator" or "Recording", as the settings file stores them.
+// "Simulator", "Recording" or "INDI", as the settings file stores them.
 QString kindName(Kind kind);
-// An unknown kind, or a recording without a file, gives the simulated sky.
-Choice fromSettings(const QString &kind, const QString &path);
+// Checks what the settings file holds: an unknown kind, a recording without a file, or an INDI
+// camera without a host, device, port (1-65535) or focal length gives the simulated sky.
+Choice fromSettings(const QString &kind, Choice stored);
 
 // The source the camera library streams from now (the stored choice, or --replay).
 Choice active();

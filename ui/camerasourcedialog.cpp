@@ -1,18 +1,37 @@
 #include "camerasourcedialog.h"
 
+#include "source.h"
+
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
+#include <QThread>
 #include <QVBoxLayout>
+#include <cmath>
+#include <memory>
+
+namespace {
+// How long Refresh waits for a server to answer and tell its devices.
+constexpr int refreshTimeoutMs = 3000;
+} // namespace
 
 CameraSourceDialog::CameraSourceDialog(const CameraSource::Choice &choice, QWidget *parent)
     : QDialog(parent), m_simulator(new QRadioButton(tr("Simulated sky"), this)),
       m_recording(new QRadioButton(tr("Recorded session"), this)), m_path(new QLineEdit(this)),
-      m_browse(new QPushButton(tr("Browse..."), this)),
+      m_browse(new QPushButton(tr("Browse..."), this)), m_indi(new QRadioButton(tr("INDI server"), this)),
+      m_host(new QLineEdit(this)), m_port(new QSpinBox(this)), m_camera(new QComboBox(this)),
+      m_refresh(new QPushButton(tr("Refresh"), this)), m_focalLength(new QDoubleSpinBox(this)),
+      m_pixelSize(new QLabel(this)), m_indiStatus(new QLabel(this)),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setObjectName(QStringLiteral("CameraSourceDialog"));
@@ -32,26 +51,87 @@ CameraSourceDialog::CameraSourceDialog(const CameraSource::Choice &choice, QWidg
     layout->addWidget(m_simulator);
     layout->addWidget(m_recording);
     layout->addLayout(file);
+    layout->addWidget(m_indi);
+    layout->addLayout(indiFields());
     layout->addStretch(1);
     layout->addWidget(m_buttons);
 
-    const bool recording = choice.kind == CameraSource::Kind::Recording;
-    (recording ? m_recording : m_simulator)->setChecked(true);
+    (choice.kind == CameraSource::Kind::Recording     ? m_recording
+            : choice.kind == CameraSource::Kind::Indi ? m_indi
+                                                      : m_simulator)
+        ->setChecked(true);
     m_path->setText(choice.path);
+    const CameraSource::Choice defaults;
+    m_host->setText(choice.kind == CameraSource::Kind::Indi ? choice.host : defaults.host);
+    m_port->setValue(choice.kind == CameraSource::Kind::Indi ? choice.port : defaults.port);
+    m_camera->setEditText(choice.device);
+    m_focalLength->setValue(
+        choice.kind == CameraSource::Kind::Indi ? choice.focalLengthMm : defaults.focalLengthMm);
 
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_browse, &QPushButton::clicked, this, &CameraSourceDialog::browse);
-    connect(m_recording, &QRadioButton::toggled, this, &CameraSourceDialog::updateButtons);
+    connect(m_refresh, &QPushButton::clicked, this, &CameraSourceDialog::refresh);
+    for (QRadioButton *kind : {m_recording, m_indi})
+        connect(kind, &QRadioButton::toggled, this, &CameraSourceDialog::updateButtons);
     connect(m_path, &QLineEdit::textChanged, this, &CameraSourceDialog::updateButtons);
+    connect(m_host, &QLineEdit::textChanged, this, &CameraSourceDialog::updateButtons);
+    connect(m_camera, &QComboBox::currentTextChanged, this, &CameraSourceDialog::updateButtons);
+    connect(m_camera, &QComboBox::currentTextChanged, this, &CameraSourceDialog::showPixelSize);
     updateButtons();
+    showPixelSize();
+}
+
+QLayout *CameraSourceDialog::indiFields()
+{
+    m_indi->setObjectName(QStringLiteral("radioButton_indi"));
+    m_host->setObjectName(QStringLiteral("lineEdit_indiHost"));
+    m_port->setObjectName(QStringLiteral("spinBox_indiPort"));
+    m_camera->setObjectName(QStringLiteral("comboBox_indiCamera"));
+    m_refresh->setObjectName(QStringLiteral("pushButton_indiRefresh"));
+    m_focalLength->setObjectName(QStringLiteral("doubleSpinBox_focalLength"));
+    m_pixelSize->setObjectName(QStringLiteral("label_pixelSize"));
+    m_indiStatus->setObjectName(QStringLiteral("label_indiStatus"));
+
+    m_port->setRange(1, 65535);
+    m_camera->setEditable(true); // a device can be named before its server runs
+    m_camera->setMinimumWidth(240);
+    m_camera->lineEdit()->setPlaceholderText(tr("Press Refresh to list the server's cameras"));
+    m_focalLength->setRange(1, 5000);
+    m_focalLength->setDecimals(2);
+    m_focalLength->setSuffix(tr(" mm"));
+
+    auto *server = new QHBoxLayout;
+    server->addWidget(m_host, 1);
+    server->addWidget(new QLabel(tr("Port"), this));
+    server->addWidget(m_port);
+    auto *camera = new QHBoxLayout;
+    camera->addWidget(m_camera, 1);
+    camera->addWidget(m_refresh);
+    auto *fields = new QFormLayout;
+    fields->setContentsMargins(24, 0, 0, 0); // under its radio button
+    fields->addRow(tr("Host"), server);
+    fields->addRow(tr("Camera"), camera);
+    fields->addRow(QString(), m_indiStatus);
+    fields->addRow(tr("Focal length"), m_focalLength);
+    fields->addRow(tr("Pixel size"), m_pixelSize);
+    return fields;
 }
 
 CameraSource::Choice CameraSourceDialog::choice() const
 {
-    if (m_recording->isChecked())
-        return {CameraSource::Kind::Recording, m_path->text().trimmed()};
-    return {CameraSource::Kind::Simulator, QString()};
+    CameraSource::Choice choice;
+    if (m_recording->isChecked()) {
+        choice.kind = CameraSource::Kind::Recording;
+        choice.path = m_path->text().trimmed();
+    } else if (m_indi->isChecked()) {
+        choice.kind = CameraSource::Kind::Indi;
+        choice.host = m_host->text().trimmed();
+        choice.port = m_port->value();
+        choice.device = m_camera->currentText().trimmed();
+        choice.focalLengthMm = m_focalLength->value();
+    }
+    return choice;
 }
 
 void CameraSourceDialog::browse()
@@ -64,10 +144,71 @@ void CameraSourceDialog::browse()
     m_recording->setChecked(true);
 }
 
+// The server is asked on a thread of its own; its answer comes back through the event loop, and is
+// dropped if the dialog has closed meanwhile.
+void CameraSourceDialog::refresh()
+{
+    m_refresh->setEnabled(false);
+    m_indiStatus->setText(
+        tr("Asking %1:%2 for its cameras...").arg(m_host->text().trimmed()).arg(m_port->value()));
+    const std::string host = m_host->text().trimmed().toStdString();
+    const int port = m_port->value();
+    auto cameras = std::make_shared<QVector<Camera>>();
+    auto problem = std::make_shared<std::string>();
+    QThread *asking = QThread::create([host, port, cameras, problem] {
+        for (const karvix::IndiCamera &camera :
+            karvix::listIndiCameras(host, port, refreshTimeoutMs, problem.get()))
+            cameras->append({QString::fromStdString(camera.device), camera.pixelSizeUm});
+    });
+    const QPointer<CameraSourceDialog> dialog(this);
+    connect(asking, &QThread::finished, asking, [dialog, asking, cameras, problem] {
+        asking->deleteLater();
+        if (dialog)
+            dialog->showCameras(*cameras, QString::fromStdString(*problem));
+    });
+    asking->start();
+}
+
+void CameraSourceDialog::showCameras(const QVector<Camera> &cameras, const QString &problem)
+{
+    m_refresh->setEnabled(true);
+    const QString typed = m_camera->currentText();
+    m_camera->clear();
+    m_pixelSizes.clear();
+    for (const Camera &camera : cameras) {
+        m_camera->addItem(camera.device);
+        m_pixelSizes.insert(camera.device, camera.pixelSizeUm);
+    }
+    if (!problem.isEmpty())
+        m_indiStatus->setText(problem);
+    else if (cameras.isEmpty())
+        m_indiStatus->setText(tr("The server has no camera."));
+    else
+        m_indiStatus->setText(tr("Cameras on the server: %1").arg(cameras.size()));
+    const int kept = m_camera->findText(typed);
+    if (kept >= 0 || cameras.isEmpty())
+        m_camera->setEditText(typed);
+    showPixelSize();
+}
+
+void CameraSourceDialog::showPixelSize()
+{
+    const double size = m_pixelSizes.value(m_camera->currentText(), std::nan(""));
+    m_pixelSize->setText(std::isfinite(size) ? tr("%1 µm (from the driver)").arg(size, 0, 'f', 2)
+                                             : tr("read from the driver once connected"));
+}
+
 void CameraSourceDialog::updateButtons()
 {
     m_path->setEnabled(m_recording->isChecked());
     m_browse->setEnabled(m_recording->isChecked());
-    m_buttons->button(QDialogButtonBox::Ok)
-        ->setEnabled(!m_recording->isChecked() || !m_path->text().trimmed().isEmpty());
+    for (QWidget *field :
+        std::initializer_list<QWidget *> {m_host, m_port, m_camera, m_refresh, m_focalLength})
+        field->setEnabled(m_indi->isChecked());
+    bool complete = true;
+    if (m_recording->isChecked())
+        complete = !m_path->text().trimmed().isEmpty();
+    else if (m_indi->isChecked())
+        complete = !m_host->text().trimmed().isEmpty() && !m_camera->currentText().trimmed().isEmpty();
+    m_buttons->button(QDialogButtonBox::Ok)->setEnabled(complete);
 }

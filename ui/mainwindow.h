@@ -12,6 +12,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 #include <QPoint>
@@ -203,6 +204,7 @@ private:
     friend class TestMainWindowCamera;
     void initialiseCameraLibrary();
     void shutDownCameraLibrary();
+    void connectToCamera();
     void disconnectFromCamera();
     void setCameraActionsEnabled(bool enabled);
     void showVirtualMount(bool shown);
@@ -280,6 +282,7 @@ private:
 
     // Recording and camera source (mainwindow_recording.cpp).
     friend class TestRecording;
+    friend class TestIndiWindow;
     void setupRecording();
     bool startRecording(const QString &path);
     void stopRecording();
@@ -304,6 +307,8 @@ private:
     bool templateTurnedByHand = false;        // in this confirm step, before the quiet solve answered
     bool indexFilesMissingTold = false;       // once a run
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
+    QTimer *connectRetry = nullptr;    // while a network camera is being reached: Connect again
+    QElapsedTimer connectStarted;      // since Connect was pressed
 };
 
 #endif // MAINWINDOW_H

@@ -6,6 +6,7 @@
 #include "staralgorithms.h"
 
 #include "cameraconnection.h"
+#include "camerasource.h"
 #include "capturethread.h"
 #include "magnifierwidget.h"
 #include "nightstyle.h"
@@ -24,6 +25,10 @@
 #include <QtMath>
 
 namespace {
+constexpr int connectRetryMs = 250;
+// Longer than the source's own waits for its server (3 s) and device (5 s) to answer.
+constexpr int connectPatienceMs = 20000;
+
 // A recording that cannot be replayed says why in one line.
 void logSourceProblem()
 {
@@ -35,6 +40,12 @@ void logSourceProblem()
 
 void MainWindow::initialiseCameraLibrary()
 {
+    // A source that fails while it streams (an INDI server that went away) says so in one line.
+    karvix::setProblemLog([](const std::string &line) { qCritical("Camera source: %s", line.c_str()); });
+    connectRetry = new QTimer(this);
+    connectRetry->setSingleShot(true);
+    connectRetry->setInterval(connectRetryMs);
+    connect(connectRetry, &QTimer::timeout, this, &MainWindow::connectToCamera);
     if (InitKARVIXResource() != 0) {
         qCritical("InitKARVIXResource: failed");
         sdkReady = false;
@@ -69,12 +80,28 @@ void MainWindow::showVirtualMount(bool shown)
 
 void MainWindow::on_actionConnect_triggered()
 {
-    if (!sdkReady)
+    if (!sdkReady || connectRetry->isActive())
         return;
     if (cameraConnected) {
         disconnectFromCamera();
         return;
     }
+    connectStarted.start();
+    connectToCamera();
+}
+
+// A camera on an INDI server may still be being reached when Connect is pressed (the source starts
+// reaching it when chosen). The window then asks again a little later rather than waiting, until
+// the source is ready, reports a fault or the patience runs out; the library's open, which fails
+// with the reason, then decides.
+void MainWindow::connectToCamera()
+{
+    if (karvix::sourceConnecting() && connectStarted.elapsed() < connectPatienceMs) {
+        ui->statusBar->showMessage(tr("Connecting to the camera..."), 2 * connectRetryMs);
+        connectRetry->start();
+        return;
+    }
+    ui->statusBar->clearMessage();
     switch (connectCamera()) {
     case ConnectOutcome::LibraryNotReady:
     case ConnectOutcome::StreamModeFailed: // logged only
@@ -96,7 +123,12 @@ void MainWindow::on_actionConnect_triggered()
     ui->actionConnect->setText(tr("Disconnect"));
     goToStep(1);
     setCameraActionsEnabled(true);
-    setWindowTitle(cameraWindowTitle(QString::fromLatin1(cameraId)));
+    QString title = cameraWindowTitle(QString::fromLatin1(cameraId));
+    // An INDI camera's id is the same for every camera; the title names the one it stands for.
+    const CameraSource::Choice source = CameraSource::active();
+    if (source.kind == CameraSource::Kind::Indi)
+        title += tr(" - %1 on %2:%3").arg(source.device, source.host).arg(source.port);
+    setWindowTitle(title);
     captureThread->startCapture();
     showVirtualMount(true);
 }

@@ -9,6 +9,7 @@
 #include "ui_mainwindow.h"
 #include "utcclock.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -53,10 +54,21 @@ void MainWindow::replayForThisRun(const QString &path)
 
 void MainWindow::showCameraSource(const CameraSource::Choice &choice)
 {
-    label_source->setText(choice.kind == CameraSource::Kind::Recording
-            ? tr("Camera: recorded session %1").arg(QFileInfo(choice.path).fileName())
-            : tr("Camera: simulated sky"));
-    label_source->setToolTip(choice.path);
+    switch (choice.kind) {
+    case CameraSource::Kind::Recording:
+        label_source->setText(tr("Camera: recorded session %1").arg(QFileInfo(choice.path).fileName()));
+        label_source->setToolTip(choice.path);
+        return;
+    case CameraSource::Kind::Indi:
+        label_source->setText(
+            tr("Camera: INDI %1 on %2:%3").arg(choice.device, choice.host).arg(choice.port));
+        label_source->setToolTip(tr("Focal length %1 mm").arg(choice.focalLengthMm));
+        return;
+    case CameraSource::Kind::Simulator:
+        break;
+    }
+    label_source->setText(tr("Camera: simulated sky"));
+    label_source->setToolTip(QString());
 }
 
 void MainWindow::on_actionCamera_Source_triggered()
@@ -77,8 +89,15 @@ void MainWindow::on_actionRecord_Session_toggled(bool checked)
         stopRecording();
         return;
     }
-    QString path = QFileDialog::getSaveFileName(this, tr("Record Session"),
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), tr("SER videos (*.ser)"));
+    // A name of its own for each session, in the documents folder (the home folder where there is
+    // none), so the dialog only needs a click.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    const QString suggested = QDir(folder).filePath(
+        QStringLiteral("session-%1.ser").arg(utcNowDateTime().toString(QStringLiteral("yyyyMMdd-HHmm"))));
+    QString path
+        = QFileDialog::getSaveFileName(this, tr("Record Session"), suggested, tr("SER videos (*.ser)"));
     if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".ser");
     if (path.isEmpty() || !startRecording(path)) {
@@ -162,6 +181,11 @@ QJsonObject MainWindow::sessionContext() const
         {QStringLiteral("camera_source"),
             QJsonObject {{QStringLiteral("kind"), CameraSource::kindName(source.kind)},
                 {QStringLiteral("path"), source.path},
+                {QStringLiteral("indi_server"),
+                    source.kind == CameraSource::Kind::Indi
+                        ? QStringLiteral("%1:%2").arg(source.host).arg(source.port)
+                        : QString()},
+                {QStringLiteral("indi_device"), source.device},
                 {QStringLiteral("camera_id"), QString::fromLatin1(cameraId)}}},
         {QStringLiteral("site"),
             QJsonObject {{QStringLiteral("latitude_deg"), noted(siteLatitude)},

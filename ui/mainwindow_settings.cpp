@@ -47,7 +47,13 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     axisCenterCovariance.store(cv::Matx22d(values.axisCenterVarianceXX, values.axisCenterVarianceXY,
         values.axisCenterVarianceXY, values.axisCenterVarianceYY));
     ui->actionRefine_Axis_Centre->setChecked(values.refineAxisCenter);
-    cameraSource = CameraSource::fromSettings(values.cameraSourceKind, values.cameraSourcePath);
+    CameraSource::Choice stored;
+    stored.path = values.cameraSourcePath;
+    stored.host = values.cameraSourceHost;
+    stored.port = values.cameraSourcePort;
+    stored.device = values.cameraSourceDevice;
+    stored.focalLengthMm = values.cameraSourceFocalLengthMm;
+    cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
 }
 
@@ -93,13 +99,20 @@ void MainWindow::saveSettings()
         settings.setValue(QStringLiteral("refineFromAllStars"), ui->actionRefine_Axis_Centre->isChecked());
         settings.endGroup();
 
-        // Only a recording is written: without the group the camera is the simulated sky, and a file
-        // of the simulated sky has the keys it has always had.
+        // Only a recording or an INDI camera is written: without the group the camera is the
+        // simulated sky, and a file of the simulated sky has the keys it has always had.
         settings.remove(QStringLiteral("CAMERA_SOURCE"));
-        if (cameraSource.kind == CameraSource::Kind::Recording) {
+        if (cameraSource.kind != CameraSource::Kind::Simulator) {
             settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));
             settings.setValue(QStringLiteral("kind"), CameraSource::kindName(cameraSource.kind));
-            settings.setValue(QStringLiteral("path"), cameraSource.path);
+            if (cameraSource.kind == CameraSource::Kind::Recording) {
+                settings.setValue(QStringLiteral("path"), cameraSource.path);
+            } else {
+                settings.setValue(QStringLiteral("host"), cameraSource.host);
+                settings.setValue(QStringLiteral("port"), cameraSource.port);
+                settings.setValue(QStringLiteral("device"), cameraSource.device);
+                settings.setValue(QStringLiteral("focalLengthMm"), number(cameraSource.focalLengthMm));
+            }
             settings.endGroup();
         }
     });

@@ -13,26 +13,6 @@
 
 #include <QMessageBox>
 
-namespace {
-
-// The pole star and the reference stars of the hemisphere, by their catalogue ids.
-QVector<NamedStar> referenceStars(Hemisphere hemisphere)
-{
-    const QStringList ids = patternStarIds(hemisphere);
-    QVector<CatalogStar> stars;
-    QString error;
-    QVector<NamedStar> named;
-    if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
-        qWarning("Plate solving: the reference stars cannot be named: %s", qPrintable(error));
-        return named;
-    }
-    for (int i = 0; i < ids.size(); ++i)
-        named.append({ids[i], stars[i]});
-    return named;
-}
-
-} // namespace
-
 void MainWindow::setupPlateSolving()
 {
     plateSolveTask = new PlateSolveTask(this);
@@ -105,7 +85,7 @@ bool MainWindow::startPlateSolve()
     site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
     site.temperatureC = airTemperature;
     return plateSolveTask->start(
-        frame.image(), site, utcNow(), referenceStars(north ? Hemisphere::North : Hemisphere::South));
+        frame.image(), site, utcNow(), patternStars(north ? Hemisphere::North : Hemisphere::South));
 }
 
 void MainWindow::showSolveProgress()

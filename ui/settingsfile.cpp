@@ -106,6 +106,12 @@ Values read(const QString &path)
     settings.beginGroup(QStringLiteral("CAMERA_SOURCE"));
     values.cameraSourceKind = settings.value(QStringLiteral("kind"), values.cameraSourceKind).toString();
     values.cameraSourcePath = settings.value(QStringLiteral("path"), values.cameraSourcePath).toString();
+    values.cameraSourceHost = settings.value(QStringLiteral("host"), values.cameraSourceHost).toString();
+    values.cameraSourcePort = settings.value(QStringLiteral("port"), values.cameraSourcePort).toInt();
+    values.cameraSourceDevice
+        = settings.value(QStringLiteral("device"), values.cameraSourceDevice).toString();
+    values.cameraSourceFocalLengthMm
+        = settings.value(QStringLiteral("focalLengthMm"), values.cameraSourceFocalLengthMm).toDouble();
     settings.endGroup();
     return values;
 }

@@ -38,9 +38,14 @@ struct Values
     double axisCenterVarianceXY = 0.0;
     double axisCenterVarianceYY = unknownAxisCenterVariance;
     bool refineAxisCenter = true; // from all stars of the field (Tools menu)
-    // Group CAMERA_SOURCE: "Simulator" or "Recording", and the recording's file.
+    // Group CAMERA_SOURCE: "Simulator", "Recording" or "INDI", the recording's file, and the INDI
+    // server, camera and focal length.
     QString cameraSourceKind = QStringLiteral("Simulator");
     QString cameraSourcePath;
+    QString cameraSourceHost = QStringLiteral("localhost");
+    int cameraSourcePort = 7624;
+    QString cameraSourceDevice;
+    double cameraSourceFocalLengthMm = 25.36;
 };
 
 // Reads the file at path. A missing key gives its default; a number that cannot be used gives its

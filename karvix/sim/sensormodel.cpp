@@ -24,12 +24,11 @@ constexpr double kFaintestPixel = 0.01;
 constexpr int kMaxStarRadiusPx = 12;
 constexpr size_t kFramePixels = size_t(kImageWidth) * kImageHeight;
 constexpr size_t kNoiseSlack = 1 << 16; // room for the random offset of each frame
-// The frame holds 2.5 MB of deviates and is built in 2.5 MB of 16-bit integers, a quarter and a
-// half of what floats take (the simulator stays resident while the pole is monitored). The
-// deviates are steps of 1/16 (range +-7.9, never reached in practice), the signal steps of 1/64
-// output unit (range -512 to +512, beyond the 0 to 255 of the output): both far finer than the
-// output's rounding.
-constexpr double kNoiseUnit = 1.0 / 16.0;
+// The deviates and the frame being built are 16-bit integers, half of what floats take (the
+// simulator stays resident while the pole is monitored). The deviates are steps of 1/2048 (range
+// +-16), the signal steps of 1/64 output unit (range -512 to +512, beyond the 0 to 255 of the
+// output): both far finer than the output's rounding.
+constexpr double kNoiseUnit = 1.0 / 2048.0;
 constexpr double kSignalSteps = 64.0; // per output unit
 
 double unitsPerElectron(double gain)
@@ -60,7 +59,7 @@ void addSignal(int16_t &pixel, double units)
 } // namespace
 
 SensorModel::SensorModel(uint32_t seed)
-    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_8S), m_signal(kImageHeight, kImageWidth, CV_16S),
+    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_16S), m_signal(kImageHeight, kImageWidth, CV_16S),
       m_seed(seed), m_rng(seed)
 {
     cv::RNG rng(seed);
@@ -68,7 +67,7 @@ SensorModel::SensorModel(uint32_t seed)
     for (int start = 0; start < m_noise.cols; start += deviates.cols) {
         cv::Mat slice = m_noise.colRange(start, std::min(start + deviates.cols, m_noise.cols));
         rng.fill(deviates, cv::RNG::NORMAL, 0.0, 1.0);
-        deviates.colRange(0, slice.cols).convertTo(slice, CV_8S, 1.0 / kNoiseUnit);
+        deviates.colRange(0, slice.cols).convertTo(slice, CV_16S, 1.0 / kNoiseUnit);
     }
     // Hot pixels: fixed for the sensor, dark currents spread over a decade.
     std::uniform_int_distribution<int> px(0, kImageWidth - 1), py(0, kImageHeight - 1);
@@ -82,9 +81,9 @@ double SensorModel::starElectronsPerSec(double vmag)
     return kZeroPointElectronsPerSec * std::pow(10.0, -0.4 * vmag);
 }
 
-const int8_t *SensorModel::noiseAt(size_t offset) const
+const int16_t *SensorModel::noiseAt(size_t offset) const
 {
-    return m_noise.ptr<int8_t>() + offset % kNoiseSlack;
+    return m_noise.ptr<int16_t>() + offset % kNoiseSlack;
 }
 
 void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, double gain, bool ideal,
@@ -105,7 +104,7 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
     } else {
         const double sigma
             = aduPerElectron * std::sqrt(skyElectrons + kReadNoiseElectrons * kReadNoiseElectrons);
-        const cv::Mat noise(kImageHeight, kImageWidth, CV_8S, const_cast<int8_t *>(noiseAt(m_rng())));
+        const cv::Mat noise(kImageHeight, kImageWidth, CV_16S, const_cast<int16_t *>(noiseAt(m_rng())));
         noise.convertTo(m_signal, CV_16S, sigma * kNoiseUnit * kSignalSteps, mean * kSignalSteps);
         for (const HotPixel &h : m_hotPixels)
             addSignal(m_signal.at<int16_t>(h.y, h.x), h.electronsPerSec * seconds * aduPerElectron);
@@ -141,7 +140,7 @@ void SensorModel::addStar(
     pixelProfile(star.x, sigmaPx, x0, x1 - x0 + 1, m_weightX);
     pixelProfile(star.y, sigmaPx, y0, y1 - y0 + 1, m_weightY);
 
-    const int8_t *noise = ideal ? nullptr : noiseAt(m_rng());
+    const int16_t *noise = ideal ? nullptr : noiseAt(m_rng());
     for (int y = y0; y <= y1; ++y) {
         int16_t *row = m_signal.ptr<int16_t>(y);
         const double rowElectrons = electrons * m_weightY[size_t(y - y0)];

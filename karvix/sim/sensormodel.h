@@ -62,9 +62,9 @@ private:
     };
 
     void addStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal);
-    const int8_t *noiseAt(size_t offset) const;
+    const int16_t *noiseAt(size_t offset) const;
 
-    cv::Mat m_noise;  // standard normal deviates in steps of 1/16, one row, longer than a frame
+    cv::Mat m_noise;  // standard normal deviates in steps of 1/2048, one row, longer than a frame
     cv::Mat m_signal; // the frame being built, 16-bit steps of 1/64 output unit
     std::vector<HotPixel> m_hotPixels;
     std::vector<double> m_weightX, m_weightY; // per-star scratch: pixel-integrated PSF profile

@@ -116,6 +116,62 @@
         <source>SER videos (*.ser);;All files (*)</source>
         <translation>SER videos (*.ser);;All files (*)</translation>
     </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI server</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Press Refresh to list the server&apos;s cameras</source>
+        <translation>Press Refresh to list the server&apos;s cameras</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Focal length</source>
+        <translation>Focal length</translation>
+    </message>
+    <message>
+        <source>Pixel size</source>
+        <translation>Pixel size</translation>
+    </message>
+    <message>
+        <source>Asking %1:%2 for its cameras...</source>
+        <translation>Asking %1:%2 for its cameras...</translation>
+    </message>
+    <message>
+        <source>The server has no camera.</source>
+        <translation>The server has no camera.</translation>
+    </message>
+    <message>
+        <source>Cameras on the server: %1</source>
+        <translation>Cameras on the server: %1</translation>
+    </message>
+    <message>
+        <source>%1 µm (from the driver)</source>
+        <translation>%1 µm (from the driver)</translation>
+    </message>
+    <message>
+        <source>read from the driver once connected</source>
+        <translation>read from the driver once connected</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -632,6 +688,22 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Night Style</source>
         <translation>Estilo nocturno</translation>
+    </message>
+    <message>
+        <source>Connecting to the camera...</source>
+        <translation>Connecting to the camera...</translation>
+    </message>
+    <message>
+        <source> - %1 on %2:%3</source>
+        <translation> - %1 on %2:%3</translation>
+    </message>
+    <message>
+        <source>Camera: INDI %1 on %2:%3</source>
+        <translation>Camera: INDI %1 on %2:%3</translation>
+    </message>
+    <message>
+        <source>Focal length %1 mm</source>
+        <translation>Focal length %1 mm</translation>
     </message>
 </context>
 <context>

@@ -61,7 +61,7 @@ constexpr int poleSettlingFrames = 10;
 // to the window; the next frame of the recording comes a frame interval later.
 constexpr int replayActionDelayMs = 15;
 // The pause between a click and the next turn of the axis: how late a replayed click may come.
-constexpr double pauseBeforeTurnS = 1.0;
+constexpr double pauseBeforeTurnS = 0.3;
 // How long a person waits for the program to propose the template (the solve, real time).
 constexpr int proposalTimeoutMs = 30000;
 // Where a person following the readout stops: the readout's own noise is a few arcseconds.
@@ -628,11 +628,14 @@ std::string Observer::referenceStar() const
 // A moment passes between a click and the next turn of the axis, so all frames of the click's
 // instant show the mount the click was made on: a replay of the session does the click at that
 // instant of the recording.
-void Observer::turnRaAxisAfterAPause(double degrees)
+bool Observer::turnRaAxisAfterAPause(double degrees)
 {
     SkySimulator &sky = cameraSimulator();
     sky.stepClock(pauseBeforeTurnS);
+    if (!waitForFreshFrames(0)) // the program sees the pause, whatever its camera's pace
+        return false;
     sky.turnRaAxis(degrees);
+    return true;
 }
 
 bool Observer::findAxisCentre()
@@ -650,18 +653,19 @@ bool Observer::findAxisCentre()
     const double turnDeg = m_session.raTurnDeg;
     if (!pickAgain(4))
         return fail(QStringLiteral("first position not taken"));
-    turnRaAxisAfterAPause(turnDeg);
-    if (!press("pushButton_rotateStar1_done") || !pickAgain(6))
+    if (!turnRaAxisAfterAPause(turnDeg) || !press("pushButton_rotateStar1_done") || !pickAgain(6))
         return fail(QStringLiteral("second position not taken"));
-    turnRaAxisAfterAPause(turnDeg);
+    if (!turnRaAxisAfterAPause(turnDeg))
+        return false;
     // The mount's weight moves with the axis: a mount that has not settled sinks a little.
     if (!waitForFreshFrames(0))
         return false;
     sky.turnAltitudeBolt(-m_session.settleArcsec / 60.0);
     if (!press("pushButton_rotateStar2_done") || !pickAgain(8))
         return fail(QStringLiteral("third position not taken or no circle fitted"));
-    turnRaAxisAfterAPause(-2 * turnDeg); // home, watching the star follow the circle
-    if (!waitForFreshFrames() || !press("pushButton_validateCenter_done") || step() != 9)
+    // Home, watching the star follow the circle.
+    if (!turnRaAxisAfterAPause(-2 * turnDeg) || !waitForFreshFrames()
+        || !press("pushButton_validateCenter_done") || step() != 9)
         return fail(QStringLiteral("Correct does not lead to step 9"));
     return true;
 }

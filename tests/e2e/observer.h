@@ -164,7 +164,7 @@ private:
     bool pickPoleStarAndMatch(const char *slider);
     bool acceptProposedTemplate();
     bool followAxisErrorReadout(const QString &section, double goodEnoughArcsec);
-    void turnRaAxisAfterAPause(double degrees);
+    bool turnRaAxisAfterAPause(double degrees);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
     // The stars in the shown image, and where a chart star is among them (frame pixels).

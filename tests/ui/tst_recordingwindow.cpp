@@ -199,8 +199,9 @@ void TestRecording::cameraSourceIsKeptInTheSettings()
     QVERIFY(!settings.childGroups().contains(QStringLiteral("CAMERA_SOURCE")));
     QCOMPARE(settings.allKeys().size(), keysWithRecording - 2);
     // A recording without a file, or an unknown kind, is the simulated sky.
-    QVERIFY(CameraSource::fromSettings("Recording", QString()).kind == CameraSource::Kind::Simulator);
-    QVERIFY(CameraSource::fromSettings("INDI", "x").kind == CameraSource::Kind::Simulator);
+    QVERIFY(CameraSource::fromSettings("Recording", {}).kind == CameraSource::Kind::Simulator);
+    QVERIFY(CameraSource::fromSettings("Unknown", {CameraSource::Kind::Recording, "x"}).kind
+        == CameraSource::Kind::Simulator);
 }
 
 QTEST_MAIN(TestRecording)

@@ -1,0 +1,138 @@
+// indilink.h - the connection to one camera on an INDI server, kept up by a thread of its own.
+//
+// The thread connects to the server (with a timeout), waits for the device, asks for its BLOBs and
+// switches its CONNECTION on; when the server goes away it tries again every few seconds, and it
+// switches the device on again when it is switched off. While live it keeps one CCD_EXPOSURE
+// armed: the next is asked for as soon as a frame arrives, and again when an exposure has not
+// come back long after it should have. Frames arrive on libindi's thread, which decodes and
+// converts them (fitsframe.h) and keeps the newest; the lock is held there only to swap buffers, and
+// in takeFrame for one copy of the frame (1.2 MB, a fraction of a millisecond). Every fault is logged once,
+// when it begins (logProblem), and stays readable through problem() while it lasts.
+//
+// The link outlives whoever started it until its thread has finished: stop() returns at once,
+// even while a connection attempt to an unreachable server is still waiting for its timeout.
+#ifndef KARVIX_INDI_INDILINK_H
+#define KARVIX_INDI_INDILINK_H
+
+#include "karvix.h"
+#include "source.h"
+
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace INDI {
+class Property;
+}
+
+namespace karvix::indi {
+
+class IndiLink : public std::enable_shared_from_this<IndiLink>
+{
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // How long a connection attempt waits for the server, and how long before the next one.
+    static constexpr std::chrono::seconds kConnectTimeout {3};
+    static constexpr std::chrono::seconds kRetryInterval {2};
+    // An exposure not back this long after its end is asked for again.
+    static constexpr std::chrono::seconds kExposureGrace {10};
+
+    // Starts the link's thread, which connects at once.
+    static std::shared_ptr<IndiLink> start(const SourceChoice &choice);
+    ~IndiLink();
+
+    // Asks the thread to disconnect and finish; returns at once.
+    void stop();
+    // The same, then waits up to `wait` for the thread to have disconnected: true when it has.
+    bool stopAndWait(std::chrono::milliseconds wait);
+    // Waits up to `wait` for the device to be connected and ready to expose.
+    bool waitReady(std::chrono::milliseconds wait);
+    // What stands in the way now, in one line; empty while all is well.
+    std::string problem();
+    // Not ready yet, and no fault so far.
+    bool connecting();
+
+    // Exposures loop while live. Leaving live aborts the exposure under way and drops any frame
+    // not yet taken.
+    void setLive(bool live);
+    // False when the driver's exposure range does not include it.
+    bool setExposure(double seconds);
+    // Sent with the next exposure; a gain outside the driver's range is brought into it.
+    void setGain(double gain);
+    // Copies the newest frame not taken yet (1280 x 960, 8 bit) into buffer and gives its UTC;
+    // false when there is none.
+    static constexpr size_t kFrameBytes = size_t(KARVIX_FRAME_WIDTH) * KARVIX_FRAME_HEIGHT;
+    bool takeFrame(unsigned char *buffer, double *utcSeconds);
+
+private:
+    class Client;
+    struct Work;
+
+    explicit IndiLink(const SourceChoice &choice);
+    void run();
+    Work nextWork(Clock::time_point now);
+    void connectServer();
+    void propertyChanged(const INDI::Property &property);
+    void frameArrived(const void *data, size_t size, const char *format);
+    void serverLost(int exitCode);
+    void deviceGone();
+    void armExposure();
+    void sendNumber(const char *property, const char *element, double value);
+    void sendSwitch(const char *property, const char *element);
+    // Whether BLOBs are to be asked for now: at the device's first property since it appeared.
+    bool blobsToAsk(const INDI::Property &property);
+    bool ready() const;
+    // With the lock held: a fault begins, logged once; clearing its slot ends it.
+    void report(std::string *slot, const std::string &text);
+    std::string where() const;
+
+    const SourceChoice m_choice;
+    std::unique_ptr<Client> m_client;
+
+    // Requests go out from the link's thread and from libindi's (the next exposure as a frame
+    // arrives); one at a time, so their XML never interleaves. Never taken with m_mutex held.
+    std::mutex m_sendMutex;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_stopping = false;
+    bool m_finished = false; // the thread has disconnected
+    // What the server and driver said last (written on libindi's thread).
+    bool m_serverUp = false;
+    unsigned m_serverLosses = 0; // connections that ended, ours included
+    bool m_deviceSeen = false;
+    bool m_blobsAsked = false;
+    bool m_deviceConnected = false;
+    bool m_canExpose = false;
+    std::string m_gainProperty, m_gainElement; // empty: the driver has no gain
+    double m_gainMin = 0, m_gainMax = 0;
+    double m_exposureMin = 0, m_exposureMax = 0; // 0, 0: not known yet
+    double m_pixelSizeUm = 0;                    // 0: not known yet
+    int m_binning = 1;
+    // What the program asked for.
+    bool m_live = false;
+    double m_exposureSeconds = 0.05;
+    double m_gain = -1; // -1: none asked for
+    bool m_gainSent = true;
+    // The exposure loop.
+    bool m_armed = false;
+    bool m_frameSinceLive = false;
+    Clock::time_point m_armedAt;
+    Clock::time_point m_serverUpAt;
+    Clock::time_point m_nextServerAttempt;
+    Clock::time_point m_nextDeviceConnect;
+    // The newest frame.
+    std::vector<unsigned char> m_frame;
+    double m_frameUtc = 0;
+    bool m_frameNew = false;
+    // The faults in force, one slot each so that each is logged once, when it begins.
+    std::string m_serverProblem, m_deviceProblem, m_exposureProblem, m_frameProblem, m_gainProblem,
+        m_scaleProblem;
+};
+
+} // namespace karvix::indi
+
+#endif // KARVIX_INDI_INDILINK_H

@@ -1,0 +1,305 @@
+#include "skyccd.h"
+
+#include "sensormodel.h"
+
+#include <fitsio.h>
+#include <opencv2/core.hpp>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+constexpr int kWidth = 1280, kHeight = 960;
+constexpr float kPixelSizeUm = 3.75f; // behind 25.36 mm: 30.5" per pixel
+constexpr double kDefaultGain = 50;
+constexpr uint32_t kUploadPollMs = 2;
+constexpr const char *kMountGroup = "Mount";
+constexpr const char *kSkyGroup = "Sky";
+
+std::unique_ptr<SkyCcd> camera(new SkyCcd());
+
+uint32_t seedFromEnvironment()
+{
+    const char *seed = std::getenv("VELTO_SKY_SEED");
+    return seed && *seed ? uint32_t(std::strtoul(seed, nullptr, 10))
+                         : karvix::sim::SkySimulator::kDefaultSeed;
+}
+
+// "YYYY-MM-DDThh:mm:ss.sss" of a UTC in seconds since 1970, as FITS writes DATE-OBS.
+std::string isoUtc(double seconds)
+{
+    const time_t whole = time_t(std::floor(seconds));
+    std::tm parts {};
+    gmtime_r(&whole, &parts);
+    char text[40];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02dT%02d:%02d:%06.3f", parts.tm_year + 1900,
+        parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,
+        parts.tm_sec + (seconds - double(whole)));
+    return text;
+}
+
+} // namespace
+
+// The entry points libindidriver's main loop calls.
+void ISGetProperties(const char *dev)
+{
+    camera->ISGetProperties(dev);
+}
+
+void ISNewSwitch(const char *dev, const char *name, ISState *states, char *names[], int n)
+{
+    camera->ISNewSwitch(dev, name, states, names, n);
+}
+
+void ISNewText(const char *dev, const char *name, char *texts[], char *names[], int n)
+{
+    camera->ISNewText(dev, name, texts, names, n);
+}
+
+void ISNewNumber(const char *dev, const char *name, double values[], char *names[], int n)
+{
+    camera->ISNewNumber(dev, name, values, names, n);
+}
+
+void ISNewBLOB(const char *dev, const char *name, int sizes[], int blobsizes[], char *blobs[],
+    char *formats[], char *names[], int n)
+{
+    camera->ISNewBLOB(dev, name, sizes, blobsizes, blobs, formats, names, n);
+}
+
+void ISSnoopDevice(XMLEle *root)
+{
+    camera->ISSnoopDevice(root);
+}
+
+SkyCcd::SkyCcd() : m_sky(new karvix::sim::SkySimulator(seedFromEnvironment()))
+{
+    setVersion(1, 0);
+}
+
+const char *SkyCcd::getDefaultName()
+{
+    return "Velto Q7 Sky";
+}
+
+bool SkyCcd::initProperties()
+{
+    INDI::CCD::initProperties();
+    SetCCDCapability(CCD_CAN_ABORT);
+    addCaptureFormat({"INDI_MONO", "Mono", 8, true});
+    PrimaryCCD.setMinMaxStep("CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", karvix::sim::kMinExposureUs / 1e6,
+        karvix::sim::kMaxExposureUs / 1e6, 0.001, false);
+
+    const std::string device = getDeviceName();
+    IUFillNumber(&m_raAxisN[0], "RA_AXIS_DEG", "RA axis (deg)", "%.3f", -180, 180, 1, 0);
+    IUFillNumberVector(&m_raAxisNP, m_raAxisN, 1, device.c_str(), "MOUNT_RA_AXIS", "RA axis", kMountGroup,
+        IP_RW, 0, IPS_IDLE);
+    IUFillNumber(&m_boltsN[0], "ALTITUDE_ARCMIN", "Altitude bolt (')", "%.2f", -600, 600, 1, 0);
+    IUFillNumber(&m_boltsN[1], "AZIMUTH_ARCMIN", "Azimuth bolt (')", "%.2f", -600, 600, 1, 0);
+    IUFillNumberVector(&m_boltsNP, m_boltsN, 2, device.c_str(), "MOUNT_BOLTS", "Bolts turned", kMountGroup,
+        IP_RW, 0, IPS_IDLE);
+    IUFillSwitch(&m_trackingS[0], "TRACK_ON", "On", ISS_OFF);
+    IUFillSwitch(&m_trackingS[1], "TRACK_OFF", "Off", ISS_ON);
+    IUFillSwitchVector(&m_trackingSP, m_trackingS, 2, device.c_str(), "MOUNT_TRACKING", "Sidereal tracking",
+        kMountGroup, IP_RW, ISR_1OFMANY, 0, IPS_IDLE);
+    IUFillNumber(&m_polarErrorN[0], "ALTITUDE_ARCSEC", "Altitude (\")", "%.1f", -36000, 36000, 0, 0);
+    IUFillNumber(&m_polarErrorN[1], "AZIMUTH_ARCSEC", "Azimuth (\")", "%.1f", -36000, 36000, 0, 0);
+    IUFillNumber(&m_polarErrorN[2], "TOTAL_ARCSEC", "Total (\")", "%.1f", 0, 36000, 0, 0);
+    IUFillNumberVector(&m_polarErrorNP, m_polarErrorN, 3, device.c_str(), "POLAR_ERROR", "Polar error",
+        kMountGroup, IP_RO, 0, IPS_IDLE);
+    const karvix::sim::Site site = m_sky->site();
+    IUFillNumber(&m_siteN[0], "LATITUDE_DEG", "Latitude (deg)", "%.4f", -90, 90, 0, site.latitudeDeg);
+    IUFillNumber(
+        &m_siteN[1], "LONGITUDE_DEG", "Longitude (deg, east)", "%.4f", -180, 360, 0, site.longitudeDeg);
+    IUFillNumber(&m_siteN[2], "ELEVATION_M", "Elevation (m)", "%.0f", -500, 9000, 0, site.heightM);
+    IUFillNumberVector(
+        &m_siteNP, m_siteN, 3, device.c_str(), "SKY_SITE", "Site", kSkyGroup, IP_RW, 0, IPS_IDLE);
+    IUFillNumber(&m_clockN[0], "UTC_SECONDS", "UTC (s since 1970, 0: system)", "%.3f", 0, 1e10, 0, 0);
+    IUFillNumberVector(
+        &m_clockNP, m_clockN, 1, device.c_str(), "SKY_CLOCK", "Clock", kSkyGroup, IP_RW, 0, IPS_IDLE);
+    IUFillNumber(&m_gainN[0], "GAIN", "Gain", "%.0f", 0, karvix::sim::kMaxGain, 1, kDefaultGain);
+    IUFillNumberVector(
+        &m_gainNP, m_gainN, 1, device.c_str(), "CCD_GAIN", "Gain", MAIN_CONTROL_TAB, IP_RW, 0, IPS_IDLE);
+    return true;
+}
+
+bool SkyCcd::updateProperties()
+{
+    INDI::CCD::updateProperties();
+    if (isConnected()) {
+        SetCCDParams(kWidth, kHeight, 8, kPixelSizeUm, kPixelSizeUm);
+        PrimaryCCD.setFrameBufferSize(kWidth * kHeight);
+        for (INumberVectorProperty *numbers :
+            {&m_raAxisNP, &m_boltsNP, &m_polarErrorNP, &m_siteNP, &m_clockNP, &m_gainNP})
+            defineProperty(numbers);
+        defineProperty(&m_trackingSP);
+        showMount();
+    } else {
+        for (const char *name : {"MOUNT_RA_AXIS", "MOUNT_BOLTS", "MOUNT_TRACKING", "POLAR_ERROR", "SKY_SITE",
+                 "SKY_CLOCK", "CCD_GAIN"})
+            deleteProperty(name);
+    }
+    return true;
+}
+
+bool SkyCcd::Connect()
+{
+    return true;
+}
+
+bool SkyCcd::Disconnect()
+{
+    if (m_timer >= 0)
+        RemoveTimer(m_timer);
+    m_timer = -1;
+    InExposure = false;
+    return true;
+}
+
+// The mount's state and the truth, as the simulator has them now.
+void SkyCcd::showMount()
+{
+    m_raAxisN[0].value = std::remainder(m_sky->raAxis(), 360.0);
+    const karvix::sim::PolarError error = m_sky->polarError();
+    m_polarErrorN[0].value = error.altitudeArcsec;
+    m_polarErrorN[1].value = error.azimuthArcsec;
+    m_polarErrorN[2].value = error.totalArcsec;
+    m_polarErrorNP.s = IPS_OK;
+    IDSetNumber(&m_raAxisNP, nullptr);
+    IDSetNumber(&m_polarErrorNP, nullptr);
+    if (m_sky->usesTestClock()) {
+        m_clockN[0].value = m_sky->clock();
+        IDSetNumber(&m_clockNP, nullptr);
+    }
+}
+
+bool SkyCcd::ISNewNumber(const char *dev, const char *name, double values[], char *names[], int n)
+{
+    if (!dev || std::strcmp(dev, getDeviceName()) != 0)
+        return INDI::CCD::ISNewNumber(dev, name, values, names, n);
+    const std::string property = name;
+    if (property == m_raAxisNP.name) {
+        IUUpdateNumber(&m_raAxisNP, values, names, n);
+        m_sky->setRaAxis(m_raAxisN[0].value);
+    } else if (property == m_boltsNP.name) {
+        const double altitude = m_boltsN[0].value, azimuth = m_boltsN[1].value;
+        IUUpdateNumber(&m_boltsNP, values, names, n);
+        m_sky->turnAltitudeBolt(m_boltsN[0].value - altitude);
+        m_sky->turnAzimuthBolt(m_boltsN[1].value - azimuth);
+        m_boltsNP.s = IPS_OK;
+        IDSetNumber(&m_boltsNP, nullptr);
+    } else if (property == m_siteNP.name) {
+        IUUpdateNumber(&m_siteNP, values, names, n);
+        karvix::sim::Site site = m_sky->site();
+        site.latitudeDeg = m_siteN[0].value;
+        site.longitudeDeg = m_siteN[1].value;
+        site.heightM = m_siteN[2].value;
+        m_sky->setSite(site);
+        m_siteNP.s = IPS_OK;
+        IDSetNumber(&m_siteNP, nullptr);
+    } else if (property == m_clockNP.name) {
+        IUUpdateNumber(&m_clockNP, values, names, n);
+        if (m_clockN[0].value > 0)
+            m_sky->setClock(m_clockN[0].value);
+        else
+            m_sky->useSystemClock();
+        m_clockNP.s = IPS_OK;
+        IDSetNumber(&m_clockNP, nullptr);
+    } else if (property == m_gainNP.name) {
+        IUUpdateNumber(&m_gainNP, values, names, n);
+        m_gainNP.s = IPS_OK;
+        IDSetNumber(&m_gainNP, nullptr);
+        return true;
+    } else {
+        return INDI::CCD::ISNewNumber(dev, name, values, names, n);
+    }
+    showMount();
+    return true;
+}
+
+bool SkyCcd::ISNewSwitch(const char *dev, const char *name, ISState *states, char *names[], int n)
+{
+    if (dev && std::strcmp(dev, getDeviceName()) == 0 && std::strcmp(name, m_trackingSP.name) == 0) {
+        IUUpdateSwitch(&m_trackingSP, states, names, n);
+        m_sky->setTracking(m_trackingS[0].s == ISS_ON);
+        m_trackingSP.s = IPS_OK;
+        IDSetSwitch(&m_trackingSP, nullptr);
+        return true;
+    }
+    return INDI::CCD::ISNewSwitch(dev, name, states, names, n);
+}
+
+bool SkyCcd::StartExposure(float duration)
+{
+    if (m_timer >= 0)
+        RemoveTimer(m_timer);
+    PrimaryCCD.setExposureDuration(duration);
+    m_exposureStartUtc = m_sky->clock();
+    m_exposureEnd
+        = Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(duration));
+    InExposure = true;
+    m_timer = SetTimer(uint32_t(std::max(1.0, std::round(duration * 1000.0))));
+    return true;
+}
+
+bool SkyCcd::AbortExposure()
+{
+    if (m_timer >= 0)
+        RemoveTimer(m_timer);
+    m_timer = -1;
+    InExposure = false;
+    return true;
+}
+
+void SkyCcd::TimerHit()
+{
+    m_timer = -1;
+    if (!isConnected() || !InExposure)
+        return;
+    const double leftSeconds = std::chrono::duration<double>(m_exposureEnd - Clock::now()).count();
+    if (leftSeconds > 0.0005) {
+        PrimaryCCD.setExposureLeft(leftSeconds);
+        m_timer = SetTimer(uint32_t(std::max(1.0, std::round(leftSeconds * 1000))));
+        return;
+    }
+    // libindi sends the previous frame from the frame buffer on a thread of its own; the new one
+    // goes into the buffer once that has finished.
+    if (m_uploading) {
+        m_timer = SetTimer(kUploadPollMs);
+        return;
+    }
+    InExposure = false;
+    m_finishedExposureStartUtc = m_exposureStartUtc;
+    const double exposureSeconds = PrimaryCCD.getExposureDuration();
+    // A set clock moves on by each exposure, so the sky turns as it would have in that time.
+    if (m_sky->usesTestClock())
+        m_sky->stepClock(exposureSeconds);
+    cv::Mat frame;
+    m_sky->renderFrame(exposureSeconds * 1e6, m_gainN[0].value, frame);
+    if (frame.rows == kHeight && frame.cols == kWidth && frame.type() == CV_8UC1 && frame.isContinuous())
+        std::memcpy(PrimaryCCD.getFrameBuffer(), frame.data, size_t(kWidth) * kHeight);
+    m_uploading = true;
+    ExposureComplete(&PrimaryCCD);
+    showMount();
+}
+
+void SkyCcd::UploadComplete(INDI::CCDChip *)
+{
+    m_uploading = false;
+}
+
+// DATE-OBS is the sky's time at the start of the exposure, which a set clock makes differ from the
+// system's. libindi writes the FITS file on a thread of its own while the next exposure may begin.
+void SkyCcd::addFITSKeywords(INDI::CCDChip *targetChip)
+{
+    INDI::CCD::addFITSKeywords(targetChip);
+    fitsfile *file = *targetChip->fitsFilePointer();
+    if (!file)
+        return;
+    int status = 0;
+    std::string start = isoUtc(m_finishedExposureStartUtc);
+    fits_update_key(file, TSTRING, "DATE-OBS", start.data(), "UTC start date of observation", &status);
+}

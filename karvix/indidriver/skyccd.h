@@ -1,0 +1,76 @@
+// skyccd.h - the simulated sky served as an INDI camera (driver indi_veltoq7_sky).
+//
+// The same simulator as the program's built-in camera (karvix/sim/): a 1280 x 960, 8-bit sensor of
+// 3.75 um pixels behind a 25.36 mm lens (30.5"/px) on the RA axis of a mount whose polar axis is
+// off the pole. Any INDI client can take its frames and turn its mount through these properties
+// (group "Mount" and "Sky"):
+//   MOUNT_RA_AXIS   RA_AXIS_DEG                      the RA axis, degrees from home
+//   MOUNT_BOLTS     ALTITUDE_ARCMIN, AZIMUTH_ARCMIN  how far each bolt has been turned; setting a
+//                                                    new value turns it by the difference
+//   MOUNT_TRACKING  TRACK_ON, TRACK_OFF              sidereal tracking of the RA axis
+//   POLAR_ERROR     ALTITUDE_ARCSEC, AZIMUTH_ARCSEC, TOTAL_ARCSEC  the truth, read only
+//   SKY_SITE        LATITUDE_DEG, LONGITUDE_DEG, ELEVATION_M
+//   SKY_CLOCK       UTC_SECONDS                      0: the system's clock; otherwise the sky's
+//                                                    time, which then moves on by each exposure
+//   CCD_GAIN        GAIN                             0-100, the built-in camera's gain steps
+// The environment variable VELTO_SKY_SEED chooses another seeded sky (polar error, camera tilt,
+// noise), as the simulator's seed does.
+#ifndef KARVIX_INDIDRIVER_SKYCCD_H
+#define KARVIX_INDIDRIVER_SKYCCD_H
+
+#include "skysimulator.h"
+
+#include <indiccd.h>
+
+#include <atomic>
+#include <chrono>
+#include <memory>
+
+class SkyCcd : public INDI::CCD
+{
+public:
+    SkyCcd();
+
+    const char *getDefaultName() override;
+    bool initProperties() override;
+    bool updateProperties() override;
+    bool ISNewNumber(const char *dev, const char *name, double values[], char *names[], int n) override;
+    bool ISNewSwitch(const char *dev, const char *name, ISState *states, char *names[], int n) override;
+
+protected:
+    bool Connect() override;
+    bool Disconnect() override;
+    bool StartExposure(float duration) override;
+    bool AbortExposure() override;
+    void TimerHit() override;
+    void addFITSKeywords(INDI::CCDChip *targetChip) override;
+    void UploadComplete(INDI::CCDChip *targetChip) override;
+
+private:
+    using Clock = std::chrono::steady_clock;
+    void showMount();
+
+    std::unique_ptr<karvix::sim::SkySimulator> m_sky;
+    Clock::time_point m_exposureEnd;
+    double m_exposureStartUtc = 0;                      // the sky's clock when the exposure began
+    std::atomic<double> m_finishedExposureStartUtc {0}; // the same, of the frame being written
+    std::atomic<bool> m_uploading {false};              // libindi is sending the frame buffer
+    int m_timer = -1;
+
+    INumber m_raAxisN[1];
+    INumberVectorProperty m_raAxisNP;
+    INumber m_boltsN[2];
+    INumberVectorProperty m_boltsNP;
+    ISwitch m_trackingS[2];
+    ISwitchVectorProperty m_trackingSP;
+    INumber m_polarErrorN[3];
+    INumberVectorProperty m_polarErrorNP;
+    INumber m_siteN[3];
+    INumberVectorProperty m_siteNP;
+    INumber m_clockN[1];
+    INumberVectorProperty m_clockNP;
+    INumber m_gainN[1];
+    INumberVectorProperty m_gainNP;
+};
+
+#endif // KARVIX_INDIDRIVER_SKYCCD_H

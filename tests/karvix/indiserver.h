@@ -1,0 +1,38 @@
+// indiserver.h - a real indiserver on a free local port for the tests that talk INDI.
+//
+//   IndiServer server;
+//   if (!IndiServer::installed()) QSKIP(...);
+//   QVERIFY(server.start({"indi_simulator_ccd"}));   // listens when start returns true
+//   ... server.port() ...
+//   server.stop();                                    // or let it go out of scope
+#ifndef TESTS_INDISERVER_H
+#define TESTS_INDISERVER_H
+
+#include <QProcess>
+#include <QStringList>
+
+class IndiServer
+{
+public:
+    ~IndiServer() { stop(); }
+
+    static bool installed();
+    // Starts indiserver with the drivers (names on the PATH or absolute paths) on port(), a free
+    // one chosen at the first start and kept for later starts; false when it does not listen
+    // within 10 s.
+    bool start(const QStringList &drivers);
+    void stop();
+    quint16 port();
+    // Stops or continues the drivers' processes (SIGSTOP, SIGCONT): a driver that hangs.
+    void pauseDrivers(bool paused);
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+    bool m_listened = false;
+};
+
+// A port nothing listens on.
+quint16 freeLocalPort();
+
+#endif // TESTS_INDISERVER_H

@@ -1,0 +1,144 @@
+// An INDI camera chosen and used in the window as a user would: Camera Source lists the server's
+// cameras after Refresh, the choice is shown and kept in the settings, Connect waits for the
+// camera without holding the window, frames of our sky driver reach the live view, and the camera
+// disconnects and connects again. VELTO_SHOTS=<folder> saves the dialog and the window.
+#include "camerasourcedialog.h"
+#include "indiserver.h"
+#include "mainwindow.h"
+#include "settingsfile.h"
+#include "sharedstate.h"
+#include "source.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QtTest>
+#include <memory>
+
+class TestIndiWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void choosesAndStreamsAnIndiCamera();
+
+private:
+    template <typename T> T *child(QObject *parent, const char *name)
+    {
+        T *object = parent->findChild<T *>(QLatin1String(name));
+        if (!object)
+            qFatal("no child %s", name);
+        return object;
+    }
+    void toggleConnection() { child<QAction>(window.get(), "actionConnect")->trigger(); }
+    void shot(QWidget *widget, const QString &name)
+    {
+        if (!qEnvironmentVariableIsEmpty("VELTO_SHOTS"))
+            widget->grab().save(qEnvironmentVariable("VELTO_SHOTS") + QLatin1Char('/') + name);
+    }
+    // Fills the Camera Source dialog (open and modal) for the server's sky driver and presses OK.
+    void chooseSkyDriver();
+
+    IndiServer server;
+    std::unique_ptr<MainWindow> window;
+};
+
+void TestIndiWindow::initTestCase()
+{
+    if (!IndiServer::installed())
+        QSKIP("indiserver (indi-bin) is not installed");
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(SettingsFile::programPath());
+    QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    window.reset(new MainWindow);
+    window->show();
+    QVERIFY(sdkReady);
+}
+
+void TestIndiWindow::cleanup()
+{
+    window.reset();
+    QFile::remove(SettingsFile::programPath());
+    karvix::selectSource({});
+}
+
+void TestIndiWindow::chooseSkyDriver()
+{
+    auto *dialog = qobject_cast<CameraSourceDialog *>(QApplication::activeModalWidget());
+    QVERIFY(dialog);
+    child<QRadioButton>(dialog, "radioButton_indi")->click();
+    child<QLineEdit>(dialog, "lineEdit_indiHost")->setText(QStringLiteral("localhost"));
+    child<QSpinBox>(dialog, "spinBox_indiPort")->setValue(server.port());
+    auto *cameras = child<QComboBox>(dialog, "comboBox_indiCamera");
+    auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QVERIFY(!ok->isEnabled()); // no camera chosen yet
+    child<QPushButton>(dialog, "pushButton_indiRefresh")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->findText(QStringLiteral("Velto Q7 Sky")), 0, 10000);
+    QCOMPARE(cameras->currentText(), QStringLiteral("Velto Q7 Sky"));
+    QCOMPARE(child<QDoubleSpinBox>(dialog, "doubleSpinBox_focalLength")->value(), 25.36);
+    QVERIFY(ok->isEnabled());
+    shot(dialog, QStringLiteral("camerasource-indi.png"));
+    ok->click();
+}
+
+void TestIndiWindow::choosesAndStreamsAnIndiCamera()
+{
+    bool dialogDone = false;
+    QTimer::singleShot(0, this, [&] {
+        chooseSkyDriver();
+        dialogDone = true;
+        if (auto *dialog = QApplication::activeModalWidget())
+            dialog->close(); // a failed check leaves the dialog open
+    });
+    child<QAction>(window.get(), "actionCamera_Source")->trigger();
+    QVERIFY(dialogDone);
+    const QString shown = QStringLiteral("Camera: INDI Velto Q7 Sky on localhost:%1").arg(server.port());
+    QCOMPARE(child<QLabel>(window.get(), "label_source")->text(), shown);
+
+    // Connect right after choosing: the window keeps answering while the camera is reached.
+    toggleConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(cameraConnected, 15000);
+    QVERIFY(window->windowTitle().contains(QStringLiteral("Velto Q7 Sky")));
+    const QPixmap *pixmap = nullptr;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (pixmap = child<QLabel>(window.get(), "label_showImg")->pixmap()) && !pixmap->isNull(), 10000);
+    QTest::qWait(500);
+    shot(window.get(), QStringLiteral("indi-live.png"));
+
+    // Disconnect and connect again.
+    toggleConnection();
+    QVERIFY(!cameraConnected);
+    toggleConnection();
+    QTRY_VERIFY_WITH_TIMEOUT(cameraConnected, 15000);
+    toggleConnection();
+
+    window->saveSettings();
+    QSettings settings(SettingsFile::programPath(), QSettings::IniFormat);
+    QCOMPARE(settings.value("CAMERA_SOURCE/kind").toString(), QStringLiteral("INDI"));
+    QCOMPARE(settings.value("CAMERA_SOURCE/device").toString(), QStringLiteral("Velto Q7 Sky"));
+    QCOMPARE(settings.value("CAMERA_SOURCE/port").toInt(), int(server.port()));
+    QCOMPARE(settings.value("CAMERA_SOURCE/focalLengthMm").toDouble(), 25.36);
+    const SettingsFile::Values values = SettingsFile::read(SettingsFile::programPath());
+    CameraSource::Choice stored;
+    stored.host = values.cameraSourceHost;
+    stored.port = values.cameraSourcePort;
+    stored.device = values.cameraSourceDevice;
+    stored.focalLengthMm = values.cameraSourceFocalLengthMm;
+    QVERIFY(CameraSource::fromSettings(values.cameraSourceKind, stored).kind == CameraSource::Kind::Indi);
+    stored.device.clear();
+    QVERIFY(
+        CameraSource::fromSettings(values.cameraSourceKind, stored).kind == CameraSource::Kind::Simulator);
+}
+
+QTEST_MAIN(TestIndiWindow)
+#include "tst_indiwindow.moc"
