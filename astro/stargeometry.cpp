@@ -2,6 +2,8 @@
 #include "stargeometry.h"
 
 #include <QtGlobal>
+#include <cmath>
+#include <limits>
 
 StarGeometry::StarGeometry(const QString &catalogPath)
 {
@@ -29,4 +31,28 @@ PoleTriangleAngles StarGeometry::angles(
     }
     const QVector<CatalogStar> &stars = hemisphere == Hemisphere::North ? m_north : m_south;
     return apparentPoleTriangleAngles(hemisphere, stars[0], stars[1], stars[2], utcSeconds);
+}
+
+double StarGeometry::zenithToLineTurnDeg(Hemisphere hemisphere, double utcSeconds, double latitudeDeg,
+    double longitudeDeg, const ImagePosition &patternPole, const ImagePosition &patternA,
+    const ImagePosition &patternB, int *eastTurn) const
+{
+    constexpr double unknown = std::numeric_limits<double>::quiet_NaN();
+    int handedness = 0;
+    if (!eastTurn)
+        eastTurn = &handedness;
+    *eastTurn = 0;
+    if (!hasCatalogue())
+        return unknown;
+    const QVector<CatalogStar> &stars = hemisphere == Hemisphere::North ? m_north : m_south;
+    const auto a = starAroundPole(stars[0], utcSeconds, latitudeDeg, longitudeDeg);
+    const auto b = starAroundPole(stars[1], utcSeconds, latitudeDeg, longitudeDeg);
+    if (!a || !b)
+        return unknown;
+    *eastTurn = eastTurnInImage(*a, *b, patternPole, patternA, patternB);
+    if (*eastTurn == 0) {
+        qWarning("Zenith direction: the pattern's pole and stars are in a line");
+        return unknown;
+    }
+    return ::zenithToLineTurnDeg(*a, *b, *eastTurn);
 }

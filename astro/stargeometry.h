@@ -11,6 +11,7 @@
 
 #include "hemispherestardata.h"
 #include "poletriangles.h"
+#include "zenithdirection.h"
 
 #include <QString>
 #include <QVector>
@@ -26,6 +27,15 @@ public:
     // `shipped` when the catalogue could not be read.
     PoleTriangleAngles angles(
         Hemisphere hemisphere, double utcSeconds, const HemisphereStarData &shipped) const;
+
+    // The turn from the zenith direction to the line from star A to star B (zenithdirection.h) at
+    // utcSeconds and the site (latitude north positive, longitude east, degrees), the image's
+    // handedness taken from the pole, A and B of a picture of the pattern (the template); NaN
+    // without the catalogue or when the inputs are unusable. `eastTurn`, when given, receives the
+    // handedness (eastTurnInImage), 0 with NaN.
+    double zenithToLineTurnDeg(Hemisphere hemisphere, double utcSeconds, double latitudeDeg,
+        double longitudeDeg, const ImagePosition &patternPole, const ImagePosition &patternA,
+        const ImagePosition &patternB, int *eastTurn = nullptr) const;
 
 private:
     QVector<CatalogStar> m_north; // A, B, D; empty without the catalogue

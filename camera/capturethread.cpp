@@ -127,7 +127,14 @@ void CaptureThread::handleFrame(const cv::Mat &grey)
     if (!frameImage.isNull()) {
         cv::Mat display(
             frameImage.height(), frameImage.width(), CV_8UC4, frameImage.bits(), frameImage.bytesPerLine());
-        cv::cvtColor(grey, display, cv::COLOR_GRAY2BGRA);
+        if (inputs.nightStyle) {
+            // Red only (byte 2 of blue, green, red, 255): white stars would dazzle dark-adapted eyes.
+            display.setTo(cv::Scalar(0, 0, 0, 255));
+            const int greyToRed[] = {0, 2};
+            cv::mixChannels(&grey, 1, &display, 1, greyToRed, 1);
+        } else {
+            cv::cvtColor(grey, display, cv::COLOR_GRAY2BGRA);
+        }
     }
 
     // The crop is queued as a copy, so the next one can be prepared in the same image while the

@@ -3,9 +3,11 @@
 #include "magnifierwindow.h"
 #include "overlays.h"
 #include "sharedstate.h"
+#include "skyorientation.h"
 #include "staralgorithms.h"
 #include "starmeasure.h"
 
+#include <QtMath>
 #include <cmath>
 
 namespace {
@@ -24,17 +26,29 @@ QPointF measureStar(const cv::Mat &grey, const QPointF &searchPos, StarFinder fi
     return {x, y};
 }
 
-// With the RA axis at home the horizon below the pole is at the top of the image, and the
-// correction moves the star straight up. Once the axis has been turned (the pole-tracking dial),
-// the image has turned by the same angle and the way to the horizon with it.
-void correctRefraction(const FrameInputs &in, QPointF *star)
+// Refraction lifts every star towards the zenith; the correction moves it back the same way for
+// both reference stars. The zenith's image direction is the line from A to B as this frame shows
+// it, turned back by the sky's angle between the two, so it follows any camera roll and RA turn.
+// While that angle is unknown the camera is taken to sit in its holder: with the RA axis at home
+// the horizon below the pole is at the top of the image and the correction moves the stars
+// straight up; once the axis has been turned (the pole-tracking dial), the image has turned by
+// the same angle and the way to the horizon with it.
+QPointF refractionCorrection(const FrameInputs &in, const QPointF &starA, const QPointF &starB)
 {
     double y = 0.0;
-    starAlgorithms.CorrectRefraction(
-        y, in.siteLatitude, in.airPressureKPa, in.airTemperature, &y, in.refractionModel);
+    if (starAlgorithms.CorrectRefraction(
+            y, in.siteLatitude, in.airPressureKPa, in.airTemperature, &y, in.refractionModel)
+        != 0)
+        return {};
+    const QPointF line = starB - starA;
+    if (std::isfinite(in.zenithToLineTurnDeg) && !line.isNull()) {
+        const double liftPx = -y;
+        const double zenith = qDegreesToRadians(imageAngleDeg(line.x(), line.y()) - in.zenithToLineTurnDeg);
+        return {-liftPx * std::cos(zenith), liftPx * std::sin(zenith)};
+    }
     double dx = 0.0, dy = y;
     starAlgorithms.RotatePoint(in.trackedRaTurn, 0.0, y, 0.0, 0.0, &dx, &dy);
-    *star += QPointF(dx, dy);
+    return {dx, dy};
 }
 
 } // namespace
@@ -51,8 +65,9 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
     // visibly beside their stars).
     QPointF a = m.starAPos, b = m.starBPos;
     if (inputs.refractionEnabled) {
-        correctRefraction(inputs, &a);
-        correctRefraction(inputs, &b);
+        const QPointF correction = refractionCorrection(inputs, a, b);
+        a += correction;
+        b += correction;
     }
     double x = 0.0, y = 0.0;
     m.poleFound = starAlgorithms.CalcPoleCOOR(a.x(), a.y(), inputs.poleAngleAtA, b.x(), b.y(),
@@ -103,7 +118,8 @@ bool analyseFrame(const cv::Mat &grey, const FrameInputs &inputs, QImage *frameI
             // written again.
             cv::Mat window(magnifierFrame->height(), magnifierFrame->width(), CV_8UC3, magnifierFrame->bits(),
                 static_cast<size_t>(magnifierFrame->bytesPerLine()));
-            renderMagnifierWindow(grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window, 2 * sigmaPx);
+            renderMagnifierWindow(
+                grey, inputs.axisCenter, m.polePos, inputs.monoStyle, window, 2 * sigmaPx, inputs.nightStyle);
         }
     } else {
         averager.restart();

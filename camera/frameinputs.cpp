@@ -11,7 +11,9 @@ FrameInputs FrameInputs::read()
     in.showReticle = ::showReticle;
     in.showStarAMarker = ::showStarAMarker;
     in.showStarBMarker = ::showStarBMarker;
-    in.monoStyle = displayStyle.load() == QLatin1String("Mono");
+    const QString style = displayStyle.load();
+    in.monoStyle = style == QLatin1String("Mono");
+    in.nightStyle = style == QLatin1String("Night");
     in.axisCenter = ::axisCenter.load();
     in.axisCenterCovariance = ::axisCenterCovariance.load();
     in.axisCircleRadius = ::axisCircleRadius;
@@ -23,7 +25,12 @@ FrameInputs FrameInputs::read()
     in.poleAngleAtA = angles.atA;
     in.poleAngleAtB = angles.atB;
     in.poleAnglesErrorArcsec = angles.errorArcsec;
+    in.zenithToLineTurnDeg = angles.zenithToLineTurnDeg;
     in.trackedRaTurn = ::trackedRaTurn;
+    const BoltGuideMarks guide = boltGuideMarks.load();
+    in.showBoltGuide = guide.shown;
+    in.altitudeStop = guide.altitudeStop;
+    in.azimuthStop = guide.azimuthStop;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;
     in.siteLatitude = ::siteLatitude;

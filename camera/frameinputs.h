@@ -8,6 +8,7 @@
 #include "refraction.h"
 
 #include <QPointF>
+#include <limits>
 #include <opencv2/core.hpp>
 
 struct FrameInputs
@@ -18,7 +19,8 @@ struct FrameInputs
     bool showReticle = false;
     bool showStarAMarker = false;
     bool showStarBMarker = false;
-    bool monoStyle = false; // displayStyle is exactly "Mono"
+    bool monoStyle = false;  // displayStyle is exactly "Mono"
+    bool nightStyle = false; // displayStyle is exactly "Night": the frame and every mark in dark red
     QPointF axisCenter;
     cv::Matx22d axisCenterCovariance = cv::Matx22d::zeros(); // px^2
     int axisCircleRadius = 0;                                // pixels
@@ -29,7 +31,11 @@ struct FrameInputs
     double poleAngleAtA = 0.0; // degrees
     double poleAngleAtB = 0.0;
     double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
-    double trackedRaTurn = 0.0;         // degrees
+    double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN(); // from A->B, sharedstate.h
+    double trackedRaTurn = 0.0;                                            // degrees
+    bool showBoltGuide = false; // while monitoring: the bolts' lines through their stops
+    QPointF altitudeStop;
+    QPointF azimuthStop;
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees

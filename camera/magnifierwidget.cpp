@@ -1,5 +1,7 @@
 #include "magnifierwidget.h"
 
+#include "overlays.h"
+
 #include <QPainter>
 
 MagnifierWidget::MagnifierWidget(int width, int height, QWidget *parent)
@@ -11,6 +13,11 @@ MagnifierWidget::MagnifierWidget(int width, int height, QWidget *parent)
 void MagnifierWidget::setSourcePixmap(const QPixmap &pixmap)
 {
     sourcePixmap = pixmap;
+}
+
+void MagnifierWidget::setNightStyle(bool night)
+{
+    nightStyle = night;
 }
 
 void MagnifierWidget::setCenter(int x, int y)
@@ -49,8 +56,11 @@ void MagnifierWidget::paintEvent(QPaintEvent *)
     painter.setBrush(lens);
     const int w = lensWidth, t = lensHeight;
     painter.drawEllipse(0, 0, w, t);
-    auto rimPen = [](const QColor &colour, int width) {
-        return QPen(QBrush(colour), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    // The night style keeps the rim's shading in reds no brighter than its marks.
+    const QColor night = overlayColours::night();
+    auto rimPen = [&](const QColor &colour, int width) {
+        const QColor shown = nightStyle ? QColor(night.red() * colour.lightness() / 255, 0, 0) : colour;
+        return QPen(QBrush(shown), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     };
     painter.setPen(rimPen(QColor(160, 160, 160), 1));
     painter.drawEllipse(-1, -1, w + 2, t + 2);
@@ -59,7 +69,7 @@ void MagnifierWidget::paintEvent(QPaintEvent *)
     painter.setPen(rimPen(QColor(215, 215, 215), 1));
     painter.drawEllipse(1, 1, w - 2, t - 2);
 
-    painter.setPen(QPen(Qt::green, 1));
+    painter.setPen(QPen(nightStyle ? night : QColor(Qt::green), 1));
     painter.drawLine(w / 2 - 8, t / 2, w / 2 + 8, t / 2);
     painter.drawLine(w / 2, t / 2 - 8, w / 2, t / 2 + 8);
 }

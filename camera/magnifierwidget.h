@@ -16,6 +16,7 @@ public:
     MagnifierWidget(int width, int height, QWidget *parent = nullptr);
 
     void setSourcePixmap(const QPixmap &pixmap);
+    void setNightStyle(bool night); // rim and cross in the night style's red
     // Centre of the magnified area, in source pixels; kept inside the source when painting.
     void setCenter(int x, int y);
     void setZoom(float zoom);
@@ -29,6 +30,7 @@ protected:
 
 private:
     QPixmap sourcePixmap;
+    bool nightStyle = false;
     QPixmap lensPixmap;
     float zoom = 3.0f;
     int centerX = 20;

@@ -75,7 +75,7 @@ void drawMagnifierMarks(cv::Mat &image, cv::Point origin, const QPointF &axisCen
 }
 
 void renderMagnifierWindow(const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole,
-    bool monoStyle, cv::Mat &window, double poleCircleRadius)
+    bool monoStyle, cv::Mat &window, double poleCircleRadius, bool nightStyle)
 {
     const int k = magnifier::scale;
     const int side = magnifier::windowSize;
@@ -112,6 +112,13 @@ void renderMagnifierWindow(const cv::Mat &grey, const QPointF &axisCenter, const
         cv::Mat target = canvas(shown - origin + windowInCanvas.tl());
         cv::cvtColor(enlarged(shown - cv::Point(x0 * k, y0 * k)), target, cv::COLOR_GRAY2RGB);
     }
-    drawMagnifierMarks(canvas, origin - windowInCanvas.tl(), axisCenter, pole, monoStyle, poleCircleRadius);
+    drawMagnifierMarks(
+        canvas, origin - windowInCanvas.tl(), axisCenter, pole, monoStyle || nightStyle, poleCircleRadius);
+    if (nightStyle) {
+        // The near-white marks and the grey stars become the night style's dark red (170 at most).
+        const cv::Matx33f redOnly(170.0f / 255.0f, 0, 0, 0, 0, 0, 0, 0, 0);
+        cv::transform(canvas(windowInCanvas), window, redOnly);
+        return;
+    }
     canvas(windowInCanvas).copyTo(window);
 }

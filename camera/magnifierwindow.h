@@ -40,7 +40,8 @@ void drawMagnifierMarks(cv::Mat &image, cv::Point origin, const QPointF &axisCen
 // Allocates no image: the enlarged crop and the marks' canvas live on the stack.
 // The circle around the pole is drawn as drawMagnifierMarks draws it; a circle reaching more than
 // 32 px of the enlargement beyond the window may differ from the whole enlargement's along the edge.
+// The night style shows the window, marks and all, in dark red only.
 void renderMagnifierWindow(const cv::Mat &grey, const QPointF &axisCenter, const QPointF &pole,
-    bool monoStyle, cv::Mat &window, double poleCircleRadius = 0.0);
+    bool monoStyle, cv::Mat &window, double poleCircleRadius = 0.0, bool nightStyle = false);
 
 #endif // MAGNIFIERWINDOW_H

@@ -89,6 +89,18 @@ QColor pole(bool monoStyle)
 {
     return monoStyle ? QColor(Qt::white) : QColor(Qt::green);
 }
+QColor altitudeBolt(bool monoStyle)
+{
+    return monoStyle ? QColor(255, 255, 255, 200) : QColor(255, 215, 0, 200);
+}
+QColor azimuthBolt(bool monoStyle)
+{
+    return monoStyle ? QColor(255, 255, 255, 200) : QColor(0, 200, 255, 200);
+}
+QColor night()
+{
+    return QColor(170, 0, 0);
+}
 } // namespace overlayColours
 
 void drawDisplayOverlays(QImage *frame, const FrameInputs &s, const PoleMeasurement &m)
@@ -98,26 +110,43 @@ void drawDisplayOverlays(QImage *frame, const FrameInputs &s, const PoleMeasurem
         return;
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
+    const auto pen = [&](const QColor &colour) {
+        setPenColour(painter, s.nightStyle ? overlayColours::night() : colour);
+    };
 
     const bool axisKnown = drawable(s.axisCenter);
     if (s.showAxisCenter && axisKnown) {
-        setPenColour(painter, overlayColours::axisCenter(s.monoStyle));
+        pen(overlayColours::axisCenter(s.monoStyle));
         drawAxisCenter(painter, s.axisCenter);
     }
     if (s.showAxisCircle && axisKnown && std::abs(s.axisCircleRadius) < farAway) {
         const double r = s.axisCircleRadius;
-        setPenColour(painter, overlayColours::axisCircle(s.monoStyle));
+        pen(overlayColours::axisCircle(s.monoStyle));
         painter.drawEllipse(QRectF(s.axisCenter.x() - r, s.axisCenter.y() - r, 2 * r, 2 * r));
     }
-    setPenColour(painter, overlayColours::marker());
+    pen(overlayColours::marker());
     if (s.showReticle && drawable(s.expectedPolarisPos) && std::isfinite(s.reticleAngle))
         drawReticle(painter, s.expectedPolarisPos, std::fmod(s.reticleAngle, 360.0));
     if (s.showStarAMarker && drawable(m.starAPos))
         drawStarMarker(painter, m.starAPos);
     if (s.showStarBMarker && drawable(m.starBPos))
         drawStarMarker(painter, m.starBPos);
+    if (s.monitorPole && s.showBoltGuide && drawable(m.polePos)) {
+        const auto boltLine = [&](const QPointF &stop, const QColor &colour) {
+            if (!drawable(stop))
+                return;
+            pen(colour);
+            QPen dashed = painter.pen();
+            dashed.setStyle(Qt::DashLine);
+            painter.setPen(dashed);
+            painter.drawLine(m.polePos, stop);
+            painter.drawEllipse(stop, 4.0, 4.0);
+        };
+        boltLine(s.altitudeStop, overlayColours::altitudeBolt(s.monoStyle));
+        boltLine(s.azimuthStop, overlayColours::azimuthBolt(s.monoStyle));
+    }
     if (s.monitorPole && drawable(m.polePos)) {
-        setPenColour(painter, overlayColours::pole(s.monoStyle));
+        pen(overlayColours::pole(s.monoStyle));
         drawPole(painter, m.polePos);
     }
 }

@@ -35,6 +35,7 @@ Guarded<QPointF> starASearchPos;
 Guarded<QPointF> starBSearchPos;
 Guarded<PoleAngles> poleAngles;
 std::atomic<double> trackedRaTurn {0.0};
+Guarded<BoltGuideMarks> boltGuideMarks;
 
 std::atomic<bool> refractionEnabled {false};
 std::atomic<RefractionModel> refractionModel {RefractionModel::Bennett};

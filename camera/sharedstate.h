@@ -19,6 +19,7 @@
 #include <QPointF>
 #include <QString>
 #include <atomic>
+#include <limits>
 #include <opencv2/core.hpp>
 
 // ---- Camera and stream settings -----------------------------------------------------------------
@@ -53,7 +54,7 @@ extern std::atomic<bool> showAxisCircle;
 extern std::atomic<bool> showReticle;
 extern std::atomic<bool> showStarAMarker;
 extern std::atomic<bool> showStarBMarker;
-extern Guarded<QString> displayStyle; // "Mono" selects the monochrome overlay colours
+extern Guarded<QString> displayStyle; // "Mono": monochrome overlays; "Night": dark red
 extern Guarded<QPointF> axisCenter;   // RA axis centre, image pixels
 // How well axisCenter is known: its covariance, px^2. Written with axisCenter.
 extern Guarded<cv::Matx22d> axisCenterCovariance;
@@ -72,11 +73,27 @@ struct PoleAngles
     double atB = 0.0;
     // How far the pole they give may be off (root-mean-square, arcsec).
     double errorArcsec = polestatistics::yearlyAnglesErrorArcsec;
+    // The turn from the zenith direction to the line from star A to star B in the image's angles
+    // (zenithdirection.h), degrees; NaN while unknown, when the refraction correction falls back to
+    // the camera sitting in its holder.
+    double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN();
 };
 extern Guarded<PoleAngles> poleAngles;
 // How far the pole-tracking dial says the RA axis has turned since the reference stars were found
 // with the axis at home, degrees; the image turns with it, and so does the way to the horizon.
 extern std::atomic<double> trackedRaTurn;
+
+// Bolt guidance while the pole is monitored (boltguide.h): where the pole must stand when the
+// altitude bolt, or the azimuth bolt, has been turned far enough for the other one to finish; the
+// overlays draw each bolt's line from the pole through its stop. One value, so a frame never
+// takes one stop from one update and the other from the next.
+struct BoltGuideMarks
+{
+    bool shown = false;
+    QPointF altitudeStop;
+    QPointF azimuthStop;
+};
+extern Guarded<BoltGuideMarks> boltGuideMarks;
 
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;

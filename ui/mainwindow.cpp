@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "axiserrorpanel.h"
 
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
@@ -55,6 +56,25 @@ MainWindow::MainWindow(QWidget *parent)
             + 2 * ui->scrollArea_manager->frameWidth()));
 
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
+    axisErrorPanel = new AxisErrorPanel(QString(), ui->widget_precise);
+    // Right under the pole and axis icons, where it shows without scrolling the panel: the
+    // magnified view and the monitor group move down a row.
+    QGridLayout *precise = ui->gridLayout_precise_content;
+    precise->removeWidget(ui->groupBox_monitor);
+    precise->addWidget(ui->groupBox_monitor, 3, 0, 1, 4);
+    precise->removeWidget(ui->widget_biggerView);
+    precise->addWidget(ui->widget_biggerView, 2, 0, 1, 4);
+    precise->addWidget(axisErrorPanel, 1, 0, 1, 4);
+    axisErrorPanel->hide();
+    // The rough readout, while Polaris is moved into the reticle, on top of the Rough Pole section.
+    roughAxisErrorPanel = new AxisErrorPanel(QStringLiteral("rough_"), ui->widget_rough);
+    QGridLayout *rough = ui->gridLayout_rough_content;
+    rough->removeWidget(ui->groupBox_rough_match);
+    rough->addWidget(ui->groupBox_rough_match, 2, 0);
+    rough->removeWidget(ui->groupBox_axisCenter);
+    rough->addWidget(ui->groupBox_axisCenter, 1, 0);
+    rough->addWidget(roughAxisErrorPanel, 0, 0);
+    roughAxisErrorPanel->hide();
     magnifier->setZoom(5);
 
     label_direction = new QLabel(ui->scrollArea_showImg);
@@ -115,6 +135,8 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
     connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
     connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
+    // A new site turns the zenith's direction at once, not at the next minute's update.
+    connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updatePoleAngles);
     connect(this, &MainWindow::resetUI, poleTrackingDialog, &PoleTrackingDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(
@@ -167,8 +189,10 @@ MainWindow::MainWindow(QWidget *parent)
 
     placeTemplateLabel(zoomFactor, regionName);
 
-    const bool mono = displayStyle.load() == QLatin1String("Mono");
-    ui->actionMono_Style->setChecked(mono);
+    // The night style shows the mono pictures; its action turns the window dark red.
+    const bool night = displayStyle.load() == QLatin1String("Night");
+    const bool mono = displayStyle.load() == QLatin1String("Mono") || night;
+    ui->actionMono_Style->setChecked(mono && !night);
     confirmSliderEffect->setColor(mono ? monoGlow : colorGlow);
     roughSliderEffect->setColor(mono ? monoGlow : colorGlow);
     const QString suffix = mono ? QString() : QStringLiteral("_color");
@@ -178,6 +202,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->label_starPos1_icon->setPixmap(lampOff);
     ui->label_starPos2_icon->setPixmap(lampOff);
     ui->label_starPos3_icon->setPixmap(lampOff);
+    ui->actionNight_Style->setChecked(night); // last: it tints what was set above
     // The form read its lamp at full size (1 MB); the pixmap cache would keep it after the labels
     // let it go.
     QPixmapCache::clear();

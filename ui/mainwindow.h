@@ -20,6 +20,7 @@
 #include <QProgressDialog>
 #include <QString>
 
+#include "boltguide.h"
 #include "camerasource.h"
 #include "platesolvetask.h"
 #include "sessionlog.h"
@@ -32,6 +33,7 @@
 
 class AboutDialog;
 class AstroRefractionDialog;
+class AxisErrorPanel;
 class CaptureThread;
 class MagnifierWidget;
 class PoleTrackingDialog;
@@ -148,6 +150,7 @@ private slots:
     void on_action75_toggled(bool checked);
     void on_action50_toggled(bool checked);
     void on_actionMono_Style_toggled(bool checked);
+    void on_actionNight_Style_toggled(bool checked);
     void on_actionSave_As_triggered();
 
     // Recording and camera source (mainwindow_recording.cpp).
@@ -210,6 +213,12 @@ private:
     void applyZoom(float zoom);
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);
+    void showAxisError();
+    void showRoughAxisError();
+    bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
+        AxisErrorArcsec *error, PoleInImage *inImage = nullptr) const;
+    void updateBoltGuide(const PoleInImage &inImage);
+    void applyDisplayStyle(const QString &style);
 
     Ui::MainWindow *ui;
     QActionGroup *zoomGroup;
@@ -217,7 +226,12 @@ private:
     QGridLayout *imageLayout;
     QLabel *label_cursorPos;
     QLabel *label_direction;
-    MagnifierWidget *magnifier; // lens over the image area, fed by the pointer
+    MagnifierWidget *magnifier;          // lens over the image area, fed by the pointer
+    AxisErrorPanel *axisErrorPanel;      // Precise Pole: the altitude and azimuth to turn
+    AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
+    QPointF roughPolaris;                // followed from frame to frame in that step
+    bool roughPolarisFollowed = false;
+    BoltGuide boltGuide; // Precise Pole: each bolt's line, learnt while the user turns it
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
@@ -258,6 +272,7 @@ private:
     QTimer *poleAnglesTimer;
     double angleBAP = 0.0; // degrees
     double angleABP = 0.0;
+    int imageEastTurn = 0; // the image's handedness (zenithdirection.h); 0 while unknown
 
     // Camera and live view (mainwindow_camera.cpp).
     CaptureThread *captureThread;
@@ -283,7 +298,14 @@ private:
     friend class TestSolveNow;
     void setupPlateSolving();
     void proposeTemplate(const SkyInImage &sky);
+    bool startPlateSolve(); // false without a frame or while a solve runs
+    void showSolveProgress();
+    void startAutomaticSolve();
+    void cancelAutomaticSolve();
     PlateSolveTask *plateSolveTask = nullptr;
+    bool solveIsAutomatic = false;            // the running solve is the confirm step's own, shown nowhere
+    bool templateTurnedByHand = false;        // in this confirm step, before the quiet solve answered
+    bool indexFilesMissingTold = false;       // once a run
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
     QTimer *connectRetry = nullptr;    // while a network camera is being reached: Connect again
     QElapsedTimer connectStarted;      // since Connect was pressed

@@ -1,22 +1,28 @@
 // mainwindow_camera.cpp - the camera side of the main window: the camera library's start-up and
 // shut-down, Connect/Disconnect, the exposure and gain presets, the live view fed by the capture
 // thread (showImages), zoom, Mono Style and Save As.
+#include "axiserrorpanel.h"
 #include "mainwindow.h"
+#include "staralgorithms.h"
 
 #include "cameraconnection.h"
 #include "camerasource.h"
 #include "capturethread.h"
 #include "magnifierwidget.h"
+#include "nightstyle.h"
 #include "presentation.h"
 #include "sharedstate.h"
 #include "source.h"
 #include "ui_mainwindow.h"
 #include "virtualmountwindow.h"
+#include "wizardgeometry.h"
+#include "wizardstep.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtMath>
 
 namespace {
 constexpr int connectRetryMs = 250;
@@ -219,6 +225,8 @@ void MainWindow::showImages()
         ui->label_showImg->setPixmap(picture);
         magnifier->setSourcePixmap(picture);
         magnifier->update();
+        if (currentStep == STEP_MOVE_POLARIS)
+            showRoughAxisError();
     }
     // Crops queued when monitoring ended wait for the next time it starts.
     if (monitorPole && magnifierQueue.take(&biggerViewImage)) {
@@ -228,7 +236,94 @@ void MainWindow::showImages()
         ui->label_pole->setText(positionText(polePos.load()));
         const double sigma = poleSigmaArcsec;
         ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
+        showAxisError();
     }
+}
+
+// How far the axis centre is off `pole`, in the site's altitude and azimuth: the zenith's image
+// direction is the line from star A to star B turned back by `turnDeg` (zenithdirection.h). False
+// while the orientation is unknown.
+bool MainWindow::axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB,
+    double turnDeg, AxisErrorArcsec *error, PoleInImage *used) const
+{
+    const QPointF line = starB - starA;
+    if (!std::isfinite(turnDeg) || imageEastTurn == 0 || line.isNull())
+        return false;
+    PoleInImage inImage;
+    inImage.pole = {pole.x(), pole.y()};
+    inImage.zenithAngleDeg = imageAngleDeg(line.x(), line.y()) - turnDeg;
+    inImage.eastAngleDeg = inImage.zenithAngleDeg + 90.0 * imageEastTurn;
+    inImage.zenithArcsecPerPx = cameraArcsecPerPixel;
+    inImage.eastArcsecPerPx = cameraArcsecPerPixel;
+    inImage.poleAltitudeDeg = std::fabs(siteLatitude.load());
+    const QPointF axis = axisCenter.load();
+    // The camera's own plate scale: no refraction to take out of it (pressure 0).
+    *error = axisErrorArcsec(inImage, {axis.x(), axis.y()}, 0.0, airTemperature);
+    if (used)
+        *used = inImage;
+    return true;
+}
+
+// The monitored pole against the axis centre, the reference stars as the capture thread last
+// measured them. Hidden while the orientation is unknown.
+void MainWindow::showAxisError()
+{
+    AxisErrorArcsec error;
+    PoleInImage inImage;
+    if (!axisErrorInImage(polePos.load(), starAPos.load(), starBPos.load(),
+            poleAngles.load().zenithToLineTurnDeg, &error, &inImage)) {
+        axisErrorPanel->hide();
+        boltGuideMarks.store({});
+        return;
+    }
+    updateBoltGuide(inImage);
+    axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
+    axisErrorPanel->show();
+}
+
+// The altitude bolt moves the pole along the zenith's image direction and the azimuth bolt along
+// the east's, until the user's turns teach otherwise (boltguide.h).
+void MainWindow::updateBoltGuide(const PoleInImage &inImage)
+{
+    const auto direction = [](double degrees) {
+        return cv::Vec2d(std::cos(qDegreesToRadians(degrees)), -std::sin(qDegreesToRadians(degrees)));
+    };
+    boltGuide.setExpected(direction(inImage.zenithAngleDeg), direction(inImage.eastAngleDeg));
+    const cv::Point2d pole(inImage.pole.x, inImage.pole.y);
+    boltGuide.addPole(pole);
+    const QPointF axis = axisCenter.load();
+    cv::Point2d altitudeStop, azimuthStop;
+    if (!boltGuide.stops(pole, {axis.x(), axis.y()}, &altitudeStop, &azimuthStop)) {
+        boltGuideMarks.store({});
+        return;
+    }
+    boltGuideMarks.store(
+        {true, QPointF(altitudeStop.x, altitudeStop.y), QPointF(azimuthStop.x, azimuthStop.y)});
+}
+
+// While Polaris is moved into the reticle: Polaris followed from frame to frame from where it was
+// picked, the pole where the matched template puts it beside Polaris (Polaris in the reticle puts
+// the pole on the axis centre) and star A where the template puts it. Without refraction, so
+// rough; hidden once Polaris is lost (a bolt turned too far between two frames).
+void MainWindow::showRoughAxisError()
+{
+    QPointF polaris;
+    if (roughPolarisFollowed && !measureStar(roughPolaris, &polaris)) {
+        qInfo("Rough axis error: Polaris lost near (%.1f, %.1f)", roughPolaris.x(), roughPolaris.y());
+        roughPolarisFollowed = false;
+    }
+    AxisErrorArcsec error;
+    if (!roughPolarisFollowed
+        || !axisErrorInImage(axisCenter.load() + polaris - expectedPolarisPos.load(),
+            wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle), polaris,
+            poleAngles.load().zenithToLineTurnDeg, &error)) {
+        roughAxisErrorPanel->hide();
+        return;
+    }
+    roughPolaris = polaris;
+    roughAxisErrorPanel->showError(
+        error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
+    roughAxisErrorPanel->show();
 }
 
 void MainWindow::on_action100_toggled(bool checked)
@@ -289,17 +384,42 @@ void MainWindow::placeTemplateLabel(float zoom, const QString &region)
 
 void MainWindow::on_actionMono_Style_toggled(bool checked)
 {
-    displayStyle.store(checked ? QStringLiteral("Mono") : QStringLiteral("Color"));
-    confirmSliderEffect->setColor(sliderGlowColor(checked));
-    roughSliderEffect->setColor(sliderGlowColor(checked));
-    ui->label_precise_poleIcon->setPixmap(QPixmap(poleIconPicture(checked)));
-    ui->label_precise_axisIcon->setPixmap(QPixmap(axisIconPicture(checked)));
+    applyDisplayStyle(checked ? QStringLiteral("Mono") : QStringLiteral("Color"));
+}
+
+void MainWindow::on_actionNight_Style_toggled(bool checked)
+{
+    applyDisplayStyle(checked ? QStringLiteral("Night") : QStringLiteral("Color"));
+}
+
+// "Color", "Mono" or "Night": one of the two style actions checked, or neither. The night style
+// keeps the mono pictures (no colour) and turns the window dark red; the overlays follow through
+// the shared displayStyle.
+void MainWindow::applyDisplayStyle(const QString &style)
+{
+    const bool night = style == QLatin1String("Night");
+    const bool mono = style == QLatin1String("Mono") || night;
+    displayStyle.store(style);
+    {
+        const QSignalBlocker quietMono(ui->actionMono_Style), quietNight(ui->actionNight_Style);
+        ui->actionMono_Style->setChecked(style == QLatin1String("Mono"));
+        ui->actionNight_Style->setChecked(night);
+    }
+    applyNightStyle(this, night);
+    magnifier->setNightStyle(night);
+    magnifier->update();
+    confirmSliderEffect->setColor(sliderGlowColor(mono));
+    roughSliderEffect->setColor(sliderGlowColor(mono));
+    const auto icon
+        = [night](const QString &path) { return night ? nightTinted(QPixmap(path)) : QPixmap(path); };
+    ui->label_precise_poleIcon->setPixmap(icon(poleIconPicture(mono)));
+    ui->label_precise_axisIcon->setPixmap(icon(axisIconPicture(mono)));
     const int lit = litLampsForStep(currentStep);
     if (lit < 0)
         return; // this step's lamps keep their pictures
     QLabel *const lamps[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     for (int i = 0; i < 3; ++i)
-        lamps[i]->setPixmap(lampPixmap(i < lit, checked));
+        lamps[i]->setPixmap(lampPixmap(i < lit, mono));
 }
 
 void MainWindow::on_actionSave_As_triggered()

@@ -1,7 +1,9 @@
 // mainwindow_solve.cpp - Tools > Solve Now: the latest frame solved off the GUI thread, with a
 // progress window whose button cancels, and the result (or why there is none) shown to the user.
-// While the pole star is confirmed, the solution proposes the template; otherwise a solve changes
+// Entering the step that confirms the pole star starts a quiet solve of its own, without a window;
+// while the pole star is confirmed, a solution proposes the template; otherwise a solve changes
 // nothing in the alignment.
+#include "indexfiles.h"
 #include "mainwindow.h"
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
@@ -17,16 +19,64 @@ void MainWindow::setupPlateSolving()
     connect(plateSolveTask, &PlateSolveTask::finished, this, &MainWindow::showPlateSolution);
 }
 
+// Solve Now during the quiet solve takes that solve over: it shows its progress and its answer.
 void MainWindow::on_actionSolve_Now_triggered()
 {
-    if (plateSolveTask->isRunning())
+    if (plateSolveTask->isRunning()) {
+        if (solveIsAutomatic) {
+            solveIsAutomatic = false;
+            showSolveProgress();
+        }
         return;
-    const FrameLease frame = rawImage.latest();
-    if (frame.image().empty()) {
+    }
+    if (!startPlateSolve()) {
         QMessageBox::information(
             this, tr("Plate Solving"), tr("No frame to solve yet: connect the camera first."));
         return;
     }
+    solveIsAutomatic = false;
+    showSolveProgress();
+}
+
+// On entering the confirm step: the template is proposed when the solve succeeds and the user has
+// not turned it yet. Without index files the user is told once which package brings them and
+// keeps matching the template by hand.
+void MainWindow::startAutomaticSolve()
+{
+    templateTurnedByHand = false;
+    if (plateSolveTask->isRunning())
+        return;
+    const FrameLease frame = rawImage.latest();
+    if (frame.image().empty()) {
+        qInfo("Plate solving: no frame yet to propose the template from");
+        return;
+    }
+    QString missing;
+    if (indexFilesFor(0, frame.image().cols, defaultIndexFolder(), &missing).isEmpty()) {
+        if (!indexFilesMissingTold) {
+            indexFilesMissingTold = true;
+            qWarning("Plate solving: %s", qPrintable(missing));
+            ui->statusBar->showMessage(tr("The template is not proposed: to have it, install the package %1.")
+                                           .arg(QLatin1String(indexPackageName)));
+        }
+        return;
+    }
+    if (startPlateSolve())
+        solveIsAutomatic = true;
+}
+
+// Leaving the confirm step ends a quiet solve: its answer would come too late to be of use.
+void MainWindow::cancelAutomaticSolve()
+{
+    if (solveIsAutomatic && plateSolveTask->isRunning())
+        plateSolveTask->cancel();
+}
+
+bool MainWindow::startPlateSolve()
+{
+    const FrameLease frame = rawImage.latest();
+    if (frame.image().empty())
+        return false;
     // The settings keep the latitude without its sign; the hemisphere choice gives it.
     const bool north = regionName != QLatin1String("South");
     ObservingSite site;
@@ -34,9 +84,12 @@ void MainWindow::on_actionSolve_Now_triggered()
     site.longitudeDeg = siteLongitude;
     site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
     site.temperatureC = airTemperature;
-    if (!plateSolveTask->start(
-            frame.image(), site, utcNow(), patternStars(north ? Hemisphere::North : Hemisphere::South)))
-        return;
+    return plateSolveTask->start(
+        frame.image(), site, utcNow(), patternStars(north ? Hemisphere::North : Hemisphere::South));
+}
+
+void MainWindow::showSolveProgress()
+{
     ui->actionSolve_Now->setEnabled(false);
     solveProgress = new QProgressDialog(tr("Solving the frame..."), tr("Cancel"), 0, 0, this);
     solveProgress->setWindowTitle(tr("Plate Solving"));
@@ -55,6 +108,14 @@ void MainWindow::showPlateSolution()
         solveProgress = nullptr;
     }
     const SkyInImage &sky = plateSolveTask->sky();
+    if (solveIsAutomatic) {
+        solveIsAutomatic = false;
+        if (!sky.ok)
+            qInfo("Plate solving: the template is not proposed: %s", qPrintable(sky.whyNot));
+        else if (currentStep == STEP_CONFIRM && !templateTurnedByHand)
+            proposeTemplate(sky);
+        return;
+    }
     if (!sky.ok) {
         qWarning("Plate solving: %s", qPrintable(sky.whyNot));
         QMessageBox::warning(this, tr("Plate Solving"), tr("Not solved: %1").arg(sky.whyNot));

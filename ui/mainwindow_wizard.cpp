@@ -1,5 +1,6 @@
 // The alignment wizard in the window: the tip panel, the steps and their buttons, the star picks
 // and the template matching on the live image, and the hemisphere.
+#include "axiserrorpanel.h"
 #include "axisfit.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
@@ -34,9 +35,11 @@ const wizard::TipPage &page(const wizard::TipPanel &panel, WizardStep step)
     return panel.pages[step - 1];
 }
 
+// The mono pictures serve the night style too.
 bool isMono()
 {
-    return displayStyle.load() == QLatin1String("Mono");
+    const QString style = displayStyle.load();
+    return style == QLatin1String("Mono") || style == QLatin1String("Night");
 }
 
 } // namespace
@@ -82,10 +85,19 @@ void MainWindow::goToStep(int step)
     view.lamps = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     view.effectTimer = effectTimer;
     view.sliderGlows = {confirmSliderEffect, roughSliderEffect};
+    const int previousStep = currentStep;
     if (wizard::applyStep(step, view, isMono())) {
         currentStep = step;
         sessionLog.addStep(step);
     }
+    if (currentStep != STEP_MOVE_POLARIS)
+        roughAxisErrorPanel->hide();
+    if (currentStep != STEP_FINETUNE_POLE)
+        boltGuideMarks.store({});
+    if (currentStep == STEP_CONFIRM && previousStep != STEP_CONFIRM)
+        startAutomaticSolve();
+    else if (currentStep != STEP_CONFIRM)
+        cancelAutomaticSolve();
     if (ui->label_templateImg->isHidden())
         releaseTemplateMasks();
 }
@@ -200,6 +212,9 @@ void MainWindow::goToExpectedPolarisStep()
 
 void MainWindow::pushbuttonGetEptPolarisDoneClicked()
 {
+    // The rough readout follows Polaris from where the user picked it.
+    roughPolaris = polarisPos;
+    roughPolarisFollowed = polarisPicked;
     goToStep(STEP_MOVE_POLARIS);
 }
 
@@ -230,6 +245,7 @@ void MainWindow::pushbuttonGetCurPolarisDoneClicked()
 void MainWindow::on_pushButton_monitor_clicked()
 {
     updatePoleAngles();
+    boltGuide.restart();
     goToStep(STEP_FINETUNE_POLE);
 }
 
@@ -268,17 +284,27 @@ void MainWindow::selectHemisphere(const QString &region, const HemisphereStarDat
     goToStep(STEP_SETTING);
 }
 
-// The capture thread's angles for the hemisphere, at the instant of the program's clock.
+// The capture thread's angles for the hemisphere, at the instant of the program's clock, and the
+// sky's turn between the zenith and the reference stars at the site, which points the refraction
+// correction; the template gives the image's handedness.
 void MainWindow::updatePoleAngles()
 {
     const bool north = regionName == QLatin1String("North");
-    const PoleTriangleAngles now = starGeometry.angles(
-        north ? Hemisphere::North : Hemisphere::South, utcNow(), north ? northStarData : southStarData);
+    const Hemisphere hemisphere = north ? Hemisphere::North : Hemisphere::South;
+    const double utc = utcNow();
+    const PoleTriangleAngles now
+        = starGeometry.angles(hemisphere, utc, north ? northStarData : southStarData);
     angleBAP = now.bap;
     angleABP = now.abp;
+    const auto at = [](const QPointF &p) { return ImagePosition {p.x(), p.y()}; };
+    // The settings keep the latitude without its sign; the hemisphere choice gives it.
+    const double turn
+        = starGeometry.zenithToLineTurnDeg(hemisphere, utc, std::fabs(siteLatitude.load()) * (north ? 1 : -1),
+            siteLongitude, at(templatePole), at(templateStarA), at(templateStarB), &imageEastTurn);
     poleAngles.store({angleBAP, angleABP,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
-                                    : polestatistics::yearlyAnglesErrorArcsec});
+                                    : polestatistics::yearlyAnglesErrorArcsec,
+        turn});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
@@ -457,6 +483,7 @@ void MainWindow::drawTemplate(int angle)
 
 void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)
 {
+    templateTurnedByHand = true;
     matchAngle = value;
     drawTemplate(value);
 }

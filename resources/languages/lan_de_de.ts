@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>Höhe um %1 absenken</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>Höhe um %1 anheben</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>Azimut um %1 nach Westen</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>Azimut um %1 nach Osten</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Gesamt %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>Gelöst mit %1&quot;/px. Der Pol liegt bei (%2, %3), der Zenit in Richtung %4 Grad. Sterne: %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>Die Vorlage wird nicht vorgeschlagen: Installieren Sie dafür das Paket %1.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Nachtdarstellung</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>Baje la altitud %1</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>Suba la altitud %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>Mueva el acimut %1 al oeste</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>Mueva el acimut %1 al este</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>Resuelto a %1&quot;/px. El polo está en (%2, %3), el cenit hacia %4 grados. Estrellas: %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>La plantilla no se propone: para tenerla, instale el paquete %1.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Estilo nocturno</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>Baissez l&apos;altitude de %1</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>Montez l&apos;altitude de %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>Déplacez l&apos;azimut de %1 vers l&apos;ouest</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>Déplacez l&apos;azimut de %1 vers l&apos;est</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>Résolu à %1&quot;/px. Le pôle est en (%2, %3), le zénith vers %4 degrés. Étoiles : %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>Le modèle n&apos;est pas proposé : pour l&apos;avoir, installez le paquet %1.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Affichage de nuit</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>Abbassa l&apos;altezza di %1</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>Alza l&apos;altezza di %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>Sposta l&apos;azimut di %1 a ovest</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>Sposta l&apos;azimut di %1 a est</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Totale %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>Risolto a %1&quot;/px. Il polo è in (%2, %3), lo zenit verso %4 gradi. Stelle: %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>Il modello non viene proposto: per averlo, installa il pacchetto %1.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Stile notturno</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

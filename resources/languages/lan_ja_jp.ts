@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>高度を %1 下げる</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>高度を %1 上げる</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>方位を西へ %1 動かす</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>方位を東へ %1 動かす</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>合計 %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>%1&quot;/px で解析しました。極は (%2, %3)、天頂は %4 度の方向です。星: %5。</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>テンプレートは提案されません。提案させるにはパッケージ %1 をインストールしてください。</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>ナイトスタイル</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

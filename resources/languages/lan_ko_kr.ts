@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>고도를 %1 낮추세요</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>고도를 %1 높이세요</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>방위를 서쪽으로 %1 옮기세요</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>방위를 동쪽으로 %1 옮기세요</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>합계 %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>%1&quot;/px로 해석했습니다. 극은 (%2, %3), 천정은 %4도 방향입니다. 별: %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>템플릿이 제안되지 않습니다: 제안을 받으려면 %1 패키지를 설치하세요.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>야간 스타일</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

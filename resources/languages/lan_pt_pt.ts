@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>Baixe a altitude %1</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>Suba a altitude %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>Mova o azimute %1 para oeste</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>Mova o azimute %1 para este</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>Resolvido a %1&quot;/px. O polo está em (%2, %3), o zénite na direção de %4 graus. Estrelas: %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>O modelo não é proposto: para o ter, instale o pacote %1.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Estilo noturno</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

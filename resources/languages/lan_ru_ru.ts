@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>Опустите высоту на %1</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>Поднимите высоту на %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>Сдвиньте азимут на %1 к западу</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>Сдвиньте азимут на %1 к востоку</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Всего %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>Решено при %1&quot;/пикс. Полюс в точке (%2, %3), зенит в направлении %4 градусов. Звёзды: %5.</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>Шаблон не предложен: для этого установите пакет %1.</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>Ночной стиль</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

@@ -64,6 +64,29 @@
     </message>
 </context>
 <context>
+    <name>AxisErrorPanel</name>
+    <message>
+        <source>Lower the altitude %1</source>
+        <translation>降低高度 %1</translation>
+    </message>
+    <message>
+        <source>Raise the altitude %1</source>
+        <translation>升高高度 %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 west</source>
+        <translation>方位向西移动 %1</translation>
+    </message>
+    <message>
+        <source>Move azimuth %1 east</source>
+        <translation>方位向东移动 %1</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>总计 %1</translation>
+    </message>
+</context>
+<context>
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
@@ -657,6 +680,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Solved at %1&quot;/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.</source>
         <translation>已解析，%1&quot;/像素。极点位于 (%2, %3)，天顶方向 %4 度。星：%5。</translation>
+    </message>
+    <message>
+        <source>The template is not proposed: to have it, install the package %1.</source>
+        <translation>未提示模板：如需此功能，请安装软件包 %1。</translation>
+    </message>
+    <message>
+        <source>Night Style</source>
+        <translation>夜间样式</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>

@@ -24,6 +24,7 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtMath>
 #include <cmath>
@@ -61,6 +62,15 @@ constexpr int poleSettlingFrames = 10;
 constexpr int replayActionDelayMs = 15;
 // The pause between a click and the next turn of the axis: how late a replayed click may come.
 constexpr double pauseBeforeTurnS = 0.3;
+// How long a person waits for the program to propose the template (the solve, real time).
+constexpr int proposalTimeoutMs = 30000;
+// Where a person following the readout stops: the readout's own noise is a few arcseconds.
+constexpr double readoutGoodEnoughArcsec = 3.0;
+// The rough readout leaves out refraction and the template's whole degrees: a minute will do
+// before Polaris is put into the reticle by eye.
+constexpr double roughReadoutGoodEnoughArcsec = 60.0;
+// A hand turning a bolt steadily: this much per frame, 6 px at most, well within a star's search box.
+constexpr double steadyTurnArcminPerFrame = 3.0;
 
 double distance(const QPointF &a, const QPointF &b)
 {
@@ -408,6 +418,13 @@ double Observer::templateCover(double sigmaLabelPx)
     return cover;
 }
 
+void Observer::rememberVisibleStars()
+{
+    m_visibleStars.clear();
+    for (const SeenStar &star : look())
+        m_visibleStars << toLabel(star.position);
+}
+
 // A person sweeps the slider over its whole range in page steps, looking for where the rings come
 // close to stars, then turns it degree by degree around the best place and leaves it where the
 // rings sit best.
@@ -415,9 +432,7 @@ bool Observer::matchTemplate(QSlider *slider)
 {
     if (!slider->isVisible())
         return fail(QStringLiteral("the template slider is hidden"));
-    m_visibleStars.clear();
-    for (const SeenStar &star : look())
-        m_visibleStars << toLabel(star.position);
+    rememberVisibleStars();
     const double z = zoom();
 
     // A slider already at 0 still shows the angle the other slider left: move it off and back.
@@ -574,7 +589,8 @@ bool Observer::confirmPolaris(bool reuseSavedCentre)
 {
     if (!press("pushButton_setting_done") || step() != 2)
         return fail(QStringLiteral("Setting Finished does not lead to step 2"));
-    if (!pickPoleStarAndMatch("horizontalSlider_confirm_match"))
+    if (m_session.takeProposedTemplate ? !acceptProposedTemplate()
+                                       : !pickPoleStarAndMatch("horizontalSlider_confirm_match"))
         return false;
     m_boxes->questionAnswer = reuseSavedCentre ? QMessageBox::Yes : QMessageBox::No;
     const int boxesBefore = m_boxes->seen.size();
@@ -655,13 +671,37 @@ bool Observer::findAxisCentre()
 }
 
 // Double-clicks the pole star where the image shows it, then turns the template with `slider`
-// until its rings sit on the stars.
+// until its rings sit on the stars; a person who took the proposed template only looks whether
+// its rings still sit on them.
 bool Observer::pickPoleStarAndMatch(const char *slider)
 {
     const auto pole = poleStar();
     if (!pole)
         return fail(QStringLiteral("the pole star is not recognised in the image"));
-    return pickStar(*pole) && matchTemplate(child<QSlider>(slider));
+    if (!pickStar(*pole))
+        return false;
+    if (!m_session.takeProposedTemplate)
+        return matchTemplate(child<QSlider>(slider));
+    rememberVisibleStars();
+    const double cover = templateCover(4 * zoom());
+    return cover >= 2.5
+        || fail(QStringLiteral("the proposed template's rings left the stars (%1)").arg(cover));
+}
+
+// The person waits for the program to lay the template over the image by itself and looks whether
+// its rings sit on the stars, as they would after turning it by hand.
+bool Observer::acceptProposedTemplate()
+{
+    const auto *label = child<QLabel>("label_templateImg");
+    QElapsedTimer waited;
+    waited.start();
+    while (!label->isVisible() && waited.elapsed() < proposalTimeoutMs)
+        QTest::qWait(50);
+    if (!label->isVisible())
+        return fail(QStringLiteral("no template proposed within %1 s").arg(proposalTimeoutMs / 1000));
+    rememberVisibleStars();
+    const double cover = templateCover(4 * zoom());
+    return cover >= 2.5 || fail(QStringLiteral("the proposed template matches no stars (%1)").arg(cover));
 }
 
 bool Observer::placeExpectedPolaris()
@@ -684,6 +724,10 @@ bool Observer::movePolarisIntoReticle()
             return std::nullopt;
         return poleStar();
     };
+    // A person who goes by the words turns the bolts by the rough readout first.
+    if (m_session.boltsByReadout
+        && !followAxisErrorReadout(QStringLiteral("rough_"), roughReadoutGoodEnoughArcsec))
+        return false;
     if (!turnBoltsUntilMeet(polaris, *reticle, 5.0, "Polaris"))
         return false;
     return (press("pushButton_movePolaris_done") && step() == 11)
@@ -715,8 +759,67 @@ bool Observer::startMonitor()
     return shownPole().has_value() || fail(QStringLiteral("no pole shown while monitoring"));
 }
 
+// Reads "Raise the altitude 2'14"" and "Move azimuth 0'40" east" off the window's readout of
+// `section` ("" for Precise Pole, "rough_" for Rough Pole) and turns the bolts by just that, until
+// the total is down to `goodEnoughArcsec`. The bolts are turned steadily, a little per frame, as a
+// hand turns them, so the program sees the stars move; the readout averages a second of frames
+// and starts again after each turn.
+bool Observer::followAxisErrorReadout(const QString &section, double goodEnoughArcsec)
+{
+    // The words and figures as they read on screen (the labels hold rich text).
+    const auto shownText = [this, &section](const char *name) {
+        QTextDocument document;
+        document.setHtml(child<QLabel>(qPrintable(QStringLiteral("label_%1%2").arg(section, name)))->text());
+        return document.toPlainText().simplified();
+    };
+    static const QRegularExpression altitudeWords(
+        QStringLiteral("(Raise|Lower) the altitude\\s+(?:(\\d+)°)?(\\d+)′(\\d+)″"));
+    static const QRegularExpression azimuthWords(
+        QStringLiteral("Move azimuth\\s+(?:(\\d+)°)?(\\d+)′(\\d+)″ (east|west)"));
+    static const QRegularExpression totalWords(QStringLiteral("Total (?:(\\d+)°)?(\\d+)′(\\d+)″"));
+    const auto arcmin = [](const QRegularExpressionMatch &m, int first) {
+        return m.captured(first).toDouble() * 60 + m.captured(first + 1).toDouble()
+            + m.captured(first + 2).toDouble() / 60;
+    };
+    SkySimulator &sky = cameraSimulator();
+    const auto turnSteadily = [&](void (SkySimulator::*bolt)(double), double amountArcmin) {
+        const int steps = int(std::ceil(std::abs(amountArcmin) / steadyTurnArcminPerFrame));
+        for (int i = 0; i < steps; ++i) {
+            (sky.*bolt)(amountArcmin / steps);
+            if (!waitForFreshFrames(0))
+                return false;
+        }
+        return true;
+    };
+    for (int turn = 0; turn < 8; ++turn) {
+        if (!waitForFreshFrames(poleSettlingFrames))
+            return false;
+        const QString altitudeText = shownText("altitudeError");
+        const QString azimuthText = shownText("azimuthError");
+        const auto altitude = altitudeWords.match(altitudeText);
+        const auto azimuth = azimuthWords.match(azimuthText);
+        const auto total = totalWords.match(shownText("totalError"));
+        if (!child<QWidget>(qPrintable(QStringLiteral("widget_%1axisError").arg(section)))->isVisible()
+            || !altitude.hasMatch() || !azimuth.hasMatch() || !total.hasMatch())
+            return fail(QStringLiteral("no altitude and azimuth to read: \"%1\", \"%2\"")
+                            .arg(altitudeText, azimuthText));
+        qInfo("Readout %s: %s, %s", qPrintable(section), qPrintable(altitudeText), qPrintable(azimuthText));
+        if (arcmin(total, 1) * 60 <= goodEnoughArcsec)
+            return true;
+        if (!turnSteadily(&SkySimulator::turnAltitudeBolt,
+                (altitude.captured(1) == QLatin1String("Raise") ? 1 : -1) * arcmin(altitude, 2))
+            || !turnSteadily(&SkySimulator::turnAzimuthBolt,
+                (azimuth.captured(4) == QLatin1String("east") ? 1 : -1) * arcmin(azimuth, 1)))
+            return false;
+    }
+    return fail(
+        QStringLiteral("the %1readout does not come down to %2 arcsec").arg(section).arg(goodEnoughArcsec));
+}
+
 bool Observer::bringPoleOntoAxis()
 {
+    if (m_session.boltsByReadout)
+        return followAxisErrorReadout(QString(), readoutGoodEnoughArcsec);
     const auto centre = shownPosition("label_axisPos");
     if (!centre)
         return fail(QStringLiteral("no axis centre shown"));

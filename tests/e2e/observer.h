@@ -63,6 +63,8 @@ struct Session
     double raTurnDeg = 40;       // each of the two turns while the axis centre is found
     double settleArcsec = 0;     // the polar axis sinks this much during the second turn
     double cloudOverStarB = 1.0; // starlight let through by a cloud that drifts over star B while monitoring
+    bool takeProposedTemplate = false; // leaves the template as the program lays it, never turning it
+    bool boltsByReadout = false;       // turns the bolts by the altitude and azimuth the window says
 };
 
 // A UTC instant as the sessions give it: "2027-03-21T13:00".
@@ -157,8 +159,11 @@ private:
     bool press(const char *buttonName);
     int step() const; // the page the tip panel shows, as a step number (0: panel hidden)
     double templateCover(double sigmaLabelPx);
+    void rememberVisibleStars(); // for templateCover, label pixels
     bool matchTemplate(QSlider *slider);
     bool pickPoleStarAndMatch(const char *slider);
+    bool acceptProposedTemplate();
+    bool followAxisErrorReadout(const QString &section, double goodEnoughArcsec);
     bool turnRaAxisAfterAPause(double degrees);
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);

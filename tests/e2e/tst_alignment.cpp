@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QtTest>
 #include <cstdio>
+#include <random>
 
 using e2e::Observer;
 using e2e::Session;
@@ -158,6 +159,24 @@ void TestAlignment::alignment_data()
     moonlight.conditions.skyBrightness = 10;
     moonlight.errorDirectionDeg = 10;
     QTest::newRow("bright sky (moonlight)") << moonlight;
+
+    Session proposed = northSession("template-as-proposed", "2027-04-12T14:00");
+    proposed.takeProposedTemplate = true;
+    proposed.errorDirectionDeg = 230;
+    QTest::newRow("template taken as proposed") << proposed;
+
+    Session byWords = northSession("bolts-by-readout", "2027-08-25T15:00");
+    byWords.boltsByReadout = true;
+    byWords.errorDirectionDeg = 320;
+    QTest::newRow("bolts turned by the altitude and azimuth words") << byWords;
+
+    // Out of its holder at a roll drawn once (seeded, so every run repeats it): the correction
+    // must find the zenith from the stars.
+    std::mt19937 rng(20261208);
+    Session rolled = northSession("camera-rolled", "2027-11-03T19:00");
+    rolled.cameraRollDeg = std::uniform_real_distribution<double>(0.0, 360.0)(rng);
+    rolled.errorDirectionDeg = 75;
+    QTest::newRow("camera at a random roll, corrected") << rolled;
 }
 
 void TestAlignment::alignment()

@@ -53,6 +53,7 @@ void TestForms::objects_data()
         {"actionConnect", "QAction", "Connect"},
         {"actionDisplay_Template", "QAction", "Display Template"},
         {"actionMono_Style", "QAction", "Mono Style"},
+        {"actionNight_Style", "QAction", "Night Style"},
         {"actionStretch", "QAction", "Stretch"},
         {"actionAstronomical_Refraction", "QAction", "Astronomical Refraction"},
         {"actionManual_Trace", "QAction", "Manual Trace"},
@@ -190,9 +191,9 @@ void TestForms::menuOrder_data()
                           << QStringList {"actionSave_As", "actionRecord_Session", "-", "actionExit"};
     QTest::newRow("Device") << "menuDevice" << QStringList {"actionConnect", "-", "actionCamera_Source"};
     QTest::newRow("Tools") << "menuTools"
-                           << QStringList {"actionDisplay_Template", "-", "actionMono_Style", "actionStretch",
-                                  "-", "actionAstronomical_Refraction", "actionManual_Trace",
-                                  "actionRefine_Axis_Centre", "-", "actionSolve_Now"};
+                           << QStringList {"actionDisplay_Template", "-", "actionMono_Style",
+                                  "actionNight_Style", "actionStretch", "-", "actionAstronomical_Refraction",
+                                  "actionManual_Trace", "actionRefine_Axis_Centre", "-", "actionSolve_Now"};
     QTest::newRow("Zoom") << "menuZoom" << QStringList {"action100", "action75", "action50"};
     QTest::newRow("Language") << "menuLanguage"
                               << QStringList {"actionEnglish", "actionChinese", "actionJapanese",

@@ -43,6 +43,7 @@ private slots:
     void lowerCaseRegionSelectsSouth();
     void unknownLanguageIsKeptAndShowsEnglish();
     void monoStyle();
+    void nightStyle();
     void numbersKeepSixSignificantDigits();
     void booleanTexts_data();
     void booleanTexts();
@@ -381,6 +382,37 @@ void TestMainWindow::monoStyle()
     QCOMPARE(window->confirmSliderEffect->color(), QColor(224, 134, 26, 255));
     QCOMPARE(shown("label_precise_poleIcon"), resource("pole_color.png"));
     QCOMPARE(shown("label_starPos3_icon"), lamp("lightoff_color.png"));
+}
+
+// Night, Mono and Color exclude each other; the night turns the style sheets red and back, and is
+// saved like the others.
+void TestMainWindow::nightStyle()
+{
+    writeSettings({{"STYLE/style", "Night"}});
+    qApp->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
+    window.reset(new MainWindow);
+    QAction *night = child<QAction>("actionNight_Style");
+    QAction *mono = child<QAction>("actionMono_Style");
+    QVERIFY(night->isChecked() && !mono->isChecked());
+    QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: rgb(200, 0, 0); }"));
+    const QImage icon = child<QLabel>("label_precise_poleIcon")->pixmap(Qt::ReturnByValue).toImage();
+    QVERIFY(!icon.isNull());
+    for (int y = 0; y < icon.height(); ++y)
+        for (int x = 0; x < icon.width(); ++x)
+            QVERIFY(icon.pixelColor(x, y).green() == 0 && icon.pixelColor(x, y).blue() == 0);
+
+    mono->trigger();
+    QVERIFY(mono->isChecked() && !night->isChecked());
+    QCOMPARE(displayStyle.load(), QStringLiteral("Mono"));
+    QCOMPARE(shown("label_precise_poleIcon"), resource("pole.png"));
+    QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel { color: white; }"));
+    night->trigger();
+    QVERIFY(!mono->isChecked());
+    window->close();
+    std::unique_ptr<QSettings> file(readBack());
+    QCOMPARE(file->value("STYLE/style").toString(), QStringLiteral("Night"));
+    window.reset();
+    qApp->setStyleSheet(QString());
 }
 
 void TestMainWindow::numbersKeepSixSignificantDigits()

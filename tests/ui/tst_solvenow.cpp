@@ -58,6 +58,7 @@ private slots:
     void solvesTheLatestFrame_data();
     void solvesTheLatestFrame();
     void proposesTheTemplateWhilePolarisIsConfirmed();
+    void entersTheConfirmStepWithTheTemplateProposed();
 
 private:
     template <typename T> T *child(const char *name)
@@ -152,6 +153,33 @@ void TestSolveNow::proposesTheTemplateWhilePolarisIsConfirmed()
                        .arg(predicted.y())
                        .arg(starA->x)
                        .arg(starA->y)));
+}
+
+// Entering the confirm step solves quietly: the template comes laid on Polaris without any window,
+// unless the user turned it first, which wins.
+void TestSolveNow::entersTheConfirmStepWithTheTemplateProposed()
+{
+    window->show();
+    child<QAction>("actionConnect")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull(), 5000);
+    MessageBoxCatcher catcher;
+    window->pushbuttonSettingDoneClicked();
+    QVERIFY(window->plateSolveTask->isRunning());
+    QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("label_templateImg")->isVisible(), 30000);
+    const auto polaris = cameraSimulator().starPosition("HIP 11767");
+    QVERIFY(std::hypot(window->clickImagePos.x() - polaris->x, window->clickImagePos.y() - polaris->y) < 0.3);
+    QCOMPARE(child<QSlider>("horizontalSlider_confirm_match")->value(), window->matchAngle);
+    QVERIFY(!catcher.seen);
+
+    window->pushbuttonFinetunePoleResetClicked(); // back to the settings
+    window->pushbuttonSettingDoneClicked();
+    QVERIFY(window->plateSolveTask->isRunning());
+    const int turned = (window->matchAngle + 90) % 360;
+    child<QSlider>("horizontalSlider_confirm_match")->setValue(turned);
+    QTRY_VERIFY_WITH_TIMEOUT(!window->plateSolveTask->isRunning(), 30000);
+    QCoreApplication::processEvents();
+    QCOMPARE(window->matchAngle, turned);
+    QVERIFY(!catcher.seen);
 }
 
 QTEST_MAIN(TestSolveNow)

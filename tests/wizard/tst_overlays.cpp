@@ -46,6 +46,7 @@ private slots:
     void reticleTurnsWithItsAngle();
     void eachMarkOnlyWithItsSwitch();
     void unusablePositionsAreSkipped();
+    void boltLinesRunFromThePoleToTheirStops();
 };
 
 void TestOverlays::nothingSwitchedOnLeavesTheFrame()
@@ -194,6 +195,34 @@ void TestOverlays::unusablePositionsAreSkipped()
     QImage frame = blackFrame();
     drawDisplayOverlays(&frame, in, m);
     QCOMPARE(frame, blackFrame());
+}
+
+// Each bolt's dashed line leaves the pole towards its stop, circled there; only while monitored.
+void TestOverlays::boltLinesRunFromThePoleToTheirStops()
+{
+    FrameInputs in;
+    in.showBoltGuide = true;
+    in.altitudeStop = QPointF(1000.5, 600.5); // straight up from the pole
+    in.azimuthStop = QPointF(900.5, 700.5);   // to its left
+    QImage frame = blackFrame();
+    drawDisplayOverlays(&frame, in, measured());
+    QVERIFY(dark(frame, 1000, 640)); // not monitored: no lines
+    in.monitorPole = true;
+    drawDisplayOverlays(&frame, in, measured());
+    int altitudeInk = 0, azimuthInk = 0;
+    for (int t = 20; t < 90; ++t) {
+        altitudeInk += !dark(frame, 1000, 700 - t);
+        azimuthInk += !dark(frame, 1000 - t, 700);
+    }
+    // Dashed: drawn along much of the way, with gaps.
+    QVERIFY2(altitudeInk > 20 && altitudeInk < 70, qPrintable(QString::number(altitudeInk)));
+    QVERIFY2(azimuthInk > 20 && azimuthInk < 70, qPrintable(QString::number(azimuthInk)));
+    int circleInk = 0; // beside the line, around the stop
+    for (int y = 595; y <= 606; ++y)
+        for (int x = 995; x <= 1006; ++x)
+            circleInk += std::abs(x - 1000) > 1 && !dark(frame, x, y);
+    QVERIFY2(circleInk > 10, qPrintable(QString::number(circleInk)));
+    QVERIFY(dark(frame, 1100, 700)); // nothing beyond the pole
 }
 
 QTEST_MAIN(TestOverlays)

@@ -7,6 +7,7 @@
 #include "frameanalysis.h"
 #include "skysimulator.h"
 #include "staralgorithms.h"
+#include "stargeometry.h"
 
 #include <QtTest>
 #include <algorithm>
@@ -81,6 +82,8 @@ class TestRefractionOnSky : public QObject
 private slots:
     void correctedPoleIsTheTruePole_data();
     void correctedPoleIsTheTruePole();
+    void zenithFromThePatternStars_data();
+    void zenithFromThePatternStars();
 };
 
 void TestRefractionOnSky::correctedPoleIsTheTruePole_data()
@@ -89,11 +92,17 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole_data()
     QTest::addColumn<double>("pressureHpa");
     QTest::addColumn<double>("temperatureC");
     QTest::addColumn<double>("raTurn"); // degrees the RA axis is turned from home
-    QTest::newRow("Beijing") << 39.9 << 1010.0 << 10.0 << 0.0;
-    QTest::newRow("Sydney") << -33.9 << 1015.0 << 18.0 << 0.0;
-    QTest::newRow("Tromso, frost") << 69.6 << 1000.0 << -15.0 << 0.0;
-    QTest::newRow("Beijing, RA turned 60") << 39.9 << 1010.0 << 10.0 << 60.0;
-    QTest::newRow("Sydney, RA turned -45") << -33.9 << 1015.0 << 18.0 << -45.0;
+    // Out of the holder, the correction knows the zenith's direction from the stars alone; the
+    // tracking dial is left at zero, so the holder's assumption would point it elsewhere.
+    QTest::addColumn<double>("cameraRoll"); // NaN: in the holder
+    const double holder = std::nan("");
+    QTest::newRow("Beijing") << 39.9 << 1010.0 << 10.0 << 0.0 << holder;
+    QTest::newRow("Sydney") << -33.9 << 1015.0 << 18.0 << 0.0 << holder;
+    QTest::newRow("Tromso, frost") << 69.6 << 1000.0 << -15.0 << 0.0 << holder;
+    QTest::newRow("Beijing, RA turned 60") << 39.9 << 1010.0 << 10.0 << 60.0 << holder;
+    QTest::newRow("Sydney, RA turned -45") << -33.9 << 1015.0 << 18.0 << -45.0 << holder;
+    QTest::newRow("Beijing, camera rolled 70") << 39.9 << 1010.0 << 10.0 << 0.0 << 70.0;
+    QTest::newRow("Sydney, camera rolled 300, RA turned 100") << -33.9 << 1015.0 << 18.0 << 100.0 << 300.0;
 }
 
 void TestRefractionOnSky::correctedPoleIsTheTruePole()
@@ -102,7 +111,10 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
     QFETCH(double, pressureHpa);
     QFETCH(double, temperatureC);
     QFETCH(double, raTurn);
+    QFETCH(double, cameraRoll);
     SkySimulator sky;
+    if (std::isfinite(cameraRoll))
+        sky.setCameraRoll(cameraRoll);
     sky.setClock(kDec8_2026);
     sky.setIdealSensor(true);
     Site site;
@@ -115,7 +127,7 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
     // has gone round the axis centre since the axis was at home.
     const QPointF centre = point(*sky.axisCentre());
     double dialTurn = 0;
-    if (raTurn != 0) {
+    if (raTurn != 0 && !std::isfinite(cameraRoll)) {
         const std::vector<StarTruth> bright = sky.starsInFrame(7.0);
         const auto probe = std::find_if(bright.begin(), bright.end(),
             [&centre](const StarTruth &s) { return distance(point(s.position), centre) > 100; });
@@ -128,6 +140,8 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
             * 180 / M_PI;
         QVERIFY2(std::abs(std::remainder(std::abs(dialTurn) - std::abs(raTurn), 360.0)) < 0.5,
             qPrintable(QString("the image turned %1 deg").arg(dialTurn)));
+    } else {
+        sky.setRaAxis(raTurn);
     }
     cv::Mat frame;
     sky.renderFrame(50000, 50, frame);
@@ -144,6 +158,13 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
     in.airPressureKPa = float(pressureHpa / 10);
     in.airTemperature = float(temperatureC);
     in.trackedRaTurn = dialTurn;
+    if (std::isfinite(cameraRoll)) {
+        // The turn from the zenith to the line A->B, here from the truth: the air lifts the pole
+        // towards the zenith.
+        const QPointF lift = point(*sky.refractedPolePosition()) - point(*sky.truePolePosition());
+        const QPointF line = in.starBSearchPos - in.starASearchPos;
+        in.zenithToLineTurnDeg = imageAngleDeg(line.x(), line.y()) - imageAngleDeg(lift.x(), lift.y());
+    }
 
     // The triangle of the star data: the sky without air.
     site.pressureHpa = 0;
@@ -181,6 +202,54 @@ void TestRefractionOnSky::correctedPoleIsTheTruePole()
         physicalMiss, bennettMiss, distance(physical.polePos, truePole));
     // About 1" is left (Bennett's formula leaves 2.3 to 2.9" at Beijing and Sydney).
     QVERIFY2(physicalMiss < 0.05, qPrintable(QString("%1 px").arg(physicalMiss)));
+}
+
+void TestRefractionOnSky::zenithFromThePatternStars_data()
+{
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<double>("cameraRoll");
+    QTest::addColumn<double>("raTurn");
+    QTest::newRow("Beijing, in the holder") << 39.9 << 116.3 << 180.0 << 0.0;
+    QTest::newRow("Beijing, rolled 45, RA turned 120") << 39.9 << 116.3 << 45.0 << 120.0;
+    QTest::newRow("Tromso, rolled 260") << 69.6 << 18.9 << 260.0 << -30.0;
+    QTest::newRow("Sydney, in the holder") << -33.9 << 151.2 << 180.0 << 0.0;
+    QTest::newRow("Sydney, rolled 10, RA turned -80") << -33.9 << 151.2 << 10.0 << -80.0;
+}
+
+// The pattern stars' places around the pole at the instant and the image's handedness, from the
+// pole, A and B as any picture of the pattern shows them, give the zenith's image direction from
+// the line A->B within a fraction of a degree of the simulator's truth.
+void TestRefractionOnSky::zenithFromThePatternStars()
+{
+    QFETCH(double, latitude);
+    QFETCH(double, longitude);
+    QFETCH(double, cameraRoll);
+    QFETCH(double, raTurn);
+    SkySimulator sky;
+    sky.setClock(kDec8_2026 + 7.3 * 3600);
+    Site site;
+    site.latitudeDeg = latitude;
+    site.longitudeDeg = longitude;
+    sky.setSite(site);
+    sky.setPolarError(0, 0);
+    sky.setCameraRoll(cameraRoll);
+    sky.setRaAxis(raTurn);
+    const Hemisphere hemisphere = latitude < 0 ? Hemisphere::South : Hemisphere::North;
+    const QStringList ids = patternStarIds(hemisphere);
+    const auto a = sky.starPosition(ids[0].toStdString()), b = sky.starPosition(ids[1].toStdString());
+    const auto pole = sky.truePolePosition(), refracted = sky.refractedPolePosition();
+    QVERIFY(a && b && pole && refracted);
+    const StarGeometry geometry;
+    QVERIFY(geometry.hasCatalogue());
+    const double turn = geometry.zenithToLineTurnDeg(
+        hemisphere, sky.clock(), latitude, longitude, {pole->x, pole->y}, {a->x, a->y}, {b->x, b->y});
+    QVERIFY(std::isfinite(turn));
+    const double zenith = imageAngleDeg(b->x - a->x, b->y - a->y) - turn;
+    const double truth = imageAngleDeg(refracted->x - pole->x, refracted->y - pole->y);
+    const double miss = std::remainder(zenith - truth, 360.0);
+    QVERIFY2(
+        std::abs(miss) < 0.5, qPrintable(QString("zenith at %1 deg, truth %2 deg").arg(zenith).arg(truth)));
 }
 
 QTEST_GUILESS_MAIN(TestRefractionOnSky)

@@ -1,0 +1,39 @@
+// axiserrorpanel.h - how far the RA axis is off the pole, in words a person behind the mount can
+// act on: "Raise the altitude 2'14"", "Move azimuth 0'40" east", with arrows and the total, the
+// figures in digits large enough to read from a metre away (on a line of their own, so the
+// labels hold rich text; plainText() reads them as a person does).
+#ifndef AXISERRORPANEL_H
+#define AXISERRORPANEL_H
+
+#include "skyorientation.h"
+
+#include <QWidget>
+
+class QLabel;
+
+class AxisErrorPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Object names: widget_<section>axisError, label_<section>altitudeError, ..._azimuthError,
+    // ..._totalError, so that each section's panel has its own ("" or "rough_").
+    explicit AxisErrorPanel(const QString &section = QString(), QWidget *parent = nullptr);
+
+    // `error` as axisErrorArcsec() gives it (positive: the axis above / east of the pole);
+    // `poleAltitudeDeg` turns the azimuth back into sky for the total; `north` says which side
+    // east lies on for a person facing the pole.
+    void showError(const AxisErrorArcsec &error, double poleAltitudeDeg, bool north);
+
+    // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
+    static QString arcText(double arcsec);
+    // A readout label's text as it reads on screen, the figure on its own line.
+    static QString plainText(const QLabel *label);
+
+private:
+    QLabel *m_altitude;
+    QLabel *m_azimuth;
+    QLabel *m_total;
+};
+
+#endif // AXISERRORPANEL_H
