@@ -196,4 +196,16 @@ int backgroundAwareStarPos(
     return 0;
 }
 
+double starPeak(const cv::Mat &image, double x, double y)
+{
+    cv::Rect patch;
+    if (!usable(image) || !boxInside(image, x, y, patchHalf, &patch)) {
+        return 0;
+    }
+    const cv::Mat filtered = medianOfRegion(image, patch);
+    double peak = 0;
+    cv::minMaxLoc(filtered, nullptr, &peak);
+    return peak - medianValue(filtered);
+}
+
 } // namespace starmeasure

@@ -31,6 +31,11 @@ int gravityCenter(const cv::Mat &image, double x, double y, double *outX, double
 int backgroundAwareStarPos(
     const cv::Mat &image, double x, double y, double *outX, double *outY, RegionFilter filter);
 
+// How far the star at (x, y) (a measured position) stands above its patch's background: the
+// brightest 3 x 3 median of the 20 x 20 patch around it less the patch's median, in counts. 0 when
+// the patch does not lie inside the image. Tells one star from another when a star is followed.
+double starPeak(const cv::Mat &image, double x, double y);
+
 } // namespace starmeasure
 
 #endif // STARMEASURE_H

@@ -215,6 +215,7 @@ private:
     void placeTemplateLabel(float zoom, const QString &region);
     void showAxisError();
     void showRoughAxisError();
+    void followRoughPolaris(const QPointF &polaris);
     bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
         AxisErrorArcsec *error, PoleInImage *inImage = nullptr) const;
     void updateBoltGuide(const PoleInImage &inImage);
@@ -231,6 +232,7 @@ private:
     AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
     QPointF roughPolaris;                // followed from frame to frame in that step
     bool roughPolarisFollowed = false;
+    double roughPolarisPeak = 0;         // its height over the sky when following began
     BoltGuide boltGuide; // Precise Pole: each bolt's line, learnt while the user turns it
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;

@@ -4,6 +4,7 @@
 #include "axiserrorpanel.h"
 #include "mainwindow.h"
 #include "staralgorithms.h"
+#include "starmeasure.h"
 
 #include "cameraconnection.h"
 #include "camerasource.h"
@@ -25,6 +26,9 @@
 #include <QtMath>
 
 namespace {
+// A star followed from frame to frame whose peak falls below this share of the followed star's
+// is another star: seeing changes a star's peak by a few tens of per cent, never by half.
+constexpr double lostStarPeakFraction = 0.5;
 constexpr int connectRetryMs = 250;
 // Longer than the source's own waits for its server (3 s) and device (5 s) to answer.
 constexpr int connectPatienceMs = 20000;
@@ -304,14 +308,21 @@ void MainWindow::updateBoltGuide(const PoleInImage &inImage)
 // While Polaris is moved into the reticle: Polaris followed from frame to frame from where it was
 // picked, the pole where the matched template puts it beside Polaris (Polaris in the reticle puts
 // the pole on the axis centre) and star A where the template puts it. Without refraction, so
-// rough; hidden once Polaris is lost (a bolt turned too far between two frames).
+// rough; hidden once Polaris is lost (a bolt turned too far between two frames: the star found
+// near its last place is then another, fainter one, or none) until the user picks it again.
 void MainWindow::showRoughAxisError()
 {
-    QPointF polaris;
-    if (roughPolarisFollowed && !measureStar(roughPolaris, &polaris)) {
+    const FrameLease frame = rawImage.latest();
+    double x = 0, y = 0;
+    if (roughPolarisFollowed
+        && (starmeasure::backgroundAwareStarPos(
+                frame.image(), roughPolaris.x(), roughPolaris.y(), &x, &y, starmeasure::medianOfRegion)
+                != 0
+            || starmeasure::starPeak(frame.image(), x, y) < lostStarPeakFraction * roughPolarisPeak)) {
         qInfo("Rough axis error: Polaris lost near (%.1f, %.1f)", roughPolaris.x(), roughPolaris.y());
         roughPolarisFollowed = false;
     }
+    const QPointF polaris(x, y);
     AxisErrorArcsec error;
     if (!roughPolarisFollowed
         || !axisErrorInImage(axisCenter.load() + polaris - expectedPolarisPos.load(),

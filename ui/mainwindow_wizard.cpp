@@ -213,9 +213,18 @@ void MainWindow::goToExpectedPolarisStep()
 void MainWindow::pushbuttonGetEptPolarisDoneClicked()
 {
     // The rough readout follows Polaris from where the user picked it.
-    roughPolaris = polarisPos;
-    roughPolarisFollowed = polarisPicked;
+    roughPolarisFollowed = false;
+    if (polarisPicked)
+        followRoughPolaris(polarisPos);
     goToStep(STEP_MOVE_POLARIS);
+}
+
+void MainWindow::followRoughPolaris(const QPointF &polaris)
+{
+    const FrameLease frame = rawImage.latest();
+    roughPolaris = polaris;
+    roughPolarisPeak = starmeasure::starPeak(frame.image(), polaris.x(), polaris.y());
+    roughPolarisFollowed = true;
 }
 
 void MainWindow::pushbuttonMovePolarisDoneClicked()
@@ -402,6 +411,10 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
         effectTimer->start();
         break;
     }
+    case STEP_MOVE_POLARIS:
+        // Polaris picked again after the readout lost it (a bolt turned far between two frames).
+        followRoughPolaris(star);
+        break;
     case STEP_GET_STAR1:
         starPos1 = star;
         starFields[0] = measureStarField();

@@ -86,6 +86,7 @@ private slots:
     void shortcutIsBitIdentical();
     void referenceStarsUnderAnySky_data();
     void referenceStarsUnderAnySky();
+    void peakTellsAFainterNeighbour();
 };
 
 void TestStarMeasure::symmetricStarIsExact()
@@ -330,6 +331,23 @@ void TestStarMeasure::referenceStarsUnderAnySky()
                        .arg(maxRms)
                        .arg(biasX)
                        .arg(biasY)));
+}
+
+// A star followed from frame to frame is lost when a bolt moves it beyond the search box in one
+// frame: the star found near its last place is then a fainter one, told by its peak, under a dark
+// or a bright sky alike; a patch that leaves the frame has no peak.
+void TestStarMeasure::peakTellsAFainterNeighbour()
+{
+    for (const double background : {10.0, 100.0}) {
+        cv::Mat1d sky(120, 120, 0.0);
+        addStar(sky, 40, 60, 3.0, 400); // saturates, as Polaris does
+        addStar(sky, 70, 60, 3.0, 60);
+        cv::RNG rng(7);
+        const cv::Mat frame = toFrame(sky, background, 4.0, rng);
+        const double bright = starmeasure::starPeak(frame, 40, 60), faint = starmeasure::starPeak(frame, 70, 60);
+        QVERIFY2(faint > 20 && faint < 0.5 * bright, qPrintable(QStringLiteral("%1 against %2").arg(faint).arg(bright)));
+        QCOMPARE(starmeasure::starPeak(frame, 115, 60), 0.0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestStarMeasure)
