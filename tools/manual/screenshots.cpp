@@ -1,5 +1,6 @@
 #include "screenshots.h"
 
+#include "camerasourcedialog.h"
 #include "mainwindow.h"
 
 #include <QAction>
@@ -123,5 +124,14 @@ QList<Screenshot> takeScreenshots(const QString &languageCode)
         shots.append({QString::fromLatin1(name).toLower(), dialog->grab().toImage()});
         dialog->hide();
     }
+
+    // Device > Camera Source... as it looks with an INDI camera chosen (no server needed).
+    CameraSource::Choice indi;
+    indi.kind = CameraSource::Kind::Indi;
+    indi.device = QStringLiteral("Velto Q7 Sky");
+    CameraSourceDialog source(indi, &window);
+    source.show();
+    settle();
+    shots.append({QStringLiteral("camerasourcedialog-indi"), source.grab().toImage()});
     return shots;
 }
