@@ -548,7 +548,7 @@ void MainWindow::on_pushButton_rough_add_clicked()
 
 void MainWindow::increaseAngleTimeout()
 {
-    reticleAngle = wizard::nextReticleAngle(reticleAngle);
+    reticleAngle = wizard::reticleAngleAt(utcNow());
 }
 
 // Blinks the glow of the slider the user should turn after picking Polaris.

@@ -57,9 +57,13 @@ int templateAngleFor(
     return whole % 360;
 }
 
-double nextReticleAngle(double angle)
+double reticleAngleAt(double utcSeconds)
 {
-    return angle + 10 > 72 ? 0.0 : angle + 10;
+    if (!std::isfinite(utcSeconds))
+        return 0.0;
+    // A hair over a tenth, so that clock steps of exactly 0.1 s land inside their phase.
+    const double tenths = std::floor(utcSeconds * 10 + 1e-4);
+    return 10.0 * std::fmod(tenths, 8.0);
 }
 
 } // namespace wizard

@@ -44,9 +44,11 @@ QPointF predictedStarA(
 int templateAngleFor(
     const QPointF &polaris, const QPointF &starA, const QPointF &templateStarA, const QPointF &templateStarB);
 
-// The reticle's next phase: 0, 10, ..., 70 and back to 0 (eight phases; the four gaps of the
-// reticle repeat every 90 degrees, so the turn looks continuous).
-double nextReticleAngle(double angle);
+// The reticle's phase at an instant of the program's clock (UTC seconds): 0, 10, ..., 70 and back
+// to 0, a step every 100 ms (eight phases; the four gaps of the reticle repeat every 90 degrees,
+// so the turn looks continuous). Taken from the clock rather than counted by a timer, so that a
+// picture of the sky at a given instant always carries the same reticle, in a replayed night too.
+double reticleAngleAt(double utcSeconds);
 
 } // namespace wizard
 
