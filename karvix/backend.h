@@ -44,6 +44,10 @@ public:
     virtual std::string problem() { return std::string(); }
     // Whether the camera is still being reached (a network camera) with nothing gone wrong yet.
     virtual bool connecting() { return false; }
+    // For a camera whose frames are scaled from its lens (INDI): the scale a plate solve measured
+    // on the delivered frames. Returns the focal length used from now on (mm); NaN for back ends
+    // without a lens or when the figure cannot be used.
+    virtual double adoptPlateScale(double) { return std::numeric_limits<double>::quiet_NaN(); }
 };
 
 // The back end the C functions talk to now (source.cpp). Callers keep the pointer for the length of

@@ -6,6 +6,7 @@
 #include "replay/replaybackend.h"
 #include "sim/camerabus.h"
 
+#include <cmath>
 #include <cstdio>
 #include <mutex>
 
@@ -70,6 +71,15 @@ double sourceFrameUtc()
 std::string sourceProblem()
 {
     return selectedBackend()->problem();
+}
+
+double adoptIndiPlateScale(double arcsecPerPixel)
+{
+    const double focalLengthMm = selectedBackend()->adoptPlateScale(arcsecPerPixel);
+    std::lock_guard<std::mutex> lock(selectionMutex);
+    if (std::isfinite(focalLengthMm) && selection.kind == SourceChoice::Kind::Indi)
+        selection.focalLengthMm = focalLengthMm;
+    return focalLengthMm;
 }
 
 bool sourceConnecting()

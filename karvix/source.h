@@ -47,6 +47,11 @@ KARVIX_SOURCE_EXPORT double sourceFrameUtc();
 // source has nothing to say.
 KARVIX_SOURCE_EXPORT std::string sourceProblem();
 
+// An INDI camera's frames measured by a plate solve at `arcsecPerPixel`: the lens's focal length
+// follows, is used for the following frames and kept in the selected source. Returns it (mm); NaN,
+// changing nothing, for other sources or before the driver has told the pixel size.
+KARVIX_SOURCE_EXPORT double adoptIndiPlateScale(double arcsecPerPixel);
+
 // Whether the source's camera is still being reached (an INDI server and its device) with nothing
 // gone wrong yet: opening it now would fail, opening it a moment later may not.
 KARVIX_SOURCE_EXPORT bool sourceConnecting();

@@ -29,15 +29,15 @@ void PlateSolveTask::cancel()
     m_cancel = true;
 }
 
-bool PlateSolveTask::start(
-    const cv::Mat &frame, const ObservingSite &site, double utcSeconds, const QVector<NamedStar> &named)
+bool PlateSolveTask::start(const cv::Mat &frame, const ObservingSite &site, double utcSeconds,
+    double scaleArcsecPerPx, const QVector<NamedStar> &named)
 {
     if (m_thread || frame.empty())
         return false;
     m_cancel = false;
     m_done = false;
-    m_thread = QThread::create([this, frame = frame.clone(), site, utcSeconds, named] {
-        solveOnThread(frame, site, utcSeconds, named);
+    m_thread = QThread::create([this, frame = frame.clone(), site, utcSeconds, scaleArcsecPerPx, named] {
+        solveOnThread(frame, site, utcSeconds, scaleArcsecPerPx, named);
         m_done.store(true, std::memory_order_release);
     });
     m_thread->setParent(this); // deleted with the task if it still runs when the window closes
@@ -65,12 +65,13 @@ void PlateSolveTask::collect()
     emit finished();
 }
 
-void PlateSolveTask::solveOnThread(
-    const cv::Mat &frame, const ObservingSite &site, double utcSeconds, const QVector<NamedStar> &named)
+void PlateSolveTask::solveOnThread(const cv::Mat &frame, const ObservingSite &site, double utcSeconds,
+    double scaleArcsecPerPx, const QVector<NamedStar> &named)
 {
     SolveControl control;
     control.cancel = &m_cancel;
     SolveHints hints;
+    hints.scaleArcsecPerPx = scaleArcsecPerPx;
     hints.usePosition = true;
     hints.utcSeconds = utcSeconds;
     const auto pole = visiblePolePlace(site, utcSeconds);

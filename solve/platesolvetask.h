@@ -26,9 +26,10 @@ public:
     ~PlateSolveTask() override; // cancels and waits for the thread
 
     bool isRunning() const;
-    // False when a solve is still running or the frame is empty.
-    bool start(
-        const cv::Mat &frame, const ObservingSite &site, double utcSeconds, const QVector<NamedStar> &named);
+    // False when a solve is still running or the frame is empty. `scaleArcsecPerPx` is the frame's
+    // expected plate scale, 0 to solve blind in scale (a camera whose lens is not known).
+    bool start(const cv::Mat &frame, const ObservingSite &site, double utcSeconds, double scaleArcsecPerPx,
+        const QVector<NamedStar> &named);
     void cancel();
 
     // Valid after finished().
@@ -39,8 +40,8 @@ signals:
     void finished();
 
 private:
-    void solveOnThread(
-        const cv::Mat &frame, const ObservingSite &site, double utcSeconds, const QVector<NamedStar> &named);
+    void solveOnThread(const cv::Mat &frame, const ObservingSite &site, double utcSeconds,
+        double scaleArcsecPerPx, const QVector<NamedStar> &named);
 
     void collect(); // on the owner's thread: a solve that has ended is handed over
 

@@ -34,7 +34,7 @@ Choice fromSettings(const QString &kind, Choice stored)
     }
     if (kind == kindName(Kind::Indi) && !stored.host.trimmed().isEmpty() && !stored.device.isEmpty()
         && stored.port > 0 && stored.port < 65536 && std::isfinite(stored.focalLengthMm)
-        && stored.focalLengthMm > 0) {
+        && stored.focalLengthMm >= 0) {
         stored.kind = Kind::Indi;
         return stored;
     }

@@ -23,7 +23,8 @@ struct Choice
 {
     Kind kind = Kind::Simulator;
     QString path; // Recording: the .ser file
-    // Indi: the server, the camera's device name and the focal length of its lens
+    // Indi: the server, the camera's device name and the focal length of its lens (0: not known;
+    // the camera's pixels are then shown as they come until a plate solve measures the lens)
     QString host = QStringLiteral("localhost");
     int port = defaultIndiPort;
     QString device;
@@ -33,7 +34,8 @@ struct Choice
 // "Simulator", "Recording" or "INDI", as the settings file stores them.
 QString kindName(Kind kind);
 // Checks what the settings file holds: an unknown kind, a recording without a file, or an INDI
-// camera without a host, device, port (1-65535) or focal length gives the simulated sky.
+// camera without a host, device or port (1-65535), or with a negative focal length, gives the
+// simulated sky.
 Choice fromSettings(const QString &kind, Choice stored);
 
 // The source the camera library streams from now (the stored choice, or --replay).

@@ -100,9 +100,11 @@ QLayout *CameraSourceDialog::indiFields()
     m_camera->setEditable(true); // a device can be named before its server runs
     m_camera->setMinimumWidth(240);
     m_camera->lineEdit()->setPlaceholderText(tr("Press Refresh to list the server's cameras"));
-    m_focalLength->setRange(1, 5000);
+    // 0: the lens is not known; a plate solve measures it.
+    m_focalLength->setRange(0, 5000);
     m_focalLength->setDecimals(2);
     m_focalLength->setSuffix(tr(" mm"));
+    m_focalLength->setSpecialValueText(tr("unknown: a plate solve measures it"));
 
     auto *server = new QHBoxLayout;
     server->addWidget(m_host, 1);

@@ -301,6 +301,7 @@ private:
     void setupPlateSolving();
     void proposeTemplate(const SkyInImage &sky);
     bool startPlateSolve(); // false without a frame or while a solve runs
+    bool adoptMeasuredPlateScale(double arcsecPerPx);
     void showSolveProgress();
     void startAutomaticSolve();
     void cancelAutomaticSolve();

@@ -3,15 +3,28 @@
 // Entering the step that confirms the pole star starts a quiet solve of its own, without a window;
 // while the pole star is confirmed, a solution proposes the template; otherwise a solve changes
 // nothing in the alignment.
+#include "camerasource.h"
 #include "indexfiles.h"
 #include "mainwindow.h"
 #include "sharedstate.h"
+#include "source.h"
 #include "ui_mainwindow.h"
 #include "utcclock.h"
 #include "wizardgeometry.h"
 #include "wizardstep.h"
 
 #include <QMessageBox>
+#include <QTimer>
+
+namespace {
+// The program's frames are at this scale when the camera's lens is known.
+const double programArcsecPerPx = SolveHints().scaleArcsecPerPx;
+// A solve measures the scale to about 0.15 %; beyond this the lens entered for an INDI camera is
+// taken to be wrong.
+constexpr double scaleTolerance = 0.005;
+// After the lens is measured, the confirm step solves again once frames at the new scale are shown.
+constexpr int rescaledFramesMs = 2000;
+} // namespace
 
 void MainWindow::setupPlateSolving()
 {
@@ -84,8 +97,11 @@ bool MainWindow::startPlateSolve()
     site.longitudeDeg = siteLongitude;
     site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
     site.temperatureC = airTemperature;
+    // An INDI camera's lens may be unknown or entered wrong, so its frames need not be at the
+    // program's scale: they are solved blind in scale, and the scale found measures the lens.
+    const double scale = CameraSource::active().kind == CameraSource::Kind::Indi ? 0.0 : programArcsecPerPx;
     return plateSolveTask->start(
-        frame.image(), site, utcNow(), patternStars(north ? Hemisphere::North : Hemisphere::South));
+        frame.image(), site, utcNow(), scale, patternStars(north ? Hemisphere::North : Hemisphere::South));
 }
 
 void MainWindow::showSolveProgress()
@@ -108,6 +124,17 @@ void MainWindow::showPlateSolution()
         solveProgress = nullptr;
     }
     const SkyInImage &sky = plateSolveTask->sky();
+    const PlateSolution &solution = plateSolveTask->solution();
+    // Frames at a new scale follow; what this solve found in the old ones is of no use to them.
+    if (solution.solved && adoptMeasuredPlateScale(solution.scaleArcsecPerPx)) {
+        if (solveIsAutomatic)
+            QTimer::singleShot(rescaledFramesMs, this, [this] {
+                if (currentStep == STEP_CONFIRM)
+                    startAutomaticSolve();
+            });
+        solveIsAutomatic = false;
+        return;
+    }
     if (solveIsAutomatic) {
         solveIsAutomatic = false;
         if (!sky.ok)
@@ -131,7 +158,7 @@ void MainWindow::showPlateSolution()
                          .arg(star.position.y, 0, 'f', 1));
     QMessageBox::information(this, tr("Plate Solving"),
         tr("Solved at %1\"/px. The pole is at (%2, %3), the zenith lies towards %4 degrees. Stars: %5.")
-            .arg(plateSolveTask->solution().scaleArcsecPerPx, 0, 'f', 2)
+            .arg(solution.scaleArcsecPerPx, 0, 'f', 2)
             .arg(sky.pole.pole.x, 0, 'f', 1)
             .arg(sky.pole.pole.y, 0, 'f', 1)
             .arg(sky.pole.zenithAngleDeg, 0, 'f', 1)
@@ -162,4 +189,25 @@ void MainWindow::proposeTemplate(const SkyInImage &sky)
     }
     placeTemplateAt(
         QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);
+}
+
+// An INDI camera's frames come scaled from the lens's focal length as entered: a solve that finds
+// them at another scale measures the lens. The library uses the measured focal length from the next
+// frame on, and the settings keep it for this camera.
+bool MainWindow::adoptMeasuredPlateScale(double arcsecPerPx)
+{
+    if (CameraSource::active().kind != CameraSource::Kind::Indi || !(arcsecPerPx > 0)
+        || std::fabs(arcsecPerPx / programArcsecPerPx - 1) < scaleTolerance)
+        return false;
+    const double focalLengthMm = karvix::adoptIndiPlateScale(arcsecPerPx);
+    if (!std::isfinite(focalLengthMm))
+        return false;
+    if (cameraSource.kind == CameraSource::Kind::Indi)
+        cameraSource.focalLengthMm = focalLengthMm;
+    qInfo("Plate solving: the camera's frames were at %.2f\"/px; its lens measures %.1f mm, used from now on",
+        arcsecPerPx, focalLengthMm);
+    ui->statusBar->showMessage(
+        tr("The plate solve measured the camera's lens: %1 mm focal length, used from now on.")
+            .arg(focalLengthMm, 0, 'f', 1));
+    return true;
 }

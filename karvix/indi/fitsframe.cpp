@@ -240,6 +240,12 @@ double plateScaleArcsecPerPixel(double pixelSizeUm, int binning, double focalLen
     return pixelSizeUm * binning / focalLengthMm * kArcsecPerMicronPerMillimetre;
 }
 
+double focalLengthMmFor(double pixelSizeUm, int binning, double arcsecPerPixel)
+{
+    // scale = size x binning x k / focal length is its own inverse in the focal length and the scale.
+    return plateScaleArcsecPerPixel(pixelSizeUm, binning, arcsecPerPixel);
+}
+
 namespace {
 
 // The camera's image resampled onto the program's grid, in its own depth. A camera much finer

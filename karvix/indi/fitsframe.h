@@ -35,6 +35,8 @@ bool decodeFits(const void *data, size_t size, FitsFrame *frame, std::string *pr
 // Arcseconds per pixel of a camera: pixel size (micrometres) times binning over the focal length
 // (millimetres). NaN when any of them is not a positive number.
 double plateScaleArcsecPerPixel(double pixelSizeUm, int binning, double focalLengthMm);
+// The focal length (millimetres) at which such a camera sees arcsecPerPixel; NaN likewise.
+double focalLengthMmFor(double pixelSizeUm, int binning, double arcsecPerPixel);
 
 // The program's frame (CV_8UC1, 1280 x 960) from a luminance plane whose pixels are
 // cameraArcsecPerPixel wide: the camera's centre on the frame's centre, same orientation, black

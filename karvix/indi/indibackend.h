@@ -49,6 +49,7 @@ public:
     double frameUtc() override { return m_frameUtc; }
     std::string problem() override;
     bool connecting() override { return m_link->connecting(); }
+    double adoptPlateScale(double arcsecPerPixel) override { return m_link->adoptPlateScale(arcsecPerPixel); }
 
 private:
     bool isOpen(KarvixHandle handle) const;

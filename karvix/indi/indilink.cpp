@@ -148,7 +148,8 @@ std::shared_ptr<IndiLink> IndiLink::start(const SourceChoice &choice)
     return link;
 }
 
-IndiLink::IndiLink(const SourceChoice &choice) : m_choice(choice), m_client(new Client(*this))
+IndiLink::IndiLink(const SourceChoice &choice)
+    : m_choice(choice), m_client(new Client(*this)), m_focalLengthMm(choice.focalLengthMm)
 {
     m_client->setServer(m_choice.host.c_str(), unsigned(m_choice.port));
     m_client->setConnectionTimeout(uint32_t(kConnectTimeout.count()), 0);
@@ -496,7 +497,7 @@ bool IndiLink::blobsToAsk(const INDI::Property &property)
 
 void IndiLink::frameArrived(const void *data, size_t size, const char *format)
 {
-    double pixelSizeUm = 0, exposureSeconds = 0;
+    double pixelSizeUm = 0, exposureSeconds = 0, focalLengthMm = 0;
     int binning = 1;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -506,6 +507,7 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
         m_frameSinceLive = true;
         pixelSizeUm = m_pixelSizeUm;
         binning = m_binning;
+        focalLengthMm = m_focalLengthMm;
         exposureSeconds = m_exposureSeconds;
     }
     // The next exposure runs while this frame is decoded.
@@ -515,7 +517,7 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
     std::string problem;
     const bool isFits = format && std::strcmp(format, ".fits") == 0;
     const bool decoded = isFits && decodeFits(data, size, &fits, &problem);
-    double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, m_choice.focalLengthMm);
+    double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, focalLengthMm);
     // The frame's bytes are prepared here and only swapped in under the lock.
     std::vector<unsigned char> frame;
     if (decoded) {
@@ -539,7 +541,7 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
     if (!std::isfinite(scale))
         report(&m_scaleProblem,
             "no plate scale for " + where() + " (pixel size " + number(pixelSizeUm) + " um, focal length "
-                + number(m_choice.focalLengthMm) + " mm); frames shown at " + number(kProgramArcsecPerPixel)
+                + number(focalLengthMm) + " mm); frames shown at " + number(kProgramArcsecPerPixel)
                 + "\"/px");
     else
         m_scaleProblem.clear();
@@ -548,6 +550,22 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
     m_frame.swap(frame);
     m_frameUtc = std::isfinite(fits.utcSeconds) ? fits.utcSeconds : systemUtcSeconds() - exposureSeconds / 2;
     m_frameNew = true;
+}
+
+double IndiLink::adoptPlateScale(double programArcsecPerPixel)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // The frames were converted as if the camera saw `converted` per pixel; they turned out at
+    // `programArcsecPerPixel` instead of the program's scale, so the camera sees this much:
+    const double converted = plateScaleArcsecPerPixel(m_pixelSizeUm, m_binning, m_focalLengthMm);
+    const double camera = (std::isfinite(converted) ? converted : kProgramArcsecPerPixel) * programArcsecPerPixel
+        / kProgramArcsecPerPixel;
+    const double focalLengthMm = focalLengthMmFor(m_pixelSizeUm, m_binning, camera);
+    if (!std::isfinite(focalLengthMm))
+        return focalLengthMm;
+    m_focalLengthMm = focalLengthMm;
+    m_scaleProblem.clear();
+    return focalLengthMm;
 }
 
 bool IndiLink::takeFrame(unsigned char *buffer, double *utcSeconds)

@@ -67,6 +67,11 @@ public:
     // false when there is none.
     static constexpr size_t kFrameBytes = size_t(KARVIX_FRAME_WIDTH) * KARVIX_FRAME_HEIGHT;
     bool takeFrame(unsigned char *buffer, double *utcSeconds);
+    // The plate scale a solve measured on the delivered frames: the lens's focal length follows from
+    // it and the scale the frames were converted with; it is used from the next frame on and
+    // returned (mm). NaN, changing nothing, before the driver told the pixel size or for a scale
+    // that is not a positive number.
+    double adoptPlateScale(double programArcsecPerPixel);
 
 private:
     class Client;
@@ -112,6 +117,7 @@ private:
     double m_exposureMin = 0, m_exposureMax = 0; // 0, 0: not known yet
     double m_pixelSizeUm = 0;                    // 0: not known yet
     int m_binning = 1;
+    double m_focalLengthMm; // as chosen, until a plate solve measures it; 0: not known
     // What the program asked for.
     bool m_live = false;
     double m_exposureSeconds = 0.05;

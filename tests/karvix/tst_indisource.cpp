@@ -166,7 +166,15 @@ void TestIndiSource::skyDriverShowsTheStarsWhereTheyAre()
                        .arg(y)
                        .arg(polaris->x)
                        .arg(polaris->y)));
+
+    // A plate solve that finds the frames 10 % coarser than the program's scale measures a lens 10 %
+    // shorter than the one entered; the source keeps it. Other sources have no lens to measure.
+    const double measured = karvix::adoptIndiPlateScale(30.5 * 1.1);
+    QVERIFY2(std::abs(measured - kSkyFocalLengthMm / 1.1) < 1e-6, qPrintable(QString::number(measured)));
+    QCOMPARE(karvix::selectedSource().focalLengthMm, measured);
     QCOMPARE(CloseKARVIX(handle), 0);
+    karvix::selectSource({});
+    QVERIFY(std::isnan(karvix::adoptIndiPlateScale(30.5 * 1.1)));
 }
 
 void TestIndiSource::simulatorCcdFramesAreConverted()
