@@ -5,7 +5,9 @@
 // indilink.h, fitsframe.h) is therefore a module of its own, beside libkarvix, which libkarvix loads
 // (indiloader.h) only when the INDI source is chosen or an INDI server's cameras are listed: while
 // the simulated sky or a recording is the source, none of those libraries is mapped. The module
-// exports these two C functions and nothing else; libkarvix looks them up by name.
+// exports these two C functions and nothing else; libkarvix looks them up by name. It does not
+// link libkarvix, which is built after it so that whatever links libkarvix gets the module too:
+// what it needs of libkarvix, the problem log, comes with each back end it is asked for.
 #ifndef KARVIX_INDI_INDIMODULE_H
 #define KARVIX_INDI_INDIMODULE_H
 
