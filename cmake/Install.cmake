@@ -3,6 +3,8 @@
 #   bin/indi_veltoq7_sky, share/indi/*.xml         our sky as an INDI camera driver, and its entry
 #                                                  in INDI clients' driver lists
 #   lib/velto-q7/libkarvix.so                      the camera library, private to the program
+#   lib/velto-q7/libkarvix-indi.so                 its INDI back end, which it loads from its own
+#                                                  folder when an INDI camera is used
 #   share/velto-q7/Velto Q7 Manual.pdf             the manual (Help -> Velto Q7 Manual)
 #   share/applications, share/metainfo             the launcher entry and its AppStream data
 #   share/icons/hicolor/<size>/apps                the icons, 16 to 256 px and scalable
@@ -21,7 +23,7 @@ endif()
 
 set_target_properties(velto-q7 PROPERTIES INSTALL_RPATH "$ORIGIN/../${VELTO_PRIVATE_LIBDIR}")
 install(TARGETS velto-q7 RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS karvix LIBRARY DESTINATION ${VELTO_PRIVATE_LIBDIR})
+install(TARGETS karvix karvix-indi LIBRARY DESTINATION ${VELTO_PRIVATE_LIBDIR})
 # The plate-solving worker is a helper of the program, not a command of its own.
 install(TARGETS velto-q7-solver RUNTIME DESTINATION ${VELTO_PRIVATE_LIBDIR})
 target_compile_definitions(solve PRIVATE VELTO_PRIVATE_LIBDIR="${VELTO_PRIVATE_LIBDIR}")

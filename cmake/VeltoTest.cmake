@@ -1,11 +1,11 @@
-# velto_add_test(<name> LABEL unit|gui|e2e SOURCES ... LIBS ...)
+# velto_add_test(<name> LABEL unit|gui|e2e SOURCES ... LIBS ... [ARGS <the test functions to run>])
 # One QtTest executable per class or feature. GUI tests run on the offscreen platform, so no
 # display is needed; every test gets its own HOME so QStandardPaths never touches real user files.
 # QT_NO_GLIB keeps GLib's allocator and main loop (not built with TSan) out of the event loop's
 # stacks, and the longest TSan history lets a report about Qt's pool threads restore both stacks,
 # so the Qt-internal suppressions in tests/sanitizers/ can match them.
 function(velto_add_test name)
-  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "" "LABEL;TIMEOUT" "SOURCES;LIBS;ARGS" ${ARGN})
   if(NOT T_LABEL)
     set(T_LABEL unit)
   endif()
@@ -14,7 +14,7 @@ function(velto_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE Qt5::Test ${T_LIBS})
-  add_test(NAME ${name} COMMAND ${name})
+  add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
   set(home ${CMAKE_BINARY_DIR}/test-home/${name})
   file(MAKE_DIRECTORY ${home})
   set_tests_properties(${name} PROPERTIES

@@ -9,6 +9,7 @@
 
 #include "karvix.h"
 
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <string>
@@ -49,6 +50,16 @@ public:
     // without a lens or when the figure cannot be used.
     virtual double adoptPlateScale(double) { return std::numeric_limits<double>::quiet_NaN(); }
 };
+
+// Backend::getId of a back end that presents one camera, cameraId.
+inline int onlyCameraId(const char *cameraId, int index, char *id)
+{
+    if (!id || index != 0)
+        return -1;
+    std::strncpy(id, cameraId, KARVIX_ID_BUFFER_SIZE - 1);
+    id[KARVIX_ID_BUFFER_SIZE - 1] = '\0';
+    return 0;
+}
 
 // The back end the C functions talk to now (source.cpp). Callers keep the pointer for the length of
 // one call, so a source changed meanwhile is destroyed only when that call has returned.

@@ -2,7 +2,7 @@
 #include "source.h"
 
 #include "backend.h"
-#include "indi/indibackend.h"
+#include "indiloader.h"
 #include "replay/replaybackend.h"
 #include "sim/camerabus.h"
 
@@ -45,7 +45,7 @@ void selectSource(const SourceChoice &choice)
         backend = std::make_shared<replay::ReplayBackend>(choice.path);
         break;
     case SourceChoice::Kind::Indi:
-        backend = std::make_shared<indi::IndiBackend>(choice);
+        backend = makeIndiBackend(choice);
         break;
     case SourceChoice::Kind::Simulator:
         backend = simulator();

@@ -9,8 +9,8 @@ namespace {
 constexpr KarvixHandle kHandle = 0x494E0001;
 } // namespace
 
-IndiBackend::IndiBackend(const SourceChoice &choice)
-    : m_link(IndiLink::start(choice)), m_frameUtc(std::numeric_limits<double>::quiet_NaN())
+IndiBackend::IndiBackend(const SourceChoice &choice, IndiLink::ProblemLog log)
+    : m_link(IndiLink::start(choice, log)), m_frameUtc(std::numeric_limits<double>::quiet_NaN())
 { }
 
 // The link disconnects in a few milliseconds unless it is waiting for an unreachable server; it is
@@ -37,11 +37,7 @@ int IndiBackend::scan()
 
 int IndiBackend::getId(int index, char *id)
 {
-    if (!id || index != 0)
-        return -1;
-    std::strncpy(id, kCameraId, KARVIX_ID_BUFFER_SIZE - 1);
-    id[KARVIX_ID_BUFFER_SIZE - 1] = '\0';
-    return 0;
+    return onlyCameraId(kCameraId, index, id);
 }
 
 KarvixHandle IndiBackend::open(const char *id)

@@ -28,7 +28,8 @@ public:
     // The longest the GUI thread waits in OpenKARVIX for the device.
     static constexpr std::chrono::milliseconds kOpenWait {100};
 
-    explicit IndiBackend(const SourceChoice &choice);
+    // Faults while it streams go to `log` (indilink.h).
+    IndiBackend(const SourceChoice &choice, IndiLink::ProblemLog log);
     ~IndiBackend() override;
 
     int initResource() override;

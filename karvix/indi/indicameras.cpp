@@ -1,5 +1,6 @@
-// indicameras.cpp - listing the cameras of an INDI server (source.h, listIndiCameras).
-#include "source.h"
+// indicameras.cpp - listing the cameras of an INDI server (source.h, listIndiCameras), the module's
+// entry point karvixIndiListCameras (indimodule.h).
+#include "indimodule.h"
 
 #include <baseclient.h>
 #include <basedevice.h>
@@ -80,28 +81,25 @@ private:
 };
 
 } // namespace
+} // namespace karvix
 
-std::vector<IndiCamera> listIndiCameras(
-    const std::string &host, int port, int timeoutMs, std::string *problem)
+void karvixIndiListCameras(const std::string *host, int port, int timeoutMs, std::string *problem,
+    std::vector<karvix::IndiCamera> *cameras)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    Lister lister;
-    lister.setServer(host.c_str(), unsigned(port));
+    karvix::Lister lister;
+    lister.setServer(host->c_str(), unsigned(port));
     lister.setConnectionTimeout(uint32_t(timeoutMs / 1000), uint32_t(timeoutMs % 1000) * 1000);
     if (!lister.connectServer()) {
         if (problem)
-            *problem = "INDI server " + host + ":" + std::to_string(port) + " not reachable";
-        return {};
+            *problem = "INDI server " + *host + ":" + std::to_string(port) + " not reachable";
+        return;
     }
     lister.waitQuiet(deadline);
-    std::vector<IndiCamera> cameras;
     for (const auto &[name, device] : lister.devices())
         if (device.camera)
-            cameras.push_back({name, device.pixelSizeUm});
+            cameras->push_back({name, device.pixelSizeUm});
     lister.disconnectServer();
     if (problem)
         problem->clear();
-    return cameras;
 }
-
-} // namespace karvix

@@ -1,6 +1,5 @@
 #include "indilink.h"
 
-#include "backend.h"
 #include "fitsframe.h"
 
 #include <baseclient.h>
@@ -133,9 +132,9 @@ RunningLinks runningLinks;
 
 } // namespace
 
-std::shared_ptr<IndiLink> IndiLink::start(const SourceChoice &choice)
+std::shared_ptr<IndiLink> IndiLink::start(const SourceChoice &choice, ProblemLog log)
 {
-    std::shared_ptr<IndiLink> link(new IndiLink(choice));
+    std::shared_ptr<IndiLink> link(new IndiLink(choice, log));
     runningLinks.add(link);
     // The thread holds the link until it has disconnected, so stop() need not wait for it.
     std::thread([link]() mutable {
@@ -148,8 +147,8 @@ std::shared_ptr<IndiLink> IndiLink::start(const SourceChoice &choice)
     return link;
 }
 
-IndiLink::IndiLink(const SourceChoice &choice)
-    : m_choice(choice), m_client(new Client(*this)), m_focalLengthMm(choice.focalLengthMm)
+IndiLink::IndiLink(const SourceChoice &choice, ProblemLog log)
+    : m_choice(choice), m_log(log), m_client(new Client(*this)), m_focalLengthMm(choice.focalLengthMm)
 {
     m_client->setServer(m_choice.host.c_str(), unsigned(m_choice.port));
     m_client->setConnectionTimeout(uint32_t(kConnectTimeout.count()), 0);
@@ -170,7 +169,7 @@ void IndiLink::report(std::string *slot, const std::string &text)
     if (*slot == text || m_stopping)
         return;
     *slot = text;
-    logProblem("INDI: " + text);
+    m_log("INDI: " + text);
 }
 
 bool IndiLink::ready() const

@@ -7,7 +7,8 @@
 // come back long after it should have. Frames arrive on libindi's thread, which decodes and
 // converts them (fitsframe.h) and keeps the newest; the lock is held there only to swap buffers, and
 // in takeFrame for one copy of the frame (1.2 MB, a fraction of a millisecond). Every fault is logged once,
-// when it begins (logProblem), and stays readable through problem() while it lasts.
+// when it begins (to the log it was started with), and stays readable through problem() while it
+// lasts.
 //
 // The link outlives whoever started it until its thread has finished: stop() returns at once,
 // even while a connection attempt to an unreachable server is still waiting for its timeout.
@@ -41,8 +42,12 @@ public:
     // An exposure not back this long after its end is asked for again.
     static constexpr std::chrono::seconds kExposureGrace {10};
 
+    // Where faults go, one line each: libkarvix's logProblem (backend.h), handed over by the module's
+    // entry point (indimodule.h).
+    using ProblemLog = void (*)(const std::string &text);
+
     // Starts the link's thread, which connects at once.
-    static std::shared_ptr<IndiLink> start(const SourceChoice &choice);
+    static std::shared_ptr<IndiLink> start(const SourceChoice &choice, ProblemLog log);
     ~IndiLink();
 
     // Asks the thread to disconnect and finish; returns at once.
@@ -77,7 +82,7 @@ private:
     class Client;
     struct Work;
 
-    explicit IndiLink(const SourceChoice &choice);
+    IndiLink(const SourceChoice &choice, ProblemLog log);
     void run();
     Work nextWork(Clock::time_point now);
     void connectServer();
@@ -96,6 +101,7 @@ private:
     std::string where() const;
 
     const SourceChoice m_choice;
+    const ProblemLog m_log;
     std::unique_ptr<Client> m_client;
 
     // Requests go out from the link's thread and from libindi's (the next exposure as a frame

@@ -40,11 +40,7 @@ int ReplayBackend::scan()
 
 int ReplayBackend::getId(int index, char *id)
 {
-    if (!id || index != 0)
-        return -1;
-    std::strncpy(id, kCameraId, KARVIX_ID_BUFFER_SIZE - 1);
-    id[KARVIX_ID_BUFFER_SIZE - 1] = '\0';
-    return 0;
+    return onlyCameraId(kCameraId, index, id);
 }
 
 KarvixHandle ReplayBackend::open(const char *id)

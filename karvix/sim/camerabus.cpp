@@ -48,7 +48,6 @@ int CameraBus::initResource()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     log("InitKARVIXResource");
-    cameraSimulator(); // builds the sky now rather than at the first frame
     return fails(CameraOperation::InitResource) ? -1 : 0;
 }
 
@@ -80,6 +79,11 @@ KarvixHandle CameraBus::open(const char *id)
         if (m_ids[i] != id)
             continue;
         const KarvixHandle handle = kHandleBase + KarvixHandle(i) + 1;
+        // The sky (with its sensor's noise and frame buffers, some 5 MB) is built when a camera
+        // first opens, rather than at the first frame, and not before: the program initialises
+        // the library while the simulated sky is still the default source, also when a recording
+        // or an INDI camera is about to take its place. The catalogue is parsed at the first frame.
+        cameraSimulator();
         // Opening an open camera hands out the same handle again.
         if (!camera(handle)) {
             Camera &c = m_open[handle];

@@ -1,8 +1,8 @@
 #!/bin/sh
 # The Debian package as a user's machine gets it: built with CPack from this build, unpacked into a
 # scratch root (dpkg -x, as dpkg installs it) and started from there offscreen. Checks the launcher
-# entry and the AppStream data, that the installed program finds its private camera library and
-# its manual's folder, answers --version, and runs until it is closed.
+# entry and the AppStream data, that the installed program finds its private camera library (and
+# that library its INDI module) and its manual's folder, answers --version, and runs until it is closed.
 # Usage: tst_package.sh <build folder>
 set -eu
 build=$(cd "$1" && pwd)
@@ -30,6 +30,15 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/example.nordvane.VeltoQ
 # The camera library comes from the package's own folder, never from the build.
 ldd "$program" | grep -q "libkarvix.so => $root/usr/bin/../lib/" || { ldd "$program"; fail "libkarvix.so not found in the package"; }
 ls "$root"/usr/lib/*/velto-q7/velto-q7-solver >/dev/null 2>&1 || fail "no plate-solving worker in the private library folder"
+# The INDI module lies beside the camera library, which loads it from there once an INDI camera is
+# the source (here the one the settings name, on a port where no server listens).
+mkdir -p "$scratch/home/.config/velto-q7"
+printf '[CAMERA_SOURCE]\nkind=INDI\nhost=localhost\nport=1\ndevice=Velto Q7 Sky\nfocalLengthMm=25.36\n' \
+  >"$scratch/home/.config/velto-q7/Velto Q7.ini"
+HOME="$scratch/home" QT_QPA_PLATFORM=offscreen LD_DEBUG=files timeout 5 "$program" >"$scratch/indi.log" 2>&1 || true
+grep -q "calling init: $root/usr/[^ ]*/velto-q7/libkarvix-indi.so" "$scratch/indi.log" \
+  || { grep "libkarvix" "$scratch/indi.log"; fail "the installed program did not load its INDI module"; }
+rm -r "$scratch/home/.config"
 HOME="$scratch/home" "$program" -platform offscreen --version | grep -q "^velto-q7 [0-9]" || fail "--version"
 
 # The headless solve reaches the packaged worker: a black frame is answered "not solved" (exit 1)

@@ -1,0 +1,10 @@
+// indimodule.cpp - the module's factory (indimodule.h); its camera listing is in indicameras.cpp.
+#include "indimodule.h"
+
+#include "indibackend.h"
+
+karvix::Backend *karvixIndiCreateBackend(
+    const karvix::SourceChoice *choice, karvix::indi::IndiLink::ProblemLog log)
+{
+    return new karvix::indi::IndiBackend(*choice, log);
+}
