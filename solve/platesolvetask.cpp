@@ -16,6 +16,9 @@ PlateSolveTask::~PlateSolveTask()
     if (m_thread) {
         cancel();
         m_thread->wait();
+        // The solve's results are destroyed with the task: the flag the thread set last makes its
+        // writes visible here (QThread::wait synchronises in a way ThreadSanitizer cannot see).
+        (void)m_done.load(std::memory_order_acquire);
     }
 }
 

@@ -172,6 +172,10 @@
         <source>read from the driver once connected</source>
         <translation>read from the driver once connected</translation>
     </message>
+    <message>
+        <source>unknown: a plate solve measures it</source>
+        <translation>sconosciuta: la misura la risoluzione astrometrica</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -704,6 +708,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Focal length %1 mm</source>
         <translation>Focal length %1 mm</translation>
+    </message>
+    <message>
+        <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
+        <translation>La risoluzione astrometrica ha misurato l&apos;obiettivo della camera: focale di %1 mm, usata d&apos;ora in poi.</translation>
     </message>
 </context>
 <context>

@@ -172,6 +172,10 @@
         <source>read from the driver once connected</source>
         <translation>read from the driver once connected</translation>
     </message>
+    <message>
+        <source>unknown: a plate solve measures it</source>
+        <translation>알 수 없음: 플레이트 해석으로 측정</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -704,6 +708,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Focal length %1 mm</source>
         <translation>Focal length %1 mm</translation>
+    </message>
+    <message>
+        <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
+        <translation>플레이트 해석으로 카메라 렌즈를 측정했습니다: 초점 거리 %1 mm, 이제부터 이 값을 사용합니다.</translation>
     </message>
 </context>
 <context>
