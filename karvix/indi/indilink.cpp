@@ -237,7 +237,9 @@ struct IndiLink::Work
     bool arm = false;
     bool startStream = false;
     bool stopStream = false;
-    bool updateStream = false; // exposure or gain changed while streaming
+    // Changed while streaming.
+    bool streamExposure = false;
+    bool gain = false;
 };
 
 void IndiLink::run()
@@ -255,16 +257,17 @@ void IndiLink::run()
             connectServer();
         if (work.connectDevice)
             sendSwitch("CONNECTION", "CONNECT");
-        if (work.arm)
-            armExposure();
+        // The stream goes off before exposures take its place: drivers expose only when it is off.
         if (work.stopStream)
             sendSwitch("CCD_VIDEO_STREAM", "STREAM_OFF");
+        if (work.arm)
+            armExposure();
         if (work.startStream)
             startStream();
-        if (work.updateStream) {
+        if (work.gain)
             sendGain();
+        if (work.streamExposure)
             sendStreamExposure();
-        }
     }
     m_client->disconnectServer();
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -303,7 +306,8 @@ IndiLink::Work IndiLink::nextWork(Clock::time_point now)
             m_streamOn = false;
             work.stopStream = true;
         } else {
-            work.updateStream = m_streamExposureSent != m_exposureSeconds || !m_gainSent;
+            work.streamExposure = m_streamExposureSent != m_exposureSeconds;
+            work.gain = !m_gainSent;
         }
         return work;
     }

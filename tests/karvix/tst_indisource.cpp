@@ -247,6 +247,18 @@ void TestIndiSource::simulatorCcdStreamsAtShortExposures()
     const double inside = cv::mean(image(cv::Rect(322, 226, 636, 508)))[0];
     QVERIFY2(inside > 0 && inside < 250, qPrintable(QStringLiteral("mean inside %1").arg(inside)));
 
+    // A long exposure is taken as exposures, the stream switched off first (drivers refuse exposures
+    // while streaming) ...
+    QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, 1000000), 0);
+    QTRY_COMPARE(driverValue(device + ".CCD_VIDEO_STREAM.STREAM_OFF"), QStringLiteral("On"));
+    QVERIFY(nextFrame(handle, &frame, 10000));
+    QVERIFY(nextFrame(handle, &frame, 10000)); // no longer one the stream left behind
+    // ... and a short one streams again, the exposure under way aborted.
+    QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, 100000), 0);
+    QTRY_COMPARE(driverValue(device + ".CCD_VIDEO_STREAM.STREAM_ON"), QStringLiteral("On"));
+    QVERIFY(nextFrame(handle, &frame, 10000));
+    QVERIFY(!problemLogged("INDI: ")); // neither a failed exposure nor a refused stream
+
     // Leaving live switches the stream off.
     QCOMPARE(StopKARVIXLive(handle), 0);
     QTRY_COMPARE(driverValue(device + ".CCD_VIDEO_STREAM.STREAM_OFF"), QStringLiteral("On"));
