@@ -4,11 +4,14 @@
 // switches its CONNECTION on; when the server goes away it tries again every few seconds, and it
 // switches the device on again when it is switched off. While live it keeps one CCD_EXPOSURE
 // armed: the next is asked for as soon as a frame arrives, and again when an exposure has not
-// come back long after it should have. A driver that offers a video stream (webcams, planetary
-// cameras) streams instead at short exposures (kStreamMaxExposure). Frames arrive on libindi's thread, which
-// decodes and converts them (fitsframe.h) and keeps the newest; the lock is held there only to swap buffers,
-// and in takeFrame for one copy of the frame (1.2 MB, a fraction of a millisecond). Every fault is logged
-// once, when it begins (to the log it was started with), and stays readable through problem() while it lasts.
+// come back long after it should have. Frames arrive on libindi's thread, which decodes and
+// converts them (fitsframe.h) and keeps the newest; the lock is held there only to swap buffers, and
+// in takeFrame for one copy of the frame (1.2 MB, a fraction of a millisecond). Every fault is logged once,
+// when it begins (to the log it was started with), and stays readable through problem() while it
+// lasts.
+//
+// A driver that offers a video stream (webcams, planetary cameras) streams instead of exposing at
+// short exposures (kStreamMaxExposure); its frames (streamframe.h) go the same way.
 //
 // The link outlives whoever started it until its thread has finished: stop() returns at once,
 // even while a connection attempt to an unreachable server is still waiting for its timeout.
