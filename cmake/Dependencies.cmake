@@ -38,6 +38,9 @@ target_include_directories(velto_cfitsio SYSTEM INTERFACE ${CFITSIO_INCLUDE_DIR}
 target_link_libraries(velto_cfitsio INTERFACE ${CFITSIO_LIBRARY})
 add_library(CFITSIO::cfitsio ALIAS velto_cfitsio)
 
+# zlib (zlib1g-dev): the compressed frames of an INDI camera's video stream.
+find_package(ZLIB REQUIRED)
+
 # libindi (libindi-dev): the client library the INDI camera back end talks through, and the driver
 # library our sky camera driver is built on.
 find_path(INDI_INCLUDE_DIR baseclient.h PATH_SUFFIXES libindi REQUIRED)

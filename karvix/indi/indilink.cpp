@@ -1,6 +1,7 @@
 #include "indilink.h"
 
 #include "fitsframe.h"
+#include "streamframe.h"
 
 #include <baseclient.h>
 #include <basedevice.h>
@@ -36,6 +37,14 @@ double systemUtcSeconds()
     return std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
+// The program's frame from a camera's luminance at its scale (NaN: not known), as bytes prepared
+// outside the lock, to be swapped in under it.
+std::vector<unsigned char> programFrame(const cv::Mat &luminance, double scale)
+{
+    const cv::Mat program = toProgramFrame(luminance, std::isfinite(scale) ? scale : kProgramArcsecPerPixel);
+    return std::vector<unsigned char>(program.datastart, program.dataend);
+}
+
 } // namespace
 
 // libindi's client; its callbacks run on libindi's thread and go straight to the link.
@@ -68,8 +77,13 @@ protected:
                 || m_link.m_choice.device != property.getDeviceName())
                 return;
             INDI::PropertyBlob blob(property);
-            if (blob.size() > 0)
-                m_link.frameArrived(blob[0].blob, size_t(std::max(0, blob[0].bloblen)), blob[0].format);
+            if (blob.size() == 0)
+                return;
+            const size_t size = size_t(std::max(0, blob[0].bloblen));
+            if (isRawStreamFormat(blob[0].format))
+                m_link.streamFrameArrived(blob[0].blob, size, blob[0].format);
+            else
+                m_link.frameArrived(blob[0].blob, size, blob[0].format);
             return;
         }
         m_link.propertyChanged(property);
@@ -81,6 +95,8 @@ protected:
         std::lock_guard<std::mutex> lock(m_link.m_mutex);
         if (std::strcmp(property.getName(), "CCD_EXPOSURE") == 0)
             m_link.m_canExpose = false, m_link.m_armed = false;
+        else if (std::strcmp(property.getName(), "CCD_VIDEO_STREAM") == 0)
+            m_link.m_streamOffered = false, m_link.m_streamOn = false;
     }
     void removeDevice(INDI::BaseDevice device) override
     {
@@ -219,6 +235,11 @@ struct IndiLink::Work
     bool connectServer = false;
     bool connectDevice = false;
     bool arm = false;
+    bool startStream = false;
+    bool stopStream = false;
+    // Changed while streaming.
+    bool streamExposure = false;
+    bool gain = false;
 };
 
 void IndiLink::run()
@@ -236,8 +257,17 @@ void IndiLink::run()
             connectServer();
         if (work.connectDevice)
             sendSwitch("CONNECTION", "CONNECT");
+        // The stream goes off before exposures take its place: drivers expose only when it is off.
+        if (work.stopStream)
+            sendSwitch("CCD_VIDEO_STREAM", "STREAM_OFF");
         if (work.arm)
             armExposure();
+        if (work.startStream)
+            startStream();
+        if (work.gain)
+            sendGain();
+        if (work.streamExposure)
+            sendStreamExposure();
     }
     m_client->disconnectServer();
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -266,9 +296,26 @@ IndiLink::Work IndiLink::nextWork(Clock::time_point now)
     }
     if (!m_live || !m_canExpose)
         return work;
-    const auto due = m_armedAt
-        + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(m_exposureSeconds))
-        + kExposureGrace;
+    if (streamWanted()) {
+        if (!m_streamOn) {
+            work.startStream = true;
+        } else if (now > m_streamFrameDue) {
+            report(&m_streamProblem,
+                "the video stream of " + where() + " brought no frame; exposing frame by frame");
+            m_streamRefused = true;
+            m_streamOn = false;
+            work.stopStream = true;
+        } else {
+            work.streamExposure = m_streamExposureSent != m_exposureSeconds;
+            work.gain = !m_gainSent;
+        }
+        return work;
+    }
+    if (m_streamOn) {
+        m_streamOn = false;
+        work.stopStream = true;
+    }
+    const auto due = frameDueAfter(m_armedAt);
     if (!m_armed) {
         work.arm = true;
     } else if (now > due) {
@@ -314,6 +361,7 @@ void IndiLink::serverLost(int exitCode)
     const bool wasUp = m_serverUp;
     ++m_serverLosses;
     m_serverUp = m_deviceSeen = m_blobsAsked = m_deviceConnected = m_canExpose = m_armed = false;
+    m_streamOffered = m_rawEncoder = m_streamOn = m_streamRefused = false;
     m_nextServerAttempt = Clock::now() + kRetryInterval;
     // exitCode 0: we asked for the disconnection.
     if (wasUp && exitCode != 0 && !m_stopping)
@@ -326,6 +374,7 @@ void IndiLink::deviceGone()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_deviceSeen = m_blobsAsked = m_deviceConnected = m_canExpose = m_armed = false;
+    m_streamOffered = m_rawEncoder = m_streamOn = m_streamRefused = false;
     report(&m_deviceProblem, where() + " is gone");
     m_changed.notify_all();
 }
@@ -351,7 +400,7 @@ void IndiLink::propertyChanged(const INDI::Property &property)
         }
         m_deviceConnected = on;
         if (!on)
-            m_armed = false;
+            m_armed = m_streamOn = m_streamRefused = false;
     } else if (name == "CCD_EXPOSURE") {
         m_canExpose = true;
         INDI::PropertyNumber exposure(property);
@@ -363,6 +412,28 @@ void IndiLink::propertyChanged(const INDI::Property &property)
             report(&m_exposureProblem, "the exposure of " + where() + " failed; exposing again");
             m_armed = false;
         }
+    } else if (name == "CCD_VIDEO_STREAM") {
+        m_streamOffered = true;
+        INDI::PropertySwitch stream(property);
+        const auto *streamOn = stream.findWidgetByName("STREAM_ON");
+        if (m_streamOn && !(streamOn && streamOn->getState() == ISS_ON)) {
+            // Refused (ALERT) it falls back to exposures; switched off by another client it starts again.
+            m_streamOn = false;
+            if (property.getState() == IPS_ALERT) {
+                m_streamRefused = true;
+                report(
+                    &m_streamProblem, where() + " did not start its video stream; exposing frame by frame");
+            }
+        }
+    } else if (name == "CCD_STREAM_ENCODER") {
+        INDI::PropertySwitch encoders(property);
+        m_rawEncoder = encoders.findWidgetByName("RAW") != nullptr;
+    } else if (name == "CCD_STREAM_FRAME") {
+        INDI::PropertyNumber frame(property);
+        const auto *width = frame.findWidgetByName("WIDTH");
+        const auto *height = frame.findWidgetByName("HEIGHT");
+        m_streamWidth = width ? int(std::lround(width->getValue())) : 0;
+        m_streamHeight = height ? int(std::lround(height->getValue())) : 0;
     } else if (name == "CCD_INFO") {
         INDI::PropertyNumber info(property);
         const auto *size = info.findWidgetByName("CCD_PIXEL_SIZE");
@@ -395,10 +466,13 @@ void IndiLink::propertyChanged(const INDI::Property &property)
 
 void IndiLink::setLive(bool live)
 {
-    bool abort = false;
+    bool abort = false, stopStream = false;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         abort = m_live && !live && m_armed && ready();
+        stopStream = m_streamOn && !live && ready();
+        if (!live)
+            m_streamOn = false;
         m_live = live;
         m_armed = false;
         m_frameSinceLive = false;
@@ -408,6 +482,8 @@ void IndiLink::setLive(bool live)
     }
     if (abort)
         sendSwitch("CCD_ABORT_EXPOSURE", "ABORT");
+    if (stopStream)
+        sendSwitch("CCD_VIDEO_STREAM", "STREAM_OFF");
 }
 
 bool IndiLink::setExposure(double seconds)
@@ -426,38 +502,98 @@ void IndiLink::setGain(double gain)
     m_gainSent = false;
 }
 
-void IndiLink::armExposure()
+bool IndiLink::takeGainToSend(std::string *property, std::string *element, double *gain)
 {
-    double seconds = 0, gain = -1;
-    std::string gainProperty, gainElement;
+    // A driver defines its controls one by one as it connects, so a control not defined yet is
+    // missing only once a frame has come.
+    if (m_gainSent || m_gain < 0 || (m_gainProperty.empty() && !m_frameSinceLive))
+        return false;
+    m_gainSent = true;
+    if (m_gainProperty.empty()) {
+        report(&m_gainProblem, where() + " has no gain control; gain " + number(m_gain) + " not applied");
+        return false;
+    }
+    *gain = m_gainMax > m_gainMin ? std::clamp(m_gain, m_gainMin, m_gainMax) : m_gain;
+    if (*gain != m_gain)
+        report(&m_gainProblem,
+            "gain " + number(m_gain) + " is outside the range " + number(m_gainMin) + "-" + number(m_gainMax)
+                + " of " + where() + "; using " + number(*gain));
+    *property = m_gainProperty;
+    *element = m_gainElement;
+    return true;
+}
+
+void IndiLink::sendGain()
+{
+    std::string property, element;
+    double gain = -1;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_live || !ready())
+        if (!takeGainToSend(&property, &element, &gain))
+            return;
+    }
+    sendNumber(property.c_str(), element.c_str(), gain);
+}
+
+void IndiLink::armExposure()
+{
+    double seconds = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        // A FITS frame can still come in after a stream has started in its place.
+        if (!m_live || !ready() || m_streamOn)
             return;
         m_armed = true;
         m_armedAt = Clock::now();
         seconds = m_exposureSeconds;
-        // The gain goes with the next exposure. A driver defines its controls one by one as it
-        // connects, so a control not defined yet is missing only once a frame has come.
-        if (!m_gainSent && m_gain >= 0 && (!m_gainProperty.empty() || m_frameSinceLive)) {
-            m_gainSent = true;
-            if (m_gainProperty.empty()) {
-                report(&m_gainProblem,
-                    where() + " has no gain control; gain " + number(m_gain) + " not applied");
-            } else {
-                gain = m_gainMax > m_gainMin ? std::clamp(m_gain, m_gainMin, m_gainMax) : m_gain;
-                if (gain != m_gain)
-                    report(&m_gainProblem,
-                        "gain " + number(m_gain) + " is outside the range " + number(m_gainMin) + "-"
-                            + number(m_gainMax) + " of " + where() + "; using " + number(gain));
-                gainProperty = m_gainProperty;
-                gainElement = m_gainElement;
-            }
-        }
     }
-    if (gain >= 0)
-        sendNumber(gainProperty.c_str(), gainElement.c_str(), gain);
+    // The gain goes with the next exposure.
+    sendGain();
     sendNumber("CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", seconds);
+}
+
+IndiLink::Clock::time_point IndiLink::frameDueAfter(Clock::time_point start) const
+{
+    return start
+        + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(m_exposureSeconds))
+        + kExposureGrace;
+}
+
+bool IndiLink::streamWanted() const
+{
+    return m_streamOffered && m_rawEncoder && !m_streamRefused && m_exposureSeconds <= kStreamMaxExposure;
+}
+
+void IndiLink::startStream()
+{
+    bool abort = false;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_live || !ready() || !streamWanted())
+            return;
+        // Drivers take no exposure while streaming and may not stream while exposing.
+        abort = m_armed;
+        m_armed = false;
+        m_streamOn = true;
+        m_streamFrameDue = frameDueAfter(Clock::now());
+    }
+    if (abort)
+        sendSwitch("CCD_ABORT_EXPOSURE", "ABORT");
+    // Raw frames rather than the driver's default, which another client may have made MJPEG.
+    sendSwitch("CCD_STREAM_ENCODER", "RAW");
+    sendGain();
+    sendStreamExposure();
+    sendSwitch("CCD_VIDEO_STREAM", "STREAM_ON");
+}
+
+void IndiLink::sendStreamExposure()
+{
+    double seconds = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        seconds = m_streamExposureSent = m_exposureSeconds;
+    }
+    sendNumber("STREAMING_EXPOSURE", "STREAMING_EXPOSURE_VALUE", seconds);
 }
 
 // Requests are built here rather than through libindi's copies of the device's properties, which
@@ -517,13 +653,8 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
     const bool isFits = format && std::strcmp(format, ".fits") == 0;
     const bool decoded = isFits && decodeFits(data, size, &fits, &problem);
     double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, focalLengthMm);
-    // The frame's bytes are prepared here and only swapped in under the lock.
-    std::vector<unsigned char> frame;
-    if (decoded) {
-        const cv::Mat program
-            = toProgramFrame(fits.luminance, std::isfinite(scale) ? scale : kProgramArcsecPerPixel);
-        frame.assign(program.datastart, program.dataend);
-    }
+    std::vector<unsigned char> frame
+        = decoded ? programFrame(fits.luminance, scale) : std::vector<unsigned char>();
 
     std::lock_guard<std::mutex> lock(m_mutex);
     m_exposureProblem.clear();
@@ -536,6 +667,14 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
         report(&m_frameProblem, "a frame of " + where() + " is unreadable: " + problem);
         return;
     }
+    keepFrame(&frame,
+        std::isfinite(fits.utcSeconds) ? fits.utcSeconds : systemUtcSeconds() - exposureSeconds / 2, scale,
+        pixelSizeUm, focalLengthMm);
+}
+
+void IndiLink::keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale,
+    double pixelSizeUm, double focalLengthMm)
+{
     m_frameProblem.clear();
     if (!std::isfinite(scale))
         report(&m_scaleProblem,
@@ -546,9 +685,46 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
         m_scaleProblem.clear();
     if (!m_live)
         return;
-    m_frame.swap(frame);
-    m_frameUtc = std::isfinite(fits.utcSeconds) ? fits.utcSeconds : systemUtcSeconds() - exposureSeconds / 2;
+    m_frame.swap(*frame);
+    m_frameUtc = utcSeconds;
     m_frameNew = true;
+}
+
+void IndiLink::streamFrameArrived(const void *data, size_t size, const char *format)
+{
+    // The stream has no time stamps of its own: the frame's middle is taken to lie half an
+    // exposure before its arrival.
+    const double arrivedUtc = systemUtcSeconds();
+    double pixelSizeUm = 0, exposureSeconds = 0, focalLengthMm = 0;
+    int binning = 1, width = 0, height = 0;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_live)
+            return;
+        m_frameSinceLive = true;
+        m_streamFrameDue = frameDueAfter(Clock::now());
+        pixelSizeUm = m_pixelSizeUm;
+        binning = m_binning;
+        focalLengthMm = m_focalLengthMm;
+        exposureSeconds = m_exposureSeconds;
+        width = m_streamWidth;
+        height = m_streamHeight;
+    }
+    cv::Mat luminance;
+    std::string problem;
+    const bool decoded = decodeStreamFrame(data, size, format, width, height, &luminance, &problem);
+    const double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, focalLengthMm);
+    std::vector<unsigned char> frame
+        = decoded ? programFrame(luminance, scale) : std::vector<unsigned char>();
+
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_exposureProblem.clear();
+    m_streamProblem.clear();
+    if (!decoded) {
+        report(&m_frameProblem, "a video frame of " + where() + " is unusable: " + problem);
+        return;
+    }
+    keepFrame(&frame, arrivedUtc - exposureSeconds / 2, scale, pixelSizeUm, focalLengthMm);
 }
 
 double IndiLink::adoptPlateScale(double programArcsecPerPixel)

@@ -10,6 +10,9 @@
 // when it begins (to the log it was started with), and stays readable through problem() while it
 // lasts.
 //
+// A driver that offers a video stream (webcams, planetary cameras) streams instead of exposing at
+// short exposures (kStreamMaxExposure); its frames (streamframe.h) go the same way.
+//
 // The link outlives whoever started it until its thread has finished: stop() returns at once,
 // even while a connection attempt to an unreachable server is still waiting for its timeout.
 #ifndef KARVIX_INDI_INDILINK_H
@@ -41,6 +44,13 @@ public:
     static constexpr std::chrono::seconds kRetryInterval {2};
     // An exposure not back this long after its end is asked for again.
     static constexpr std::chrono::seconds kExposureGrace {10};
+    // The longest exposure streamed, where the driver offers a video stream (CCD_VIDEO_STREAM with
+    // the RAW encoder); longer ones loop CCD_EXPOSURE. A stream is what such drivers are built for
+    // at video rates: frames come back to back, without the round trip and FITS header of every
+    // exposure. At long exposures that saving is nothing, while exposures give the sensor's full
+    // depth (libindi reduces streamed frames to 8 bits) and the driver's own time stamps. A stream
+    // the driver refuses or that brings no frame falls back to exposures until it reconnects.
+    static constexpr double kStreamMaxExposure = 0.5;
 
     // Where faults go, one line each: libkarvix's logProblem (backend.h), handed over by the module's
     // entry point (indimodule.h).
@@ -88,9 +98,21 @@ private:
     void connectServer();
     void propertyChanged(const INDI::Property &property);
     void frameArrived(const void *data, size_t size, const char *format);
+    void streamFrameArrived(const void *data, size_t size, const char *format);
+    // With the lock held: keeps a converted frame as the newest, with what its scale says.
+    void keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale, double pixelSizeUm,
+        double focalLengthMm);
     void serverLost(int exitCode);
     void deviceGone();
     void armExposure();
+    // With the lock held: the gain to send with the next exposure or stream, if any is due.
+    bool takeGainToSend(std::string *property, std::string *element, double *gain);
+    void sendGain();
+    // With the lock held: when a frame asked for at `start` is late, exposure and grace after it.
+    Clock::time_point frameDueAfter(Clock::time_point start) const;
+    bool streamWanted() const;
+    void startStream();
+    void sendStreamExposure();
     void sendNumber(const char *property, const char *element, double value);
     void sendSwitch(const char *property, const char *element);
     // Whether BLOBs are to be asked for now: at the device's first property since it appeared.
@@ -136,6 +158,14 @@ private:
     Clock::time_point m_serverUpAt;
     Clock::time_point m_nextServerAttempt;
     Clock::time_point m_nextDeviceConnect;
+    // The video stream, where the driver offers one.
+    bool m_streamOffered = false; // CCD_VIDEO_STREAM defined
+    bool m_rawEncoder = false;    // CCD_STREAM_ENCODER offers RAW
+    bool m_streamRefused = false; // refused or silent: exposures loop until the device reconnects
+    bool m_streamOn = false;      // STREAM_ON asked for and not switched off since
+    int m_streamWidth = 0, m_streamHeight = 0; // CCD_STREAM_FRAME; 0: not known yet
+    double m_streamExposureSent = 0;
+    Clock::time_point m_streamFrameDue;
     // The newest frame.
     std::vector<unsigned char> m_frame;
     double m_frameUtc = 0;
@@ -143,6 +173,8 @@ private:
     // The faults in force, one slot each so that each is logged once, when it begins.
     std::string m_serverProblem, m_deviceProblem, m_exposureProblem, m_frameProblem, m_gainProblem,
         m_scaleProblem;
+    // A stream that fell back to exposures: logged, but nothing stands in the way (not in problem()).
+    std::string m_streamProblem;
 };
 
 } // namespace karvix::indi

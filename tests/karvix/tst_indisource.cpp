@@ -1,6 +1,7 @@
 // A camera on a real indiserver as the camera behind the C functions: our sky driver, whose frames
 // must show the stars where the simulator's truth has them; Debian's CCD simulator (a driver we did
-// not write, 16-bit frames) converted to the program's frame; and the faults a network camera has: a server
+// not write, 16-bit frames) converted to the program's frame, and its video stream at short
+// exposures; and the faults a network camera has: a server
 // that is not there, a device that is not on it, a server killed mid-stream and started again. Skipped only
 // where indiserver is not installed.
 #include "indiserver.h"
@@ -38,7 +39,7 @@ bool problemLogged(const std::string &part)
     return false;
 }
 
-KarvixHandle openAndStart()
+KarvixHandle openAndStart(long exposureMicroseconds = 50000)
 {
     char id[KARVIX_ID_BUFFER_SIZE] = {};
     if (ScanKARVIX() != 1 || GetKARVIXId(0, id) != 0 || std::string(id) != "NORDVANE-INDI")
@@ -47,7 +48,8 @@ KarvixHandle openAndStart()
     if (!handle)
         return 0;
     if (SetKARVIXStreamMode(handle, KARVIX_STREAM_LIVE) != 0 || InitKARVIX(handle) != 0
-        || SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, 50000) != 0 || BeginKARVIXLive(handle) != 0) {
+        || SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, exposureMicroseconds) != 0
+        || BeginKARVIXLive(handle) != 0) {
         CloseKARVIX(handle);
         return 0;
     }
@@ -66,6 +68,7 @@ private slots:
     void cleanup();
     void skyDriverShowsTheStarsWhereTheyAre();
     void simulatorCcdFramesAreConverted();
+    void simulatorCcdStreamsAtShortExposures();
     void unreachableServerFailsOpenAtOnce();
     void missingDeviceIsNamed();
     void serverKilledMidStreamComesBack();
@@ -77,6 +80,8 @@ private:
     karvix::SourceChoice choice(quint16 port, const char *device, double focalLengthMm) const;
     // Polls for a frame for up to timeoutMs.
     bool nextFrame(KarvixHandle handle, std::vector<unsigned char> *buffer, int timeoutMs);
+    // What the driver's element ("Device.PROPERTY.ELEMENT") holds now, as indi_getprop says.
+    QString driverValue(const QString &element);
 
     std::unique_ptr<IndiServer> m_server;
 };
@@ -127,6 +132,15 @@ bool TestIndiSource::nextFrame(KarvixHandle handle, std::vector<unsigned char> *
         QTest::qWait(10);
     }
     return false;
+}
+
+QString TestIndiSource::driverValue(const QString &element)
+{
+    QProcess get;
+    get.start(
+        QStringLiteral("indi_getprop"), {QStringLiteral("-p"), QString::number(m_server->port()), element});
+    get.waitForFinished();
+    return QString::fromLatin1(get.readAllStandardOutput()).section(QLatin1Char('='), 1).trimmed();
 }
 
 void TestIndiSource::skyDriverShowsTheStarsWhereTheyAre()
@@ -184,11 +198,13 @@ void TestIndiSource::simulatorCcdFramesAreConverted()
     // 5.2 um pixels behind 70.34 mm: 15.25"/px, half the program's scale, so the simulator's
     // 1280 x 1024 frame covers the middle 640 x 512 of the program's frame.
     karvix::selectSource(choice(port, kSimulatorCcd, 5.2 * 206.264806 / 15.25));
-    QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
+    // Exposures longer than streams are for.
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart(1000000) != 0, 15000);
     const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI"); // opening an open camera: same handle
     std::vector<unsigned char> frame;
     QVERIFY(nextFrame(handle, &frame, 20000));
     QVERIFY(nextFrame(handle, &frame, 20000)); // the exposures loop
+    QCOMPARE(driverValue(QStringLiteral("CCD Simulator.CCD_VIDEO_STREAM.STREAM_ON")), QStringLiteral("Off"));
     const cv::Mat image(KARVIX_FRAME_HEIGHT, KARVIX_FRAME_WIDTH, CV_8UC1, frame.data());
     const cv::Rect seen(320, 224, 640, 512);
     QCOMPARE(cv::countNonZero(image(cv::Rect(0, 0, 318, 960))), 0);
@@ -198,6 +214,55 @@ void TestIndiSource::simulatorCcdFramesAreConverted()
     QVERIFY(std::isfinite(karvix::sourceFrameUtc()));
     QVERIFY(std::abs(karvix::sourceFrameUtc() - QDateTime::currentMSecsSinceEpoch() / 1000.0) < 60);
     QCOMPARE(StopKARVIXLive(handle), 0);
+    QCOMPARE(CloseKARVIX(handle), 0);
+}
+
+void TestIndiSource::simulatorCcdStreamsAtShortExposures()
+{
+    QVERIFY(m_server->start({QStringLiteral("indi_simulator_ccd")}));
+    const QString device = QString::fromLatin1(kSimulatorCcd);
+    // libindi streams 16-bit sensors as 8 bits: the simulator's sky at 0.1 s, a few units of 65535,
+    // would be black. Its noise raised to 2000 units shows in the 8-bit frames.
+    QCOMPARE(QProcess::execute(QStringLiteral("indi_setprop"),
+                 {QStringLiteral("-p"), QString::number(m_server->port()),
+                     device + ".SIMULATOR_SETTINGS.SIM_NOISE=2000"}),
+        0);
+    // The same scale as above: the stream frame (1280 x 1024) covers the middle 640 x 512 of the
+    // program's frame.
+    karvix::selectSource(choice(m_server->port(), kSimulatorCcd, 5.2 * 206.264806 / 15.25));
+    QTRY_VERIFY_WITH_TIMEOUT(openAndStart(100000) != 0, 15000);
+    const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
+    QTRY_COMPARE_WITH_TIMEOUT(
+        driverValue(device + ".CCD_VIDEO_STREAM.STREAM_ON"), QStringLiteral("On"), 10000);
+    QCOMPARE(driverValue(device + ".STREAMING_EXPOSURE.STREAMING_EXPOSURE_VALUE").toDouble(), 0.1);
+    std::vector<unsigned char> frame;
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(nextFrame(handle, &frame, 10000));
+    // Stamped half an exposure before it arrived.
+    const double age = QDateTime::currentMSecsSinceEpoch() / 1000.0 - karvix::sourceFrameUtc();
+    QVERIFY2(age > 0.04 && age < 1, qPrintable(QString::number(age)));
+    const cv::Mat image(KARVIX_FRAME_HEIGHT, KARVIX_FRAME_WIDTH, CV_8UC1, frame.data());
+    QCOMPARE(cv::countNonZero(image(cv::Rect(0, 0, 318, 960))), 0);
+    QCOMPARE(cv::countNonZero(image(cv::Rect(0, 0, 1280, 222))), 0);
+    const double inside = cv::mean(image(cv::Rect(322, 226, 636, 508)))[0];
+    QVERIFY2(inside > 0 && inside < 250, qPrintable(QStringLiteral("mean inside %1").arg(inside)));
+
+    // A long exposure is taken as exposures, the stream switched off first (drivers refuse exposures
+    // while streaming) ...
+    QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, 1000000), 0);
+    QTRY_COMPARE(driverValue(device + ".CCD_VIDEO_STREAM.STREAM_OFF"), QStringLiteral("On"));
+    QVERIFY(nextFrame(handle, &frame, 10000));
+    QVERIFY(nextFrame(handle, &frame, 10000)); // no longer one the stream left behind
+    // ... and a short one streams again, the exposure under way aborted.
+    QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, 100000), 0);
+    QTRY_COMPARE(driverValue(device + ".CCD_VIDEO_STREAM.STREAM_ON"), QStringLiteral("On"));
+    QVERIFY(nextFrame(handle, &frame, 10000));
+    QVERIFY(!problemLogged("INDI: ")); // neither a failed exposure nor a refused stream
+
+    // Leaving live switches the stream off.
+    QCOMPARE(StopKARVIXLive(handle), 0);
+    QTRY_COMPARE(driverValue(device + ".CCD_VIDEO_STREAM.STREAM_OFF"), QStringLiteral("On"));
+    QVERIFY(!nextFrame(handle, &frame, 500));
     QCOMPARE(CloseKARVIX(handle), 0);
 }
 
@@ -289,17 +354,8 @@ void TestIndiSource::gainGoesToTheDriverWithinItsRange()
     karvix::selectSource(choice(m_server->port(), kSkyDriver, kSkyFocalLengthMm));
     QTRY_VERIFY_WITH_TIMEOUT(openAndStart() != 0, 15000);
     const KarvixHandle handle = OpenKARVIX("NORDVANE-INDI");
-    const auto driverGain = [this] {
-        QProcess get;
-        get.start(QStringLiteral("indi_getprop"),
-            {QStringLiteral("-p"), QString::number(m_server->port()),
-                QStringLiteral("Velto Q7 Sky.CCD_GAIN.GAIN")});
-        get.waitForFinished();
-        return QString::fromLatin1(get.readAllStandardOutput())
-            .section(QLatin1Char('='), 1)
-            .trimmed()
-            .toDouble();
-    };
+    const auto driverGain
+        = [this] { return driverValue(QStringLiteral("Velto Q7 Sky.CCD_GAIN.GAIN")).toDouble(); };
     std::vector<unsigned char> frame;
     QCOMPARE(SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, 70), 0);
     QVERIFY(nextFrame(handle, &frame, 20000));
