@@ -5,11 +5,18 @@
 // the moment a frame arrives and doing nothing else (exposure plus the driver's FITS and the
 // transfer through the server);
 //   RESULT bench indi_decode_ms=<median>  decoding one of the driver's frames and converting it;
-//   RESULT bench indi_latency_ms=<median>  from the end of an exposure (its FITS time stamp is the
-//     middle) to the frame handed to the program: the driver's FITS, the transfer, the decoding
-//     and conversion, and the wait for the next poll;
+//   RESULT bench indi_convert_ms=<median>  of that, the conversion to the program's frame;
+//   RESULT bench indi_latency_ms=<median>  from a frame's arrival at our client (its message handed
+//     whole to the client's socket, noted by a pass-through in front of the server: blobtap.h) to
+//     GetKARVIXLiveFrame returning it: libindi reading the message, the decoding and conversion in
+//     its callback, and the wait for the next poll;
+//   RESULT bench indi_client_read_ms=<median>  of that, libindi reading the message (XML and
+//     base64) until its BLOB callback, as the bare client sees it;
+//   RESULT bench indi_exposure_to_program_ms=<median>  from the end of an exposure (its FITS time
+//     stamp is the middle) to the same hand-over: the driver's FITS and the transfer besides;
 //   RESULT bench indi_rss_added_mb=<m>  the process's memory after streaming less before the
 //     source was chosen.
+#include "blobtap.h"
 #include "fitsframe.h"
 #include "indiserver.h"
 #include "karvix.h"
@@ -52,14 +59,18 @@ double utcNow()
 }
 
 const char *const kDevice = "Velto Q7 Sky";
+// The driver's pixels behind the lens the program is told of.
+constexpr double kPixelSizeUm = 3.75, kFocalLengthMm = 25.36;
 
-// Loops exposures as fast as the driver delivers them and keeps the last frame's bytes.
+// Loops exposures as fast as the driver delivers them and keeps the last frame's bytes, and when
+// libindi handed each frame to its callback.
 class BareClient : public INDI::BaseClient
 {
 public:
     std::atomic<int> frames {0};
     std::atomic<double> exposureSeconds {0.05};
     std::vector<char> lastFrame;
+    std::vector<BlobTap::Clock::time_point> handedOver;
     std::mutex lastFrameMutex;
 
     void expose() { sendNewNumber(kDevice, "CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", exposureSeconds); }
@@ -69,10 +80,12 @@ protected:
     {
         if (property.getType() != INDI_BLOB)
             return;
+        const BlobTap::Clock::time_point now = BlobTap::Clock::now();
         expose();
         ++frames;
         INDI::PropertyBlob blob(property);
         std::lock_guard<std::mutex> lock(lastFrameMutex);
+        handedOver.push_back(now);
         const char *bytes = static_cast<const char *>(blob[0].blob);
         lastFrame.assign(bytes, bytes + blob[0].bloblen);
     }
@@ -97,6 +110,11 @@ double driverFps(BareClient &client, double exposureMs)
     return fps;
 }
 
+double millisecondsBetween(BlobTap::Clock::time_point from, BlobTap::Clock::time_point to)
+{
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
 template <typename T> T median(std::vector<T> values)
 {
     std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
@@ -118,9 +136,11 @@ int main(int argc, char **argv)
         std::puts("indiserver did not start");
         return 1;
     }
+    // Every client reaches the server through the tap.
+    BlobTap tap(server.port());
     // The driver's own rate, before the library is involved.
     BareClient bare;
-    bare.setServer("localhost", server.port());
+    bare.setServer("localhost", tap.port());
     bare.watchDevice(kDevice);
     if (!bare.connectServer()) {
         std::puts("the bare client did not connect");
@@ -147,16 +167,23 @@ int main(int argc, char **argv)
     std::map<double, double> ownFps;
     for (const double exposureMs : {50.0, 100.0})
         ownFps[exposureMs] = driverFps(bare, exposureMs);
-    std::vector<double> decodeMs;
+    std::vector<double> decodeMs, convertMs, clientReadMs;
     {
         std::lock_guard<std::mutex> lock(bare.lastFrameMutex);
+        for (const BlobTap::Clock::time_point handed : bare.handedOver)
+            if (const auto arrived = tap.lastArrivalBefore(handed))
+                clientReadMs.push_back(millisecondsBetween(*arrived, handed));
         for (int i = 0; i < 21; ++i) {
             QElapsedTimer decoding;
             decoding.start();
             karvix::indi::FitsFrame fits;
             std::string problem;
             karvix::indi::decodeFits(bare.lastFrame.data(), bare.lastFrame.size(), &fits, &problem);
-            const cv::Mat frame = karvix::indi::toProgramFrame(fits.luminance, 30.5);
+            QElapsedTimer converting;
+            converting.start();
+            const cv::Mat frame = karvix::indi::toProgramFrame(
+                fits.luminance, karvix::indi::plateScaleArcsecPerPixel(kPixelSizeUm, 1, kFocalLengthMm));
+            convertMs.push_back(converting.nsecsElapsed() / 1e6);
             decodeMs.push_back(decoding.nsecsElapsed() / 1e6);
         }
     }
@@ -165,9 +192,9 @@ int main(int argc, char **argv)
     const double rssBefore = residentMb();
     karvix::SourceChoice source;
     source.kind = karvix::SourceChoice::Kind::Indi;
-    source.port = server.port();
+    source.port = tap.port();
     source.device = "Velto Q7 Sky";
-    source.focalLengthMm = 25.36;
+    source.focalLengthMm = kFocalLengthMm;
     karvix::selectSource(source);
     KarvixHandle handle = 0;
     QElapsedTimer waited;
@@ -179,7 +206,7 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    std::vector<double> latenciesMs;
+    std::vector<double> latenciesMs, exposureToProgramMs;
     std::vector<QByteArray> results;
     for (const double exposureMs : {50.0, 100.0}) {
         SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, exposureMs * 1000);
@@ -192,10 +219,15 @@ int main(int argc, char **argv)
                 QThread::usleep(10000);
                 continue;
             }
-            if (frames++ < 0)
+            const BlobTap::Clock::time_point handed = BlobTap::Clock::now();
+            const double handedUtc = utcNow();
+            if (frames++ < 0) {
                 streaming.start();
-            else
-                latenciesMs.push_back((utcNow() - karvix::sourceFrameUtc() - exposureMs / 2000) * 1000);
+                continue;
+            }
+            if (const auto arrived = tap.lastArrivalBefore(handed))
+                latenciesMs.push_back(millisecondsBetween(*arrived, handed));
+            exposureToProgramMs.push_back((handedUtc - karvix::sourceFrameUtc() - exposureMs / 2000) * 1000);
         }
         StopKARVIXLive(handle);
         const double fps = frames / (streaming.elapsed() / 1000.0), own = ownFps[exposureMs];
@@ -209,7 +241,10 @@ int main(int argc, char **argv)
     for (const QByteArray &line : results)
         std::puts(line.constData());
     std::printf("RESULT bench indi_decode_ms=%.1f\n", median(decodeMs));
+    std::printf("RESULT bench indi_convert_ms=%.1f\n", median(convertMs));
     std::printf("RESULT bench indi_latency_ms=%.1f\n", median(latenciesMs));
+    std::printf("RESULT bench indi_client_read_ms=%.1f\n", median(clientReadMs));
+    std::printf("RESULT bench indi_exposure_to_program_ms=%.1f\n", median(exposureToProgramMs));
     std::printf("RESULT bench indi_rss_added_mb=%.1f\n", rssAfter - rssBefore);
     karvix::selectSource({});
     return 0;

@@ -22,6 +22,9 @@ constexpr double kPeakFraction = 0.9;
 constexpr double kBlackSigmas = 3.0;
 constexpr double kMadToSigma = 1.4826;
 constexpr double kHotPixelRatio = 3.0;
+// A camera whose scale moves no point of the frame by more than this from the program's grid is
+// taken as it is: interpolating would only blur it and cost most of a frame's conversion time.
+constexpr double kNegligibleShiftPx = 0.02;
 
 struct FitsCloser
 {
@@ -248,12 +251,35 @@ double focalLengthMmFor(double pixelSizeUm, int binning, double arcsecPerPixel)
 
 namespace {
 
+// The camera's image cut out of or laid into the program's frame about the centres, when it has the
+// program's scale (to kNegligibleShiftPx at the frame's corners) and its centre falls on the
+// program's pixel grid; empty otherwise. A camera of exactly the frame's size is the frame itself.
+cv::Mat placedAsItIs(const cv::Mat &luminance, double scale, cv::Rect *footprint)
+{
+    const double cornerShift
+        = std::abs(scale - 1) * std::hypot(double(KARVIX_FRAME_WIDTH), double(KARVIX_FRAME_HEIGHT)) / 2;
+    const int offsetX = (KARVIX_FRAME_WIDTH - luminance.cols) / 2,
+              offsetY = (KARVIX_FRAME_HEIGHT - luminance.rows) / 2;
+    if (!(cornerShift < kNegligibleShiftPx) || (KARVIX_FRAME_WIDTH - luminance.cols) % 2 != 0
+        || (KARVIX_FRAME_HEIGHT - luminance.rows) % 2 != 0)
+        return cv::Mat();
+    const cv::Rect frameArea(0, 0, KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT);
+    *footprint = cv::Rect(offsetX, offsetY, luminance.cols, luminance.rows) & frameArea;
+    if (*footprint == frameArea && luminance.size() == frameArea.size())
+        return luminance;
+    cv::Mat frame = cv::Mat::zeros(frameArea.size(), luminance.type());
+    luminance(*footprint - cv::Point(offsetX, offsetY)).copyTo(frame(*footprint));
+    return frame;
+}
+
 // The camera's image resampled onto the program's grid, in its own depth. A camera much finer
 // than the program is first averaged over whole blocks of k x k pixels (exact, no aliasing), then
 // interpolated for what remains of the scale.
 cv::Mat resampled(const cv::Mat &luminance, double cameraArcsecPerPixel, cv::Rect *footprint)
 {
     const double scale = cameraArcsecPerPixel / kProgramArcsecPerPixel; // program pixels per camera pixel
+    if (cv::Mat placed = placedAsItIs(luminance, scale, footprint); !placed.empty())
+        return placed;
     cv::Mat source = luminance;
     double step = 1, firstCentre = 0; // camera pixels per source pixel; camera x of source pixel 0
     const int block = scale < 0.5 ? std::min({int(1.0 / scale), luminance.cols, luminance.rows}) : 1;

@@ -109,14 +109,27 @@ bool SkyCcd::initProperties()
     IUFillNumber(&m_polarErrorN[1], "AZIMUTH_ARCSEC", "Azimuth (\")", "%.1f", -36000, 36000, 0, 0);
     IUFillNumber(&m_polarErrorN[2], "TOTAL_ARCSEC", "Total (\")", "%.1f", 0, 36000, 0, 0);
     IUFillNumberVector(&m_polarErrorNP, m_polarErrorN, 3, device.c_str(), "POLAR_ERROR", "Polar error",
-        kMountGroup, IP_RO, 0, IPS_IDLE);
+        kMountGroup, IP_RW, 0, IPS_IDLE);
+    IUFillNumber(&m_truePoleN[0], "X_PX", "x (px)", "%.3f", -1e6, 1e6, 0, 0);
+    IUFillNumber(&m_truePoleN[1], "Y_PX", "y (px)", "%.3f", -1e6, 1e6, 0, 0);
+    IUFillNumberVector(&m_truePoleNP, m_truePoleN, 2, device.c_str(), "TRUE_POLE", "True pole in the frame",
+        kSkyGroup, IP_RO, 0, IPS_IDLE);
+    IUFillNumber(&m_cameraN[0], "TILT_DEG", "Tilt (deg)", "%.4f", 0, 10, 0, m_sky->cameraTiltDeg());
+    IUFillNumber(&m_cameraN[1], "TILT_DIRECTION_DEG", "Tilt direction (deg)", "%.4f", -360, 360, 0,
+        m_sky->cameraTiltDirectionDeg());
+    IUFillNumber(&m_cameraN[2], "ROLL_DEG", "Roll (deg)", "%.4f", -360, 360, 0, m_sky->cameraRollDeg());
+    IUFillNumberVector(&m_cameraNP, m_cameraN, 3, device.c_str(), "CAMERA_MOUNTING", "Camera on the RA axis",
+        kMountGroup, IP_RW, 0, IPS_IDLE);
     const karvix::sim::Site site = m_sky->site();
     IUFillNumber(&m_siteN[0], "LATITUDE_DEG", "Latitude (deg)", "%.4f", -90, 90, 0, site.latitudeDeg);
     IUFillNumber(
         &m_siteN[1], "LONGITUDE_DEG", "Longitude (deg, east)", "%.4f", -180, 360, 0, site.longitudeDeg);
     IUFillNumber(&m_siteN[2], "ELEVATION_M", "Elevation (m)", "%.0f", -500, 9000, 0, site.heightM);
+    IUFillNumber(
+        &m_siteN[3], "PRESSURE_HPA", "Pressure (hPa, 0: no air)", "%.1f", 0, 1200, 0, site.pressureHpa);
+    IUFillNumber(&m_siteN[4], "TEMPERATURE_C", "Temperature (C)", "%.1f", -80, 60, 0, site.temperatureC);
     IUFillNumberVector(
-        &m_siteNP, m_siteN, 3, device.c_str(), "SKY_SITE", "Site", kSkyGroup, IP_RW, 0, IPS_IDLE);
+        &m_siteNP, m_siteN, 5, device.c_str(), "SKY_SITE", "Site", kSkyGroup, IP_RW, 0, IPS_IDLE);
     IUFillNumber(&m_clockN[0], "UTC_SECONDS", "UTC (s since 1970, 0: system)", "%.3f", 0, 1e10, 0, 0);
     IUFillNumberVector(
         &m_clockNP, m_clockN, 1, device.c_str(), "SKY_CLOCK", "Clock", kSkyGroup, IP_RW, 0, IPS_IDLE);
@@ -132,14 +145,14 @@ bool SkyCcd::updateProperties()
     if (isConnected()) {
         SetCCDParams(kWidth, kHeight, 8, kPixelSizeUm, kPixelSizeUm);
         PrimaryCCD.setFrameBufferSize(kWidth * kHeight);
-        for (INumberVectorProperty *numbers :
-            {&m_raAxisNP, &m_boltsNP, &m_polarErrorNP, &m_siteNP, &m_clockNP, &m_gainNP})
+        for (INumberVectorProperty *numbers : {&m_raAxisNP, &m_boltsNP, &m_polarErrorNP, &m_truePoleNP,
+                 &m_cameraNP, &m_siteNP, &m_clockNP, &m_gainNP})
             defineProperty(numbers);
         defineProperty(&m_trackingSP);
         showMount();
     } else {
-        for (const char *name : {"MOUNT_RA_AXIS", "MOUNT_BOLTS", "MOUNT_TRACKING", "POLAR_ERROR", "SKY_SITE",
-                 "SKY_CLOCK", "CCD_GAIN"})
+        for (const char *name : {"MOUNT_RA_AXIS", "MOUNT_BOLTS", "MOUNT_TRACKING", "POLAR_ERROR", "TRUE_POLE",
+                 "CAMERA_MOUNTING", "SKY_SITE", "SKY_CLOCK", "CCD_GAIN"})
             deleteProperty(name);
     }
     return true;
@@ -168,8 +181,15 @@ void SkyCcd::showMount()
     m_polarErrorN[1].value = error.azimuthArcsec;
     m_polarErrorN[2].value = error.totalArcsec;
     m_polarErrorNP.s = IPS_OK;
+    const std::optional<karvix::sim::ImagePoint> pole = m_sky->truePolePosition();
+    if (pole) {
+        m_truePoleN[0].value = pole->x;
+        m_truePoleN[1].value = pole->y;
+    }
+    m_truePoleNP.s = pole ? IPS_OK : IPS_ALERT;
     IDSetNumber(&m_raAxisNP, nullptr);
     IDSetNumber(&m_polarErrorNP, nullptr);
+    IDSetNumber(&m_truePoleNP, nullptr);
     if (m_sky->usesTestClock()) {
         m_clockN[0].value = m_sky->clock();
         IDSetNumber(&m_clockNP, nullptr);
@@ -191,12 +211,23 @@ bool SkyCcd::ISNewNumber(const char *dev, const char *name, double values[], cha
         m_sky->turnAzimuthBolt(m_boltsN[1].value - azimuth);
         m_boltsNP.s = IPS_OK;
         IDSetNumber(&m_boltsNP, nullptr);
+    } else if (property == m_polarErrorNP.name) {
+        IUUpdateNumber(&m_polarErrorNP, values, names, n);
+        m_sky->setPolarError(m_polarErrorN[0].value, m_polarErrorN[1].value);
+    } else if (property == m_cameraNP.name) {
+        IUUpdateNumber(&m_cameraNP, values, names, n);
+        m_sky->setCameraTilt(m_cameraN[0].value, m_cameraN[1].value);
+        m_sky->setCameraRoll(m_cameraN[2].value);
+        m_cameraNP.s = IPS_OK;
+        IDSetNumber(&m_cameraNP, nullptr);
     } else if (property == m_siteNP.name) {
         IUUpdateNumber(&m_siteNP, values, names, n);
         karvix::sim::Site site = m_sky->site();
         site.latitudeDeg = m_siteN[0].value;
         site.longitudeDeg = m_siteN[1].value;
         site.heightM = m_siteN[2].value;
+        site.pressureHpa = m_siteN[3].value;
+        site.temperatureC = m_siteN[4].value;
         m_sky->setSite(site);
         m_siteNP.s = IPS_OK;
         IDSetNumber(&m_siteNP, nullptr);

@@ -8,8 +8,13 @@
 //   MOUNT_BOLTS     ALTITUDE_ARCMIN, AZIMUTH_ARCMIN  how far each bolt has been turned; setting a
 //                                                    new value turns it by the difference
 //   MOUNT_TRACKING  TRACK_ON, TRACK_OFF              sidereal tracking of the RA axis
-//   POLAR_ERROR     ALTITUDE_ARCSEC, AZIMUTH_ARCSEC, TOTAL_ARCSEC  the truth, read only
-//   SKY_SITE        LATITUDE_DEG, LONGITUDE_DEG, ELEVATION_M
+//   POLAR_ERROR     ALTITUDE_ARCSEC, AZIMUTH_ARCSEC, TOTAL_ARCSEC  the truth; setting altitude
+//                                                    and azimuth puts the polar axis there (a night
+//                                                    staged for a test; the bolts' readings stay)
+//   TRUE_POLE       X_PX, Y_PX                       the truth, read only: the true pole's place in
+//                                                    the frame (Alert while it is behind the camera)
+//   CAMERA_MOUNTING TILT_DEG, TILT_DIRECTION_DEG, ROLL_DEG  how the camera sits on the RA axis
+//   SKY_SITE        LATITUDE_DEG, LONGITUDE_DEG, ELEVATION_M, PRESSURE_HPA, TEMPERATURE_C
 //   SKY_CLOCK       UTC_SECONDS                      0: the system's clock; otherwise the sky's
 //                                                    time, which then moves on by each exposure
 //   CCD_GAIN        GAIN                             0-100, the built-in camera's gain steps
@@ -65,7 +70,11 @@ private:
     ISwitchVectorProperty m_trackingSP;
     INumber m_polarErrorN[3];
     INumberVectorProperty m_polarErrorNP;
-    INumber m_siteN[3];
+    INumber m_truePoleN[2];
+    INumberVectorProperty m_truePoleNP;
+    INumber m_cameraN[3];
+    INumberVectorProperty m_cameraNP;
+    INumber m_siteN[5];
     INumberVectorProperty m_siteNP;
     INumber m_clockN[1];
     INumberVectorProperty m_clockNP;

@@ -395,6 +395,24 @@ void SkySimulator::setCameraRoll(double rollDeg)
     d->mount.cameraRollDeg = normalizedDeg(rollDeg);
 }
 
+double SkySimulator::cameraTiltDeg() const
+{
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    return d->mount.cameraTiltDeg;
+}
+
+double SkySimulator::cameraTiltDirectionDeg() const
+{
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    return d->mount.cameraTiltDirectionDeg;
+}
+
+double SkySimulator::cameraRollDeg() const
+{
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    return d->mount.cameraRollDeg;
+}
+
 void SkySimulator::setAnnualAberration(bool on)
 {
     std::lock_guard<std::mutex> lock(d->stateMutex);

@@ -89,6 +89,9 @@ public:
     // Roll about the optical axis: 0 puts the zenith at the image's top at RA home, the holder
     // kHolderRollDeg. For tests of other orientations.
     void setCameraRoll(double rollDeg);
+    double cameraTiltDeg() const;
+    double cameraTiltDirectionDeg() const;
+    double cameraRollDeg() const;
     // An ideal sensor: no noise, no hot pixels, steady seeing (for measuring the renderer).
     void setIdealSensor(bool ideal);
     // Seeing, sky brightness and cloud; values that are not finite or out of range are ignored.

@@ -1,5 +1,6 @@
 #include "observer.h"
 
+#include "indimount.h"
 #include "mainwindow.h"
 #include "simcontrol.h"
 #include "utcclock.h"
@@ -22,6 +23,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -146,8 +148,9 @@ class BoxAnswerer : public QObject
 {
 public:
     QMessageBox::StandardButton questionAnswer = QMessageBox::No;
-    QString fileToChoose;   // the answer to a file dialog
-    QString recordingToUse; // the answer to Camera Source: this recorded session
+    QString fileToChoose;      // the answer to a file dialog
+    QString recordingToUse;    // the answer to Camera Source: this recorded session
+    quint16 indiPortToUse = 0; // or: our sky driver on the indiserver at this local port
     QStringList seen;
 
     BoxAnswerer()
@@ -161,14 +164,10 @@ public:
                 return;
             }
             if (modal && modal->objectName() == QLatin1String("CameraSourceDialog")) {
-                auto *recording = modal->findChild<QRadioButton *>(QStringLiteral("radioButton_recording"));
-                auto *path = modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_recording"));
-                auto *buttons = modal->findChild<QDialogButtonBox *>();
-                if (!recording || !path || !buttons)
-                    return;
-                recording->click();
-                path->setText(recordingToUse);
-                buttons->button(QDialogButtonBox::Ok)->click();
+                if (indiPortToUse != 0)
+                    chooseIndiCamera(modal);
+                else
+                    chooseRecording(modal);
                 return;
             }
             auto *box = qobject_cast<QMessageBox *>(modal);
@@ -182,40 +181,65 @@ public:
         });
         timer->start(20);
     }
+
+    // Camera Source is answered anew after this.
+    void forgetCameraSource() { m_indiAsked.invalidate(); }
+
+private:
+    void chooseRecording(QWidget *dialog)
+    {
+        auto *recording = dialog->findChild<QRadioButton *>(QStringLiteral("radioButton_recording"));
+        auto *path = dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_recording"));
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        if (!recording || !path || !buttons)
+            return;
+        recording->click();
+        path->setText(recordingToUse);
+        buttons->button(QDialogButtonBox::Ok)->click();
+    }
+
+    // The server's address first and Refresh; at a later look the list has come and the sky
+    // driver is picked from it. A list that does not come in 10 s is given up with Cancel.
+    void chooseIndiCamera(QWidget *dialog)
+    {
+        auto *buttons = dialog->findChild<QDialogButtonBox *>();
+        auto *cameras = dialog->findChild<QComboBox *>(QStringLiteral("comboBox_indiCamera"));
+        if (!buttons || !cameras)
+            return;
+        if (!m_indiAsked.isValid()) {
+            dialog->findChild<QRadioButton *>(QStringLiteral("radioButton_indi"))->click();
+            dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_indiHost"))
+                ->setText(QStringLiteral("localhost"));
+            dialog->findChild<QSpinBox *>(QStringLiteral("spinBox_indiPort"))->setValue(indiPortToUse);
+            dialog->findChild<QPushButton *>(QStringLiteral("pushButton_indiRefresh"))->click();
+            m_indiAsked.start();
+            return;
+        }
+        const int sky = cameras->findText(QLatin1String(IndiMount::kDevice));
+        if (sky >= 0) {
+            cameras->setCurrentIndex(sky);
+            buttons->button(QDialogButtonBox::Ok)->click();
+        } else if (m_indiAsked.hasExpired(10000)) {
+            buttons->button(QDialogButtonBox::Cancel)->click();
+        }
+    }
+
+    QElapsedTimer m_indiAsked; // since Refresh was pressed
 };
 
 Observer::Observer(const Session &session)
-    : m_session(session), m_chart(QStringLiteral(VELTO_CATALOG_FILE), session.south, session.utcSeconds,
-                              chartRadiusDeg, chartFaintestVmag),
+    : m_session(session), m_mount(stageMount(session)),
+      m_chart(QStringLiteral(VELTO_CATALOG_FILE), session.south, session.utcSeconds, chartRadiusDeg,
+          chartFaintestVmag),
       m_boxes(new BoxAnswerer)
 {
-    SkySimulator &sky = cameraSimulator();
-    Site site;
-    site.latitudeDeg = session.latitudeDeg;
-    site.longitudeDeg = session.longitudeDeg;
-    site.pressureHpa = session.pressureHpa;
-    site.temperatureC = session.temperatureC;
-    sky.setSite(site);
-    sky.setClock(session.utcSeconds);
-    sky.setConditions(session.conditions);
-    setUtcSource([] { return cameraSimulator().clock(); });
-    sky.setTracking(false);
-    sky.setRaAxis(0);
-    sky.setCameraTilt(0.3, session.cameraTiltDirectionDeg);
-    sky.setCameraRoll(session.cameraRollDeg);
-    // Azimuth error in degrees of azimuth: on the sky it shrinks with the cosine of the altitude.
-    const double errorArcsec = session.polarErrorDeg * 3600;
-    const double direction = qDegreesToRadians(session.errorDirectionDeg);
-    sky.setPolarError(errorArcsec * std::cos(direction),
-        errorArcsec * std::sin(direction) / std::cos(qDegreesToRadians(std::abs(session.latitudeDeg))));
-    resetCameraBus();
+    setUtcSource([mount = m_mount.get()] { return mount->clock(); });
 }
 
 Observer::~Observer()
 {
     closeWindow();
     setUtcSource({});
-    cameraSimulator().setConditions(Conditions());
 }
 
 void Observer::openWindow()
@@ -304,9 +328,12 @@ std::optional<QPointF> Observer::shownPosition(const char *labelName) const
 bool Observer::waitForFreshFrames(int frames)
 {
     const auto *label = child<QLabel>("label_showImg");
+    if (!m_mount->awaitFrameAfterChange(answerTimeoutMs))
+        return fail(QStringLiteral("no frame after the mount moved %1")
+                        .arg(QString::fromStdString(m_mount->problem())));
     for (int frame = 0; frame <= frames; ++frame) {
         if (frame > 0)
-            cameraSimulator().stepClock(frameIntervalS);
+            m_mount->letTimePass(frameIntervalS);
         // The first two pictures may have waited in the display queue since before the change.
         qint64 shown = label->pixmap(Qt::ReturnByValue).cacheKey();
         int fresh = -2;
@@ -487,11 +514,10 @@ bool Observer::matchTemplate(QSlider *slider)
 bool Observer::turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
     double trialArcmin, const char *what)
 {
-    SkySimulator &sky = cameraSimulator();
     const auto p0 = seen();
-    sky.turnAltitudeBolt(trialArcmin);
+    m_mount->turnAltitudeBolt(trialArcmin);
     const auto p1 = seen();
-    sky.turnAzimuthBolt(trialArcmin);
+    m_mount->turnAzimuthBolt(trialArcmin);
     const auto p2 = seen();
     if (!p0 || !p1 || !p2)
         return fail(QStringLiteral("%1 lost during the trial turns").arg(what));
@@ -507,10 +533,10 @@ bool Observer::turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> 
             return true;
         const double altitude = (d.x() * perAzimuth.y() - d.y() * perAzimuth.x()) / det;
         const double azimuth = (perAltitude.x() * d.y() - perAltitude.y() * d.x()) / det;
-        sky.turnAltitudeBolt(altitude);
+        m_mount->turnAltitudeBolt(altitude);
         if (!waitForFreshFrames(0))
             return false;
-        sky.turnAzimuthBolt(azimuth);
+        m_mount->turnAzimuthBolt(azimuth);
         const auto next = seen();
         if (!next)
             return fail(QStringLiteral("%1 lost while turning the bolts").arg(what));
@@ -535,10 +561,15 @@ bool Observer::connectCamera()
         QTest::mouseClick(child<QRadioButton>("radioButton_south"), Qt::LeftButton);
     else
         QTest::mouseClick(child<QRadioButton>("radioButton_north"), Qt::LeftButton);
+    // A camera still being reached (a network camera) connects a moment after Connect; until then
+    // the picture may show what it showed before.
+    const auto *picture = child<QLabel>("label_showImg");
+    const qint64 before = picture->pixmap(Qt::ReturnByValue).cacheKey();
     child<QAction>("actionConnect")->trigger();
     QElapsedTimer clock;
     clock.start();
-    while (child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull()) {
+    while (picture->pixmap(Qt::ReturnByValue).isNull()
+        || picture->pixmap(Qt::ReturnByValue).cacheKey() == before) {
         if (clock.elapsed() > answerTimeoutMs)
             return fail(QStringLiteral("no live image"));
         QTest::qWait(10);
@@ -630,17 +661,15 @@ std::string Observer::referenceStar() const
 // instant of the recording.
 bool Observer::turnRaAxisAfterAPause(double degrees)
 {
-    SkySimulator &sky = cameraSimulator();
-    sky.stepClock(pauseBeforeTurnS);
+    m_mount->letTimePass(pauseBeforeTurnS);
     if (!waitForFreshFrames(0)) // the program sees the pause, whatever its camera's pace
         return false;
-    sky.turnRaAxis(degrees);
+    m_mount->turnRaAxis(degrees);
     return true;
 }
 
 bool Observer::findAxisCentre()
 {
-    SkySimulator &sky = cameraSimulator();
     const std::string star = referenceStar();
     if (star.empty())
         return fail(QStringLiteral("no star to follow around the axis"));
@@ -660,7 +689,7 @@ bool Observer::findAxisCentre()
     // The mount's weight moves with the axis: a mount that has not settled sinks a little.
     if (!waitForFreshFrames(0))
         return false;
-    sky.turnAltitudeBolt(-m_session.settleArcsec / 60.0);
+    m_mount->turnAltitudeBolt(-m_session.settleArcsec / 60.0);
     if (!press("pushButton_rotateStar2_done") || !pickAgain(8))
         return fail(QStringLiteral("third position not taken or no circle fitted"));
     // Home, watching the star follow the circle.
@@ -748,6 +777,8 @@ bool Observer::startMonitor()
         return fail(QStringLiteral("Start Monitor does not lead to step 13"));
     if (m_session.cloudOverStarB < 1.0) {
         // The weather, not the person: a thin cloud drifts over the pole star and stays there.
+        if (m_session.indiPort != 0)
+            return fail(QStringLiteral("clouds come only to the built-in camera's sky"));
         SkySimulator &sky = cameraSimulator();
         Conditions weather = sky.conditions();
         weather.cloudCentre
@@ -781,11 +812,10 @@ bool Observer::followAxisErrorReadout(const QString &section, double goodEnoughA
         return m.captured(first).toDouble() * 60 + m.captured(first + 1).toDouble()
             + m.captured(first + 2).toDouble() / 60;
     };
-    SkySimulator &sky = cameraSimulator();
-    const auto turnSteadily = [&](void (SkySimulator::*bolt)(double), double amountArcmin) {
+    const auto turnSteadily = [&](void (Mount::*bolt)(double), double amountArcmin) {
         const int steps = int(std::ceil(std::abs(amountArcmin) / steadyTurnArcminPerFrame));
         for (int i = 0; i < steps; ++i) {
-            (sky.*bolt)(amountArcmin / steps);
+            (m_mount.get()->*bolt)(amountArcmin / steps);
             if (!waitForFreshFrames(0))
                 return false;
         }
@@ -806,9 +836,9 @@ bool Observer::followAxisErrorReadout(const QString &section, double goodEnoughA
         qInfo("Readout %s: %s, %s", qPrintable(section), qPrintable(altitudeText), qPrintable(azimuthText));
         if (arcmin(total, 1) * 60 <= goodEnoughArcsec)
             return true;
-        if (!turnSteadily(&SkySimulator::turnAltitudeBolt,
+        if (!turnSteadily(&Mount::turnAltitudeBolt,
                 (altitude.captured(1) == QLatin1String("Raise") ? 1 : -1) * arcmin(altitude, 2))
-            || !turnSteadily(&SkySimulator::turnAzimuthBolt,
+            || !turnSteadily(&Mount::turnAzimuthBolt,
                 (azimuth.captured(4) == QLatin1String("east") ? 1 : -1) * arcmin(azimuth, 1)))
             return false;
     }
@@ -844,7 +874,6 @@ bool Observer::alignFully(bool reuseSavedCentre)
 
 bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAfter)
 {
-    SkySimulator &sky = cameraSimulator();
     const auto before = shownPole();
     const auto centre = shownPosition("label_axisPos");
     if (!before || !centre)
@@ -853,16 +882,16 @@ bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAf
     // Which way of the RA axis turns the image clockwise, as the dial does: a look at Polaris
     // while nudging the axis.
     const auto a = poleStar();
-    sky.turnRaAxis(1);
+    m_mount->turnRaAxis(1);
     const auto b = waitForFreshFrames() ? poleStar() : std::nullopt;
-    sky.turnRaAxis(-1);
+    m_mount->turnRaAxis(-1);
     if (!waitForFreshFrames(0))
         return false;
     if (!a || !b)
         return fail(QStringLiteral("the pole star is not recognised while nudging the axis"));
     const QPointF from = *a - *centre, to = *b - *centre;
     const double clockwise = from.x() * to.y() - from.y() * to.x() > 0 ? 1 : -1; // y points down
-    sky.turnRaAxis(clockwise * degrees);
+    m_mount->turnRaAxis(clockwise * degrees);
     if (!waitForFreshFrames())
         return false;
 
@@ -942,6 +971,23 @@ bool Observer::chooseRecording(const QString &path)
         || fail(QStringLiteral("the window does not name the recorded session as its camera"));
 }
 
+bool Observer::chooseIndiCamera()
+{
+    if (!m_mount->problem().empty())
+        return fail(
+            QStringLiteral("the mount is not ready: %1").arg(QString::fromStdString(m_mount->problem())));
+    m_boxes->indiPortToUse = m_session.indiPort;
+    m_boxes->forgetCameraSource();
+    child<QAction>("actionCamera_Source")->trigger();
+    const auto *source = child<QLabel>("label_source");
+    const QString shown = QStringLiteral("Camera: INDI %1 on localhost:%2")
+                              .arg(QLatin1String(IndiMount::kDevice))
+                              .arg(m_session.indiPort);
+    return (source && source->text() == shown)
+        || fail(
+            QStringLiteral("the window names \"%1\" as its camera").arg(source ? source->text() : QString()));
+}
+
 bool Observer::redo(const QVector<Action> &actions)
 {
     for (const Action &action : actions) {
@@ -982,11 +1028,10 @@ bool Observer::redo(const QVector<Action> &actions)
 
 Verdict Observer::verdict()
 {
-    SkySimulator &sky = cameraSimulator();
     Verdict v;
-    v.residualArcsec = sky.polarError().totalArcsec;
+    v.residualArcsec = m_mount->polarError().totalArcsec;
     const auto pole = shownPole();
-    const auto truePole = sky.truePolePosition();
+    const auto truePole = m_mount->truePolePosition();
     v.poleErrorPx = pole && truePole ? distance(*pole, point(*truePole)) : qInf();
     if (truePole)
         v.truePolePx = point(*truePole);

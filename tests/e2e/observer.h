@@ -5,11 +5,13 @@
 // chart of the sky around the pole (skychart.h), the template the program lays over the image, and
 // the positions the program prints (axis centre, expected Polaris, the reference stars, the pole).
 // It acts only through the window's widgets (QTest mouse and key events) and through the mount
-// (the simulator's RA axis and bolts). It reads none of the program's variables, and asks the
-// simulator for the truth only when the alignment is over.
+// (mount.h: the RA axis and bolts of the built-in camera's simulator, or of our sky driver through
+// INDI). It reads none of the program's variables, and asks the sky for the truth only when the
+// alignment is over.
 //
 // Every session happens at an instant of its own: the sky's clock is set to it and the program's
-// clock follows the sky's, so a session gives the same figures on any day it runs.
+// clock follows the sky's, so a session gives the same figures on any day it runs (on the built-in
+// camera exactly; the driver's frames fall on instants of their own pace).
 //
 // Usage (one session):
 //   Observer o(session);      // sets the sky and the mount, removes old settings if asked
@@ -21,6 +23,7 @@
 #ifndef OBSERVER_H
 #define OBSERVER_H
 
+#include "mount.h"
 #include "skychart.h"
 #include "skysimulator.h"
 
@@ -54,17 +57,21 @@ struct Session
     bool physicalRefraction = false;   // and picks the physical model instead of Bennett's
     double polarErrorDeg = 1.0;        // initial distance of the polar axis from the pole
     double errorDirectionDeg = 35;     // 0: all in altitude, 90: all in azimuth
+    double cameraTiltDeg = 0.3;
     double cameraTiltDirectionDeg = 70;
     double cameraRollDeg = karvix::sim::SkySimulator::kHolderRollDeg + 0.6; // in its holder, not quite level
     const char *exposureButton = "pushButton_exp_100";
     const char *gainButton = "pushButton_gain_50";
-    double utcSeconds = 1796688000.0; // the session's instant (2026-12-08 00:00 UTC unless set)
-    karvix::sim::Conditions conditions;
-    double raTurnDeg = 40;       // each of the two turns while the axis centre is found
-    double settleArcsec = 0;     // the polar axis sinks this much during the second turn
+    double utcSeconds = 1796688000.0;   // the session's instant (2026-12-08 00:00 UTC unless set)
+    karvix::sim::Conditions conditions; // the built-in camera's sky only, as is the cloud below
+    double raTurnDeg = 40;              // each of the two turns while the axis centre is found
+    double settleArcsec = 0;            // the polar axis sinks this much during the second turn
     double cloudOverStarB = 1.0; // starlight let through by a cloud that drifts over star B while monitoring
     bool takeProposedTemplate = false; // leaves the template as the program lays it, never turning it
     bool boltsByReadout = false;       // turns the bolts by the altitude and azimuth the window says
+    // Not 0: the camera is our sky driver on the local indiserver at this port, chosen in Camera
+    // Source (chooseIndiCamera), and the mount is turned through the driver's properties.
+    quint16 indiPort = 0;
 };
 
 // A UTC instant as the sessions give it: "2027-03-21T13:00".
@@ -130,6 +137,9 @@ public:
     bool stopRecording();
     // Device > Camera Source...: the recorded session at `path` instead of the simulated sky.
     bool chooseRecording(const QString &path);
+    // Device > Camera Source...: the session's INDI server, its camera picked from the list that
+    // Refresh brings.
+    bool chooseIndiCamera();
     // What the person did so far, and doing it again: each action once the program's clock (the
     // recording's, when one is replayed) has reached the action's instant.
     const QVector<Action> &actions() const { return m_actions; }
@@ -175,6 +185,7 @@ private:
     std::string referenceStar() const;
 
     Session m_session;
+    std::unique_ptr<Mount> m_mount;
     SkyChart m_chart;
     std::unique_ptr<MainWindow> m_window;
     QString m_failure;

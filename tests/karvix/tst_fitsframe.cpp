@@ -213,6 +213,14 @@ void TestFitsFrame::resamplesAboutTheCentre_data()
     QTest::newRow("finer camera, averaged over 3 x 3 then resampled")
         << QSize(4001, 2999) << 9.5 << QPointF(2500.4, 700.2);
     QTest::newRow("same scale, odd size") << QSize(1279, 961) << 30.5 << QPointF(900.5, 100.25);
+    // Taken as they are, without interpolation: laid into the frame, cut out of it, or the sky
+    // driver's scale, whose difference moves the frame's corners by a hundredth of a pixel.
+    QTest::newRow("same scale, smaller") << QSize(1000, 700) << 30.5 << QPointF(900.5, 100.25);
+    QTest::newRow("same scale, larger") << QSize(1600, 1200) << 30.5 << QPointF(1350.3, 1020.6);
+    QTest::newRow("sky driver's scale")
+        << QSize(1280, 960) << 3.75 / 25.36 * 206.264806 << QPointF(1250.3, 930.6);
+    // A tenth of a percent off: a corner star is 0.7 px from where it would be if taken as it is.
+    QTest::newRow("slightly coarser camera") << QSize(1280, 960) << 30.5305 << QPointF(1250.3, 930.6);
 }
 
 void TestFitsFrame::resamplesAboutTheCentre()

@@ -1,0 +1,72 @@
+#include "mount.h"
+
+#include "indimount.h"
+#include "observer.h"
+#include "simcontrol.h"
+
+#include <QtMath>
+#include <cmath>
+
+namespace e2e {
+namespace {
+
+using karvix::sim::cameraSimulator;
+
+// The built-in camera's sky: frames are rendered on demand at the sky's clock, which moves only
+// when the observer lets time pass.
+class SimulatorMount : public Mount
+{
+public:
+    explicit SimulatorMount(const Session &session)
+    {
+        karvix::sim::SkySimulator &sky = cameraSimulator();
+        karvix::sim::Site site;
+        site.latitudeDeg = session.latitudeDeg;
+        site.longitudeDeg = session.longitudeDeg;
+        site.pressureHpa = session.pressureHpa;
+        site.temperatureC = session.temperatureC;
+        sky.setSite(site);
+        sky.setClock(session.utcSeconds);
+        sky.setConditions(session.conditions);
+        sky.setTracking(false);
+        sky.setRaAxis(0);
+        sky.setCameraTilt(session.cameraTiltDeg, session.cameraTiltDirectionDeg);
+        sky.setCameraRoll(session.cameraRollDeg);
+        const PolarErrorArcsec error = polarErrorOf(session);
+        sky.setPolarError(error.altitude, error.azimuth);
+        karvix::sim::resetCameraBus();
+    }
+    ~SimulatorMount() override { cameraSimulator().setConditions(karvix::sim::Conditions()); }
+
+    void turnRaAxis(double degrees) override { cameraSimulator().turnRaAxis(degrees); }
+    void turnAltitudeBolt(double arcmin) override { cameraSimulator().turnAltitudeBolt(arcmin); }
+    void turnAzimuthBolt(double arcmin) override { cameraSimulator().turnAzimuthBolt(arcmin); }
+    void letTimePass(double seconds) override { cameraSimulator().stepClock(seconds); }
+    bool awaitFrameAfterChange(int) override { return true; } // rendered when the program asks
+    double clock() const override { return cameraSimulator().clock(); }
+    karvix::sim::PolarError polarError() const override { return cameraSimulator().polarError(); }
+    std::optional<karvix::sim::ImagePoint> truePolePosition() const override
+    {
+        return cameraSimulator().truePolePosition();
+    }
+};
+
+} // namespace
+
+PolarErrorArcsec polarErrorOf(const Session &session)
+{
+    // Azimuth error in degrees of azimuth: on the sky it shrinks with the cosine of the altitude.
+    const double errorArcsec = session.polarErrorDeg * 3600;
+    const double direction = qDegreesToRadians(session.errorDirectionDeg);
+    return {errorArcsec * std::cos(direction),
+        errorArcsec * std::sin(direction) / std::cos(qDegreesToRadians(std::abs(session.latitudeDeg)))};
+}
+
+std::unique_ptr<Mount> stageMount(const Session &session)
+{
+    if (session.indiPort != 0)
+        return std::make_unique<IndiMount>(session);
+    return std::make_unique<SimulatorMount>(session);
+}
+
+} // namespace e2e

@@ -1,0 +1,115 @@
+// The north alignment done twice by the virtual observer: on the built-in camera, then with the
+// camera chosen in Device > Camera Source as our sky driver behind a real indiserver, the mount
+// turned through the driver's properties and the result judged by the driver's own truth. Both
+// must meet the scenario's expectation, and the INDI camera must end where the built-in one did:
+// the frames' way through FITS, the server and the conversion must not cost accuracy.
+#include "indiserver.h"
+#include "observer.h"
+#include "settingsfile.h"
+#include "simcontrol.h"
+#include "source.h"
+
+#include <QFile>
+#include <QtTest>
+
+using e2e::Observer;
+using e2e::Session;
+using e2e::Verdict;
+
+namespace {
+
+// The same frames of the same sky but for the noise and the instants the frames fall on.
+constexpr double sameResultArcsec = 2.0;
+
+// The north alignment with the refraction correction on, at its instant.
+Session northSession(const QString &name)
+{
+    Session s;
+    s.name = name;
+    s.utcSeconds = e2e::utc("2027-03-21T13:00");
+    s.refractionCorrection = true;
+    return s;
+}
+
+} // namespace
+
+class TestIndiAlignment : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanup();
+    void indiCameraAlignsAsTheBuiltInOne();
+
+private:
+    // The whole alignment of `session` from a window of its own; its verdict is reported.
+    bool align(const Session &session, Verdict *verdict);
+};
+
+void TestIndiAlignment::initTestCase()
+{
+    if (!IndiServer::installed())
+        QSKIP("indiserver (indi-bin) is not installed");
+    QStandardPaths::setTestModeEnabled(true);
+    cleanup();
+}
+
+void TestIndiAlignment::cleanup()
+{
+    QFile::remove(SettingsFile::programPath());
+    QFile::remove(SettingsFile::userPath());
+    karvix::selectSource({});
+    karvix::sim::resetCameraBus();
+}
+
+bool TestIndiAlignment::align(const Session &session, Verdict *verdict)
+{
+    Observer observer(session);
+    observer.openWindow();
+    const bool aligned = (session.indiPort == 0 || observer.chooseIndiCamera()) && observer.alignFully(false);
+    if (!aligned) {
+        qWarning("%s: %s", qPrintable(session.name), qPrintable(observer.failure()));
+        return false;
+    }
+    *verdict = observer.verdict();
+    e2e::report(session, *verdict);
+    QString why;
+    if (!e2e::meetsExpectation(session, *verdict, &why)) {
+        qWarning("%s", qPrintable(why));
+        return false;
+    }
+    return true;
+}
+
+void TestIndiAlignment::indiCameraAlignsAsTheBuiltInOne()
+{
+    Verdict builtIn, indi;
+    QVERIFY(align(northSession(QStringLiteral("north-refraction-on")), &builtIn));
+    cleanup();
+
+    IndiServer server;
+    QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    Session session = northSession(QStringLiteral("indi-north"));
+    session.indiPort = server.port();
+    QVERIFY(align(session, &indi));
+    karvix::selectSource({}); // the program lets go of the camera before its server stops
+
+    const double residualApart = std::abs(indi.residualArcsec - builtIn.residualArcsec);
+    const double poleErrorApart
+        = std::abs(indi.poleErrorPx - builtIn.poleErrorPx) * e2e::kPlateScaleArcsecPerPx;
+    std::printf("RESULT e2e indi-north-vs-built-in residual_apart_arcsec=%.1f pole_error_apart_arcsec=%.1f\n",
+        residualApart, poleErrorApart);
+    std::fflush(stdout);
+    QVERIFY2(residualApart <= sameResultArcsec && poleErrorApart <= sameResultArcsec,
+        qPrintable(
+            QStringLiteral("INDI residual %1\" and pole error %2 px against the built-in camera's %3\" "
+                           "and %4 px")
+                .arg(indi.residualArcsec, 0, 'f', 1)
+                .arg(indi.poleErrorPx, 0, 'f', 2)
+                .arg(builtIn.residualArcsec, 0, 'f', 1)
+                .arg(builtIn.poleErrorPx, 0, 'f', 2)));
+}
+
+QTEST_MAIN(TestIndiAlignment)
+#include "tst_indialignment.moc"
