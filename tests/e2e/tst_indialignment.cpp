@@ -18,8 +18,10 @@ using e2e::Verdict;
 
 namespace {
 
-// The same frames of the same sky but for the noise and the instants the frames fall on.
-constexpr double sameResultArcsec = 2.0;
+// The same sky through the driver loses no accuracy: its result is at most this much worse than the
+// built-in camera's. Only worse counts: the frames fall on other instants with other noise, so one
+// run or the other ends a few arcseconds closer by chance (seen: the driver's 1.6" against 3.8").
+constexpr double noWorseArcsec = 2.0;
 
 // The north alignment with the refraction correction on, at its instant.
 Session northSession(const QString &name)
@@ -95,13 +97,12 @@ void TestIndiAlignment::indiCameraAlignsAsTheBuiltInOne()
     QVERIFY(align(session, &indi));
     karvix::selectSource({}); // the program lets go of the camera before its server stops
 
-    const double residualApart = std::abs(indi.residualArcsec - builtIn.residualArcsec);
-    const double poleErrorApart
-        = std::abs(indi.poleErrorPx - builtIn.poleErrorPx) * e2e::kPlateScaleArcsecPerPx;
-    std::printf("RESULT e2e indi-north-vs-built-in residual_apart_arcsec=%.1f pole_error_apart_arcsec=%.1f\n",
-        residualApart, poleErrorApart);
+    const double residualWorse = indi.residualArcsec - builtIn.residualArcsec;
+    const double poleErrorWorse = (indi.poleErrorPx - builtIn.poleErrorPx) * e2e::kPlateScaleArcsecPerPx;
+    std::printf("RESULT e2e indi-north-vs-built-in residual_worse_arcsec=%.1f pole_error_worse_arcsec=%.1f\n",
+        residualWorse, poleErrorWorse);
     std::fflush(stdout);
-    QVERIFY2(residualApart <= sameResultArcsec && poleErrorApart <= sameResultArcsec,
+    QVERIFY2(residualWorse <= noWorseArcsec && poleErrorWorse <= noWorseArcsec,
         qPrintable(
             QStringLiteral("INDI residual %1\" and pole error %2 px against the built-in camera's %3\" "
                            "and %4 px")
