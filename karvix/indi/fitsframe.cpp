@@ -153,9 +153,18 @@ bool decodeFits(const void *data, size_t size, FitsFrame *frame, std::string *pr
     if (size < kFitsBlock || std::memcmp(data, "SIMPLE  =", 9) != 0)
         return fail(problem, "not a FITS file (" + std::to_string(size) + " bytes)");
 
+    // CFITSIO reads whole records of 2880 bytes, and in a memory file it does not stop at the end
+    // of the buffer: a file that does not end on a record's end (FITS files are padded to whole
+    // records; a damaged one may not be) is read from a padded copy.
+    std::vector<unsigned char> padded;
+    if (size % kFitsBlock != 0) {
+        const auto *bytes = static_cast<const unsigned char *>(data);
+        padded.assign(bytes, bytes + size);
+        padded.resize((size / kFitsBlock + 1) * kFitsBlock, 0);
+    }
     // CFITSIO only reads the buffer of a READONLY memory file; it never reallocates it.
-    void *memory = const_cast<void *>(data);
-    size_t memorySize = size;
+    void *memory = padded.empty() ? const_cast<void *>(data) : padded.data();
+    size_t memorySize = padded.empty() ? size : padded.size();
     fitsfile *opened = nullptr;
     int status = 0;
     if (fits_open_memfile(&opened, "frame.fits", READONLY, &memory, &memorySize, 0, nullptr, &status) != 0)
