@@ -632,17 +632,14 @@ bool IndiLink::blobsToAsk(const INDI::Property &property)
 
 void IndiLink::frameArrived(const void *data, size_t size, const char *format)
 {
-    double pixelSizeUm = 0, exposureSeconds = 0, focalLengthMm = 0;
-    int binning = 1;
+    double scale = 0, exposureSeconds = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_live)
             return;
         m_armed = false;
         m_frameSinceLive = true;
-        pixelSizeUm = m_pixelSizeUm;
-        binning = m_binning;
-        focalLengthMm = m_focalLengthMm;
+        scale = conversionScaleLocked();
         exposureSeconds = m_exposureSeconds;
     }
     // The next exposure runs while this frame is decoded.
@@ -652,7 +649,6 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
     std::string problem;
     const bool isFits = format && std::strcmp(format, ".fits") == 0;
     const bool decoded = isFits && decodeFits(data, size, &fits, &problem);
-    double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, focalLengthMm);
     std::vector<unsigned char> frame
         = decoded ? programFrame(fits.luminance, scale) : std::vector<unsigned char>();
 
@@ -668,18 +664,21 @@ void IndiLink::frameArrived(const void *data, size_t size, const char *format)
         return;
     }
     keepFrame(&frame,
-        std::isfinite(fits.utcSeconds) ? fits.utcSeconds : systemUtcSeconds() - exposureSeconds / 2, scale,
-        pixelSizeUm, focalLengthMm);
+        std::isfinite(fits.utcSeconds) ? fits.utcSeconds : systemUtcSeconds() - exposureSeconds / 2, scale);
 }
 
-void IndiLink::keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale,
-    double pixelSizeUm, double focalLengthMm)
+double IndiLink::conversionScaleLocked() const
+{
+    return plateScaleArcsecPerPixel(m_pixelSizeUm, m_binning, m_focalLengthMm);
+}
+
+void IndiLink::keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale)
 {
     m_frameProblem.clear();
     if (!std::isfinite(scale))
         report(&m_scaleProblem,
-            "no plate scale for " + where() + " (pixel size " + number(pixelSizeUm) + " um, focal length "
-                + number(focalLengthMm) + " mm); frames shown at " + number(kProgramArcsecPerPixel)
+            "no plate scale for " + where() + " (pixel size " + number(m_pixelSizeUm) + " um, focal length "
+                + number(m_focalLengthMm) + " mm); frames shown at " + number(kProgramArcsecPerPixel)
                 + "\"/px");
     else
         m_scaleProblem.clear();
@@ -695,17 +694,15 @@ void IndiLink::streamFrameArrived(const void *data, size_t size, const char *for
     // The stream has no time stamps of its own: the frame's middle is taken to lie half an
     // exposure before its arrival.
     const double arrivedUtc = systemUtcSeconds();
-    double pixelSizeUm = 0, exposureSeconds = 0, focalLengthMm = 0;
-    int binning = 1, width = 0, height = 0;
+    double scale = 0, exposureSeconds = 0;
+    int width = 0, height = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (!m_live)
             return;
         m_frameSinceLive = true;
         m_streamFrameDue = frameDueAfter(Clock::now());
-        pixelSizeUm = m_pixelSizeUm;
-        binning = m_binning;
-        focalLengthMm = m_focalLengthMm;
+        scale = conversionScaleLocked();
         exposureSeconds = m_exposureSeconds;
         width = m_streamWidth;
         height = m_streamHeight;
@@ -713,7 +710,6 @@ void IndiLink::streamFrameArrived(const void *data, size_t size, const char *for
     cv::Mat luminance;
     std::string problem;
     const bool decoded = decodeStreamFrame(data, size, format, width, height, &luminance, &problem);
-    const double scale = plateScaleArcsecPerPixel(pixelSizeUm, binning, focalLengthMm);
     std::vector<unsigned char> frame
         = decoded ? programFrame(luminance, scale) : std::vector<unsigned char>();
 
@@ -724,7 +720,7 @@ void IndiLink::streamFrameArrived(const void *data, size_t size, const char *for
         report(&m_frameProblem, "a video frame of " + where() + " is unusable: " + problem);
         return;
     }
-    keepFrame(&frame, arrivedUtc - exposureSeconds / 2, scale, pixelSizeUm, focalLengthMm);
+    keepFrame(&frame, arrivedUtc - exposureSeconds / 2, scale);
 }
 
 double IndiLink::adoptPlateScale(double programArcsecPerPixel)
@@ -732,7 +728,7 @@ double IndiLink::adoptPlateScale(double programArcsecPerPixel)
     std::lock_guard<std::mutex> lock(m_mutex);
     // The frames were converted as if the camera saw `converted` per pixel; they turned out at
     // `programArcsecPerPixel` instead of the program's scale, so the camera sees this much:
-    const double converted = plateScaleArcsecPerPixel(m_pixelSizeUm, m_binning, m_focalLengthMm);
+    const double converted = conversionScaleLocked();
     const double camera = (std::isfinite(converted) ? converted : kProgramArcsecPerPixel) * programArcsecPerPixel
         / kProgramArcsecPerPixel;
     const double focalLengthMm = focalLengthMmFor(m_pixelSizeUm, m_binning, camera);

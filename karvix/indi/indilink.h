@@ -99,9 +99,10 @@ private:
     void propertyChanged(const INDI::Property &property);
     void frameArrived(const void *data, size_t size, const char *format);
     void streamFrameArrived(const void *data, size_t size, const char *format);
-    // With the lock held: keeps a converted frame as the newest, with what its scale says.
-    void keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale, double pixelSizeUm,
-        double focalLengthMm);
+    // With the lock held: the camera's plate scale the frames are converted with (NaN while not
+    // known), and keeping a converted frame as the newest, with what its scale says.
+    double conversionScaleLocked() const;
+    void keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale);
     void serverLost(int exitCode);
     void deviceGone();
     void armExposure();
