@@ -194,6 +194,55 @@ double median(std::vector<double> values)
     return *middle;
 }
 
+// The centre of the rotation that best takes the stars seen at position `from` to their places at
+// position `to` (two-dimensional Procrustes: the angle from the centred points' summed cross and
+// dot products, then the rotation's fixed point). False with fewer than three stars or no turn.
+bool pairCentre(const std::vector<StarTrack> &tracks, size_t from, size_t to, cv::Point2d *centre)
+{
+    cv::Point2d meanFrom, meanTo;
+    int n = 0;
+    for (const StarTrack &t : tracks)
+        if (t.seen[from] && t.seen[to]) {
+            meanFrom += t.at[from];
+            meanTo += t.at[to];
+            ++n;
+        }
+    if (n < 3)
+        return false;
+    meanFrom /= n;
+    meanTo /= n;
+    double cross = 0, dot = 0;
+    for (const StarTrack &t : tracks)
+        if (t.seen[from] && t.seen[to]) {
+            const cv::Point2d a = t.at[from] - meanFrom, b = t.at[to] - meanTo;
+            cross += a.x * b.y - a.y * b.x;
+            dot += a.dot(b);
+        }
+    const double angle = std::atan2(cross, dot);
+    const cv::Matx22d rotation(std::cos(angle), -std::sin(angle), std::sin(angle), std::cos(angle));
+    const cv::Vec2d shift = cv::Vec2d(meanTo.x, meanTo.y) - rotation * cv::Vec2d(meanFrom.x, meanFrom.y);
+    cv::Vec2d fixed;
+    if (std::abs(angle) < 1e-3 || !cv::solve(cv::Matx22d::eye() - rotation, shift, fixed))
+        return false;
+    *centre = cv::Point2d(fixed[0], fixed[1]);
+    return finite(*centre);
+}
+
+double pairSpread(const std::vector<StarTrack> &tracks, const cv::Point2d &common)
+{
+    double sum = 0;
+    int pairs = 0;
+    for (size_t from = 0; from < positionCount; ++from)
+        for (size_t to = from + 1; to < positionCount; ++to) {
+            cv::Point2d c;
+            if (pairCentre(tracks, from, to, &c)) {
+                sum += (c - common).dot(c - common);
+                ++pairs;
+            }
+        }
+    return pairs > 0 ? std::sqrt(sum / pairs) : 0.0;
+}
+
 CentreFit failed(const char *why)
 {
     CentreFit fit;
@@ -341,6 +390,7 @@ CentreFit fitInPlane(std::vector<StarTrack> tracks, const Rotation &rough)
             fit.angles = {0.0, s.angles[1], s.angles[2]};
             fit.starsUsed = int(tracks.size());
             fit.starsRejected = rejected;
+            fit.pairSpreadPx = pairSpread(tracks, s.centre);
             return fit;
         }
         rejected += int(tracks.size() - kept.size());

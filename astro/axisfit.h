@@ -64,6 +64,11 @@ struct CentreFit
     std::array<double, positionCount> angles {};   // of each position from the first, radians
     int starsUsed = 0;
     int starsRejected = 0;
+    // Each pair of positions alone defines a rotation centre; this is their root-mean-square
+    // distance from the common centre, px. Stars that really turned about one point give pair
+    // centres that agree to within their noise; a camera that shifted in its holder, a slipping
+    // clutch or a mount that sank between the positions moves the pair centres apart.
+    double pairSpreadPx = 0;
 };
 
 // The camera's gnomonic projection: the image point of the optical axis and the focal length in

@@ -29,6 +29,7 @@
 
 #include <array>
 #include <opencv2/core.hpp>
+#include <optional>
 #include <vector>
 
 class AboutDialog;
@@ -232,8 +233,8 @@ private:
     AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
     QPointF roughPolaris;                // followed from frame to frame in that step
     bool roughPolarisFollowed = false;
-    double roughPolarisPeak = 0;         // its height over the sky when following began
-    BoltGuide boltGuide; // Precise Pole: each bolt's line, learnt while the user turns it
+    double roughPolarisPeak = 0; // its height over the sky when following began
+    BoltGuide boltGuide;         // Precise Pole: each bolt's line, learnt while the user turns it
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
@@ -259,6 +260,8 @@ private:
     int currentStep = 0;                                // WizardStep
     int matchAngle = 0;                                 // template rotation, whole degrees 0..360
     QPointF starPos1, starPos2, starPos3;               // the chosen star at the three RA positions
+    std::array<double, 3> starUtc {};                   // when each was taken (the program's clock)
+    std::optional<QPointF> confirmedPolaris;            // the pole star the template was laid on in step 2
     std::array<std::vector<cv::Point2d>, 3> starFields; // every star found at each of them
     QPointF fittedAxisCenter;                           // of all stars' rotation, or the chosen star's circle
     cv::Matx22d fittedAxisCovariance = cv::Matx22d::zeros(); // px^2
@@ -310,8 +313,8 @@ private:
     bool templateTurnedByHand = false;        // in this confirm step, before the quiet solve answered
     bool indexFilesMissingTold = false;       // once a run
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
-    QTimer *connectRetry = nullptr;    // while a network camera is being reached: Connect again
-    QElapsedTimer connectStarted;      // since Connect was pressed
+    QTimer *connectRetry = nullptr;           // while a network camera is being reached: Connect again
+    QElapsedTimer connectStarted;             // since Connect was pressed
 };
 
 #endif // MAINWINDOW_H

@@ -189,6 +189,7 @@ void MainWindow::proposeTemplate(const SkyInImage &sky)
     }
     placeTemplateAt(
         QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);
+    confirmedPolaris = pole;
 }
 
 // An INDI camera's frames come scaled from the lens's focal length as entered: a solve that finds

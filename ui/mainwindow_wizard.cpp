@@ -2,6 +2,7 @@
 // and the template matching on the live image, and the hemisphere.
 #include "axiserrorpanel.h"
 #include "axisfit.h"
+#include "axismeasurement.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
 #include "mainwindow.h"
@@ -403,7 +404,9 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
     case STEP_GET_CUR_POLARIS: {
         // The template goes where the user clicked, not onto the measured star.
         placeTemplateAt(labelPos, imagePos);
-        if (currentStep != STEP_CONFIRM) {
+        if (currentStep == STEP_CONFIRM)
+            confirmedPolaris = star;
+        else {
             polarisPos = star;
             polarisPicked = true;
             ui->label_curPos->setText(positionText(star));
@@ -417,16 +420,19 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
         break;
     case STEP_GET_STAR1:
         starPos1 = star;
+        starUtc[0] = utcNow();
         starFields[0] = measureStarField();
         goToStep(STEP_ROTATE_STAR1);
         break;
     case STEP_GET_STAR2:
         starPos2 = star;
+        starUtc[1] = utcNow();
         starFields[1] = measureStarField();
         goToStep(STEP_ROTATE_STAR2);
         break;
     case STEP_GET_STAR3:
         starPos3 = star;
+        starUtc[2] = utcNow();
         starFields[2] = measureStarField();
         fitAxisCenter();
         break;
@@ -438,34 +444,53 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
 // The RA axis is the centre of the circle the chosen star describes while the axis turns. Every
 // other star of the field turns about the same centre, so with the refinement on, the centre of
 // all the stars' common rotation is taken instead when it is better determined. The circle shown
-// stays the chosen star's.
+// stays the chosen star's. Between the positions the sky has turned about the pole, which the
+// matched template places; that turn is taken out first.
 void MainWindow::fitAxisCenter()
 {
-    double x = 0, y = 0;
-    int radius = 0;
-    if (starAlgorithms.CalcAxisCenter(starPos1.x(), starPos1.y(), starPos2.x(), starPos2.y(), starPos3.x(),
-            starPos3.y(), &x, &y, &radius)
-        != 0) {
+    const std::array<cv::Point2d, 3> picked
+        = {{{starPos1.x(), starPos1.y()}, {starPos2.x(), starPos2.y()}, {starPos3.x(), starPos3.y()}}};
+    axismeasurement::SkyTurn sky;
+    sky.utc = starUtc;
+    if (confirmedPolaris) {
+        const QPointF pole
+            = wizard::expectedPolarisPosition(templateStarB, templatePole, matchAngle, *confirmedPolaris);
+        sky.poleAtFirst = cv::Point2d(pole.x(), pole.y());
+        sky.hemisphere = regionName == QLatin1String("South") ? -1 : 1;
+    }
+    const bool refine = ui->actionRefine_Axis_Centre->isChecked();
+    const axismeasurement::Measurement m
+        = axismeasurement::measureAxis(picked, refine ? starFields : decltype(starFields)(), sky,
+            axisfit::cameraLens(cv::Size(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT)), refine);
+    if (!m.ok) {
+        qCritical("Axis centre: %s", m.failure);
         QMessageBox::warning(this, tr("Warn"),
             tr("Can not get the Axis center, please click 'reset' to re-find it."), QMessageBox::Ok);
         return;
     }
-    const std::array<cv::Point2d, 3> picked
-        = {{{starPos1.x(), starPos1.y()}, {starPos2.x(), starPos2.y()}, {starPos3.x(), starPos3.y()}}};
-    axisfit::CentreFit fit;
-    if (ui->actionRefine_Axis_Centre->isChecked()) {
-        const axisfit::Rotation rough
-            = axisfit::refineRotation(starFields, axisfit::rotationOfPickedStar(picked, {x, y}));
-        fit = axisfit::fitRotationCentre(axisfit::matchStars(starFields, rough), rough,
-            axisfit::cameraLens(cv::Size(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT)));
-        if (!fit.ok)
-            qCritical("Axis centre from all stars: %s; the chosen star's circle is used.", fit.failure);
+    if (refine && !m.fit.ok)
+        qCritical("Axis centre from all stars: %s; the chosen star's circle is used.", m.fit.failure);
+    qInfo("Axis centre (%.2f,%.2f) +- %.2f px from %s; sky turned %.0f s, positions disagree by %.2f px",
+        m.centre.centre.x, m.centre.centre.y, axisfit::radialSigma(m.centre.covariance),
+        m.centre.fromAllStars ? "all stars" : "the chosen star's circle", starUtc[2] - starUtc[0],
+        m.inconsistencyPx);
+    if (!m.consistent) {
+        qCritical(
+            "Axis centre rejected: the stars did not turn about one point (%.2f px)", m.inconsistencyPx);
+        QMessageBox::warning(this, tr("Warn"),
+            tr("The stars did not turn about one point between the three positions (they disagree by %1″): "
+               "the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the "
+               "mount. "
+               "Please make sure all is firm, return the RA axis to where it started and measure the axis "
+               "centre again.")
+                .arg(m.inconsistencyPx * cameraArcsecPerPixel, 0, 'f', 0),
+            QMessageBox::Ok);
+        goToStep(STEP_GET_STAR1);
+        return;
     }
-    axisfit::AxisCentre chosen {{x, y}, cv::Matx22d::eye() * SettingsFile::unknownAxisCenterVariance, false};
-    axisfit::chooseAxisCentre(picked, {x, y}, fit, &chosen);
-    fittedAxisCenter = QPointF(chosen.centre.x, chosen.centre.y);
-    fittedAxisCovariance = chosen.covariance;
-    fittedRadius = radius;
+    fittedAxisCenter = QPointF(m.centre.centre.x, m.centre.centre.y);
+    fittedAxisCovariance = m.centre.covariance;
+    fittedRadius = m.threePointRadius;
     axisCenter.store(fittedAxisCenter);
     axisCenterCovariance.store(fittedAxisCovariance);
     axisCircleRadius = fittedRadius;

@@ -28,7 +28,7 @@ double raAxisAngleDeg(const MountState &mount, double unixSeconds, int hemispher
         return mount.raAxisDeg;
     // The sky turns westwards, i.e. negatively about the north pole and positively about the
     // south pole; a tracking axis turns with it.
-    const double turnedRad = (unixSeconds - mount.trackingSinceUnix) * kEarthRotationRadPerSec;
+    const double turnedRad = (unixSeconds - mount.trackingSinceUnix) * kEarthRotationRadPerSec * mount.trackingRate;
     return mount.raAxisDeg - hemisphere * turnedRad / ERFA_DD2R;
 }
 

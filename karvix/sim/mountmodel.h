@@ -30,6 +30,7 @@ struct MountState
     double axisAzimuthDeg = 0;    // from north through east
     double raAxisDeg = 0;         // RA axis angle set by hand
     bool tracking = false;        // the RA axis follows the sky at the sidereal rate
+    double trackingRate = 1.0;    // of the sidereal rate: a drive that runs fast or slow
     double trackingSinceUnix = 0; // clock time from which tracking has turned the axis
     double cameraTiltDeg = 0.3;   // optical axis from the RA axis
     double cameraTiltDirectionDeg = 0;

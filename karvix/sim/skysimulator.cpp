@@ -372,6 +372,15 @@ void SkySimulator::setTracking(bool on)
     d->mount.tracking = on;
 }
 
+void SkySimulator::setTrackingRate(double factor)
+{
+    if (!std::isfinite(factor) || factor <= 0)
+        return;
+    std::lock_guard<std::mutex> lock(d->stateMutex);
+    d->foldTrackingLocked();
+    d->mount.trackingRate = factor;
+}
+
 bool SkySimulator::tracking() const
 {
     std::lock_guard<std::mutex> lock(d->stateMutex);

@@ -83,6 +83,10 @@ public:
     double raAxis() const;
     void setTracking(bool on);
     bool tracking() const;
+    // The drive's rate as a multiple of the sidereal rate (1 by default); a drive off by 0.5 %
+    // turns the axis 0.995 times as fast as the sky. Values that are not finite or not
+    // positive are ignored.
+    void setTrackingRate(double factor);
 
     // ---- Camera and sensor ---------------------------------------------------------------------
     void setCameraTilt(double tiltDeg, double directionDeg);

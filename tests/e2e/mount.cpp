@@ -29,19 +29,38 @@ public:
         sky.setClock(session.utcSeconds);
         sky.setConditions(session.conditions);
         sky.setTracking(false);
+        sky.setTrackingRate(session.trackingRate);
         sky.setRaAxis(0);
+        sky.setTracking(session.tracking);
         sky.setCameraTilt(session.cameraTiltDeg, session.cameraTiltDirectionDeg);
         sky.setCameraRoll(session.cameraRollDeg);
         const PolarErrorArcsec error = polarErrorOf(session);
         sky.setPolarError(error.altitude, error.azimuth);
         karvix::sim::resetCameraBus();
     }
-    ~SimulatorMount() override { cameraSimulator().setConditions(karvix::sim::Conditions()); }
+    ~SimulatorMount() override
+    {
+        karvix::sim::SkySimulator &sky = cameraSimulator();
+        sky.setConditions(karvix::sim::Conditions());
+        sky.setTracking(false);
+        sky.setTrackingRate(1.0);
+    }
 
     void turnRaAxis(double degrees) override { cameraSimulator().turnRaAxis(degrees); }
     void turnAltitudeBolt(double arcmin) override { cameraSimulator().turnAltitudeBolt(arcmin); }
     void turnAzimuthBolt(double arcmin) override { cameraSimulator().turnAzimuthBolt(arcmin); }
     void letTimePass(double seconds) override { cameraSimulator().stepClock(seconds); }
+    // The optical axis tilts by the shift's angle on the sky, along the image's x axis at the
+    // tilt's own direction: the picture moves by about that many pixels.
+    bool shiftCamera(double px) override
+    {
+        karvix::sim::SkySimulator &sky = cameraSimulator();
+        const double tilt = sky.cameraTiltDeg(), direction = qDegreesToRadians(sky.cameraTiltDirectionDeg());
+        const double x = tilt * std::cos(direction) + px * kPlateScaleArcsecPerPx / 3600;
+        const double y = tilt * std::sin(direction);
+        sky.setCameraTilt(std::hypot(x, y), qRadiansToDegrees(std::atan2(y, x)));
+        return true;
+    }
     bool awaitFrameAfterChange(int) override { return true; } // rendered when the program asks
     double clock() const override { return cameraSimulator().clock(); }
     karvix::sim::PolarError polarError() const override { return cameraSimulator().polarError(); }

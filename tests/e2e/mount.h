@@ -31,6 +31,10 @@ public:
     // The sky's time as the program is to see it (its clock follows the sky's); any thread.
     virtual double clock() const = 0;
 
+    // The camera slips in its holder, its picture moving by this many pixels; false where the
+    // camera cannot be moved so.
+    virtual bool shiftCamera(double) { return false; }
+
     virtual karvix::sim::PolarError polarError() const = 0;
     virtual std::optional<karvix::sim::ImagePoint> truePolePosition() const = 0;
 

@@ -34,6 +34,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 
 class MainWindow;
@@ -69,6 +70,19 @@ struct Session
     double cloudOverStarB = 1.0; // starlight let through by a cloud that drifts over star B while monitoring
     bool takeProposedTemplate = false; // leaves the template as the program lays it, never turning it
     bool boltsByReadout = false;       // turns the bolts by the altitude and azimuth the window says
+    // The mount's clock drive (a Virtual Mount starts with it off) and its rate, a multiple of the
+    // sidereal rate.
+    bool tracking = false;
+    double trackingRate = 1.0;
+    // A person's pace on the sky's clock: 20 to 60 s between the RA positions (drawn from the
+    // session's name), the bolts turned in moves a few seconds apart, the readout watched for a
+    // few seconds before it is read. Off: the machine's pace, for a session replayed in real time.
+    bool personPace = true;
+    // The weather the person enters differs from the sky's by this much (a barometer elsewhere).
+    double enteredPressureErrorHpa = 0;
+    double enteredTemperatureErrorC = 0;
+    // The camera slips in its holder by this much between the second and third RA positions.
+    double cameraShiftPx = 0;
     // Not 0: the camera is our sky driver on the local indiserver at this port, chosen in Camera
     // Source (chooseIndiCamera), and the mount is turned through the driver's properties.
     quint16 indiPort = 0;
@@ -85,6 +99,8 @@ struct Verdict
     double poleErrorPx = 0;      // the program's pole against the true pole's image
     double refractionArcsec = 0; // the site's refraction at the pole (ERFA's model, as the sky's)
     double sigmaArcsec = 0;      // the uncertainty the program states next to the pole (NaN: none)
+    double sessionSeconds = 0;   // on the sky's clock, from the session's start to the verdict
+    bool axisWarned = false;     // the program found the RA positions inconsistent and asked again
 };
 
 // Prints the scenario's accuracy record, "RESULT e2e <name> correction=on|off residual_arcsec=..."
@@ -175,6 +191,10 @@ private:
     bool acceptProposedTemplate();
     bool followAxisErrorReadout(const QString &section, double goodEnoughArcsec);
     bool turnRaAxisAfterAPause(double degrees);
+    bool measureAxisPositions();
+    // A person's pause on the sky's clock (nothing at the machine's pace).
+    void pause(double seconds);
+    double pauseBetweenPositions();
     bool turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> &seen, const QPointF &target,
         double trialArcmin, const char *what);
     // The stars in the shown image, and where a chart star is among them (frame pixels).
@@ -192,6 +212,8 @@ private:
     std::unique_ptr<BoxAnswerer> m_boxes;
     QVector<QPointF> m_visibleStars; // label pixels, while matching the template
     QVector<Action> m_actions;
+    std::mt19937 m_pace; // the person's pauses, drawn from the session's name
+    bool m_axisWarned = false;
 };
 
 } // namespace e2e
