@@ -1,4 +1,5 @@
 // Velto Q7: polar alignment with a camera on the mount's RA axis.
+#include "findaxiscommand.h"
 #include "fontscale.h"
 #include "heapsettings.h"
 #include "logmessagehandler.h"
@@ -20,6 +21,8 @@ int main(int argc, char *argv[])
     // QApplication exists.
     if (isSolveCommand(argc, argv))
         return runSolveCommand(argc, argv);
+    if (isFindAxisCommand(argc, argv))
+        return runFindAxisCommand(argc, argv);
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
@@ -37,6 +40,12 @@ int main(int argc, char *argv[])
                        "without a window: --solve FRAME.png --utc TIME --lat DEG --lon DEG [--pressure HPA "
                        "--temperature C] [--axis X,Y]."),
         QStringLiteral("FRAME.png")));
+    options.addOption(QCommandLineOption(QStringLiteral("find-axis"),
+        QStringLiteral(
+            "Finds the RA axis centre in three frames taken at three RA positions and prints it as "
+            "JSON, without a window: --find-axis F1.png F2.png F3.png --utc U1,U2,U3 --lat DEG "
+            "--lon DEG [--pressure HPA --temperature C]."),
+        QStringLiteral("F1.png")));
     options.process(app); // --help and --version answer and leave
     // Installed, the desktop knows the program by its launcher entry and draws its themed icon.
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramFiles::appId));

@@ -1,6 +1,7 @@
 // solvecommand.cpp - the headless plate solve's arguments, the solve and its JSON.
 #include "solvecommand.h"
 
+#include "commandlinejson.h"
 #include "platesolver.h"
 #include "poletriangles.h"
 #include "skyinimage.h"
@@ -29,77 +30,6 @@ struct SolveRequest
     bool hasAxis = false;
     ImagePosition axis;
 };
-
-// The answer is written by hand, so that its keys come in the documented order and its numbers
-// with the digits they mean (QJsonDocument writes 17 significant digits).
-QString number(double value, int decimals)
-{
-    return QString::number(value, 'f', decimals);
-}
-
-QString quoted(const QString &text)
-{
-    // QJsonDocument escapes a lone string correctly; strip the array brackets around it.
-    const QByteArray array = QJsonDocument(QJsonArray {text}).toJson(QJsonDocument::Compact);
-    return QString::fromUtf8(array.mid(1, array.size() - 2));
-}
-
-QString pixelText(const ImagePosition &p)
-{
-    return QStringLiteral("[%1, %2]").arg(number(p.x, 3), number(p.y, 3));
-}
-
-QString objectText(const QVector<QPair<QString, QString>> &fields)
-{
-    QStringList parts;
-    for (const auto &field : fields)
-        parts.append(QStringLiteral("\"%1\": %2").arg(field.first, field.second));
-    return QLatin1Char('{') + parts.join(QStringLiteral(", ")) + QLatin1Char('}');
-}
-
-void print(const QString &json)
-{
-    const QByteArray text = json.toUtf8();
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-int badArguments(const QString &why)
-{
-    std::fprintf(stderr, "velto-q7 --solve: %s\n", qPrintable(why));
-    return BadArgumentsExit;
-}
-
-bool readNumber(const QCommandLineParser &parser, const QCommandLineOption &option, double low, double high,
-    double *value, QString *why)
-{
-    if (!parser.isSet(option))
-        return true;
-    bool ok = false;
-    const double number = parser.value(option).toDouble(&ok);
-    if (!ok || !std::isfinite(number) || number < low || number > high) {
-        *why = QStringLiteral("--%1 %2 is not a number from %3 to %4")
-                   .arg(option.names().first(), parser.value(option))
-                   .arg(low)
-                   .arg(high);
-        return false;
-    }
-    *value = number;
-    return true;
-}
-
-// The instant as UTC: "2026-12-08T20:00:00", with or without a trailing Z or an offset.
-bool readUtc(const QString &text, double *utcSeconds)
-{
-    QDateTime instant = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!instant.isValid())
-        return false;
-    if (instant.timeSpec() == Qt::LocalTime)
-        instant.setTimeSpec(Qt::UTC);
-    *utcSeconds = instant.toMSecsSinceEpoch() / 1000.0;
-    return true;
-}
 
 QString answer(const PlateSolution &solution, const SkyInImage &sky, const SolveRequest &request)
 {
@@ -160,18 +90,19 @@ int runSolveCommand(int argc, char *argv[])
         QStringLiteral("The RA axis centre in the frame, pixels."), QStringLiteral("X,Y"));
     parser.addOptions({solve, utc, lat, lon, pressure, temperature, axis});
     if (!parser.parse(QCoreApplication::arguments()))
-        return badArguments(parser.errorText());
+        return badArguments("--solve", parser.errorText());
     if (!parser.positionalArguments().isEmpty())
-        return badArguments(
+        return badArguments("--solve",
             QStringLiteral("unexpected %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
     for (const QCommandLineOption *required : {&solve, &utc, &lat, &lon})
         if (!parser.isSet(*required))
-            return badArguments(QStringLiteral("--%1 is required").arg(required->names().first()));
+            return badArguments("--solve", QStringLiteral("--%1 is required").arg(required->names().first()));
 
     SolveRequest request;
     request.framePath = parser.value(solve);
     if (!readUtc(parser.value(utc), &request.utcSeconds))
-        return badArguments(QStringLiteral("--utc %1 is not an ISO 8601 time").arg(parser.value(utc)));
+        return badArguments(
+            "--solve", QStringLiteral("--utc %1 is not an ISO 8601 time").arg(parser.value(utc)));
     request.site.pressureHpa = defaultPressureHpa;
     request.site.temperatureC = defaultTemperatureC;
     QString why;
@@ -179,7 +110,7 @@ int runSolveCommand(int argc, char *argv[])
         || !readNumber(parser, lon, -360, 360, &request.site.longitudeDeg, &why)
         || !readNumber(parser, pressure, 0, 1200, &request.site.pressureHpa, &why)
         || !readNumber(parser, temperature, -60, 60, &request.site.temperatureC, &why))
-        return badArguments(why);
+        return badArguments("--solve", why);
     if (parser.isSet(axis)) {
         const QStringList xy = parser.value(axis).split(QLatin1Char(','));
         bool okX = false, okY = false;
@@ -187,7 +118,8 @@ int runSolveCommand(int argc, char *argv[])
             request.axis = {xy[0].toDouble(&okX), xy[1].toDouble(&okY)};
         }
         if (!okX || !okY || !std::isfinite(request.axis.x) || !std::isfinite(request.axis.y))
-            return badArguments(QStringLiteral("--axis %1 is not X,Y in pixels").arg(parser.value(axis)));
+            return badArguments(
+                "--solve", QStringLiteral("--axis %1 is not X,Y in pixels").arg(parser.value(axis)));
         request.hasAxis = true;
     }
 
@@ -195,12 +127,12 @@ int runSolveCommand(int argc, char *argv[])
     const QImage frame = reader.read();
     if (frame.isNull())
         return badArguments(
-            QStringLiteral("cannot read %1: %2").arg(request.framePath, reader.errorString()));
+            "--solve", QStringLiteral("cannot read %1: %2").arg(request.framePath, reader.errorString()));
 
     SolveHints hints;
     const auto pole = visiblePolePlace(request.site, request.utcSeconds);
     if (!pole)
-        return badArguments(QStringLiteral("the instant or the site is unusable"));
+        return badArguments("--solve", QStringLiteral("the instant or the site is unusable"));
     hints.usePosition = true;
     hints.position = *pole;
     hints.utcSeconds = request.utcSeconds;

@@ -31,9 +31,9 @@ namespace axismeasurement {
 // The Earth's turn relative to the stars, radians per second of UTC (the rate of ERFA's era00).
 constexpr double siderealRadPerSec = 7.292115855306589e-5;
 
-// Past this disagreement of the positions' pair centres (px, about 20 arcsec) the stars did not
+// Past this disagreement of the positions' pair centres (px, about 14 arcsec) the stars did not
 // turn about one point: the camera shifted, the clutch slipped or the mount moved.
-constexpr double maxInconsistencyPx = 0.6;
+constexpr double maxInconsistencyPx = 0.45;
 
 // How well the pole's image is taken to be known for the sky's turn (px, root-mean-square).
 constexpr double poleUncertaintyPx = 5.0;

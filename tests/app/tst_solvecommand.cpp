@@ -1,5 +1,5 @@
-// The headless solve, run as the program: its JSON judged by the simulator's truth, and its exit
-// codes.
+// The headless solve and axis centre, run as the program: their JSON judged by the simulator's
+// truth, and their exit codes.
 #include "skysimulator.h"
 
 #include <QJsonArray>
@@ -66,6 +66,8 @@ private slots:
     void anUnsolvableFrameExitsWithOne();
     void badArgumentsExitWithTwo_data();
     void badArgumentsExitWithTwo();
+    void findsTheAxisCentreMinutesApart_data();
+    void findsTheAxisCentreMinutesApart();
 
 private:
     QTemporaryDir m_dir;
@@ -164,6 +166,10 @@ void TestSolveCommand::badArgumentsExitWithTwo_data()
     QTest::newRow("instant not a time")
         << (QStringList {QStringLiteral("--solve"), frame, QStringLiteral("--utc"), QStringLiteral("tonight")}
                + site);
+    QTest::newRow("find-axis with two frames")
+        << (QStringList {QStringLiteral("--find-axis"), frame, frame, QStringLiteral("--utc"),
+                QStringLiteral("%1,%1").arg(utcText)}
+               + site);
     QTest::newRow("axis without y") << (QStringList {QStringLiteral("--solve"), frame,
                                             QStringLiteral("--utc"), utcText, QStringLiteral("--axis"),
                                             QStringLiteral("640")}
@@ -176,6 +182,76 @@ void TestSolveCommand::badArgumentsExitWithTwo()
     const Run run = runProgram(arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(run.json.isEmpty());
+}
+
+// Three frames a minute or more apart with the drive off: the sky turns about the pole between
+// them, and the circle through one star's places misses the axis by far; the command must not.
+void TestSolveCommand::findsTheAxisCentreMinutesApart_data()
+{
+    QTest::addColumn<double>("latitudeDeg");
+    QTest::addColumn<double>("secondsApart");
+    QTest::addColumn<double>("shiftPx"); // the camera slips before the third frame
+    QTest::newRow("north, 1.5 degrees off, 90 s apart") << 39.9 << 90.0 << 0.0;
+    QTest::newRow("south, 1.5 degrees off, 3 minutes apart") << -33.9 << 180.0 << 0.0;
+    QTest::newRow("camera shifted by 1 px") << 39.9 << 60.0 << 1.0;
+}
+
+void TestSolveCommand::findsTheAxisCentreMinutesApart()
+{
+    QFETCH(double, latitudeDeg);
+    QFETCH(double, secondsApart);
+    QFETCH(double, shiftPx);
+    SkySimulator sky;
+    karvix::sim::Site site;
+    site.latitudeDeg = latitudeDeg;
+    sky.setSite(site);
+    sky.setClock(dec8Evening2026);
+    sky.setPolarError(1.5 * 3600 * 0.6, 1.5 * 3600 * 0.8 / std::cos(latitudeDeg * CV_PI / 180));
+    QStringList paths, instants;
+    std::vector<karvix::sim::ImagePoint> star;
+    for (int k = 0; k < 3; ++k) {
+        if (k == 2 && shiftPx > 0)
+            sky.setCameraTilt(sky.cameraTiltDeg() + shiftPx * 30.5 / 3600, sky.cameraTiltDirectionDeg());
+        cv::Mat frame;
+        sky.renderFrame(100000, 50, frame);
+        paths << savedFrame(m_dir, frame, QStringLiteral("axis%1.png").arg(k));
+        instants << QDateTime::fromMSecsSinceEpoch(qint64(sky.clock() * 1000), Qt::UTC)
+                        .toString(Qt::ISODateWithMs);
+        star.push_back(*sky.starPosition(latitudeDeg > 0 ? "HIP 11767" : "HIP 104382"));
+        sky.turnRaAxis(40);
+        sky.stepClock(secondsApart);
+    }
+    const auto axis = sky.axisCentre();
+    // What the circle through the pole star's three places would say.
+    const auto circleMiss = [&] {
+        const double ax = star[0].x, ay = star[0].y, bx = star[1].x, by = star[1].y, cx = star[2].x,
+                     cy = star[2].y;
+        const double d = 2 * (ax * (by - cy) + bx * (cy - ay) + cx * (ay - by));
+        const double ux = ((ax * ax + ay * ay) * (by - cy) + (bx * bx + by * by) * (cy - ay)
+                              + (cx * cx + cy * cy) * (ay - by))
+            / d;
+        const double uy = ((ax * ax + ay * ay) * (cx - bx) + (bx * bx + by * by) * (ax - cx)
+                              + (cx * cx + cy * cy) * (bx - ax))
+            / d;
+        return std::hypot(ux - axis->x, uy - axis->y) * 30.5;
+    };
+    const Run run
+        = runProgram({QStringLiteral("--find-axis"), paths[0], paths[1], paths[2], QStringLiteral("--utc"),
+            instants.join(QLatin1Char(',')), QStringLiteral("--lat"), QString::number(latitudeDeg),
+            QStringLiteral("--lon"), QStringLiteral("116.3"), QStringLiteral("--pressure"),
+            QStringLiteral("1010"), QStringLiteral("--temperature"), QStringLiteral("10")});
+    const double miss = distancePx(run.json.value(QStringLiteral("axis_px")), *axis);
+    const double sigma = run.json.value(QStringLiteral("axis_sigma_px")).toDouble();
+    std::printf("RESULT find-axis %s miss_px=%.2f sigma_px=%.2f circle_miss_arcsec=%.0f consistent=%d\n",
+        QTest::currentDataTag(), miss, sigma, circleMiss(),
+        run.json.value(QStringLiteral("consistent")).toBool());
+    QCOMPARE(run.exitCode, 0);
+    if (shiftPx > 0) {
+        QVERIFY2(!run.json.value(QStringLiteral("consistent")).toBool(true), run.printed.constData());
+        return;
+    }
+    QVERIFY2(run.json.value(QStringLiteral("consistent")).toBool(), run.printed.constData());
+    QVERIFY2(miss <= 0.3 && miss <= 2 * sigma, run.printed.constData());
 }
 
 QTEST_GUILESS_MAIN(TestSolveCommand)

@@ -160,6 +160,22 @@ void TestAlignment::alignment_data()
     moonlight.errorDirectionDeg = 10;
     QTest::newRow("bright sky (moonlight)") << moonlight;
 
+    // The mount's drive: off (the rows above), on, and running 0.5 % slow; the camera slipping in
+    // its holder between the second and third positions must be noticed and measured again.
+    Session tracked = northSession("tracking-on", "2027-03-02T20:00");
+    tracked.tracking = true;
+    tracked.errorDirectionDeg = 190;
+    QTest::newRow("tracking on") << tracked;
+    Session slowDrive = southSession("tracking-rate-0.5pct-off", "2027-05-08T13:00");
+    slowDrive.tracking = true;
+    slowDrive.trackingRate = 0.995;
+    slowDrive.polarErrorDeg = 1.5;
+    QTest::newRow("south, tracking 0.5 % slow") << slowDrive;
+    Session shifted = northSession("camera-shifted", "2027-06-18T15:00");
+    shifted.cameraShiftPx = 1;
+    shifted.errorDirectionDeg = 45;
+    QTest::newRow("camera shifted by 1 px before the third position") << shifted;
+
     Session proposed = northSession("template-as-proposed", "2027-04-12T14:00");
     proposed.takeProposedTemplate = true;
     proposed.errorDirectionDeg = 230;

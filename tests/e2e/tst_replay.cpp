@@ -47,6 +47,7 @@ void TestReplay::recordedAlignmentReplaysToTheSamePole()
     session.utcSeconds = e2e::utc("2027-05-14T21:30");
     session.refractionCorrection = true;
     session.errorDirectionDeg = 120;
+    session.personPace = false; // a recording plays at its own pace: a minute's pause takes a minute
 
     e2e::Verdict recorded;
     QVector<e2e::Action> actions;
