@@ -35,6 +35,10 @@ constexpr double siderealRadPerSec = 7.292115855306589e-5;
 // turn about one point: the camera shifted, the clutch slipped or the mount moved.
 constexpr double maxInconsistencyPx = 0.45;
 
+// The pair centres of a steady session scatter by up to this much with the stars' noise (px): their
+// disagreement beyond it is the movement the covariance must carry.
+constexpr double pairNoisePx = 0.15;
+
 // How well the pole's image is taken to be known for the sky's turn (px, root-mean-square).
 constexpr double poleUncertaintyPx = 5.0;
 
@@ -70,7 +74,8 @@ struct Measurement
 
 // The axis centre from the picked star's places and (with `useField`) every star of the field at
 // the three positions. The covariance of the centre taken adds to the fit's noise what the model
-// leaves: the positions' disagreement and the pole's uncertainty times the sky's turn.
+// leaves: the positions' disagreement beyond pairNoisePx and the pole's uncertainty times the
+// sky's turn.
 Measurement measureAxis(const std::array<cv::Point2d, axisfit::positionCount> &picked,
     const std::array<std::vector<cv::Point2d>, axisfit::positionCount> &fields, const SkyTurn &sky,
     const axisfit::Lens &lens, bool useField);

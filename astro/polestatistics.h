@@ -13,15 +13,17 @@
 // - what no measurement shows: the error of the pole's angles at A and B and, while the refraction
 //   correction is off, the refraction the correction would remove. Angles of the instant (apparent
 //   places from the catalogue) leave what the plane triangle and the image's projection do not
-//   describe: on the simulated sky the pole is off by 3 arcsec root-mean-square, at most 6. The
+//   describe: over thirty seeded alignments on the simulated sky the pole is off by 2 arcsec
+//   root-mean-square with the refraction's share, at most 6. The
 //   yearly star data, used when the catalogue cannot be read, leave out the annual aberration and
 //   the months since their epoch: 10 to 25 arcsec on most dates, up to 35 just before the epoch
 //   changes, about 20 root-mean-square over the year. The refraction correction leaves a few per
 //   cent of the refraction: the formula's error, and weather entered for the site rather than
-//   measured at the telescope (3 %: 2 arcsec at 40 degrees' latitude, 9 at 10 degrees).
+//   measured at the telescope (2 %: a few hPa and degrees off give 1 %; 1.4 arcsec at 40 degrees'
+//   latitude, 6 at 10 degrees).
 // The figure shown is the root-mean-square length of the offset's error, the square root of the
-// covariance's trace: an error of that distribution lies within twice it at least 95 % of the time
-// whatever its shape.
+// covariance's trace, as it really is, neither widened for safety nor narrowed: a round error lies
+// within it about two times in three and within twice it 98 % of the time.
 #ifndef POLESTATISTICS_H
 #define POLESTATISTICS_H
 
@@ -32,10 +34,10 @@ namespace polestatistics {
 
 // The error of the pole computed from the angles at A and B (root-mean-square length, arcsec), with
 // the angles of the instant and with the yearly star data's.
-constexpr double instantAnglesErrorArcsec = 5.0;
+constexpr double instantAnglesErrorArcsec = 2.0;
 constexpr double yearlyAnglesErrorArcsec = 20.0;
 // The fraction of the refraction at the pole that the correction may miss (root-mean-square).
-constexpr double refractionModelError = 0.03;
+constexpr double refractionModelError = 0.02;
 // The averaging window: the frames of about the last second, at least two, at most this many.
 constexpr int maxFrames = 16;
 // How many frames of `exposureUs` make the window.

@@ -1,7 +1,9 @@
 // The RA axis centre from the field's stars, on synthetic star sets turned about a known centre:
 // a camera looking along the RA axis and one tilted against it, centroid noise, stars that come and
-// go, wrong matches and spurious detections.
+// go, wrong matches and spurious detections; the sky's own turn about the pole between positions
+// taken minutes apart, and a camera that shifts between them.
 #include "axisfit.h"
+#include "axismeasurement.h"
 #include "messagelog.h"
 #include "staralgorithms.h"
 
@@ -27,6 +29,8 @@ public:
     {
         const double t = tiltDeg * degree;
         m_axis = cv::Vec3d(std::sin(t) * 0.6, std::sin(t) * 0.8, std::cos(t));
+        m_pole = turned(m_axis, 0.0, m_axis) + cv::Vec3d(1.5 * degree * 0.8, -1.5 * degree * 0.6, 0);
+        m_pole = cv::normalize(m_pole);
         std::uniform_real_distribution<double> x(30, 1250), y(30, 930);
         for (int i = 0; i < stars; ++i)
             m_stars.push_back(direction({x(m_random), y(m_random)}));
@@ -35,13 +39,24 @@ public:
     // The image of the RA axis: the centre the stars turn about.
     cv::Point2d centre() const { return image(m_axis); }
 
-    // Every star inside the frame with the axis turned by `angle`, measured with Gaussian noise.
-    std::vector<cv::Point2d> field(double angle, double noisePx)
+    // The celestial pole 1.5 degrees from the axis: the point the sky itself turns about.
+    cv::Point2d pole() const { return image(m_pole); }
+
+    // Star i without noise, as field() turns it.
+    cv::Point2d star(size_t i, double angle, double skyTurn, cv::Point2d shift) const
+    {
+        return image(turned(turned(m_stars[i], skyTurn, m_pole), angle)) + shift;
+    }
+
+    // Every star inside the frame with the axis turned by `angle` after the sky turned by
+    // `skyTurn` about the pole, measured with Gaussian noise, the whole picture moved by `shift`.
+    std::vector<cv::Point2d> field(double angle, double noisePx, double skyTurn = 0, cv::Point2d shift = {})
     {
         std::normal_distribution<double> noise(0, noisePx);
         std::vector<cv::Point2d> seen;
         for (const cv::Vec3d &s : m_stars) {
-            const cv::Point2d p = image(turned(s, angle)) + cv::Point2d(noise(m_random), noise(m_random));
+            const cv::Point2d p = image(turned(turned(s, skyTurn, m_pole), angle)) + shift
+                + cv::Point2d(noise(m_random), noise(m_random));
             if (p.inside(cv::Rect2d(20, 20, 1240, 920)))
                 seen.push_back(p);
         }
@@ -60,15 +75,16 @@ private:
     {
         return lens.opticalCentre + cv::Point2d(v[0], v[1]) * (lens.focalPx / v[2]);
     }
-    // Rodrigues' rotation about the axis; positive angles turn clockwise on the screen.
-    cv::Vec3d turned(const cv::Vec3d &v, double angle) const
+    // Rodrigues' rotation about the axis (or `about`); positive angles turn clockwise on the screen.
+    cv::Vec3d turned(const cv::Vec3d &v, double angle) const { return turned(v, angle, m_axis); }
+    static cv::Vec3d turned(const cv::Vec3d &v, double angle, const cv::Vec3d &about)
     {
-        return v * std::cos(angle) + m_axis.cross(v) * std::sin(angle)
-            + m_axis * (m_axis.dot(v) * (1 - std::cos(angle)));
+        return v * std::cos(angle) + about.cross(v) * std::sin(angle)
+            + about * (about.dot(v) * (1 - std::cos(angle)));
     }
 
     std::mt19937 m_random;
-    cv::Vec3d m_axis;
+    cv::Vec3d m_axis, m_pole;
     std::vector<cv::Vec3d> m_stars;
 };
 
@@ -97,6 +113,8 @@ private slots:
     void wrongMatchesAreRejected();
     void degenerateInputFails();
     void betterDeterminedCentreIsChosen();
+    void skyTurnBetweenPositionsIsTakenOut_data();
+    void skyTurnBetweenPositionsIsTakenOut();
 };
 
 void TestAxisFit::centreLiesWithinItsCovariance_data()
@@ -239,6 +257,57 @@ void TestAxisFit::betterDeterminedCentreIsChosen()
     QVERIFY(axisfit::chooseAxisCentre(picked, {cx, cy}, axisfit::CentreFit(), &chosen));
     QVERIFY(!chosen.fromAllStars);
     QVERIFY(std::abs(cv::trace(chosen.covariance) - cv::trace(circle)) < 1e-9);
+}
+
+void TestAxisFit::skyTurnBetweenPositionsIsTakenOut_data()
+{
+    QTest::addColumn<bool>("useField");
+    QTest::addColumn<double>("shiftPx");           // the camera shifts before the third position
+    QTest::addColumn<double>("uncorrectedMissPx"); // at least, with the sky's turn left in
+    QTest::newRow("whole field, a minute apart") << true << 0.0 << 0.3;
+    QTest::newRow("picked star's circle, a minute apart") << false << 0.0 << 0.3;
+    QTest::newRow("whole field, camera shifted by 1 px") << true << 1.0 << 0.0;
+}
+
+// The drive off, positions 60 and 130 s after the first: the sky turns about a pole 1.5 degrees
+// from the axis. With the turn taken out the centre is found as if no time had passed and lies
+// within its stated uncertainty; a shifted camera is told apart.
+void TestAxisFit::skyTurnBetweenPositionsIsTakenOut()
+{
+    QFETCH(bool, useField);
+    QFETCH(double, shiftPx);
+    QFETCH(double, uncorrectedMissPx);
+    Sky sky(7, 0.3, 40);
+    axismeasurement::SkyTurn turn {{0.0, 60.0, 130.0}, sky.pole(), 1};
+    std::array<std::vector<cv::Point2d>, 3> fields;
+    std::array<cv::Point2d, 3> picked;
+    for (int k = 0; k < 3; ++k) {
+        // About the north pole the sky turns anticlockwise on the screen: negative angles.
+        const double skyTurn = -axismeasurement::siderealRadPerSec * turn.utc[size_t(k)];
+        fields[size_t(k)]
+            = sky.field(turns[size_t(k)], 0.05, skyTurn, k == 2 ? cv::Point2d(shiftPx, 0) : cv::Point2d());
+        picked[size_t(k)]
+            = sky.star(1, turns[size_t(k)], skyTurn, k == 2 ? cv::Point2d(shiftPx, 0) : cv::Point2d());
+    }
+    const auto m = axismeasurement::measureAxis(picked, fields, turn, sky.lens, useField);
+    QVERIFY2(m.ok, m.failure);
+    const double miss = cv::norm(m.centre.centre - sky.centre());
+    const QString figures = QStringLiteral("miss %1 px, sigma %2 px, inconsistency %3 px")
+                                .arg(miss)
+                                .arg(axisfit::radialSigma(m.centre.covariance))
+                                .arg(m.inconsistencyPx);
+    if (shiftPx > 0) {
+        QVERIFY2(!m.consistent, qPrintable(figures));
+        return;
+    }
+    QVERIFY2(m.consistent && m.centre.fromAllStars == useField, qPrintable(figures));
+    // The circle through one star sees the tilted camera's perspective too; the field's fit does not.
+    QVERIFY2((!useField || miss < 0.05) && miss <= 2 * axisfit::radialSigma(m.centre.covariance),
+        qPrintable(figures));
+    turn.hemisphere = 0;
+    const double uncorrected = cv::norm(
+        axismeasurement::measureAxis(picked, fields, turn, sky.lens, useField).centre.centre - sky.centre());
+    QVERIFY2(uncorrected >= uncorrectedMissPx, qPrintable(QStringLiteral("left in: %1 px").arg(uncorrected)));
 }
 
 QTEST_APPLESS_MAIN(TestAxisFit)

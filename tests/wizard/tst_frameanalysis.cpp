@@ -167,7 +167,7 @@ void TestFrameAnalysis::frameIsAnnotatedAndPublished()
 }
 
 // Noise-free frames: what remains of the uncertainty is the axis centre's and what no frame shows,
-// the pole angles' error and the refraction (2.33904 px at 39.9 degrees): 3 % of it corrected, all of it not.
+// the pole angles' error and the refraction (2.33904 px at 39.9 degrees): its model error corrected, all of it not.
 void TestFrameAnalysis::uncertaintyIsPublishedWithThePole()
 {
     const cv::Mat grey = frameWithStars({starA, starB});
@@ -191,7 +191,7 @@ void TestFrameAnalysis::uncertaintyIsPublishedWithThePole()
     const auto expected = [&](double unseenPx2) {
         return std::sqrt(cv::trace(averager.covariance()) + 0.5 + anglesPx * anglesPx + unseenPx2) * 30.5;
     };
-    QVERIFY(std::abs(poleSigmaArcsec - expected(0.03 * 2.33904 * 0.03 * 2.33904)) < 1e-3);
+    QVERIFY(std::abs(poleSigmaArcsec - expected(std::pow(polestatistics::refractionModelError * 2.33904, 2))) < 1e-3);
 
     in.refractionEnabled = false;
     QVERIFY(analyseFrame(grey, in, &frame, &crop, averager));
