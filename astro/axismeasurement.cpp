@@ -142,8 +142,8 @@ Measurement measureAxis(const std::array<cv::Point2d, positionCount> &picked,
     for (int k = 1; k < positionCount; ++k)
         largestTurn = std::max(largestTurn, std::abs(skyTurnRad(sky, k)));
     const double modelPx = turnOut ? largestTurn * poleUncertaintyPx : 0.0;
-    m.centre.covariance
-        += cv::Matx22d::eye() * ((m.inconsistencyPx * m.inconsistencyPx + modelPx * modelPx) / 2);
+    const double movedPx = std::max(0.0, m.inconsistencyPx - pairNoisePx);
+    m.centre.covariance += cv::Matx22d::eye() * ((movedPx * movedPx + modelPx * modelPx) / 2);
     m.consistent = m.inconsistencyPx <= maxInconsistencyPx;
     m.ok = true;
     return m;

@@ -470,10 +470,12 @@ void MainWindow::fitAxisCenter()
     }
     if (refine && !m.fit.ok)
         qCritical("Axis centre from all stars: %s; the chosen star's circle is used.", m.fit.failure);
-    qInfo("Axis centre (%.2f,%.2f) +- %.2f px from %s; sky turned %.0f s, positions disagree by %.2f px",
+    qInfo("Axis centre (%.2f,%.2f) +- %.2f px from %s (%d stars, %.3f px each, fit +- %.3f px); sky turned "
+          "%.0f s, "
+          "positions disagree by %.2f px",
         m.centre.centre.x, m.centre.centre.y, axisfit::radialSigma(m.centre.covariance),
-        m.centre.fromAllStars ? "all stars" : "the chosen star's circle", starUtc[2] - starUtc[0],
-        m.inconsistencyPx);
+        m.centre.fromAllStars ? "all stars" : "the chosen star's circle", m.fit.starsUsed, m.fit.noisePx,
+        axisfit::radialSigma(m.fit.covariance), starUtc[2] - starUtc[0], m.inconsistencyPx);
     if (!m.consistent) {
         qCritical(
             "Axis centre rejected: the stars did not turn about one point (%.2f px)", m.inconsistencyPx);
