@@ -713,6 +713,10 @@ The file keeps the %2 frames written before.</translation>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
         <translation>Астрометрическое решение измерило объектив камеры: фокусное расстояние %1 мм, теперь используется оно.</translation>
     </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>Между тремя положениями звёзды повернулись не вокруг одной точки (расхождение %1″): возможно, камера сдвинулась в держателе, проскользнула муфта оси RA или кабель потянул монтировку. Убедитесь, что всё надёжно закреплено, верните ось RA в исходное положение и измерьте центр оси заново.</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
