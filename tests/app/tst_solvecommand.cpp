@@ -185,7 +185,7 @@ void TestSolveCommand::badArgumentsExitWithTwo()
 }
 
 // Three frames a minute or more apart with the drive off: the sky turns about the pole between
-// them, and the circle through one star's places misses the axis by far; the command must not.
+// them, which the command takes out; a camera that slipped is told apart.
 void TestSolveCommand::findsTheAxisCentreMinutesApart_data()
 {
     QTest::addColumn<double>("latitudeDeg");
@@ -208,7 +208,6 @@ void TestSolveCommand::findsTheAxisCentreMinutesApart()
     sky.setClock(dec8Evening2026);
     sky.setPolarError(1.5 * 3600 * 0.6, 1.5 * 3600 * 0.8 / std::cos(latitudeDeg * CV_PI / 180));
     QStringList paths, instants;
-    std::vector<karvix::sim::ImagePoint> star;
     for (int k = 0; k < 3; ++k) {
         if (k == 2 && shiftPx > 0)
             sky.setCameraTilt(sky.cameraTiltDeg() + shiftPx * 30.5 / 3600, sky.cameraTiltDirectionDeg());
@@ -217,24 +216,10 @@ void TestSolveCommand::findsTheAxisCentreMinutesApart()
         paths << savedFrame(m_dir, frame, QStringLiteral("axis%1.png").arg(k));
         instants << QDateTime::fromMSecsSinceEpoch(qint64(sky.clock() * 1000), Qt::UTC)
                         .toString(Qt::ISODateWithMs);
-        star.push_back(*sky.starPosition(latitudeDeg > 0 ? "HIP 11767" : "HIP 104382"));
         sky.turnRaAxis(40);
         sky.stepClock(secondsApart);
     }
     const auto axis = sky.axisCentre();
-    // What the circle through the pole star's three places would say.
-    const auto circleMiss = [&] {
-        const double ax = star[0].x, ay = star[0].y, bx = star[1].x, by = star[1].y, cx = star[2].x,
-                     cy = star[2].y;
-        const double d = 2 * (ax * (by - cy) + bx * (cy - ay) + cx * (ay - by));
-        const double ux = ((ax * ax + ay * ay) * (by - cy) + (bx * bx + by * by) * (cy - ay)
-                              + (cx * cx + cy * cy) * (ay - by))
-            / d;
-        const double uy = ((ax * ax + ay * ay) * (cx - bx) + (bx * bx + by * by) * (ax - cx)
-                              + (cx * cx + cy * cy) * (bx - ax))
-            / d;
-        return std::hypot(ux - axis->x, uy - axis->y) * 30.5;
-    };
     const Run run
         = runProgram({QStringLiteral("--find-axis"), paths[0], paths[1], paths[2], QStringLiteral("--utc"),
             instants.join(QLatin1Char(',')), QStringLiteral("--lat"), QString::number(latitudeDeg),
@@ -242,9 +227,8 @@ void TestSolveCommand::findsTheAxisCentreMinutesApart()
             QStringLiteral("1010"), QStringLiteral("--temperature"), QStringLiteral("10")});
     const double miss = distancePx(run.json.value(QStringLiteral("axis_px")), *axis);
     const double sigma = run.json.value(QStringLiteral("axis_sigma_px")).toDouble();
-    std::printf("RESULT find-axis %s miss_px=%.2f sigma_px=%.2f circle_miss_arcsec=%.0f consistent=%d\n",
-        QTest::currentDataTag(), miss, sigma, circleMiss(),
-        run.json.value(QStringLiteral("consistent")).toBool());
+    std::printf("RESULT find-axis %s miss_px=%.2f sigma_px=%.2f consistent=%d\n", QTest::currentDataTag(),
+        miss, sigma, run.json.value(QStringLiteral("consistent")).toBool());
     QCOMPARE(run.exitCode, 0);
     if (shiftPx > 0) {
         QVERIFY2(!run.json.value(QStringLiteral("consistent")).toBool(true), run.printed.constData());
