@@ -1,6 +1,7 @@
 #include "frameinputs.h"
-
 #include "sharedstate.h"
+
+#include <cmath>
 
 FrameInputs FrameInputs::read()
 {
@@ -33,7 +34,7 @@ FrameInputs FrameInputs::read()
     in.azimuthStop = guide.azimuthStop;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;
-    in.siteLatitude = ::siteLatitude;
+    in.siteLatitude = std::fabs(::siteLatitude.load());
     const float pressure = ::airPressure;
     in.airPressureKPa = pressureUnit.load() == QLatin1String("hPa") ? pressure / 10.0f : pressure;
     in.airTemperature = ::airTemperature;

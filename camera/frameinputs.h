@@ -38,7 +38,7 @@ struct FrameInputs
     QPointF azimuthStop;
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
-    float siteLatitude = 0.0f;   // degrees
+    float siteLatitude = 0.0f;   // degrees, the pole's altitude (no sign)
     float airPressureKPa = 0.0f; // converted from hPa when that is the unit in use
     float airTemperature = 0.0f; // degrees Celsius
 

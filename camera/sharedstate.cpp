@@ -44,6 +44,7 @@ std::atomic<float> siteLongitude {116.3f};
 std::atomic<float> airPressure {101.0f};
 std::atomic<float> airTemperature {10.0f};
 Guarded<QString> pressureUnit {QStringLiteral("kPa")};
+std::atomic<bool> siteKnown {false};
 
 Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;

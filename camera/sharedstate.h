@@ -98,11 +98,14 @@ extern Guarded<BoltGuideMarks> boltGuideMarks;
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;
 extern std::atomic<RefractionModel> refractionModel;
-extern std::atomic<float> siteLatitude;   // degrees, without sign
+extern std::atomic<float> siteLatitude;   // degrees, north positive (the pole's altitude is its size)
 extern std::atomic<float> siteLongitude;  // degrees; shown and stored only
 extern std::atomic<float> airPressure;    // in pressureUnit
 extern std::atomic<float> airTemperature; // degrees Celsius
 extern Guarded<QString> pressureUnit;     // "kPa" or "hPa"
+// Whether the user has given the site (the wizard's site question or the refraction dialog, now
+// or in an earlier run). GUI thread only: until then the readout says its figure is uncorrected.
+extern std::atomic<bool> siteKnown;
 
 // ---- Per-frame outputs: written by the capture thread, read by the GUI thread -------------------
 extern Guarded<QPointF> starAPos;

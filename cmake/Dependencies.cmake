@@ -1,6 +1,6 @@
 # Third-party libraries, all from Debian 12 packages (see scripts/deps.sh).
 
-find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Test LinguistTools)
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network Test LinguistTools)
 find_package(Threads REQUIRED)
 
 # Debian's split OpenCV packages (libopencv-core-dev, libopencv-imgproc-dev) ship no
@@ -54,3 +54,8 @@ add_library(velto_indidriver INTERFACE)
 target_include_directories(velto_indidriver SYSTEM INTERFACE ${INDI_INCLUDE_DIR})
 target_link_libraries(velto_indidriver INTERFACE ${INDI_DRIVER_LIBRARY})
 add_library(INDI::driver ALIAS velto_indidriver)
+
+# libgps (libgps-dev): the position of a GPS that gpsd serves, for the site. gpsd itself need not
+# be installed or running.
+find_package(PkgConfig REQUIRED)
+pkg_check_modules(LIBGPS REQUIRED IMPORTED_TARGET libgps)

@@ -35,8 +35,15 @@ QString withLargeFigure(const QString &arrow, const QString &sentence, const QSt
 AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     : QWidget(parent), m_altitude(readoutLabel(QStringLiteral("label_%1altitudeError").arg(section), this)),
       m_azimuth(readoutLabel(QStringLiteral("label_%1azimuthError").arg(section), this)),
-      m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this))
+      m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this)),
+      m_siteUnknown(new QLabel(this))
 {
+    m_siteUnknown->setObjectName(QStringLiteral("label_%1siteUnknown").arg(section));
+    m_siteUnknown->setWordWrap(true);
+    QFont warning = m_siteUnknown->font();
+    warning.setPointSize(figurePointSize);
+    m_siteUnknown->setFont(warning);
+    m_siteUnknown->hide();
     setObjectName(QStringLiteral("widget_%1axisError").arg(section));
     QFont font = m_total->font();
     font.setPointSize(14);
@@ -47,6 +54,7 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     layout->addWidget(m_altitude);
     layout->addWidget(m_azimuth);
     layout->addWidget(m_total);
+    layout->addWidget(m_siteUnknown);
 }
 
 QString AxisErrorPanel::plainText(const QLabel *label)
@@ -87,4 +95,11 @@ void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitude
                                          : withLargeFigure(towardsEast, tr("Move azimuth %1 east"), azimuth));
     const double skyAzimuth = error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg));
     m_total->setText(tr("Total %1").arg(arcText(std::hypot(error.altitude, skyAzimuth))).toHtmlEscaped());
+}
+
+void AxisErrorPanel::setSiteKnown(bool known)
+{
+    // Set each time, so a language change reaches it with the next frame as it does the figures.
+    m_siteUnknown->setText(tr("site unknown: the air's bending of up to 1′30″ is not corrected"));
+    m_siteUnknown->setVisible(!known);
 }

@@ -24,6 +24,9 @@ public:
     // `poleAltitudeDeg` turns the azimuth back into sky for the total; `north` says which side
     // east lies on for a person facing the pole.
     void showError(const AxisErrorArcsec &error, double poleAltitudeDeg, bool north);
+    // Until the site is known the figures carry the air's refraction at the pole; the panel says
+    // so below them, as large as the figures, so that they are not taken for final.
+    void setSiteKnown(bool known);
 
     // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
     static QString arcText(double arcsec);
@@ -34,6 +37,7 @@ private:
     QLabel *m_altitude;
     QLabel *m_azimuth;
     QLabel *m_total;
+    QLabel *m_siteUnknown;
 };
 
 #endif // AXISERRORPANEL_H

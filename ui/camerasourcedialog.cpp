@@ -1,5 +1,6 @@
 #include "camerasourcedialog.h"
 
+#include "offthread.h"
 #include "source.h"
 
 #include <QComboBox>
@@ -15,17 +16,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QThread>
-#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
-#include <memory>
-#include <mutex>
 
 namespace {
 // How long Refresh waits for a server to answer and tell its devices.
 constexpr int refreshTimeoutMs = 3000;
-constexpr int answerPollMs = 50; // how often the dialog looks for the server's answer
 } // namespace
 
 CameraSourceDialog::CameraSourceDialog(const CameraSource::Choice &choice, QWidget *parent)
@@ -149,10 +145,7 @@ void CameraSourceDialog::browse()
     m_recording->setChecked(true);
 }
 
-// The server is asked on a thread of its own. The dialog looks for the answer with a timer: the
-// answer is handed over under a mutex (rather than by the thread's finished signal, whose event Qt
-// makes and frees on two threads under a lock ThreadSanitizer cannot see). An answer that comes
-// after the dialog has closed is dropped with the thread.
+// The server is asked on a thread of its own (offthread.h), so the window stays responsive.
 void CameraSourceDialog::refresh()
 {
     m_refresh->setEnabled(false);
@@ -160,38 +153,18 @@ void CameraSourceDialog::refresh()
         tr("Asking %1:%2 for its cameras...").arg(m_host->text().trimmed()).arg(m_port->value()));
     const std::string host = m_host->text().trimmed().toStdString();
     const int port = m_port->value();
-    struct Answer
-    {
-        std::mutex mutex;
-        bool done = false;
-        QVector<Camera> cameras;
-        std::string problem;
-    };
-    auto answer = std::make_shared<Answer>();
-    QThread *asking = QThread::create([host, port, answer] {
-        std::string problem;
-        QVector<Camera> cameras;
-        for (const karvix::IndiCamera &camera :
-            karvix::listIndiCameras(host, port, refreshTimeoutMs, &problem))
-            cameras.append({QString::fromStdString(camera.device), camera.pixelSizeUm});
-        std::lock_guard<std::mutex> lock(answer->mutex);
-        answer->cameras = std::move(cameras);
-        answer->problem = std::move(problem);
-        answer->done = true;
-    });
-    connect(asking, &QThread::finished, asking, &QObject::deleteLater);
-    auto *poll = new QTimer(this);
-    poll->setInterval(answerPollMs);
-    connect(poll, &QTimer::timeout, this, [this, poll, answer] {
-        std::lock_guard<std::mutex> lock(answer->mutex);
-        if (!answer->done)
-            return;
-        poll->stop();
-        poll->deleteLater();
-        showCameras(answer->cameras, QString::fromStdString(answer->problem));
-    });
-    poll->start();
-    asking->start();
+    using Answer = std::pair<QVector<Camera>, QString>;
+    runOffThread<Answer>(
+        this,
+        [host, port] {
+            std::string problem;
+            QVector<Camera> cameras;
+            for (const karvix::IndiCamera &camera :
+                karvix::listIndiCameras(host, port, refreshTimeoutMs, &problem))
+                cameras.append({QString::fromStdString(camera.device), camera.pixelSizeUm});
+            return Answer(cameras, QString::fromStdString(problem));
+        },
+        [this](const Answer &answer) { showCameras(answer.first, answer.second); });
 }
 
 void CameraSourceDialog::showCameras(const QVector<Camera> &cameras, const QString &problem)

@@ -190,6 +190,7 @@ private:
     void MarkTemplatePoles();
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
     void updatePoleAngles();
+    void showRefractionDialog(bool asSiteQuestion);
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);
     void updatePointer(const QPoint &labelPos);
@@ -258,6 +259,7 @@ private:
     QImage *northMaskImage;    // star-pattern templates at image scale, pole marked; null while hidden
     QImage *southMaskImage;
     int currentStep = 0;                                // WizardStep
+    bool siteAsked = false;                             // the site question, once a run
     int matchAngle = 0;                                 // template rotation, whole degrees 0..360
     QPointF starPos1, starPos2, starPos3;               // the chosen star at the three RA positions
     std::array<double, 3> starUtc {};                   // when each was taken (the program's clock)

@@ -282,6 +282,7 @@ void MainWindow::showAxisError()
     }
     updateBoltGuide(inImage);
     axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
+    axisErrorPanel->setSiteKnown(siteKnown);
     axisErrorPanel->show();
 }
 

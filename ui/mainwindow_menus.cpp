@@ -68,7 +68,17 @@ void MainWindow::on_actionExit_triggered()
 
 void MainWindow::on_actionAstronomical_Refraction_triggered()
 {
-    astroRefractionDialog->show();
+    showRefractionDialog(false);
+}
+
+void MainWindow::showRefractionDialog(bool asSiteQuestion)
+{
+    // "Use this computer's location" asks an INDI server too: the one the camera source names.
+    astroRefractionDialog->setIndiServer(cameraSource.host, static_cast<quint16>(cameraSource.port));
+    if (asSiteQuestion)
+        astroRefractionDialog->askForSite();
+    else
+        astroRefractionDialog->show();
 }
 
 void MainWindow::on_actionManual_Trace_triggered()

@@ -40,6 +40,7 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     airPressure = values.airPressure;
     airTemperature = values.airTemperature;
     refractionEnabled = values.refractionEnabled;
+    siteKnown = values.siteKnown;
     refractionModel
         = values.refractionModel == physicalModel ? RefractionModel::Physical : RefractionModel::Bennett;
     pressureUnit.store(values.pressureUnit);
@@ -83,6 +84,7 @@ void MainWindow::saveSettings()
         settings.setValue(QStringLiteral("P"), number(airPressure));
         settings.setValue(QStringLiteral("T"), number(airTemperature));
         settings.setValue(QStringLiteral("enabledCorrect"), refractionEnabled.load());
+        settings.setValue(QStringLiteral("siteKnown"), siteKnown.load());
         settings.setValue(QStringLiteral("P_unit"), pressureUnit.load());
         settings.setValue(QStringLiteral("model"),
             refractionModel == RefractionModel::Physical ? physicalModel : bennettModel);

@@ -1,5 +1,6 @@
 // The alignment wizard in the window: the tip panel, the steps and their buttons, the star picks
 // and the template matching on the live image, and the hemisphere.
+#include "astrorefractiondialog.h"
 #include "axiserrorpanel.h"
 #include "axisfit.h"
 #include "axismeasurement.h"
@@ -28,6 +29,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -131,9 +133,22 @@ void MainWindow::setRegionTipTexts(const QString &region)
 
 // ---- Step buttons --------------------------------------------------------------------------------
 
+// The site comes before the template: the zenith's direction in the template and the pole's
+// altitude depend on it, and the refraction correction needs it. Asked once a run unless an
+// earlier run knew it; either answer goes on to the template.
 void MainWindow::pushbuttonSettingDoneClicked()
 {
-    goToStep(STEP_CONFIRM);
+    if (siteKnown || siteAsked) {
+        goToStep(STEP_CONFIRM);
+        return;
+    }
+    siteAsked = true;
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(astroRefractionDialog, &QDialog::finished, this, [this, once] {
+        disconnect(*once);
+        goToStep(STEP_CONFIRM);
+    });
+    showRefractionDialog(true);
 }
 
 // A centre found earlier (this run, or the last run through the settings file) can be reused,

@@ -72,6 +72,7 @@ Values read(const QString &path)
     values.airTemperature = refractionInput(settings, "T", values.airTemperature);
     values.refractionEnabled
         = settings.value(QStringLiteral("enabledCorrect"), values.refractionEnabled).toBool();
+    values.siteKnown = settings.value(QStringLiteral("siteKnown"), values.refractionEnabled).toBool();
     values.pressureUnit = settings.value(QStringLiteral("P_unit"), values.pressureUnit).toString();
     values.refractionModel = settings.value(QStringLiteral("model"), values.refractionModel).toString();
     settings.endGroup();

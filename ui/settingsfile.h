@@ -30,6 +30,8 @@ struct Values
     float airPressure = 101.0f;   // in pressureUnit
     float airTemperature = 10.0f; // degrees Celsius
     bool refractionEnabled = false;
+    // The user has given the site; a file from before this key knew it when the correction was on.
+    bool siteKnown = false;
     QString refractionModel = QStringLiteral("Bennett"); // or "Physical"; any other text is Bennett
     QString pressureUnit = QStringLiteral("kPa");
     QPointF axisCenter; // image pixels

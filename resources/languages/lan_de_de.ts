@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Physikalisch (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>Wo beobachten Sie? Der Pol steht so hoch wie Ihre Breite, und die Luft hebt ihn um einen Betrag, der von Druck und Temperatur abhängt.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Standort dieses Computers verwenden</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>Standort dieses Computers wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>Kein Standort gefunden: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>Von %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Gesamt %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>Standort unbekannt: die Lichtbrechung der Luft von bis zu 1′30″ ist nicht korrigiert</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>unbekannt: die astrometrische Lösung misst sie</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>muss zwischen %1 und %2 liegen</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Nein</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>gpsd läuft auf diesem Computer nicht</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd hat keine Positionsbestimmung</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>kein INDI-Server unter %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>kein INDI-Gerät unter %1:%2 kennt seinen Standort</translation>
     </message>
 </context>
 <context>

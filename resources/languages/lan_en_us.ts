@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Physical (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Use this computer&apos;s location</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>Looking for this computer&apos;s location...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>Found no location: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>From %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>unknown: a plate solve measures it</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>not a whole number</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>not a number</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>must lie between %1 and %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>gpsd does not run on this computer</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd has no position fix</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>no INDI server at %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>no INDI device at %1:%2 knows its place</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Física (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>¿Desde dónde observa? El polo está tan alto como su latitud, y el aire lo eleva según la presión y la temperatura.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Usar la ubicación de este equipo</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>Buscando la ubicación de este equipo...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>No se encontró ubicación: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>De %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>lugar desconocido: la refracción del aire, de hasta 1′30″, no está corregida</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>desconocida: la mide la resolución astrométrica</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>no es un número entero</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>no es un número</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>debe estar entre %1 y %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>gpsd no se ejecuta en este equipo</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd no tiene posición</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>ningún servidor INDI en %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>ningún dispositivo INDI en %1:%2 conoce su ubicación</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Physique (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>D&apos;où observez-vous ? Le pôle est aussi haut que votre latitude, et l&apos;air le soulève d&apos;une quantité qui dépend de la pression et de la température.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Utiliser la position de cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>Recherche de la position de cet ordinateur...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>Aucune position trouvée : %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>Depuis %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>site inconnu : la réfraction de l&apos;air, jusqu&apos;à 1′30″, n&apos;est pas corrigée</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>inconnue : mesurée par la résolution astrométrique</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>pas un nombre</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>doit être entre %1 et %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>gpsd ne tourne pas sur cet ordinateur</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd n&apos;a pas de position</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>aucun serveur INDI à %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>aucun appareil INDI à %1:%2 ne connaît sa position</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Fisica (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>Da dove osservi? Il polo è alto quanto la tua latitudine e l&apos;aria lo solleva di una quantità che dipende da pressione e temperatura.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Usa la posizione di questo computer</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>Ricerca della posizione di questo computer...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>Nessuna posizione trovata: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>Da %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Totale %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>luogo sconosciuto: la rifrazione dell&apos;aria, fino a 1′30″, non è corretta</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>sconosciuta: la misura la risoluzione astrometrica</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>non è un numero intero</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>non è un numero</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>deve essere tra %1 e %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>gpsd non è in esecuzione su questo computer</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd non ha una posizione</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>nessun server INDI su %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>nessun dispositivo INDI su %1:%2 conosce la sua posizione</translation>
     </message>
 </context>
 <context>

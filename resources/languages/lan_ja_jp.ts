@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>物理モデル（ERFA）</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>どこで観測していますか？天の極の高度は緯度に等しく、大気は気圧と気温に応じて極を持ち上げます。</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>このコンピューターの位置を使う</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>このコンピューターの位置を探しています...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>位置が見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>%1 から</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>合計 %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>観測地不明: 最大 1′30″ の大気差は補正されていません</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>不明：プレート解析で測定</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>整数ではありません</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>数値ではありません</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>%1 から %2 の間にしてください</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>このコンピューターで gpsd が動いていません</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd は測位できていません</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>%1:%2 に INDI サーバーがありません</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>%1:%2 に位置を知る INDI デバイスがありません</translation>
     </message>
 </context>
 <context>

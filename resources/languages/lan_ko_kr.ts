@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>물리 모델 (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>어디에서 관측하십니까? 천구의 극은 위도만큼 높이 있으며, 대기가 기압과 기온에 따라 극을 들어 올립니다.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>이 컴퓨터의 위치 사용</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>이 컴퓨터의 위치를 찾는 중...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>위치를 찾지 못함: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>%1에서</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>합계 %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>관측지 미상: 최대 1′30″의 대기 굴절이 보정되지 않았습니다</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>알 수 없음: 플레이트 해석으로 측정</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>정수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>숫자가 아닙니다</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>%1에서 %2 사이여야 합니다</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>아니요(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>이 컴퓨터에서 gpsd가 실행되지 않습니다</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd가 위치를 얻지 못했습니다</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>%1:%2에 INDI 서버가 없습니다</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>%1:%2에 위치를 아는 INDI 장치가 없습니다</translation>
     </message>
 </context>
 <context>

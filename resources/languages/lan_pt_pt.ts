@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Física (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>De onde observa? O polo está tão alto quanto a sua latitude, e o ar eleva-o conforme a pressão e a temperatura.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Usar a localização deste computador</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>A procurar a localização deste computador...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>Nenhuma localização encontrada: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>De %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>local desconhecido: a refração do ar, até 1′30″, não está corrigida</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>desconhecida: medida pela resolução astrométrica</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>não é um número</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>deve estar entre %1 e %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Não</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>o gpsd não está a correr neste computador</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>o gpsd não tem posição</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>nenhum servidor INDI em %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>nenhum dispositivo INDI em %1:%2 conhece a sua localização</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>Физическая (ERFA)</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>Откуда вы наблюдаете? Полюс стоит на высоте, равной вашей широте, а воздух приподнимает его в зависимости от давления и температуры.</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>Взять местоположение этого компьютера</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>Поиск местоположения этого компьютера...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>Местоположение не найдено: %1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>Из %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>Всего %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>место неизвестно: преломление в воздухе до 1′30″ не исправлено</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>неизвестно: измерит астрометрическое решение</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>не целое число</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>не число</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>должно быть от %1 до %2</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>&amp;Нет</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>gpsd не запущен на этом компьютере</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>у gpsd нет координат</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>нет сервера INDI на %1:%2</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>ни одно устройство INDI на %1:%2 не знает своего местоположения</translation>
     </message>
 </context>
 <context>

@@ -62,6 +62,26 @@
         <source>Physical (ERFA)</source>
         <translation>物理模型（ERFA）</translation>
     </message>
+    <message>
+        <source>Where do you observe from? The pole stands as high as your latitude, and the air lifts it by an amount that depends on the pressure and temperature.</source>
+        <translation>您在哪里观测？天极的高度等于您所在的纬度，大气会按气压和温度把它抬高一些。</translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s location</source>
+        <translation>使用本机位置</translation>
+    </message>
+    <message>
+        <source>Looking for this computer&apos;s location...</source>
+        <translation>正在查找本机位置...</translation>
+    </message>
+    <message>
+        <source>Found no location: %1</source>
+        <translation>未找到位置：%1</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>来自 %1</translation>
+    </message>
 </context>
 <context>
     <name>AxisErrorPanel</name>
@@ -84,6 +104,10 @@
     <message>
         <source>Total %1</source>
         <translation>总计 %1</translation>
+    </message>
+    <message>
+        <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
+        <translation>观测地未知：未修正最多 1′30″ 的大气折射</translation>
     </message>
 </context>
 <context>
@@ -175,6 +199,21 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>未知：星图解析时测量</translation>
+    </message>
+</context>
+<context>
+    <name>CheckedField</name>
+    <message>
+        <source>not a whole number</source>
+        <translation>不是整数</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>不是数字</translation>
+    </message>
+    <message>
+        <source>must lie between %1 and %2</source>
+        <translation>必须在 %1 与 %2 之间</translation>
     </message>
 </context>
 <context>
@@ -758,6 +797,25 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>SiteLocation</name>
+    <message>
+        <source>gpsd does not run on this computer</source>
+        <translation>本机未运行 gpsd</translation>
+    </message>
+    <message>
+        <source>gpsd has no position fix</source>
+        <translation>gpsd 尚未定位</translation>
+    </message>
+    <message>
+        <source>no INDI server at %1:%2</source>
+        <translation>%1:%2 上没有 INDI 服务器</translation>
+    </message>
+    <message>
+        <source>no INDI device at %1:%2 knows its place</source>
+        <translation>%1:%2 上没有知道自身位置的 INDI 设备</translation>
     </message>
 </context>
 <context>

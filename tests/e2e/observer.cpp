@@ -612,26 +612,24 @@ bool Observer::chooseExposure()
 }
 
 // The person types the site's weather into the refraction dialog and enables the correction, or
-// leaves it off, and picks the refraction model.
+// leaves it off, picks the refraction model and presses OK. A person who does not know the site
+// yet leaves it for the wizard's question, and cancels that (answerSiteQuestion).
 bool Observer::setRefraction()
 {
+    if (!m_session.siteEntered)
+        return true;
     child<QAction>("actionAstronomical_Refraction")->trigger();
     auto *hpa = child<QComboBox>("comboBox_presure");
     auto *enable = child<QCheckBox>("checkBox_enableAstroRef");
     if (!hpa || !enable || !enable->isVisible())
         return fail(QStringLiteral("no refraction dialog"));
     hpa->setCurrentIndex(1);
-    auto type = [this](const char *name, double value) {
-        auto *box = child<QDoubleSpinBox>(name);
-        box->selectAll();
-        QTest::keyClicks(box, QString::number(value));
-        QTest::keyClick(box, Qt::Key_Enter);
-        return std::abs(box->value() - value) < 0.05;
-    };
-    if (!type("doubleSpinBox_latitude", std::abs(m_session.latitudeDeg))
-        || !type("doubleSpinBox_longitude", m_session.longitudeDeg)
-        || !type("doubleSpinBox_presure", m_session.pressureHpa + m_session.enteredPressureErrorHpa)
-        || !type("doubleSpinBox_temperature", m_session.temperatureC + m_session.enteredTemperatureErrorC))
+    if (!typeInto("doubleSpinBox_latitude", QString::number(std::abs(m_session.latitudeDeg)))
+        || !typeInto("doubleSpinBox_longitude", QString::number(m_session.longitudeDeg))
+        || !typeInto("doubleSpinBox_presure",
+            QString::number(m_session.pressureHpa + m_session.enteredPressureErrorHpa))
+        || !typeInto("doubleSpinBox_temperature",
+            QString::number(m_session.temperatureC + m_session.enteredTemperatureErrorC)))
         return fail(QStringLiteral("the refraction dialog does not take the site's values"));
     if (enable->isChecked() != m_session.refractionCorrection)
         QTest::mouseClick(enable, Qt::LeftButton, Qt::NoModifier, QPoint(5, enable->height() / 2));
@@ -641,13 +639,76 @@ bool Observer::setRefraction()
     if (!model)
         return fail(QStringLiteral("no refraction model choice"));
     model->setCurrentIndex(m_session.physicalRefraction ? 1 : 0);
-    enable->window()->close();
-    return true;
+    QTest::mouseClick(refractionButton(QDialogButtonBox::Ok), Qt::LeftButton);
+    return !enable->isVisible() || fail(QStringLiteral("the refraction dialog refuses the site"));
+}
+
+// Whether the field takes the text as typed: it shows it, and nothing is said beside it.
+bool Observer::typeInto(const char *field, const QString &text)
+{
+    auto *edit = child<QLineEdit>(field);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    const auto *message
+        = child<QLabel>((QByteArray(field).replace("doubleSpinBox_", "label_") + "_problem").constData());
+    return edit->text() == text && message->text().isEmpty();
+}
+
+QPushButton *Observer::refractionButton(QDialogButtonBox::StandardButton which) const
+{
+    return child<QDialogButtonBox>("buttonBox")->button(which);
+}
+
+// The wizard asks for the site after Setting Finished when it does not know it; a person who has
+// not entered it (the session's siteEntered false) answers Cancel and goes on without it.
+bool Observer::answerSiteQuestion()
+{
+    const auto *intro = child<QLabel>("label_siteIntro");
+    if (!intro || !intro->isVisible())
+        return true;
+    if (m_session.siteEntered)
+        return fail(QStringLiteral("the site is asked for although it was entered"));
+    QTest::mouseClick(refractionButton(QDialogButtonBox::Cancel), Qt::LeftButton);
+    return !intro->isVisible() || fail(QStringLiteral("Cancel does not close the site question"));
+}
+
+// While the readout runs, a latitude of 95 typed by mistake: refused beside the field with OK
+// unavailable, and the readout stays where it was (nothing applied); Cancel then shows the
+// latitude as it was.
+bool Observer::typeLatitudeTypo(bool *refused, bool *applied)
+{
+    const auto before = shownPole();
+    child<QAction>("actionAstronomical_Refraction")->trigger();
+    auto *latitude = child<QLineEdit>("doubleSpinBox_latitude");
+    if (!before || !latitude || !latitude->isVisible())
+        return fail(QStringLiteral("no pole or no refraction dialog"));
+    const QString was = latitude->text();
+    typeInto("doubleSpinBox_latitude", QStringLiteral("95"));
+    QTest::mouseClick(refractionButton(QDialogButtonBox::Ok), Qt::LeftButton);
+    *refused = latitude->isVisible() && latitude->text() == QLatin1String("95")
+        && !child<QLabel>("label_latitude_problem")->text().isEmpty();
+    const auto after = shownPole();
+    if (!after)
+        return fail(QStringLiteral("no pole after the typo"));
+    // A latitude of 95 would take the refraction (a minute of arc at 40 degrees) out of the pole.
+    *applied = std::hypot(after->x() - before->x(), after->y() - before->y()) > 1.0;
+    QTest::mouseClick(refractionButton(QDialogButtonBox::Cancel), Qt::LeftButton);
+    child<QAction>("actionAstronomical_Refraction")->trigger();
+    const bool restored = latitude->text() == was;
+    QTest::mouseClick(refractionButton(QDialogButtonBox::Cancel), Qt::LeftButton);
+    return restored || fail(QStringLiteral("Cancel does not restore the latitude %1").arg(was));
+}
+
+// The words beside the precise figures while the site is unknown, as shown (empty: none).
+QString Observer::siteWarning() const
+{
+    const auto *words = child<QLabel>("label_siteUnknown");
+    return words && words->isVisible() ? words->text() : QString();
 }
 
 bool Observer::confirmPolaris(bool reuseSavedCentre)
 {
-    if (!press("pushButton_setting_done") || step() != 2)
+    if (!press("pushButton_setting_done") || !answerSiteQuestion() || step() != 2)
         return fail(QStringLiteral("Setting Finished does not lead to step 2"));
     if (m_session.takeProposedTemplate ? !acceptProposedTemplate()
                                        : !pickPoleStarAndMatch("horizontalSlider_confirm_match"))

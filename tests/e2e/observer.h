@@ -27,6 +27,7 @@
 #include "skychart.h"
 #include "skysimulator.h"
 
+#include <QDialogButtonBox>
 #include <QPointF>
 #include <QString>
 #include <QVector>
@@ -39,6 +40,7 @@
 
 class MainWindow;
 class QLabel;
+class QPushButton;
 class QSlider;
 
 namespace e2e {
@@ -86,6 +88,8 @@ struct Session
     // Not 0: the camera is our sky driver on the local indiserver at this port, chosen in Camera
     // Source (chooseIndiCamera), and the mount is turned through the driver's properties.
     quint16 indiPort = 0;
+    bool siteEntered = true;   // false: the person does not know the site and cancels the question
+    bool latitudeTypo = false; // types 95 as the latitude while the readout runs (typeLatitudeTypo)
 };
 
 // A UTC instant as the sessions give it: "2027-03-21T13:00".
@@ -172,6 +176,9 @@ public:
     // Waits until the window shows the sky as it is, then lets `frames` frame intervals of the
     // sky's clock pass, each with a new frame shown.
     bool waitForFreshFrames(int frames = 3);
+    // The refraction dialog while monitoring: see observer.cpp.
+    bool typeLatitudeTypo(bool *refused, bool *applied);
+    QString siteWarning() const;
 
     Verdict verdict();
     QString failure() const { return m_failure; }
@@ -183,6 +190,9 @@ private:
     bool fail(const QString &why);
     bool pickStar(const QPointF &where);
     bool press(const char *buttonName);
+    bool typeInto(const char *field, const QString &text);
+    QPushButton *refractionButton(QDialogButtonBox::StandardButton which) const;
+    bool answerSiteQuestion();
     int step() const; // the page the tip panel shows, as a step number (0: panel hidden)
     double templateCover(double sigmaLabelPx);
     void rememberVisibleStars(); // for templateCover, label pixels

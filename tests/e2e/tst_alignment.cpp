@@ -193,6 +193,18 @@ void TestAlignment::alignment_data()
     rolled.cameraRollDeg = std::uniform_real_distribution<double>(0.0, 360.0)(rng);
     rolled.errorDirectionDeg = 75;
     QTest::newRow("camera at a random roll, corrected") << rolled;
+
+    // A newcomer who does not know the site yet: the figures carry the refraction and say so.
+    Session unknownSite = northSession("site-unknown", "2027-03-05T14:30");
+    unknownSite.siteEntered = false;
+    unknownSite.refractionCorrection = false;
+    unknownSite.errorDirectionDeg = 160;
+    QTest::newRow("site unknown when the precise readout starts") << unknownSite;
+
+    Session typo = northSession("latitude-typo", "2027-06-02T16:00");
+    typo.latitudeTypo = true;
+    typo.errorDirectionDeg = 50;
+    QTest::newRow("latitude typo in the refraction dialog") << typo;
 }
 
 void TestAlignment::alignment()
@@ -201,6 +213,18 @@ void TestAlignment::alignment()
     Observer observer(session);
     observer.openWindow();
     QVERIFY2(observer.alignFully(false), qPrintable(observer.failure()));
+    const QString words = observer.siteWarning();
+    if (!session.siteEntered) {
+        std::printf("RESULT e2e %s words_shown=%d\n", qPrintable(session.name), int(!words.isEmpty()));
+        QCOMPARE(words, QStringLiteral("site unknown: the air's bending of up to 1′30″ is not corrected"));
+    }
+    QVERIFY2(words.isEmpty() || !session.siteEntered, qPrintable(words));
+    if (session.latitudeTypo) {
+        bool refused = false, applied = true;
+        QVERIFY2(observer.typeLatitudeTypo(&refused, &applied), qPrintable(observer.failure()));
+        std::printf("RESULT e2e %s refused=%d applied=%d\n", qPrintable(session.name), int(refused), int(applied));
+        QVERIFY(refused && !applied);
+    }
     const Verdict v = observer.verdict();
     e2e::report(session, v);
     QString why;

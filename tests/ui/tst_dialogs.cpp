@@ -8,8 +8,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDial>
-#include <QDoubleSpinBox>
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTranslator>
@@ -28,7 +29,8 @@ private slots:
     void refractionInitShowsStoredValues_data();
     void refractionInitShowsStoredValues();
     void refractionRetranslationKeepsUnitAndPressure();
-    void refractionEditsWriteTheSharedValues();
+    void refractionAppliesOnlyWhatIsValid_data();
+    void refractionAppliesOnlyWhatIsValid();
     void trackingDialLimits();
     void trackingResetAndDial();
 
@@ -51,6 +53,7 @@ void TestDialogs::init()
     airTemperature = 10.0f;
     refractionEnabled = false;
     refractionModel = RefractionModel::Bennett;
+    siteKnown = true;
 }
 
 void TestDialogs::dialogsHaveFixedSizeAndNoHelpButton()
@@ -59,12 +62,16 @@ void TestDialogs::dialogsHaveFixedSizeAndNoHelpButton()
     AstroRefractionDialog refraction;
     PoleTrackingDialog tracking;
     const std::pair<QDialog *, QSize> dialogs[]
-        = {{&about, QSize(311, 131)}, {&refraction, QSize(369, 147)}, {&tracking, QSize(353, 160)}};
+        = {{&about, QSize(311, 131)}, {&tracking, QSize(353, 160)}};
     for (const auto &d : dialogs) {
         QCOMPARE(d.first->minimumSize(), d.second);
         QCOMPARE(d.first->maximumSize(), d.second);
         QVERIFY(!(d.first->windowFlags() & Qt::WindowContextHelpButtonHint));
     }
+    // The refraction dialog takes the size its messages need, and the user cannot change it.
+    refraction.show();
+    QCOMPARE(refraction.minimumSize(), refraction.maximumSize());
+    QVERIFY(!(refraction.windowFlags() & Qt::WindowContextHelpButtonHint));
     QCOMPARE(about.windowTitle(), QStringLiteral("About"));
     QCOMPARE(refraction.windowTitle(), QStringLiteral("Astronomical Refraction"));
     QCOMPARE(tracking.windowTitle(), QStringLiteral("Pole Tracking"));
@@ -104,23 +111,19 @@ void TestDialogs::refractionUnitSwitching()
     AstroRefractionDialog dialog;
     dialog.initValues();
     auto *unit = child<QComboBox>(&dialog, "comboBox_presure");
-    auto *pressure = child<QDoubleSpinBox>(&dialog, "doubleSpinBox_presure");
-    pressure->setValue(101.3);
-    QCOMPARE(airPressure.load(), 101.3f);
-
+    auto *pressure = child<QLineEdit>(&dialog, "doubleSpinBox_presure");
+    pressure->setText(QStringLiteral("101.3"));
     unit->setCurrentIndex(1);
-    QCOMPARE(pressure->value(), 1013.0);
-    QCOMPARE(pressure->minimum(), 500.0);
-    QCOMPARE(pressure->maximum(), 1100.0);
-    QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));
-    QCOMPARE(airPressure.load(), 1013.0f);
-
+    QCOMPARE(pressure->text(), QStringLiteral("1013"));
     unit->setCurrentIndex(0);
-    QCOMPARE(pressure->value(), 101.3);
-    QCOMPARE(pressure->minimum(), 50.0);
-    QCOMPARE(pressure->maximum(), 110.0);
-    QCOMPARE(pressureUnit.load(), QStringLiteral("kPa"));
-    QCOMPARE(airPressure.load(), 101.3f);
+    QCOMPARE(pressure->text(), QStringLiteral("101.3"));
+    QCOMPARE(pressureUnit.load(), QStringLiteral("kPa")); // nothing applied before OK
+    QCOMPARE(airPressure.load(), 101.0f);
+    // What is not a number stays as typed through a unit change, refused.
+    pressure->setText(QStringLiteral("x"));
+    unit->setCurrentIndex(1);
+    QCOMPARE(pressure->text(), QStringLiteral("x"));
+    QVERIFY(!child<QDialogButtonBox>(&dialog, "buttonBox")->button(QDialogButtonBox::Ok)->isEnabled());
 
     // The list is a plain list view, so the style sheet reaches its entries.
     QCOMPARE(QString::fromLatin1(unit->view()->metaObject()->className()), QStringLiteral("QListView"));
@@ -133,13 +136,14 @@ void TestDialogs::refractionInitShowsStoredValues_data()
     QTest::addColumn<QString>("unit");
     QTest::addColumn<float>("stored");
     QTest::addColumn<int>("index");
-    QTest::addColumn<double>("shown");
-    QTest::newRow("1013 hPa after a restart") << "hPa" << 1013.0f << 1 << 1013.0;
-    QTest::newRow("101 kPa") << "kPa" << 101.0f << 0 << 101.0;
-    QTest::newRow("unknown unit is kPa") << "mmHg" << 100.0f << 0 << 100.0;
-    // Out of the box's range: clamped, and the clamped value becomes the stored one.
-    QTest::newRow("1200 hPa clamped") << "hPa" << 1200.0f << 1 << 1100.0;
-    QTest::newRow("40 kPa clamped") << "kPa" << 40.0f << 0 << 50.0;
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("1013 hPa after a restart") << "hPa" << 1013.0f << 1 << "1013" << true;
+    QTest::newRow("101 kPa") << "kPa" << 101.0f << 0 << "101" << true;
+    QTest::newRow("unknown unit is kPa") << "mmHg" << 100.0f << 0 << "100" << true;
+    // Out of range: shown as stored and refused, never clamped behind the user's back.
+    QTest::newRow("1200 hPa refused") << "hPa" << 1200.0f << 1 << "1200" << false;
+    QTest::newRow("20 kPa refused") << "kPa" << 20.0f << 0 << "20" << false;
 }
 
 void TestDialogs::refractionInitShowsStoredValues()
@@ -147,23 +151,24 @@ void TestDialogs::refractionInitShowsStoredValues()
     QFETCH(QString, unit);
     QFETCH(float, stored);
     QFETCH(int, index);
-    QFETCH(double, shown);
+    QFETCH(QString, shown);
+    QFETCH(bool, valid);
     pressureUnit.store(unit);
     airPressure = stored;
-    siteLatitude = 95.0f; // beyond the box's 90
-    refractionEnabled = true;
+    siteLatitude = -33.9f;
     refractionModel = RefractionModel::Physical;
     AstroRefractionDialog dialog;
     dialog.initValues();
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_refractionModel")->currentIndex(), 1);
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_presure")->currentIndex(), index);
-    QCOMPARE(child<QDoubleSpinBox>(&dialog, "doubleSpinBox_presure")->value(), shown);
-    QCOMPARE(double(airPressure.load()), shown);
-    QCOMPARE(pressureUnit.load(), unit); // selecting the entry from code converts nothing
-    QCOMPARE(siteLatitude.load(), 90.0f);
-    QVERIFY(child<QCheckBox>(&dialog, "checkBox_enableAstroRef")->isChecked());
-    QCOMPARE(child<QDoubleSpinBox>(&dialog, "doubleSpinBox_longitude")->value(), 116.3);
-    QCOMPARE(child<QDoubleSpinBox>(&dialog, "doubleSpinBox_temperature")->value(), 10.0);
+    QCOMPARE(child<QLineEdit>(&dialog, "doubleSpinBox_presure")->text(), shown);
+    QCOMPARE(child<QLabel>(&dialog, "label_presure_problem")->text().isEmpty(), valid);
+    QCOMPARE(child<QLineEdit>(&dialog, "doubleSpinBox_latitude")->text(), QStringLiteral("-33.9"));
+    QCOMPARE(child<QLineEdit>(&dialog, "doubleSpinBox_longitude")->text(), QStringLiteral("116.3"));
+    // The correction stays as the user left it once the site is known.
+    QVERIFY(!child<QCheckBox>(&dialog, "checkBox_enableAstroRef")->isChecked());
+    QCOMPARE(airPressure.load(), stored);
+    QCOMPARE(pressureUnit.load(), unit);
 }
 
 void TestDialogs::refractionRetranslationKeepsUnitAndPressure()
@@ -177,29 +182,62 @@ void TestDialogs::refractionRetranslationKeepsUnitAndPressure()
     dialog.uiReset();
     QCOMPARE(label->text(), QStringLiteral("T(℃)"));
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_presure")->currentIndex(), 1);
-    QCOMPARE(child<QDoubleSpinBox>(&dialog, "doubleSpinBox_presure")->value(), 1013.0);
-    QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));
+    QCOMPARE(child<QLineEdit>(&dialog, "doubleSpinBox_presure")->text(), QStringLiteral("1013"));
 }
 
-void TestDialogs::refractionEditsWriteTheSharedValues()
+void TestDialogs::refractionAppliesOnlyWhatIsValid_data()
 {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("latitude 95") << "latitude" << "95" << false;
+    QTest::newRow("latitude in letters") << "latitude" << "abc" << false;
+    QTest::newRow("latitude -33.9") << "latitude" << "-33.9" << true;
+    QTest::newRow("latitude 90") << "latitude" << "90" << true;
+    QTest::newRow("longitude -181") << "longitude" << "-181" << false;
+    QTest::newRow("longitude -71.2, west") << "longitude" << "-71.2" << true;
+    QTest::newRow("pressure -5 kPa") << "presure" << "-5" << false;
+    QTest::newRow("pressure 30 kPa") << "presure" << "30" << true;
+    QTest::newRow("pressure empty") << "presure" << "" << false;
+    QTest::newRow("temperature -61") << "temperature" << "-61" << false;
+    QTest::newRow("temperature 50") << "temperature" << "50" << true;
+    QTest::newRow("temperature nan") << "temperature" << "nan" << false;
+}
+
+// OK applies the whole dialog only when every field is accepted, and marks the site known; a
+// refused field is named beside it; Cancel applies nothing and shows the stored values again.
+void TestDialogs::refractionAppliesOnlyWhatIsValid()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, typed);
+    QFETCH(bool, accepted);
+    siteKnown = false;
     AstroRefractionDialog dialog;
     dialog.initValues();
-    child<QDoubleSpinBox>(&dialog, "doubleSpinBox_latitude")->setValue(52.5);
-    child<QDoubleSpinBox>(&dialog, "doubleSpinBox_longitude")->setValue(-71.2); // west of Greenwich
-    child<QDoubleSpinBox>(&dialog, "doubleSpinBox_temperature")->setValue(-84.5); // below the minimum
-    child<QCheckBox>(&dialog, "checkBox_enableAstroRef")->setChecked(true);
-    auto *model = child<QComboBox>(&dialog, "comboBox_refractionModel");
-    QCOMPARE(model->itemText(0), QStringLiteral("Bennett (standard)"));
-    QCOMPARE(model->itemText(1), QStringLiteral("Physical (ERFA)"));
-    model->setCurrentIndex(1);
-    QVERIFY(refractionModel.load() == RefractionModel::Physical);
-    model->setCurrentIndex(0);
-    QVERIFY(refractionModel.load() == RefractionModel::Bennett);
-    QCOMPARE(siteLatitude.load(), 52.5f);
-    QCOMPARE(siteLongitude.load(), -71.2f);
-    QCOMPARE(airTemperature.load(), -84.0f);
-    QVERIFY(refractionEnabled.load());
+    dialog.show();
+    auto *edit = child<QLineEdit>(&dialog, qPrintable(QStringLiteral("doubleSpinBox_") + field));
+    auto *temperature = child<QLineEdit>(&dialog, "doubleSpinBox_temperature");
+    auto *buttons = child<QDialogButtonBox>(&dialog, "buttonBox");
+    if (edit != temperature)
+        temperature->setText(QStringLiteral("-5.5"));
+    edit->clear();
+    QTest::keyClicks(edit, typed);
+    QCOMPARE(edit->text(), typed);
+    QCOMPARE(child<QLabel>(&dialog, qPrintable(QStringLiteral("label_%1_problem").arg(field)))->text().isEmpty(),
+        accepted);
+
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(siteKnown.load(), accepted);
+    QCOMPARE(airTemperature.load(), accepted && edit != temperature ? -5.5f : accepted ? typed.toFloat() : 10.0f);
+    QCOMPARE(siteLatitude.load(), field == QLatin1String("latitude") && accepted ? typed.toFloat() : 39.9f);
+    QCOMPARE(refractionEnabled.load(), accepted); // ticked for a site entered the first time
+    if (accepted)
+        return;
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(temperature->text(), QStringLiteral("10"));
+    QVERIFY(edit->text() != typed);
 }
 
 void TestDialogs::trackingDialLimits()

@@ -33,7 +33,7 @@ private slots:
     void cleanup();
 
     void firstRunStartState();
-    void firstRunCloseWritesAllSeventeenKeys();
+    void firstRunCloseWritesAllEighteenKeys();
     void storedValuesAreApplied();
     void axisCentreVariancesThatAreNoCovarianceFallBack();
     void zoomFactor_data();
@@ -179,7 +179,7 @@ void TestMainWindow::firstRunStartState()
     QVERIFY(!window->aboutDialog->isVisible());
 }
 
-void TestMainWindow::firstRunCloseWritesAllSeventeenKeys()
+void TestMainWindow::firstRunCloseWritesAllEighteenKeys()
 {
     window.reset(new MainWindow);
     QVERIFY(window->close());
@@ -188,11 +188,12 @@ void TestMainWindow::firstRunCloseWritesAllSeventeenKeys()
         {"REGION/region", "North"}, {"ZOOM/factor", "1"}, {"ASTRONOMICAL_REFRACTION/latitude", "39.9"},
         {"ASTRONOMICAL_REFRACTION/longitude", "116.3"}, {"ASTRONOMICAL_REFRACTION/P", "101"},
         {"ASTRONOMICAL_REFRACTION/T", "10"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "false"},
+        {"ASTRONOMICAL_REFRACTION/siteKnown", "false"},
         {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"ASTRONOMICAL_REFRACTION/model", "Bennett"},
         {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}, {"AXIS_CENTER/varianceXX", "0.21125"},
         {"AXIS_CENTER/varianceXY", "0"}, {"AXIS_CENTER/varianceYY", "0.21125"},
         {"AXIS_CENTER/refineFromAllStars", "true"}};
-    QCOMPARE(file->allKeys().size(), 17);
+    QCOMPARE(file->allKeys().size(), 18);
     for (auto it = expected.begin(); it != expected.end(); ++it)
         QCOMPARE(file->value(it.key()).toString(), it.value());
 }
@@ -207,8 +208,9 @@ void TestMainWindow::storedValuesAreApplied()
         {"AXIS_CENTER/varianceXY", "-0.01"}, {"AXIS_CENTER/varianceYY", "0.09"},
         {"AXIS_CENTER/refineFromAllStars", "false"}});
     window.reset(new MainWindow);
-    // The refraction dialog showed the stored values (the latitude box clamps at 0).
-    QCOMPARE(siteLatitude.load(), 0.0f);
+    // Kept as stored, the sign too; a file from before siteKnown knew the site with the correction on.
+    QCOMPARE(siteLatitude.load(), -33.5f);
+    QVERIFY(siteKnown.load());
     QCOMPARE(siteLongitude.load(), 151.2f);
     QCOMPARE(airPressure.load(), 1013.0f);
     QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));

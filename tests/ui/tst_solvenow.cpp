@@ -2,6 +2,7 @@
 // shows that it works, and its result, or the wrong hemisphere choice, is told to the user.
 #include "mainwindow.h"
 #include "settingsfile.h"
+#include "sharedstate.h"
 #include "simcontrol.h"
 #include "skysimulator.h"
 #include "utcclock.h"
@@ -84,6 +85,7 @@ void TestSolveNow::init()
     cameraSimulator().setClock(dec8Evening2026);
     setUtcSource([] { return cameraSimulator().clock(); });
     window.reset(new MainWindow);
+    siteKnown = true; // Setting Finished goes straight to the template
 }
 
 void TestSolveNow::cleanup()
