@@ -20,6 +20,7 @@
 #include <QProgressDialog>
 #include <QString>
 
+#include "alignmentsession.h"
 #include "boltguide.h"
 #include "camerasource.h"
 #include "platesolvetask.h"
@@ -69,6 +70,9 @@ public:
     // Streams from the recorded session at path during this run (--replay); the camera source kept
     // in the settings file stays as it is.
     void replayForThisRun(const QString &path);
+
+    // The alignment this window shows and drives.
+    AlignmentSession &alignment() { return session; }
 
 signals:
     void initAstroRefraction();
@@ -198,6 +202,7 @@ private:
     bool measureStar(const QPointF &near, QPointF *star) const;
     std::vector<cv::Point2d> measureStarField() const;
     void fitAxisCenter();
+    QPointF poleBeside(const QPointF &poleStar) const;
     void updateExpectedPolarisPos();
     void goToExpectedPolarisStep();
     void stepMatchAngle(QSlider *slider, int delta);
@@ -253,12 +258,13 @@ private:
     QPointF starBStart;
 
     // Alignment wizard state (mainwindow_wizard.cpp). Positions are camera image pixels.
-    wizard::TipPanel tipPanel; // tabWidget_tipMsg and its thirteen pages
-    QTimer *angleTimer;        // 100 ms: turns the reticle
-    QTimer *effectTimer;       // 500 ms while running: blinks the glow of the slider to turn
-    QImage *northMaskImage;    // star-pattern templates at image scale, pole marked; null while hidden
+    AlignmentSession session; // the step, the site, the RA positions, the axis centre, the readout
+    std::optional<QPointF> templatePoleStar; // the pole star the template was laid on in step 2
+    wizard::TipPanel tipPanel;               // tabWidget_tipMsg and its thirteen pages
+    QTimer *angleTimer;                      // 100 ms: turns the reticle
+    QTimer *effectTimer;                     // 500 ms while running: blinks the glow of the slider to turn
+    QImage *northMaskImage; // star-pattern templates at image scale, pole marked; null while hidden
     QImage *southMaskImage;
-    int currentStep = 0;                                // WizardStep
     bool siteAsked = false;                             // the site question, once a run
     int matchAngle = 0;                                 // template rotation, whole degrees 0..360
     QPointF starPos1, starPos2, starPos3;               // the chosen star at the three RA positions

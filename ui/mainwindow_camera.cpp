@@ -229,7 +229,7 @@ void MainWindow::showImages()
         ui->label_showImg->setPixmap(picture);
         magnifier->setSourcePixmap(picture);
         magnifier->update();
-        if (currentStep == STEP_MOVE_POLARIS)
+        if (session.step() == STEP_MOVE_POLARIS)
             showRoughAxisError();
     }
     // Crops queued when monitoring ended wait for the next time it starts.
@@ -363,7 +363,7 @@ void MainWindow::applyZoom(float zoom)
     zoomFactor = zoom;
     scaleDirectionArrow(zoomFactor);
     placeTemplateLabel(zoomFactor, regionName);
-    if (currentStep == 2 || currentStep == 9 || currentStep == 11) {
+    if (session.step() == 2 || session.step() == 9 || session.step() == 11) {
         clickLabelPos = QPoint(int(zoom * clickImagePos.x()), int(zoom * clickImagePos.y()));
         drawTemplate(matchAngle);
     }
@@ -426,7 +426,7 @@ void MainWindow::applyDisplayStyle(const QString &style)
         = [night](const QString &path) { return night ? nightTinted(QPixmap(path)) : QPixmap(path); };
     ui->label_precise_poleIcon->setPixmap(icon(poleIconPicture(mono)));
     ui->label_precise_axisIcon->setPixmap(icon(axisIconPicture(mono)));
-    const int lit = litLampsForStep(currentStep);
+    const int lit = litLampsForStep(session.step());
     if (lit < 0)
         return; // this step's lamps keep their pictures
     QLabel *const lamps[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};

@@ -201,6 +201,6 @@ QJsonObject MainWindow::sessionContext() const
                 {QStringLiteral("language"), languageCode}, {QStringLiteral("zoom"), double(zoomFactor)},
                 {QStringLiteral("exposure_us"), double(exposureTime)}, {QStringLiteral("gain"), int(gain)},
                 {QStringLiteral("axis_center_px"), QJsonArray {center.x(), center.y()}},
-                {QStringLiteral("wizard_step"), currentStep}}},
+                {QStringLiteral("wizard_step"), session.step()}}},
     };
 }

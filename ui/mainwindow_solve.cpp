@@ -129,7 +129,7 @@ void MainWindow::showPlateSolution()
     if (solution.solved && adoptMeasuredPlateScale(solution.scaleArcsecPerPx)) {
         if (solveIsAutomatic)
             QTimer::singleShot(rescaledFramesMs, this, [this] {
-                if (currentStep == STEP_CONFIRM)
+                if (session.step() == STEP_CONFIRM)
                     startAutomaticSolve();
             });
         solveIsAutomatic = false;
@@ -139,7 +139,7 @@ void MainWindow::showPlateSolution()
         solveIsAutomatic = false;
         if (!sky.ok)
             qInfo("Plate solving: the template is not proposed: %s", qPrintable(sky.whyNot));
-        else if (currentStep == STEP_CONFIRM && !templateTurnedByHand)
+        else if (session.step() == STEP_CONFIRM && !templateTurnedByHand)
             proposeTemplate(sky);
         return;
     }
@@ -148,7 +148,7 @@ void MainWindow::showPlateSolution()
         QMessageBox::warning(this, tr("Plate Solving"), tr("Not solved: %1").arg(sky.whyNot));
         return;
     }
-    if (currentStep == STEP_CONFIRM)
+    if (session.step() == STEP_CONFIRM)
         proposeTemplate(sky);
     QStringList stars;
     for (const IdentifiedStar &star : sky.stars)
@@ -189,7 +189,7 @@ void MainWindow::proposeTemplate(const SkyInImage &sky)
     }
     placeTemplateAt(
         QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);
-    confirmedPolaris = pole;
+    templatePoleStar = pole;
 }
 
 // An INDI camera's frames come scaled from the lens's focal length as entered: a solve that finds

@@ -88,11 +88,12 @@ void MainWindow::goToStep(int step)
     view.lamps = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
     view.effectTimer = effectTimer;
     view.sliderGlows = {confirmSliderEffect, roughSliderEffect};
-    const int previousStep = currentStep;
+    const int previousStep = session.step();
     if (wizard::applyStep(step, view, isMono())) {
-        currentStep = step;
+        session.setStep(step);
         sessionLog.addStep(step);
     }
+    const int currentStep = session.step();
     if (currentStep != STEP_MOVE_POLARIS)
         roughAxisErrorPanel->hide();
     if (currentStep != STEP_FINETUNE_POLE)
@@ -155,12 +156,18 @@ void MainWindow::pushbuttonSettingDoneClicked()
 // which skips the three star positions.
 void MainWindow::pushbuttonConfirmDoneClicked()
 {
+    // The template is matched now: where it puts the pole is where the sky turns about.
+    if (templatePoleStar)
+        session.setTemplatePole(poleBeside(*templatePoleStar));
+    else
+        session.forgetTemplatePole();
     const QPointF saved = axisCenter.load();
     if (saved.x() > 0 && saved.y() > 0) {
         const auto answer = QMessageBox::question(nullptr, tr("Question"),
             tr("Would you like to use the 'Axis center position' recorded last time you used Velto Q7 ?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer == QMessageBox::Yes) {
+            session.setAxisCentre(saved, axisCenterCovariance.load(), axisCircleRadius);
             ui->label_axisPos->setText(positionText(saved));
             goToExpectedPolarisStep();
             return;
@@ -207,9 +214,9 @@ void MainWindow::pushbuttonValidateCenterResetClicked()
 
 void MainWindow::pushbuttonValidateCenterDoneClicked()
 {
-    axisCenter.store(fittedAxisCenter);
-    axisCenterCovariance.store(fittedAxisCovariance);
-    ui->label_axisPos->setText(positionText(fittedAxisCenter));
+    axisCenter.store(session.axisCentre());
+    axisCenterCovariance.store(session.axisCovariance());
+    ui->label_axisPos->setText(positionText(session.axisCentre()));
     goToExpectedPolarisStep();
 }
 
@@ -301,6 +308,8 @@ void MainWindow::on_radioButton_south_toggled(bool checked)
 void MainWindow::selectHemisphere(const QString &region, const HemisphereStarData &data)
 {
     regionName = region;
+    session.setNorth(region != QLatin1String("South"));
+    templatePoleStar.reset();
     templatePole = data.pole;
     templateStarA = data.starA;
     templateStarB = data.starB;
@@ -407,6 +416,7 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
 {
     QPointF star;
     const bool found = measureStar(imagePos, &star);
+    const int currentStep = session.step();
     sessionLog.addPick(currentStep, imagePos, found ? &star : nullptr);
     if (!found) {
         QMessageBox::warning(
@@ -420,7 +430,7 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
         // The template goes where the user clicked, not onto the measured star.
         placeTemplateAt(labelPos, imagePos);
         if (currentStep == STEP_CONFIRM)
-            confirmedPolaris = star;
+            templatePoleStar = star;
         else {
             polarisPos = star;
             polarisPicked = true;
@@ -434,21 +444,16 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
         followRoughPolaris(star);
         break;
     case STEP_GET_STAR1:
-        starPos1 = star;
-        starUtc[0] = utcNow();
-        starFields[0] = measureStarField();
+        session.startAxisPositions();
+        session.addAxisPosition({star, utcNow(), measureStarField()});
         goToStep(STEP_ROTATE_STAR1);
         break;
     case STEP_GET_STAR2:
-        starPos2 = star;
-        starUtc[1] = utcNow();
-        starFields[1] = measureStarField();
+        session.addAxisPosition({star, utcNow(), measureStarField()});
         goToStep(STEP_ROTATE_STAR2);
         break;
     case STEP_GET_STAR3:
-        starPos3 = star;
-        starUtc[2] = utcNow();
-        starFields[2] = measureStarField();
+        session.addAxisPosition({star, utcNow(), measureStarField()});
         fitAxisCenter();
         break;
     default:
@@ -463,20 +468,9 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
 // matched template places; that turn is taken out first.
 void MainWindow::fitAxisCenter()
 {
-    const std::array<cv::Point2d, 3> picked
-        = {{{starPos1.x(), starPos1.y()}, {starPos2.x(), starPos2.y()}, {starPos3.x(), starPos3.y()}}};
-    axismeasurement::SkyTurn sky;
-    sky.utc = starUtc;
-    if (confirmedPolaris) {
-        const QPointF pole
-            = wizard::expectedPolarisPosition(templateStarB, templatePole, matchAngle, *confirmedPolaris);
-        sky.poleAtFirst = cv::Point2d(pole.x(), pole.y());
-        sky.hemisphere = regionName == QLatin1String("South") ? -1 : 1;
-    }
     const bool refine = ui->actionRefine_Axis_Centre->isChecked();
     const axismeasurement::Measurement m
-        = axismeasurement::measureAxis(picked, refine ? starFields : decltype(starFields)(), sky,
-            axisfit::cameraLens(cv::Size(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT)), refine);
+        = session.measureAxis(refine, axisfit::cameraLens(cv::Size(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT)));
     if (!m.ok) {
         qCritical("Axis centre: %s", m.failure);
         QMessageBox::warning(this, tr("Warn"),
@@ -485,12 +479,13 @@ void MainWindow::fitAxisCenter()
     }
     if (refine && !m.fit.ok)
         qCritical("Axis centre from all stars: %s; the chosen star's circle is used.", m.fit.failure);
+    const auto &positions = session.axisPositions();
     qInfo("Axis centre (%.2f,%.2f) +- %.2f px from %s (%d stars, %.3f px each, fit +- %.3f px); sky turned "
-          "%.0f s, "
-          "positions disagree by %.2f px",
+          "%.0f s, positions disagree by %.2f px",
         m.centre.centre.x, m.centre.centre.y, axisfit::radialSigma(m.centre.covariance),
         m.centre.fromAllStars ? "all stars" : "the chosen star's circle", m.fit.starsUsed, m.fit.noisePx,
-        axisfit::radialSigma(m.fit.covariance), starUtc[2] - starUtc[0], m.inconsistencyPx);
+        axisfit::radialSigma(m.fit.covariance), positions.last().utc - positions.first().utc,
+        m.inconsistencyPx);
     if (!m.consistent) {
         qCritical(
             "Axis centre rejected: the stars did not turn about one point (%.2f px)", m.inconsistencyPx);
@@ -505,13 +500,16 @@ void MainWindow::fitAxisCenter()
         goToStep(STEP_GET_STAR1);
         return;
     }
-    fittedAxisCenter = QPointF(m.centre.centre.x, m.centre.centre.y);
-    fittedAxisCovariance = m.centre.covariance;
-    fittedRadius = m.threePointRadius;
-    axisCenter.store(fittedAxisCenter);
-    axisCenterCovariance.store(fittedAxisCovariance);
-    axisCircleRadius = fittedRadius;
+    axisCenter.store(session.axisCentre());
+    axisCenterCovariance.store(session.axisCovariance());
+    axisCircleRadius = session.axisCircleRadius();
     goToStep(STEP_VALIDATE_CENTER);
+}
+
+// The celestial pole where the matched template, laid on the pole star at `poleStar`, puts it.
+QPointF MainWindow::poleBeside(const QPointF &poleStar) const
+{
+    return wizard::expectedPolarisPosition(templateStarB, templatePole, matchAngle, poleStar);
 }
 
 // ---- Template matching ---------------------------------------------------------------------------
@@ -597,6 +595,7 @@ void MainWindow::increaseAngleTimeout()
 void MainWindow::graphicsEffectTimeout()
 {
     QGraphicsEffect *glow = nullptr;
+    const int currentStep = session.step();
     if (currentStep == STEP_CONFIRM)
         glow = confirmSliderEffect;
     else if (currentStep == STEP_GET_EPT_POLARIS || currentStep == STEP_GET_CUR_POLARIS)

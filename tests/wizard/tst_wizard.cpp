@@ -311,7 +311,7 @@ void TestWizard::presentationOfEachStep()
 
             window->goToStep(step);
 
-            QCOMPARE(window->currentStep, step);
+            QCOMPARE(window->alignment().step(), step);
             auto *panel = child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"));
             QVERIFY(!panel->isHidden());
             QCOMPARE(panel->currentIndex(), step - 1);
@@ -346,7 +346,7 @@ void TestWizard::commandsHideThePanel()
     label("label_templateImg")->show();
     setAllFlags(true);
     window->goToStep(14); // Done of the last step: the panel goes, everything else stays
-    QCOMPARE(window->currentStep, 9);
+    QCOMPARE(window->alignment().step(), 9);
     QVERIFY(child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
     QVERIFY(button("pushButton_head_rough")->isChecked());
     QVERIFY(!label("label_templateImg")->isHidden());
@@ -356,7 +356,7 @@ void TestWizard::commandsHideThePanel()
         label("label_templateImg")->show();
         setAllFlags(true);
         window->goToStep(command);
-        QCOMPARE(window->currentStep, 9);
+        QCOMPARE(window->alignment().step(), 9);
         QVERIFY(child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
         for (const char *head : {"region", "setting", "confirm", "rough", "precise"}) {
             QVERIFY(!child<QPushButton>(QStringLiteral("pushButton_head_%1").arg(head))->isChecked());
@@ -379,10 +379,11 @@ void TestWizard::buttonsMoveThroughTheSteps()
     // With the site unknown, Setting Finished asks for it first, once a run; Cancel goes on too.
     QTest::mouseClick(button("pushButton_setting_done"), Qt::LeftButton);
     auto *question = window->findChild<QDialog *>(QStringLiteral("AstroRefractionDialog"));
-    QVERIFY(question->isVisible() && question->findChild<QLabel *>(QStringLiteral("label_siteIntro"))->isVisible());
-    QCOMPARE(window->currentStep, 1);
+    QVERIFY(question->isVisible()
+        && question->findChild<QLabel *>(QStringLiteral("label_siteIntro"))->isVisible());
+    QCOMPARE(window->alignment().step(), 1);
     question->reject();
-    QCOMPARE(window->currentStep, 2);
+    QCOMPARE(window->alignment().step(), 2);
     const Transition transitions[] = {
         {1, "pushButton_setting_done", 2},
         {2, "pushButton_confirm_done", 3}, // no saved centre: no question
@@ -402,22 +403,22 @@ void TestWizard::buttonsMoveThroughTheSteps()
     for (const Transition &t : transitions) {
         window->goToStep(t.from);
         QTest::mouseClick(button(t.button), Qt::LeftButton);
-        QVERIFY2(window->currentStep == t.to, t.button);
+        QVERIFY2(window->alignment().step() == t.to, t.button);
     }
 
     // Reset in step 8 keeps the fitted centre; Correct takes it over.
-    window->fittedAxisCenter = QPointF(612.24, 471.5);
+    window->alignment().setAxisCentre(QPointF(612.24, 471.5), cv::Matx22d::eye());
     axisCenter.store(QPointF(1, 2));
     window->goToStep(8);
     QTest::mouseClick(button("pushButton_validateCenter_done"), Qt::LeftButton);
-    QCOMPARE(window->currentStep, 9);
+    QCOMPARE(window->alignment().step(), 9);
     QCOMPARE(axisCenter.load(), QPointF(612.24, 471.5));
     QCOMPARE(label("label_axisPos")->text(), QStringLiteral("(612.2,471.5)"));
 
     // Done of step 13 hides the panel and keeps monitoring; Start Monitor brings the page back.
     window->goToStep(13);
     QTest::mouseClick(button("pushButton_finetunePole_done"), Qt::LeftButton);
-    QCOMPARE(window->currentStep, 13);
+    QCOMPARE(window->alignment().step(), 13);
     QVERIFY(child<QTabWidget>(QStringLiteral("tabWidget_tipMsg"))->isHidden());
     QCOMPARE(flags().right(3), QStringLiteral("111"));
     QTest::mouseClick(button("pushButton_monitor"), Qt::LeftButton);
@@ -449,7 +450,7 @@ void TestWizard::savedAxisCentreQuestion()
     QCOMPARE(box.text,
         QStringLiteral(
             "Would you like to use the 'Axis center position' recorded last time you used Velto Q7 ?"));
-    QCOMPARE(window->currentStep, step);
+    QCOMPARE(window->alignment().step(), step);
     QCOMPARE(axisCenter.load(), centreAfter);
     if (step == 9) {
         QCOMPARE(label("label_axisPos")->text(), QStringLiteral("(321.5,234.2)"));
@@ -476,7 +477,7 @@ void TestWizard::savedAxisCentreNeverOfferedWhenNotPositive()
     answerNextBox(QMessageBox::Yes, &box);
     QTest::mouseClick(button("pushButton_confirm_done"), Qt::LeftButton);
     QVERIFY(!box.shown);
-    QCOMPARE(window->currentStep, 3);
+    QCOMPARE(window->alignment().step(), 3);
     QTest::qWait(10); // let the unused answer run out
 }
 
@@ -486,29 +487,30 @@ void TestWizard::threeStarPicksFitTheAxisCentre()
 {
     window->goToStep(3);
     doubleClick(starOne + QPointF(3, -2));
-    QCOMPARE(window->currentStep, 4);
-    QCOMPARE(window->starPos1, starOne);
+    QCOMPARE(window->alignment().step(), 4);
+    QCOMPARE(window->alignment().axisPositions().value(0).star, starOne);
     QTest::mouseClick(button("pushButton_rotateStar1_done"), Qt::LeftButton);
     doubleClick(starTwo + QPointF(-4, 5));
-    QCOMPARE(window->currentStep, 6);
-    QCOMPARE(window->starPos2, starTwo);
+    QCOMPARE(window->alignment().step(), 6);
+    QCOMPARE(window->alignment().axisPositions().value(1).star, starTwo);
     QTest::mouseClick(button("pushButton_rotateStar2_done"), Qt::LeftButton);
     doubleClick(starThree + QPointF(1, 1));
-    QCOMPARE(window->currentStep, 8);
-    QCOMPARE(window->starPos3, starThree);
+    QCOMPARE(window->alignment().step(), 8);
+    QCOMPARE(window->alignment().axisPositions().value(2).star, starThree);
     // Circle through (300, 400), (500, 300), (700, 420): centre (5430/11, 5910/11), radius 237.36.
     QVERIFY(std::abs(axisCenter.load().x() - 5430.0 / 11) < 1e-9
         && std::abs(axisCenter.load().y() - 5910.0 / 11) < 1e-9);
     QCOMPARE(axisCircleRadius.load(), 237);
-    QCOMPARE(window->fittedRadius, 237);
+    QCOMPARE(window->alignment().axisCircleRadius(), 237);
     QCOMPARE(flags().left(2), QStringLiteral("11"));
 }
 
 void TestWizard::failedFitWarnsAndStays()
 {
     publishFrame({QPointF(300, 400), QPointF(500, 400), QPointF(700, 400)});
-    window->starPos1 = QPointF(300, 400);
-    window->starPos2 = QPointF(500, 400);
+    window->alignment().startAxisPositions();
+    window->alignment().addAxisPosition({QPointF(300, 400), 0.0, {}});
+    window->alignment().addAxisPosition({QPointF(500, 400), 60.0, {}});
     window->goToStep(7);
     SeenBox box;
     answerNextBox(QMessageBox::Ok, &box);
@@ -517,8 +519,8 @@ void TestWizard::failedFitWarnsAndStays()
     QVERIFY(box.shown);
     QCOMPARE(box.title, QStringLiteral("Warn"));
     QCOMPARE(box.text, QStringLiteral("Can not get the Axis center, please click 'reset' to re-find it."));
-    QCOMPARE(window->currentStep, 7);
-    QCOMPARE(window->starPos3, QPointF(700, 400));
+    QCOMPARE(window->alignment().step(), 7);
+    QCOMPARE(window->alignment().axisPositions().value(2).star, QPointF(700, 400));
 }
 
 void TestWizard::pickWithoutStarWarns()
@@ -533,7 +535,7 @@ void TestWizard::pickWithoutStarWarns()
         QVERIFY(box.shown);
         QCOMPARE(box.title, QStringLiteral("Warn"));
         QCOMPARE(box.text, QStringLiteral("Seems no star in this point, please try other point."));
-        QCOMPARE(window->currentStep, step);
+        QCOMPARE(window->alignment().step(), step);
         QVERIFY(label("label_templateImg")->isHidden());
         QVERIFY(!window->effectTimer->isActive());
     }
@@ -587,8 +589,8 @@ void TestWizard::pickAtHalfZoom()
     QTest::mouseMove(showImg(), QPoint(100, 50));
     QTest::mouseDClick(showImg(), Qt::RightButton, Qt::NoModifier, QPoint(100, 50));
     QCOMPARE(window->label_cursorPos->text(), QStringLiteral("200.0,100.0"));
-    QCOMPARE(window->currentStep, 4);
-    QCOMPARE(window->starPos1, QPointF(200, 100));
+    QCOMPARE(window->alignment().step(), 4);
+    QCOMPARE(window->alignment().axisPositions().value(0).star, QPointF(200, 100));
 }
 
 void TestWizard::sliderButtonsStopAtTheEnds()
@@ -657,10 +659,10 @@ void TestWizard::expectedPositionIsKnownWhenItsStepBegins()
     auto *rough = child<QSlider>(QStringLiteral("horizontalSlider_rough_match"));
     rough->setValue(0);
     window->matchAngle = 90;
-    window->fittedAxisCenter = QPointF(600, 450);
+    window->alignment().setAxisCentre(QPointF(600, 450), cv::Matx22d::eye());
     window->goToStep(8);
     QTest::mouseClick(button("pushButton_validateCenter_done"), Qt::LeftButton);
-    QCOMPARE(window->currentStep, 9);
+    QCOMPARE(window->alignment().step(), 9);
     QCOMPARE(rough->value(), 90);
     QCOMPARE(window->matchAngle, 90);
     QPointF e = expectedPolarisPos.load();
@@ -675,7 +677,7 @@ void TestWizard::expectedPositionIsKnownWhenItsStepBegins()
     answerNextBox(QMessageBox::Yes, &box);
     QTest::mouseClick(button("pushButton_confirm_done"), Qt::LeftButton);
     QVERIFY(box.shown);
-    QCOMPARE(window->currentStep, 9);
+    QCOMPARE(window->alignment().step(), 9);
     e = expectedPolarisPos.load();
     QVERIFY2(QLineF(e, QPointF(500, 400) + turned90).length() < 0.01, qPrintable(wizard::cursorText(e)));
 }
@@ -693,7 +695,7 @@ void TestWizard::currentPositionLocatesTheReferenceStars()
     QCOMPARE(window->polarisPos, polaris);
     QCOMPARE(label("label_curPos")->text(), QStringLiteral("(640.0,480.0)"));
     QTest::mouseClick(button("pushButton_getCurPolaris_done"), Qt::LeftButton);
-    QCOMPARE(window->currentStep, 12);
+    QCOMPARE(window->alignment().step(), 12);
     QCOMPARE(starASearchPos.load(), starA + QPointF(3, 2)); // measured where the template put it
     QCOMPARE(starBSearchPos.load(), polaris);
     QCOMPARE(window->starAStart, starA + QPointF(3, 2));
@@ -710,7 +712,7 @@ void TestWizard::currentPositionWithoutPickUsesTheExpectedPosition()
     window->goToStep(11);
     QTest::ignoreMessage(QtCriticalMsg, "GetPreciseStarPos - No Star in the ROI Area.");
     QTest::mouseClick(button("pushButton_getCurPolaris_done"), Qt::LeftButton);
-    QCOMPARE(window->currentStep, 12);
+    QCOMPARE(window->alignment().step(), 12);
     QCOMPARE(starBSearchPos.load(), starTwo);
     QCOMPARE(starASearchPos.load(), starTwo + QPointF(45, -182));
 }
@@ -767,7 +769,7 @@ void TestWizard::hemisphereSwitchRestartsInAnyStep()
         setAllFlags(true);
         child<QRadioButton>(QStringLiteral("radioButton_south"))->setChecked(true);
         QCOMPARE(window->regionName, QStringLiteral("South"));
-        QCOMPARE(window->currentStep, 1);
+        QCOMPARE(window->alignment().step(), 1);
         QCOMPARE(flags(), QStringLiteral("000000"));
         QCOMPARE(window->templateStarB, QPointF(400, 337));
         QCOMPARE(poleAngles.load().atA, window->angleBAP);
@@ -777,7 +779,7 @@ void TestWizard::hemisphereSwitchRestartsInAnyStep()
         window->goToStep(step);
         child<QRadioButton>(QStringLiteral("radioButton_north"))->setChecked(true);
         QCOMPARE(window->regionName, QStringLiteral("North"));
-        QCOMPARE(window->currentStep, 1);
+        QCOMPARE(window->alignment().step(), 1);
         QCOMPARE(window->templateStarB, QPointF(400, 400));
         QVERIFY(label("label_getEptPolaris_tipMsg")
                     ->text()

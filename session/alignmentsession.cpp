@@ -1,0 +1,129 @@
+// alignmentsession.cpp - one polar alignment's state and its changes (see alignmentsession.h).
+#include "alignmentsession.h"
+
+#include <QtMath>
+#include <cmath>
+
+AlignmentSession::AlignmentSession(QObject *parent) : QObject(parent)
+{ }
+
+void AlignmentSession::setStep(int step)
+{
+    if (step == m_step)
+        return;
+    m_step = step;
+    emit stepChanged(step);
+}
+
+void AlignmentSession::setNorth(bool north)
+{
+    m_north = north;
+}
+
+void AlignmentSession::setSite(const Site &site)
+{
+    if (!std::isfinite(site.latitudeDeg) || !std::isfinite(site.longitudeDeg)
+        || !std::isfinite(site.pressureHpa) || !std::isfinite(site.temperatureC)) {
+        qCritical("Site not taken: a value is not a number");
+        return;
+    }
+    m_site = site;
+    emit siteChanged();
+}
+
+void AlignmentSession::startAxisPositions()
+{
+    m_positions.clear();
+    emit axisPositionsChanged();
+}
+
+void AlignmentSession::addAxisPosition(const AxisPosition &position)
+{
+    if (m_positions.size() >= axisfit::positionCount)
+        m_positions.clear(); // a fourth pick begins a new measurement
+    m_positions.append(position);
+    emit axisPositionsChanged();
+}
+
+void AlignmentSession::setTemplatePole(const QPointF &pole)
+{
+    m_templatePole = pole;
+    m_templatePoleKnown = std::isfinite(pole.x()) && std::isfinite(pole.y());
+}
+
+void AlignmentSession::forgetTemplatePole()
+{
+    m_templatePoleKnown = false;
+}
+
+axismeasurement::Measurement AlignmentSession::measureAxis(bool useField, const axisfit::Lens &lens)
+{
+    if (m_positions.size() != axisfit::positionCount) {
+        axismeasurement::Measurement none;
+        none.failure = "the three RA positions are not all taken";
+        return none;
+    }
+    std::array<cv::Point2d, axisfit::positionCount> picked;
+    std::array<std::vector<cv::Point2d>, axisfit::positionCount> fields;
+    axismeasurement::SkyTurn sky;
+    for (size_t k = 0; k < picked.size(); ++k) {
+        const AxisPosition &p = m_positions[int(k)];
+        picked[k] = cv::Point2d(p.star.x(), p.star.y());
+        if (useField)
+            fields[k] = p.field;
+        sky.utc[k] = p.utc;
+    }
+    if (m_templatePoleKnown) {
+        sky.poleAtFirst = cv::Point2d(m_templatePole.x(), m_templatePole.y());
+        sky.hemisphere = m_north ? 1 : -1;
+    }
+    const axismeasurement::Measurement m = axismeasurement::measureAxis(picked, fields, sky, lens, useField);
+    if (m.ok && m.consistent)
+        setAxisCentre(QPointF(m.centre.centre.x, m.centre.centre.y), m.centre.covariance, m.threePointRadius);
+    return m;
+}
+
+void AlignmentSession::setAxisCentre(const QPointF &centre, const cv::Matx22d &covariance, int circleRadius)
+{
+    m_axisCentre = centre;
+    m_axisCovariance = covariance;
+    m_axisCircleRadius = circleRadius;
+    m_axisCentreKnown
+        = std::isfinite(centre.x()) && std::isfinite(centre.y()) && centre.x() > 0 && centre.y() > 0;
+    emit axisCentreChanged();
+}
+
+void AlignmentSession::setReadout(const Readout &readout)
+{
+    m_readout = readout;
+    emit readoutChanged();
+}
+
+void AlignmentSession::setStale(const QString &reason)
+{
+    const bool stale = !reason.isEmpty();
+    if (stale == m_readout.stale && reason == m_readout.staleReason)
+        return;
+    m_readout.stale = stale;
+    m_readout.staleReason = reason;
+    emit readoutChanged();
+}
+
+AlignmentSession::Readout AlignmentSession::readoutFor(
+    const AxisErrorArcsec &error, double poleAltitudeDeg, double sigmaArcsec, bool siteKnown)
+{
+    Readout r;
+    if (!std::isfinite(error.altitude) || !std::isfinite(error.azimuth))
+        return r;
+    r.shown = true;
+    r.error = error;
+    // The azimuth is counted in degrees of azimuth: on the sky it shrinks with the pole's altitude.
+    const double skyAzimuth = error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg));
+    r.totalArcsec = std::hypot(error.altitude, skyAzimuth);
+    r.sigmaArcsec = std::isfinite(sigmaArcsec) && sigmaArcsec > 0 ? sigmaArcsec : 0.0;
+    // The axis above the pole is lowered; the axis east of it is moved west.
+    r.raise = error.altitude <= 0;
+    r.east = error.azimuth <= 0;
+    r.siteKnown = siteKnown;
+    return r;
+}

@@ -1,0 +1,127 @@
+// alignmentsession.h - one polar alignment, apart from any window.
+//
+// The session holds what an alignment has found and what it tells the person at the mount: the
+// wizard's step, the site, the star picked at each RA position with its UTC and the field's stars,
+// the axis centre and how well it is known, and the readout (the altitude and azimuth to turn, in
+// words and figures, the total, its ± and whether the figures are live). Everything that shows or
+// drives an alignment (the window, the headless commands, a phone, a motor loop, the tests) reads
+// and changes this one object; it signals each change.
+//
+// Usage:
+//   AlignmentSession session;
+//   session.setSite({39.9, 116.3, 1010, 10, true});
+//   session.startAxisPositions();
+//   session.addAxisPosition({star, utc, field});         // three times, one per RA position
+//   const auto m = session.measureAxis(useField, sky);  // the centre, the sky's turn taken out
+//   session.setReadout(AlignmentSession::readoutFor(error, sigma, ...));
+#ifndef ALIGNMENTSESSION_H
+#define ALIGNMENTSESSION_H
+
+#include "axismeasurement.h"
+#include "skyorientation.h"
+
+#include <QObject>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <opencv2/core.hpp>
+#include <vector>
+
+class AlignmentSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Site
+    {
+        double latitudeDeg = 0; // signed, north positive
+        double longitudeDeg = 0;
+        double pressureHpa = 1010;
+        double temperatureC = 10;
+        bool known = false; // entered by the person or found by a location source
+    };
+
+    // One RA position: the picked star, when it was taken (the program's clock), the field's stars.
+    struct AxisPosition
+    {
+        QPointF star;
+        double utc = 0;
+        std::vector<cv::Point2d> field;
+    };
+
+    // What the person at the mount reads. The words are translated texts with %1 for the figure.
+    struct Readout
+    {
+        bool shown = false;     // false while the orientation is unknown: nothing to read
+        AxisErrorArcsec error;  // positive: the axis above / east of the pole
+        double totalArcsec = 0; // on the sky
+        double sigmaArcsec = 0; // root-mean-square error of the total; 0 when not known
+        bool raise = false;     // the altitude is to be raised (else lowered)
+        bool east = false;      // the azimuth is to move east (else west)
+        bool siteKnown = false; // false: the figures carry the air's refraction
+        bool stale = false;     // no fresh frame: the figures are not live
+        QString staleReason;    // why, in words, with the age
+    };
+
+    explicit AlignmentSession(QObject *parent = nullptr);
+
+    int step() const { return m_step; }
+    void setStep(int step);
+
+    bool north() const { return m_north; }
+    void setNorth(bool north);
+
+    const Site &site() const { return m_site; }
+    void setSite(const Site &site);
+
+    // ---- The RA axis centre ----------------------------------------------------------------
+    // Forgets the positions taken so far (a new measurement begins).
+    void startAxisPositions();
+    void addAxisPosition(const AxisPosition &position);
+    int axisPositionsTaken() const { return m_positions.size(); }
+    const QVector<AxisPosition> &axisPositions() const { return m_positions; }
+    // The celestial pole's image where the template laid on the pole star in the confirm step (by
+    // a pick or a plate solve) puts it: the sky turns about it between the positions.
+    void setTemplatePole(const QPointF &pole);
+    void forgetTemplatePole();
+    // The centre from the three positions taken. A consistent measurement becomes the session's
+    // axis centre (axisCentreChanged); an inconsistent one is returned and changes nothing.
+    axismeasurement::Measurement measureAxis(bool useField, const axisfit::Lens &lens);
+    QPointF axisCentre() const { return m_axisCentre; }
+    cv::Matx22d axisCovariance() const { return m_axisCovariance; }
+    int axisCircleRadius() const { return m_axisCircleRadius; }
+    bool axisCentreKnown() const { return m_axisCentreKnown; }
+    // A centre found earlier (the last session's, from the settings) or by hand.
+    void setAxisCentre(const QPointF &centre, const cv::Matx22d &covariance, int circleRadius = 0);
+
+    // ---- The readout -------------------------------------------------------------------------
+    const Readout &readout() const { return m_readout; }
+    void setReadout(const Readout &readout);
+    // Marks the readout stale with the reason in words, or live again (reason empty).
+    void setStale(const QString &reason);
+    // The readout of `error` (axisErrorArcsec's signs) at a pole `poleAltitudeDeg` high.
+    static Readout readoutFor(
+        const AxisErrorArcsec &error, double poleAltitudeDeg, double sigmaArcsec, bool siteKnown);
+
+signals:
+    void stepChanged(int step);
+    void siteChanged();
+    void axisPositionsChanged();
+    void axisCentreChanged();
+    void readoutChanged();
+
+private:
+    int m_step = 0;
+    bool m_north = true;
+    Site m_site;
+    QVector<AxisPosition> m_positions;
+    bool m_templatePoleKnown = false;
+    QPointF m_templatePole; // the pole's image where the template lays it, at the first position
+    QPointF m_axisCentre;
+    cv::Matx22d m_axisCovariance = cv::Matx22d::zeros(); // px^2
+    int m_axisCircleRadius = 0;
+    bool m_axisCentreKnown = false;
+    Readout m_readout;
+};
+
+#endif // ALIGNMENTSESSION_H
