@@ -137,6 +137,7 @@ MainWindow::MainWindow(QWidget *parent)
     connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
     // A new site turns the zenith's direction at once, not at the next minute's update.
     connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updatePoleAngles);
+    connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updateSessionSite);
     connect(this, &MainWindow::resetUI, poleTrackingDialog, &PoleTrackingDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(

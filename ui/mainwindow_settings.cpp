@@ -56,6 +56,7 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     stored.focalLengthMm = values.cameraSourceFocalLengthMm;
     cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
+    updateSessionSite();
 }
 
 void MainWindow::saveSettings()

@@ -341,6 +341,14 @@ void MainWindow::updatePoleAngles()
         turn});
 }
 
+// The session keeps the site as the capture thread's inputs hold it (the pressure in hPa).
+void MainWindow::updateSessionSite()
+{
+    const double pressure = airPressure.load() * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
+    session.setSite(
+        {siteLatitude.load(), siteLongitude.load(), pressure, airTemperature.load(), siteKnown.load()});
+}
+
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
