@@ -272,7 +272,8 @@ void TestIndiSource::unreachableServerFailsOpenAtOnce()
     QElapsedTimer opening;
     opening.start();
     QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
-    QVERIFY2(opening.elapsed() < 150, qPrintable(QStringLiteral("open took %1 ms").arg(opening.elapsed())));
+    // Well inside the 3 s a connection attempt may wait, even on a loaded machine.
+    QVERIFY2(opening.elapsed() < 1000, qPrintable(QStringLiteral("open took %1 ms").arg(opening.elapsed())));
     QTRY_VERIFY(problemLogged("not reachable"));
     QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
     QVERIFY2(
