@@ -88,8 +88,7 @@ private:
 
 void TestIndiSource::initTestCase()
 {
-    if (!IndiServer::installed())
-        QSKIP("indiserver (indi-bin) is not installed");
+    SKIP_WITHOUT_INDISERVER();
     karvix::setProblemLog([](const std::string &line) {
         std::lock_guard<std::mutex> lock(problemsMutex);
         problems.push_back(line);
