@@ -5,16 +5,25 @@
 // high-water mark, reset when they begin; what the alignment left resident counts), and
 // "RESULT bench run_peak_rss_mb=<m>", the peak of the whole run (getrusage), which includes the
 // alignment and the virtual observer's own images of the template it matches.
+//
+// Then a night: the sky's clock goes back to the test clock and is moved on by one exposure for
+// every frame the camera delivers, for one hour of frames, while the window keeps monitoring.
+// Prints "RESULT bench monitor_rss_growth_mb_per_hour=<x>", the slope of the resident set over
+// that hour (least squares over a sample each minute of the sky's clock, the first ten minutes
+// left out while caches fill), and the frames it took.
 #include "heapsettings.h"
 #include "observer.h"
 #include "settingsfile.h"
+#include "sharedstate.h"
 #include "simcontrol.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -32,13 +41,14 @@ bool resetPeakResidentSet()
     return bool(clearRefs);
 }
 
-// VmHWM of /proc/self/status in megabytes, or a negative value when it cannot be read.
-double peakResidentSetMb()
+// A line of /proc/self/status ("VmHWM:", "VmRSS:") in megabytes, or a negative value when it
+// cannot be read.
+double statusMb(const std::string &wanted)
 {
     std::ifstream status("/proc/self/status");
     std::string key;
     while (status >> key) {
-        if (key == "VmHWM:") {
+        if (key == wanted) {
             double kb = -1024;
             status >> kb;
             return kb / 1024.0;
@@ -52,6 +62,49 @@ double runPeakResidentSetMb()
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kB on Linux
+}
+
+// One hour of the sky's clock in frames of the current exposure, each frame moving the clock on by
+// one exposure. Returns the resident set's growth in MB per hour of that clock (the least-squares
+// slope over minutes 10 to 60), or NaN when the camera stopped delivering; `frames` tells how many
+// frames the hour took and `lastMb` the resident set at its end.
+double residentSetGrowthPerHour(long *frames, double *lastMb)
+{
+    karvix::sim::SkySimulator &sky = karvix::sim::cameraSimulator();
+    const double exposureS = exposureTime / 1e6;
+    sky.setClock(sky.clock());
+    const long firstFrame = karvix::sim::cameraStatus(cameraHandle).framesDelivered;
+    long counted = firstFrame;
+    double skySeconds = 0, sumT = 0, sumM = 0, sumTT = 0, sumTM = 0;
+    int samples = 0, nextMinute = 0;
+    QElapsedTimer stalled;
+    stalled.start();
+    while (skySeconds < 3600) {
+        QTest::qWait(2);
+        const long delivered = karvix::sim::cameraStatus(cameraHandle).framesDelivered;
+        if (delivered == counted) {
+            if (stalled.elapsed() > 10000)
+                return std::nan("");
+            continue;
+        }
+        stalled.restart();
+        sky.stepClock(double(delivered - counted) * exposureS);
+        skySeconds += double(delivered - counted) * exposureS;
+        counted = delivered;
+        if (skySeconds < nextMinute * 60.0)
+            continue;
+        ++nextMinute;
+        if (skySeconds < 600)
+            continue;
+        const double hours = skySeconds / 3600, mb = *lastMb = statusMb("VmRSS:");
+        sumT += hours;
+        sumM += mb;
+        sumTT += hours * hours;
+        sumTM += hours * mb;
+        ++samples;
+    }
+    *frames = counted - firstFrame;
+    return (samples * sumTM - sumT * sumM) / (samples * sumTT - sumT * sumT);
 }
 
 } // namespace
@@ -79,11 +132,23 @@ int main(int argc, char **argv)
         const double alignmentPeak = runPeakResidentSetMb();
         const bool peakReset = resetPeakResidentSet();
         QTest::qWait(30000);
-        const double windowPeak = peakReset ? peakResidentSetMb() : -1;
+        const double windowPeak = peakReset ? statusMb("VmHWM:") : -1;
         const double runPeak = std::max(alignmentPeak, runPeakResidentSetMb());
         // Where the kernel cannot reset its high-water mark, the whole run's peak is the bound.
         std::printf("RESULT bench monitor_peak_rss_mb=%.1f\n", windowPeak > 0 ? windowPeak : runPeak);
         std::printf("RESULT bench run_peak_rss_mb=%.1f\n", runPeak);
+        std::fflush(stdout);
+
+        long frames = 0;
+        double lastMb = 0;
+        const double growth = residentSetGrowthPerHour(&frames, &lastMb);
+        if (std::isnan(growth)) {
+            std::fprintf(stderr, "the camera stopped delivering frames\n");
+            return 1;
+        }
+        std::printf(
+            "RESULT bench monitor_rss_growth_mb_per_hour=%.2f frames=%ld exposure_ms=%.0f rss_mb=%.1f\n",
+            growth, frames, exposureTime / 1e3, lastMb);
         std::fflush(stdout);
     }
     QFile::remove(SettingsFile::programPath());

@@ -44,6 +44,10 @@ void CheckedField::setRange(double minimum, double maximum)
 
 void CheckedField::setValue(double value)
 {
+    if (m_blank && value == *m_blank) {
+        m_edit->clear();
+        return;
+    }
     // As many decimals as the value has, up to the field's, so a stored 39.9 reads 39.9.
     const QLocale locale = shownLocale();
     QString text = locale.toString(value, 'f', m_decimals);
@@ -60,11 +64,15 @@ std::optional<double> CheckedField::value() const
 {
     if (!problem().isEmpty())
         return std::nullopt;
+    if (m_blank && m_edit->text().trimmed().isEmpty())
+        return m_blank;
     return parseNumber(m_edit->text());
 }
 
 QString CheckedField::problem() const
 {
+    if (m_blank && m_edit->text().trimmed().isEmpty())
+        return {};
     const std::optional<double> number = parseNumber(m_edit->text());
     if (!number || (m_decimals == 0 && *number != std::floor(*number)))
         return m_decimals == 0 ? QCoreApplication::translate("CheckedField", "not a whole number")

@@ -24,12 +24,16 @@ public:
     CheckedField(QLineEdit *edit, QLabel *message, double minimum, double maximum, int decimals);
 
     void setRange(double minimum, double maximum);
+    // A blank field stands for `value` (a focal length of 0: not known) and shows the edit's
+    // placeholder; setValue(value) blanks it.
+    void setBlankMeans(double value) { m_blank = value; }
     void setValue(double value);
     // The typed number when it is one and lies in the range.
     std::optional<double> value() const;
     // Shows why the text is refused (or nothing) beside the field; true when it is accepted.
     bool check() const;
     QLineEdit *edit() const { return m_edit; }
+    QLabel *message() const { return m_message; }
 
 private:
     QString problem() const;
@@ -39,6 +43,7 @@ private:
     double m_minimum;
     double m_maximum;
     int m_decimals;
+    std::optional<double> m_blank;
 };
 
 #endif // CHECKEDFIELD_H

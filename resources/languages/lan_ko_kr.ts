@@ -153,10 +153,6 @@
         <translation>Press Refresh to list the server&apos;s cameras</translation>
     </message>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Port</translation>
     </message>
@@ -199,6 +195,18 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>알 수 없음: 플레이트 해석으로 측정</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>a host name or address is needed</source>
+        <translation>호스트 이름이나 주소가 필요합니다</translation>
+    </message>
+    <message>
+        <source>not a host name or address</source>
+        <translation>호스트 이름이나 주소가 아닙니다</translation>
     </message>
 </context>
 <context>

@@ -153,10 +153,6 @@
         <translation>Press Refresh to list the server&apos;s cameras</translation>
     </message>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Port</translation>
     </message>
@@ -199,6 +195,18 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>desconhecida: medida pela resolução astrométrica</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>a host name or address is needed</source>
+        <translation>é necessário um nome de anfitrião ou um endereço</translation>
+    </message>
+    <message>
+        <source>not a host name or address</source>
+        <translation>não é um nome de anfitrião nem um endereço</translation>
     </message>
 </context>
 <context>

@@ -153,10 +153,6 @@
         <translation>Press Refresh to list the server&apos;s cameras</translation>
     </message>
     <message>
-        <source> mm</source>
-        <translation> mm</translation>
-    </message>
-    <message>
         <source>Port</source>
         <translation>Port</translation>
     </message>
@@ -199,6 +195,18 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>未知：星图解析时测量</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>毫米</translation>
+    </message>
+    <message>
+        <source>a host name or address is needed</source>
+        <translation>需要主机名或地址</translation>
+    </message>
+    <message>
+        <source>not a host name or address</source>
+        <translation>不是主机名或地址</translation>
     </message>
 </context>
 <context>

@@ -32,8 +32,7 @@ void TestSiteLocation::indiServer()
     IndiServer server;
     quint16 port = freeLocalPort();
     if (!drivers.isEmpty()) {
-        if (!IndiServer::installed())
-            QSKIP("indiserver is not installed");
+        SKIP_WITHOUT_INDISERVER();
         QVERIFY(server.start(drivers));
         port = server.port();
     }

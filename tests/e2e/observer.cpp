@@ -23,7 +23,6 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSlider>
-#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextDocument>
@@ -232,7 +231,8 @@ private:
             dialog->findChild<QRadioButton *>(QStringLiteral("radioButton_indi"))->click();
             dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_indiHost"))
                 ->setText(QStringLiteral("localhost"));
-            dialog->findChild<QSpinBox *>(QStringLiteral("spinBox_indiPort"))->setValue(indiPortToUse);
+            dialog->findChild<QLineEdit *>(QStringLiteral("spinBox_indiPort"))
+                ->setText(QString::number(indiPortToUse));
             dialog->findChild<QPushButton *>(QStringLiteral("pushButton_indiRefresh"))->click();
             m_indiAsked.start();
             return;

@@ -51,8 +51,7 @@ private:
 
 void TestIndiAlignment::initTestCase()
 {
-    if (!IndiServer::installed())
-        QSKIP("indiserver (indi-bin) is not installed");
+    SKIP_WITHOUT_INDISERVER();
     QStandardPaths::setTestModeEnabled(true);
     cleanup();
 }

@@ -88,8 +88,7 @@ private:
 
 void TestIndiSource::initTestCase()
 {
-    if (!IndiServer::installed())
-        QSKIP("indiserver (indi-bin) is not installed");
+    SKIP_WITHOUT_INDISERVER();
     karvix::setProblemLog([](const std::string &line) {
         std::lock_guard<std::mutex> lock(problemsMutex);
         problems.push_back(line);
@@ -272,7 +271,8 @@ void TestIndiSource::unreachableServerFailsOpenAtOnce()
     QElapsedTimer opening;
     opening.start();
     QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
-    QVERIFY2(opening.elapsed() < 150, qPrintable(QStringLiteral("open took %1 ms").arg(opening.elapsed())));
+    // Well inside the 3 s a connection attempt may wait, even on a loaded machine.
+    QVERIFY2(opening.elapsed() < 1000, qPrintable(QStringLiteral("open took %1 ms").arg(opening.elapsed())));
     QTRY_VERIFY(problemLogged("not reachable"));
     QCOMPARE(OpenKARVIX("NORDVANE-INDI"), KarvixHandle(0));
     QVERIFY2(

@@ -116,7 +116,7 @@ void TestKarvixApi::frameComesOneExposureAfterThePrevious()
     QElapsedTimer timer;
     timer.start();
     // Time (ms since BeginKARVIXLive, whole ms) of the call that delivered the next frame. The
-    // upper bound leaves room for slow (sanitizer) builds.
+    // upper bound leaves room for slow (sanitizer) builds on a loaded machine.
     auto nextFrameAt = [&] {
         for (;;) {
             const qint64 t = timer.elapsed();
@@ -128,8 +128,8 @@ void TestKarvixApi::frameComesOneExposureAfterThePrevious()
     const qint64 first = nextFrameAt();
     const qint64 second = nextFrameAt();
     qInfo("frames at %lld ms and %lld ms after BeginKARVIXLive, 50 ms exposure", first, second);
-    QVERIFY2(first >= 49 && first <= 500, qPrintable(QString("first frame at %1 ms").arg(first)));
-    QVERIFY2(second - first >= 49 && second - first <= 500,
+    QVERIFY2(first >= 49 && first <= 2000, qPrintable(QString("first frame at %1 ms").arg(first)));
+    QVERIFY2(second - first >= 49 && second - first <= 2000,
         qPrintable(QString("second frame at %1 ms").arg(second)));
     QCOMPARE(cameraStatus(h).framesDelivered, 2L);
 }

@@ -93,10 +93,11 @@ void TestReplaySource::framesComeAtTheirRecordedPace()
         QCOMPARE(int(buffer[0]), 10 * (frame + 1));
         QCOMPARE(int(buffer[KARVIX_FRAME_WIDTH * KARVIX_FRAME_HEIGHT - 1]), 10 * (frame + 1));
         QCOMPARE(karvix::sourceFrameUtc(), kStartUtc + kOffsetsSeconds[frame]);
-        // The held frame comes at the mean interval (80 ms) after the previous delivery. Late by a
-        // loaded machine's scheduling at most, never early.
+        // The held frame comes at the mean interval (80 ms) after the previous delivery. Never
+        // early; late by a loaded machine's scheduling at most (half a second for two busy cores
+        // under the sanitizers).
         const double due = i < 4 ? kOffsetsSeconds[i] : kOffsetsSeconds[3] + 0.08 * (i - 3);
-        QVERIFY2(elapsed >= due && elapsed < due + 0.1,
+        QVERIFY2(elapsed >= due && elapsed < due + 0.5,
             qPrintable(QStringLiteral("frame %1 after %2 s, due at %3 s").arg(i).arg(elapsed).arg(due)));
     }
     QCOMPARE(StopKARVIXLive(handle), 0);

@@ -246,7 +246,9 @@ void TestPlateSolver::cancelOrTimeLimitStopsTheWorker()
     solving.join();
     QVERIFY(!solution.solved);
     QCOMPARE(solution.whyNot, why);
-    QVERIFY2(timer.elapsed() < 1500, qPrintable(QString::number(timer.elapsed())));
+    // Far from the seconds a blind solve takes and the 20 s limit of the cancelled row, with room
+    // for a loaded machine under the sanitizers.
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(TestPlateSolver)

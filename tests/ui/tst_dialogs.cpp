@@ -1,7 +1,9 @@
-// The About dialog and the two tool dialogs: fixed size, texts, the refraction dialog's unit
-// switching and stored values, and the tracking dial's limits.
+// The About dialog and the tool dialogs: fixed size, texts, the refraction dialog's unit switching
+// and stored values, what the refraction and Camera Source dialogs refuse, and the tracking dial's
+// limits.
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
+#include "camerasourcedialog.h"
 #include "poletrackingdialog.h"
 #include "sharedstate.h"
 
@@ -29,8 +31,8 @@ private slots:
     void refractionInitShowsStoredValues_data();
     void refractionInitShowsStoredValues();
     void refractionRetranslationKeepsUnitAndPressure();
-    void refractionAppliesOnlyWhatIsValid_data();
-    void refractionAppliesOnlyWhatIsValid();
+    void dialogsApplyOnlyWhatIsValid_data();
+    void dialogsApplyOnlyWhatIsValid();
     void trackingDialLimits();
     void trackingResetAndDial();
 
@@ -185,7 +187,7 @@ void TestDialogs::refractionRetranslationKeepsUnitAndPressure()
     QCOMPARE(child<QLineEdit>(&dialog, "doubleSpinBox_presure")->text(), QStringLiteral("1013"));
 }
 
-void TestDialogs::refractionAppliesOnlyWhatIsValid_data()
+void TestDialogs::dialogsApplyOnlyWhatIsValid_data()
 {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
@@ -202,32 +204,56 @@ void TestDialogs::refractionAppliesOnlyWhatIsValid_data()
     QTest::newRow("temperature -61") << "temperature" << "-61" << false;
     QTest::newRow("temperature 50") << "temperature" << "50" << true;
     QTest::newRow("temperature nan") << "temperature" << "nan" << false;
+    QTest::newRow("INDI port 70000") << "indiPort" << "70000" << false;
+    QTest::newRow("INDI port 7624.5") << "indiPort" << "7624.5" << false;
+    QTest::newRow("INDI port 7625") << "indiPort" << "7625" << true;
+    QTest::newRow("INDI host with its port") << "indiHost" << "localhost:7624" << false;
+    QTest::newRow("INDI host by address") << "indiHost" << "192.168.1.20" << true;
+    QTest::newRow("focal length -5") << "focalLength" << "-5" << false;
+    QTest::newRow("focal length blank: unknown") << "focalLength" << "" << true;
 }
 
 // OK applies the whole dialog only when every field is accepted, and marks the site known; a
 // refused field is named beside it; Cancel applies nothing and shows the stored values again.
-void TestDialogs::refractionAppliesOnlyWhatIsValid()
+// Camera Source is read by the window only once accepted, and made anew from the stored choice.
+void TestDialogs::dialogsApplyOnlyWhatIsValid()
 {
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
     siteKnown = false;
-    AstroRefractionDialog dialog;
-    dialog.initValues();
-    dialog.show();
-    auto *edit = child<QLineEdit>(&dialog, qPrintable(QStringLiteral("doubleSpinBox_") + field));
-    auto *temperature = child<QLineEdit>(&dialog, "doubleSpinBox_temperature");
-    auto *buttons = child<QDialogButtonBox>(&dialog, "buttonBox");
+    AstroRefractionDialog refraction;
+    refraction.initValues();
+    CameraSource::Choice indi;
+    indi.kind = CameraSource::Kind::Indi;
+    indi.device = QStringLiteral("Velto Q7 Sky");
+    CameraSourceDialog source(indi);
+    const QRegularExpression name(QStringLiteral("_%1$").arg(field));
+    QDialog *dialog
+        = refraction.findChildren<QLineEdit *>(name).isEmpty() ? static_cast<QDialog *>(&source) : &refraction;
+    dialog->show();
+    QLineEdit *edit = dialog->findChildren<QLineEdit *>(name).value(0);
+    auto *temperature = child<QLineEdit>(&refraction, "doubleSpinBox_temperature");
+    auto *buttons = dialog->findChild<QDialogButtonBox *>();
     if (edit != temperature)
         temperature->setText(QStringLiteral("-5.5"));
     edit->clear();
     QTest::keyClicks(edit, typed);
     QCOMPARE(edit->text(), typed);
-    QCOMPARE(child<QLabel>(&dialog, qPrintable(QStringLiteral("label_%1_problem").arg(field)))->text().isEmpty(),
-        accepted);
+    const QString problem
+        = child<QLabel>(dialog, qPrintable(QStringLiteral("label_%1_problem").arg(field)))->text();
+    QVERIFY2(problem.isEmpty() == accepted, qPrintable(problem));
 
     QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(dialog->isVisible(), !accepted);
+    if (dialog == &source) {
+        const CameraSource::Choice chosen = source.choice();
+        const QStringList shown {
+            chosen.host, QString::number(chosen.port), QString::number(chosen.focalLengthMm)};
+        QCOMPARE(source.result() == QDialog::Accepted, accepted);
+        QVERIFY(!accepted || shown.contains(typed.isEmpty() ? QStringLiteral("0") : typed));
+        return;
+    }
     QCOMPARE(siteKnown.load(), accepted);
     QCOMPARE(airTemperature.load(), accepted && edit != temperature ? -5.5f : accepted ? typed.toFloat() : 10.0f);
     QCOMPARE(siteLatitude.load(), field == QLatin1String("latitude") && accepted ? typed.toFloat() : 39.9f);
@@ -235,7 +261,7 @@ void TestDialogs::refractionAppliesOnlyWhatIsValid()
     if (accepted)
         return;
     QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
-    QVERIFY(!dialog.isVisible());
+    QVERIFY(!dialog->isVisible());
     QCOMPARE(temperature->text(), QStringLiteral("10"));
     QVERIFY(edit->text() != typed);
 }

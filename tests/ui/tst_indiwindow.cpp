@@ -13,13 +13,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QSpinBox>
 #include <QtTest>
 #include <memory>
 
@@ -55,8 +53,7 @@ private:
 
 void TestIndiWindow::initTestCase()
 {
-    if (!IndiServer::installed())
-        QSKIP("indiserver (indi-bin) is not installed");
+    SKIP_WITHOUT_INDISERVER();
     QStandardPaths::setTestModeEnabled(true);
     QFile::remove(SettingsFile::programPath());
     QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
@@ -78,14 +75,14 @@ void TestIndiWindow::chooseSkyDriver()
     QVERIFY(dialog);
     child<QRadioButton>(dialog, "radioButton_indi")->click();
     child<QLineEdit>(dialog, "lineEdit_indiHost")->setText(QStringLiteral("localhost"));
-    child<QSpinBox>(dialog, "spinBox_indiPort")->setValue(server.port());
+    child<QLineEdit>(dialog, "spinBox_indiPort")->setText(QString::number(server.port()));
     auto *cameras = child<QComboBox>(dialog, "comboBox_indiCamera");
     auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
     QVERIFY(!ok->isEnabled()); // no camera chosen yet
     child<QPushButton>(dialog, "pushButton_indiRefresh")->click();
     QTRY_COMPARE_WITH_TIMEOUT(cameras->findText(QStringLiteral("Velto Q7 Sky")), 0, 10000);
     QCOMPARE(cameras->currentText(), QStringLiteral("Velto Q7 Sky"));
-    QCOMPARE(child<QDoubleSpinBox>(dialog, "doubleSpinBox_focalLength")->value(), 25.36);
+    QCOMPARE(child<QLineEdit>(dialog, "doubleSpinBox_focalLength")->text(), QStringLiteral("25.36"));
     QVERIFY(ok->isEnabled());
     shot(dialog, QStringLiteral("camerasource-indi.png"));
     ok->click();

@@ -64,6 +64,7 @@ QImage picture(const QLabel *label)
 
 struct SeenBox
 {
+    bool looked = false; // the answer has run, with or without a box to answer
     bool shown = false;
     QString title;
     QString text;
@@ -74,6 +75,7 @@ struct SeenBox
 void answerNextBox(QMessageBox::StandardButton button, SeenBox *seen)
 {
     QTimer::singleShot(0, [button, seen] {
+        seen->looked = true;
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
         if (!box)
             return;
@@ -215,8 +217,10 @@ void TestWizard::panelIsBuilt()
             const int textWidth = b->fontMetrics().horizontalAdvance(b->text());
             QVERIFY2(textWidth + 6 <= b->width(), qPrintable(b->objectName() + " cuts its text"));
             QCOMPARE(b->geometry(), QRect(left - 5 - b->width(), 70, b->width(), 23));
-            if (textWidth + 12 <= 75)
-                QCOMPARE(b->width(), 75);
+            // Wider than 75 px only as far as the text needs, give or take the pixel or two by which
+            // a machine's font metrics may differ between the layout and now.
+            QVERIFY2(b->width() >= 75 && b->width() <= std::max(75, textWidth + 14),
+                qPrintable(QStringLiteral("%1: %2 px for a text of %3 px").arg(b->objectName()).arg(b->width()).arg(textWidth)));
             left = b->x();
         }
         if (ask) {
@@ -478,7 +482,7 @@ void TestWizard::savedAxisCentreNeverOfferedWhenNotPositive()
     QTest::mouseClick(button("pushButton_confirm_done"), Qt::LeftButton);
     QVERIFY(!box.shown);
     QCOMPARE(window->alignment().step(), 3);
-    QTest::qWait(10); // let the unused answer run out
+    QTRY_VERIFY(box.looked); // the unused answer must not outlive `box`
 }
 
 // Three picks of one star: the circle through them gives the axis centre and the radius, and
