@@ -35,8 +35,12 @@ QString withLargeFigure(const QString &arrow, const QString &sentence, const QSt
 AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     : QWidget(parent), m_altitude(readoutLabel(QStringLiteral("label_%1altitudeError").arg(section), this)),
       m_azimuth(readoutLabel(QStringLiteral("label_%1azimuthError").arg(section), this)),
-      m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this))
+      m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this)),
+      m_staleNote(new QLabel(this))
 {
+    m_staleNote->setObjectName(QStringLiteral("label_%1staleNote").arg(section));
+    m_staleNote->setWordWrap(true);
+    m_staleNote->hide();
     setObjectName(QStringLiteral("widget_%1axisError").arg(section));
     QFont font = m_total->font();
     font.setPointSize(14);
@@ -47,6 +51,16 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     layout->addWidget(m_altitude);
     layout->addWidget(m_azimuth);
     layout->addWidget(m_total);
+    layout->addWidget(m_staleNote);
+}
+
+// Disabled labels take the style's greyed text; the note itself stays readable.
+void AxisErrorPanel::setStale(const QString &note)
+{
+    for (QLabel *figure : {m_altitude, m_azimuth, m_total})
+        figure->setEnabled(note.isEmpty());
+    m_staleNote->setText(note);
+    m_staleNote->setVisible(!note.isEmpty());
 }
 
 QString AxisErrorPanel::plainText(const QLabel *label)

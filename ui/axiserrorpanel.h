@@ -17,13 +17,17 @@ class AxisErrorPanel : public QWidget
 
 public:
     // Object names: widget_<section>axisError, label_<section>altitudeError, ..._azimuthError,
-    // ..._totalError, so that each section's panel has its own ("" or "rough_").
+    // ..._totalError, ..._staleNote, so that each section's panel has its own ("" or "rough_").
     explicit AxisErrorPanel(const QString &section = QString(), QWidget *parent = nullptr);
 
     // `error` as axisErrorArcsec() gives it (positive: the axis above / east of the pole);
     // `poleAltitudeDeg` turns the azimuth back into sky for the total; `north` says which side
     // east lies on for a person facing the pole.
     void showError(const AxisErrorArcsec &error, double poleAltitudeDeg, bool north);
+
+    // The figures greyed with `note` below them ("stale: no frame for 4 s"), while the frames they
+    // were measured on are not live; an empty note shows them live again.
+    void setStale(const QString &note);
 
     // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
     static QString arcText(double arcsec);
@@ -34,6 +38,7 @@ private:
     QLabel *m_altitude;
     QLabel *m_azimuth;
     QLabel *m_total;
+    QLabel *m_staleNote;
 };
 
 #endif // AXISERRORPANEL_H

@@ -246,6 +246,7 @@ MainWindow::MainWindow(QWidget *parent)
     initialiseCameraLibrary();
     setupRecording();
     setupPlateSolving();
+    setupFreshness();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

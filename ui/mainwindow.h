@@ -22,12 +22,14 @@
 
 #include "boltguide.h"
 #include "camerasource.h"
+#include "freshness.h"
 #include "platesolvetask.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
 #include "tippanel.h"
 
 #include <array>
+#include <cstdint>
 #include <opencv2/core.hpp>
 #include <vector>
 
@@ -232,8 +234,8 @@ private:
     AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
     QPointF roughPolaris;                // followed from frame to frame in that step
     bool roughPolarisFollowed = false;
-    double roughPolarisPeak = 0;         // its height over the sky when following began
-    BoltGuide boltGuide; // Precise Pole: each bolt's line, learnt while the user turns it
+    double roughPolarisPeak = 0; // its height over the sky when following began
+    BoltGuide boltGuide;         // Precise Pole: each bolt's line, learnt while the user turns it
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
@@ -296,6 +298,18 @@ private:
     QLabel *label_recording = nullptr; // status bar: the recording's progress
     QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
 
+    // Whether what the window shows is live (mainwindow_freshness.cpp).
+    void setupFreshness();
+    void followFreshness();
+    void showFreshness(const QString &note);
+    void showFrame(QImage picture);
+    void showMagnifiedCrop();
+    void clearCameraView();
+    FrameFreshness frameFreshness;
+    std::int64_t frameArrivalSeen = 0; // frameArrivalNs when last followed
+    QString staleNote;                 // shown now; empty while the frames are live
+    QLabel *label_freshness = nullptr; // status bar: the stale note
+
     // Plate solving (mainwindow_solve.cpp).
     friend class TestSolveNow;
     void setupPlateSolving();
@@ -310,8 +324,8 @@ private:
     bool templateTurnedByHand = false;        // in this confirm step, before the quiet solve answered
     bool indexFilesMissingTold = false;       // once a run
     QProgressDialog *solveProgress = nullptr; // shown while a solve runs; its button cancels
-    QTimer *connectRetry = nullptr;    // while a network camera is being reached: Connect again
-    QElapsedTimer connectStarted;      // since Connect was pressed
+    QTimer *connectRetry = nullptr;           // while a network camera is being reached: Connect again
+    QElapsedTimer connectStarted;             // since Connect was pressed
 };
 
 #endif // MAINWINDOW_H
