@@ -59,17 +59,21 @@ QString FrameFreshness::note(Clock::time_point now) const
 {
     if (state(now) != State::Stale)
         return QString();
-    const QString age = ageText(this->age(now));
+    const QString age = durationText(this->age(now));
     return m_lost.isEmpty() ? tr("stale: no frame for %1").arg(age)
                             : tr("stale: no frame for %1 — %2").arg(age, m_lost);
 }
 
-QString FrameFreshness::ageText(milliseconds age)
+QString durationText(milliseconds duration)
 {
-    const long long seconds = age.count() / 1000;
+    const long long seconds = std::max(0LL, static_cast<long long>(duration.count() / 1000));
     if (seconds < 60)
-        return tr("%1 s").arg(seconds);
+        return QCoreApplication::translate("Duration", "%1 s").arg(seconds);
     if (seconds < 3600)
-        return tr("%1 min %2 s").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return tr("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
+        return QCoreApplication::translate("Duration", "%1 min %2 s")
+            .arg(seconds / 60)
+            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("Duration", "%1 h %2 min")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
 }

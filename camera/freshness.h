@@ -22,6 +22,10 @@
 #include <chrono>
 #include <optional>
 
+// "4 s", "2 min 05 s", "1 h 10 min": a duration as the program writes it (a frame's age, the
+// length of an alignment), truncated to its last unit.
+QString durationText(std::chrono::milliseconds duration);
+
 class FrameFreshness
 {
     Q_DECLARE_TR_FUNCTIONS(FrameFreshness)
@@ -53,9 +57,6 @@ public:
     QString lostReason() const { return m_lost; }
     // The user's note while Stale, empty otherwise.
     QString note(Clock::time_point now) const;
-
-    // "4 s", "2 min 05 s", "1 h 10 min": an age as the note writes it.
-    static QString ageText(std::chrono::milliseconds age);
 
 private:
     std::optional<Clock::time_point> m_lastFrame;

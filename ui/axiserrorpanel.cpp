@@ -70,6 +70,11 @@ QString AxisErrorPanel::plainText(const QLabel *label)
     return document.toPlainText();
 }
 
+double AxisErrorPanel::totalArcsec(const AxisErrorArcsec &error, double poleAltitudeDeg)
+{
+    return std::hypot(error.altitude, error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg)));
+}
+
 QString AxisErrorPanel::arcText(double arcsec)
 {
     // Rounded to the second first, so 59.6" reads 1'00", never 0'60".
@@ -99,6 +104,5 @@ void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitude
             : withLargeFigure(QStringLiteral("↑"), tr("Raise the altitude %1"), altitude));
     m_azimuth->setText(error.azimuth > 0 ? withLargeFigure(towardsWest, tr("Move azimuth %1 west"), azimuth)
                                          : withLargeFigure(towardsEast, tr("Move azimuth %1 east"), azimuth));
-    const double skyAzimuth = error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg));
-    m_total->setText(tr("Total %1").arg(arcText(std::hypot(error.altitude, skyAzimuth))).toHtmlEscaped());
+    m_total->setText(tr("Total %1").arg(arcText(totalArcsec(error, poleAltitudeDeg))).toHtmlEscaped());
 }

@@ -29,6 +29,8 @@ public:
     // were measured on are not live; an empty note shows them live again.
     void setStale(const QString &note);
 
+    // The whole error on the sky: the azimuth turned back into sky at the pole's altitude.
+    static double totalArcsec(const AxisErrorArcsec &error, double poleAltitudeDeg);
     // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
     static QString arcText(double arcsec);
     // A readout label's text as it reads on screen, the figure on its own line.

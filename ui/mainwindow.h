@@ -31,6 +31,7 @@
 #include <array>
 #include <cstdint>
 #include <opencv2/core.hpp>
+#include <optional>
 #include <vector>
 
 class AboutDialog;
@@ -309,6 +310,12 @@ private:
     std::int64_t frameArrivalSeen = 0; // frameArrivalNs when last followed
     QString staleNote;                 // shown now; empty while the frames are live
     QLabel *label_freshness = nullptr; // status bar: the stale note
+
+    // Done's summary (mainwindow_summary.cpp).
+    void showAlignmentSummary();
+    double alignmentStartUtc = 0;                  // Connect, on the program's clock
+    std::optional<AxisErrorArcsec> shownAxisError; // what Precise Pole shows; none while hidden
+    double shownPoleSigmaArcsec = 0;               // what label_poleSigma shows; 0: nothing
 
     // Plate solving (mainwindow_solve.cpp).
     friend class TestSolveNow;

@@ -15,6 +15,7 @@
 #include "sharedstate.h"
 #include "source.h"
 #include "ui_mainwindow.h"
+#include "utcclock.h"
 #include "virtualmountwindow.h"
 #include "wizardgeometry.h"
 #include "wizardstep.h"
@@ -130,6 +131,7 @@ void MainWindow::connectToCamera()
         break;
     }
     ui->actionConnect->setText(tr("Disconnect"));
+    alignmentStartUtc = utcNow();
     goToStep(1);
     setCameraActionsEnabled(true);
     QString title = cameraWindowTitle(QString::fromLatin1(cameraId));
@@ -243,6 +245,7 @@ void MainWindow::showImages()
         ui->label_pole->setText(positionText(polePos.load()));
         const double sigma = poleSigmaArcsec;
         ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
+        shownPoleSigmaArcsec = sigma;
         showAxisError();
     }
 }
@@ -279,6 +282,7 @@ void MainWindow::showAxisError()
     PoleInImage inImage;
     if (!axisErrorInImage(polePos.load(), starAPos.load(), starBPos.load(),
             poleAngles.load().zenithToLineTurnDeg, &error, &inImage)) {
+        shownAxisError.reset();
         axisErrorPanel->hide();
         boltGuideMarks.store({});
         return;
@@ -286,6 +290,7 @@ void MainWindow::showAxisError()
     updateBoltGuide(inImage);
     axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
     axisErrorPanel->show();
+    shownAxisError = error;
 }
 
 // The altitude bolt moves the pole along the zenith's image direction and the azimuth bolt along

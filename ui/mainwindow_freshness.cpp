@@ -115,6 +115,8 @@ void MainWindow::clearCameraView()
         {ui->label_refStarA_pos, ui->label_refStarB_pos, ui->label_pole, ui->label_poleSigma})
         figure->clear();
     axisErrorPanel->hide();
+    shownAxisError.reset();
+    shownPoleSigmaArcsec = 0;
     roughAxisErrorPanel->hide();
     setWindowTitle(tr("Velto Q7"));
     frameFreshness.clear();

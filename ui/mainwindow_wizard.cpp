@@ -266,6 +266,7 @@ void MainWindow::pushbuttonFinetunePoleResetClicked()
 void MainWindow::pushbuttonFinetunePoleDoneClicked()
 {
     goToStep(STEP_FINISHED);
+    showAlignmentSummary();
 }
 
 // ---- Hemisphere ----------------------------------------------------------------------------------
