@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>Höhe: die Achse steht %1 über dem Pol</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>Höhe: die Achse steht %1 unter dem Pol</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>Azimut: die Achse steht %1 östlich des Pols</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>Azimut: die Achse steht %1 westlich des Pols</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Gesamt %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>Der verbleibende Fehler ist unbekannt: die Ausrichtung der Kamera wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>Refraktion korrigiert (Modell %1): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>Refraktion nicht korrigiert</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>Die Ausrichtung dauerte %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -175,6 +214,32 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>unbekannt: die astrometrische Lösung misst sie</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>veraltet: seit %1 kein Bild</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>veraltet: seit %1 kein Bild — %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +777,18 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
         <translation>Die astrometrische Lösung hat das Objektiv der Kamera vermessen: %1 mm Brennweite, ab jetzt verwendet.</translation>
+    </message>
+    <message>
+        <source>camera disconnected</source>
+        <translation>Kamera getrennt</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>Kamera verloren (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>Ausrichtung beendet</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>Altezza: l’asse è %1 sopra il polo</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>Altezza: l’asse è %1 sotto il polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>Azimut: l’asse è %1 a est del polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>Azimut: l’asse è %1 a ovest del polo</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Totale %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>L’errore residuo non è noto: l’orientamento della camera non è stato trovato</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>Rifrazione corretta (modello %1): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>Rifrazione non corretta</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>L’allineamento è durato %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -175,6 +214,32 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>sconosciuta: la misura la risoluzione astrometrica</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>non aggiornato: nessuna immagine da %1</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>non aggiornato: nessuna immagine da %1 — %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +777,18 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
         <translation>La risoluzione astrometrica ha misurato l&apos;obiettivo della camera: focale di %1 mm, usata d&apos;ora in poi.</translation>
+    </message>
+    <message>
+        <source>camera disconnected</source>
+        <translation>camera disconnessa</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>camera persa (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>Allineamento terminato</translation>
     </message>
 </context>
 <context>

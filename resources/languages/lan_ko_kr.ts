@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>고도: 축이 극보다 %1 위에 있습니다</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>고도: 축이 극보다 %1 아래에 있습니다</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>방위: 축이 극보다 %1 동쪽에 있습니다</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>방위: 축이 극보다 %1 서쪽에 있습니다</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>합계 %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>남은 오차를 알 수 없습니다: 카메라 방향을 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>대기차 보정됨 (%1 모델): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>대기차 보정 안 함</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>정렬에 걸린 시간 %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -175,6 +214,32 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>알 수 없음: 플레이트 해석으로 측정</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1분 %2초</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1시간 %2분</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>오래된 값: %1 동안 프레임 없음</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>오래된 값: %1 동안 프레임 없음 — %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +777,18 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
         <translation>플레이트 해석으로 카메라 렌즈를 측정했습니다: 초점 거리 %1 mm, 이제부터 이 값을 사용합니다.</translation>
+    </message>
+    <message>
+        <source>camera disconnected</source>
+        <translation>카메라 연결 끊김</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>카메라 끊김 (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>정렬 완료</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>高度：极轴比天极高 %1</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>高度：极轴比天极低 %1</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>方位：极轴在天极以东 %1</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>方位：极轴在天极以西 %1</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>总计 %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>剩余误差未知：未找到相机的方向</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>已校正大气折射（%1 模型）：%2 %3，%4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>未校正大气折射</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>校准用时 %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -175,6 +214,32 @@
     <message>
         <source>unknown: a plate solve measures it</source>
         <translation>未知：星图解析时测量</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>已过时：%1 未收到画面</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>已过时：%1 未收到画面 — %2</translation>
     </message>
 </context>
 <context>
@@ -712,6 +777,18 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
         <translation>星图解析测得相机镜头焦距为 %1 mm，此后使用该值。</translation>
+    </message>
+    <message>
+        <source>camera disconnected</source>
+        <translation>相机已断开</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>相机丢失（%1）</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>校准完成</translation>
     </message>
 </context>
 <context>
