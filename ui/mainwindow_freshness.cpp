@@ -120,5 +120,6 @@ void MainWindow::clearCameraView()
     roughAxisErrorPanel->hide();
     setWindowTitle(tr("Velto Q7"));
     frameFreshness.clear();
+    frameArrivalSeen = frameArrivalNs; // the frames until now were the previous camera's
     showFreshness(QString());
 }
