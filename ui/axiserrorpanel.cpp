@@ -40,6 +40,9 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
 {
     m_staleNote->setObjectName(QStringLiteral("label_%1staleNote").arg(section));
     m_staleNote->setWordWrap(true);
+    QFont bold = m_staleNote->font();
+    bold.setBold(true);
+    m_staleNote->setFont(bold);
     m_staleNote->hide();
     setObjectName(QStringLiteral("widget_%1axisError").arg(section));
     QFont font = m_total->font();
