@@ -160,6 +160,10 @@ public:
         connect(timer, &QTimer::timeout, this, [this] {
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                // Typed into the name field: selectFile leaves a field that has the focus as it is,
+                // so it would depend on whether the dialog was activated yet.
+                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(fileToChoose);
                 files->selectFile(fileToChoose);
                 static_cast<QDialog *>(files)->accept(); // as its Save button does
                 return;
