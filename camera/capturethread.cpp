@@ -5,6 +5,7 @@
 #include "utcclock.h"
 
 #include <QDebug>
+#include <chrono>
 #include <functional>
 #include <opencv2/imgproc.hpp>
 #include <string_view>
@@ -109,6 +110,9 @@ void CaptureThread::run()
 void CaptureThread::handleFrame(const cv::Mat &grey)
 {
     rawImage.publish();
+    frameArrivalNs = std::chrono::duration_cast<std::chrono::nanoseconds>(
+        std::chrono::steady_clock::now().time_since_epoch())
+                         .count();
     const size_t hash = std::hash<std::string_view>()(
         std::string_view(reinterpret_cast<const char *>(grey.data), grey.total()));
     m_newExposure = hash != m_lastFrameHash;

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QPainter>
 #include <algorithm>
 #include <cmath>
 
@@ -13,6 +14,14 @@ QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize
         && reportedHeight <= imageSize.height();
     const QSize frame = plausible ? QSize(reportedWidth, reportedHeight) : imageSize;
     return QSize(int(zoom * frame.width()), int(zoom * frame.height()));
+}
+
+QImage staleLook(const QImage &picture)
+{
+    QImage grey = picture.convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&grey);
+    painter.fillRect(grey.rect(), QColor(0, 0, 0, 110));
+    return grey;
 }
 
 QString positionText(const QPointF &point)

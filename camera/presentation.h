@@ -23,6 +23,10 @@ QSize displaySize(float zoom, int reportedWidth, int reportedHeight, const QSize
 // milliseconds per shown frame. A frame that already has the size is returned as it is.
 QImage scaleForDisplay(const QImage &frame, const QSize &size);
 
+// A picture that is not live any more (freshness.h): grey and dimmed, so that nobody takes it,
+// or the marks drawn on it, for the sky as it is now.
+QImage staleLook(const QImage &picture);
+
 // "(x,y)" with one decimal each and no spaces, e.g. "(640.0,479.5)".
 QString positionText(const QPointF &point);
 

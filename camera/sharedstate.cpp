@@ -50,6 +50,7 @@ Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;
 Guarded<QPointF> polePos;
 std::atomic<double> poleSigmaArcsec {0.0};
+std::atomic<std::int64_t> frameArrivalNs {0};
 
 FramePool rawImage;
 

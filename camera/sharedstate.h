@@ -19,6 +19,7 @@
 #include <QPointF>
 #include <QString>
 #include <atomic>
+#include <cstdint>
 #include <limits>
 #include <opencv2/core.hpp>
 
@@ -113,6 +114,10 @@ extern Guarded<QPointF> starBPos;
 extern Guarded<QPointF> polePos; // averaged over the latest frames (polestatistics.h)
 // Root-mean-square error of the pole-minus-axis offset in arcsec; 0 when no pole is measured.
 extern std::atomic<double> poleSigmaArcsec;
+// When the camera last delivered a frame: the steady clock's time since its epoch, ns; 0 before
+// the first. The window's judge of staleness (freshness.h) follows it, so a GUI thread that was
+// busy for a while does not take its own delay for a camera's.
+extern std::atomic<std::int64_t> frameArrivalNs;
 
 // ---- Frames ------------------------------------------------------------------------------------
 // The latest grey frame: written (published) by the capture thread once per frame; read by the

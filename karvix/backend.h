@@ -43,6 +43,8 @@ public:
     virtual double frameUtc() { return std::numeric_limits<double>::quiet_NaN(); }
     // Why the last open failed, in words; empty when it did not or when there is nothing to say.
     virtual std::string problem() { return std::string(); }
+    // What keeps the open camera's frames from coming now; empty while they may come.
+    virtual std::string outage() { return std::string(); }
     // Whether the camera is still being reached (a network camera) with nothing gone wrong yet.
     virtual bool connecting() { return false; }
     // For a camera whose frames are scaled from its lens (INDI): the scale a plate solve measured

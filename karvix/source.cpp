@@ -73,6 +73,11 @@ std::string sourceProblem()
     return selectedBackend()->problem();
 }
 
+std::string sourceOutage()
+{
+    return selectedBackend()->outage();
+}
+
 double adoptIndiPlateScale(double arcsecPerPixel)
 {
     const double focalLengthMm = selectedBackend()->adoptPlateScale(arcsecPerPixel);

@@ -47,6 +47,11 @@ KARVIX_SOURCE_EXPORT double sourceFrameUtc();
 // source has nothing to say.
 KARVIX_SOURCE_EXPORT std::string sourceProblem();
 
+// What keeps the open camera's frames from coming now, in one line (an INDI server that went away,
+// its device switched off or gone); empty while they may come. A source that cannot tell (the
+// simulated sky, a recording) is always empty.
+KARVIX_SOURCE_EXPORT std::string sourceOutage();
+
 // An INDI camera's frames measured by a plate solve at `arcsecPerPixel`: the lens's focal length
 // follows, is used for the following frames and kept in the selected source. Returns it (mm); NaN,
 // changing nothing, for other sources or before the driver has told the pixel size.

@@ -36,7 +36,7 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     : QWidget(parent), m_altitude(readoutLabel(QStringLiteral("label_%1altitudeError").arg(section), this)),
       m_azimuth(readoutLabel(QStringLiteral("label_%1azimuthError").arg(section), this)),
       m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this)),
-      m_siteUnknown(new QLabel(this))
+      m_siteUnknown(new QLabel(this)), m_staleNote(new QLabel(this))
 {
     m_siteUnknown->setObjectName(QStringLiteral("label_%1siteUnknown").arg(section));
     m_siteUnknown->setWordWrap(true);
@@ -44,6 +44,12 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     warning.setPointSize(figurePointSize);
     m_siteUnknown->setFont(warning);
     m_siteUnknown->hide();
+    m_staleNote->setObjectName(QStringLiteral("label_%1staleNote").arg(section));
+    m_staleNote->setWordWrap(true);
+    QFont bold = m_staleNote->font();
+    bold.setBold(true);
+    m_staleNote->setFont(bold);
+    m_staleNote->hide();
     setObjectName(QStringLiteral("widget_%1axisError").arg(section));
     QFont font = m_total->font();
     font.setPointSize(14);
@@ -55,6 +61,16 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     layout->addWidget(m_azimuth);
     layout->addWidget(m_total);
     layout->addWidget(m_siteUnknown);
+    layout->addWidget(m_staleNote);
+}
+
+// Disabled labels take the style's greyed text; the note itself stays readable.
+void AxisErrorPanel::setStale(const QString &note)
+{
+    for (QLabel *figure : {m_altitude, m_azimuth, m_total})
+        figure->setEnabled(note.isEmpty());
+    m_staleNote->setText(note);
+    m_staleNote->setVisible(!note.isEmpty());
 }
 
 QString AxisErrorPanel::plainText(const QLabel *label)
@@ -62,6 +78,11 @@ QString AxisErrorPanel::plainText(const QLabel *label)
     QTextDocument document;
     document.setHtml(label->text());
     return document.toPlainText();
+}
+
+double AxisErrorPanel::totalArcsec(const AxisErrorArcsec &error, double poleAltitudeDeg)
+{
+    return std::hypot(error.altitude, error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg)));
 }
 
 QString AxisErrorPanel::arcText(double arcsec)
@@ -93,8 +114,7 @@ void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitude
             : withLargeFigure(QStringLiteral("↑"), tr("Raise the altitude %1"), altitude));
     m_azimuth->setText(error.azimuth > 0 ? withLargeFigure(towardsWest, tr("Move azimuth %1 west"), azimuth)
                                          : withLargeFigure(towardsEast, tr("Move azimuth %1 east"), azimuth));
-    const double skyAzimuth = error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg));
-    m_total->setText(tr("Total %1").arg(arcText(std::hypot(error.altitude, skyAzimuth))).toHtmlEscaped());
+    m_total->setText(tr("Total %1").arg(arcText(totalArcsec(error, poleAltitudeDeg))).toHtmlEscaped());
 }
 
 void AxisErrorPanel::setSiteKnown(bool known)

@@ -17,7 +17,7 @@ class AxisErrorPanel : public QWidget
 
 public:
     // Object names: widget_<section>axisError, label_<section>altitudeError, ..._azimuthError,
-    // ..._totalError, so that each section's panel has its own ("" or "rough_").
+    // ..._totalError, ..._staleNote, so that each section's panel has its own ("" or "rough_").
     explicit AxisErrorPanel(const QString &section = QString(), QWidget *parent = nullptr);
 
     // `error` as axisErrorArcsec() gives it (positive: the axis above / east of the pole);
@@ -28,6 +28,12 @@ public:
     // so below them, as large as the figures, so that they are not taken for final.
     void setSiteKnown(bool known);
 
+    // The figures greyed with `note` below them ("stale: no frame for 4 s"), while the frames they
+    // were measured on are not live; an empty note shows them live again.
+    void setStale(const QString &note);
+
+    // The whole error on the sky: the azimuth turned back into sky at the pole's altitude.
+    static double totalArcsec(const AxisErrorArcsec &error, double poleAltitudeDeg);
     // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
     static QString arcText(double arcsec);
     // A readout label's text as it reads on screen, the figure on its own line.
@@ -38,6 +44,7 @@ private:
     QLabel *m_azimuth;
     QLabel *m_total;
     QLabel *m_siteUnknown;
+    QLabel *m_staleNote;
 };
 
 #endif // AXISERRORPANEL_H

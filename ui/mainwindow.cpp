@@ -247,6 +247,7 @@ MainWindow::MainWindow(QWidget *parent)
     initialiseCameraLibrary();
     setupRecording();
     setupPlateSolving();
+    setupFreshness();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

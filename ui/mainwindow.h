@@ -23,12 +23,14 @@
 #include "alignmentsession.h"
 #include "boltguide.h"
 #include "camerasource.h"
+#include "freshness.h"
 #include "platesolvetask.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
 #include "tippanel.h"
 
 #include <array>
+#include <cstdint>
 #include <opencv2/core.hpp>
 #include <optional>
 #include <vector>
@@ -307,6 +309,24 @@ private:
     QLabel *label_source = nullptr;    // status bar: the camera source in use
     QLabel *label_recording = nullptr; // status bar: the recording's progress
     QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
+
+    // Whether what the window shows is live (mainwindow_freshness.cpp).
+    void setupFreshness();
+    void followFreshness();
+    void showFreshness(const QString &note);
+    void showFrame(QImage picture);
+    void showMagnifiedCrop();
+    void clearCameraView();
+    FrameFreshness frameFreshness;
+    std::int64_t frameArrivalSeen = 0; // frameArrivalNs when last followed
+    QString staleNote;                 // shown now; empty while the frames are live
+    QLabel *label_freshness = nullptr; // status bar: the stale note
+
+    // Done's summary (mainwindow_summary.cpp).
+    void showAlignmentSummary();
+    double alignmentStartUtc = 0;                  // Connect, on the program's clock
+    std::optional<AxisErrorArcsec> shownAxisError; // what Precise Pole shows; none while hidden
+    double shownPoleSigmaArcsec = 0;               // what label_poleSigma shows; 0: nothing
 
     // Plate solving (mainwindow_solve.cpp).
     friend class TestSolveNow;

@@ -15,6 +15,7 @@
 #include "sharedstate.h"
 #include "source.h"
 #include "ui_mainwindow.h"
+#include "utcclock.h"
 #include "virtualmountwindow.h"
 #include "wizardgeometry.h"
 #include "wizardstep.h"
@@ -108,23 +109,29 @@ void MainWindow::connectToCamera()
     ui->statusBar->clearMessage();
     switch (connectCamera()) {
     case ConnectOutcome::LibraryNotReady:
+        return;
     case ConnectOutcome::StreamModeFailed: // logged only
+        clearCameraView();
         return;
     case ConnectOutcome::NoCamera:
+        clearCameraView();
         QMessageBox::information(this, tr("Info"), tr("No Velto Q7 camera found!"), QMessageBox::Ok);
         return;
     case ConnectOutcome::OpenFailed:
+        clearCameraView();
         logSourceProblem();
         QMessageBox::critical(
             this, tr("Error"), tr("Can not connect Velto Q7 camera as open error!"), QMessageBox::Ok);
         return;
     case ConnectOutcome::InitFailed:
+        clearCameraView();
         QMessageBox::critical(this, tr("Error"), tr("Can not connect Velto Q7 camera as initialize error!"));
         return;
     case ConnectOutcome::Connected:
         break;
     }
     ui->actionConnect->setText(tr("Disconnect"));
+    alignmentStartUtc = utcNow();
     goToStep(1);
     setCameraActionsEnabled(true);
     QString title = cameraWindowTitle(QString::fromLatin1(cameraId));
@@ -220,26 +227,25 @@ void MainWindow::chooseGain(QPushButton *chosen, int value)
 // image, not while it is scaled or shown.
 void MainWindow::showImages()
 {
+    followFreshness();
     QImage frame;
     if (frameQueue.take(&frame)) {
         const QSize size = displaySize(zoomFactor, frameWidth, frameHeight, frame.size());
         // The pixmap shares the frame's pixels (the capture thread draws in the screen's pixel
         // format); the frame's buffer goes back to the capture thread when the next one is shown.
-        const QPixmap picture = QPixmap::fromImage(scaleForDisplay(frame, size));
-        ui->label_showImg->setPixmap(picture);
-        magnifier->setSourcePixmap(picture);
-        magnifier->update();
+        showFrame(scaleForDisplay(frame, size));
         if (session.step() == STEP_MOVE_POLARIS)
             showRoughAxisError();
     }
     // Crops queued when monitoring ended wait for the next time it starts.
     if (monitorPole && magnifierQueue.take(&biggerViewImage)) {
-        ui->label_biggerImg->setPixmap(QPixmap::fromImage(biggerViewImage));
+        showMagnifiedCrop();
         ui->label_refStarA_pos->setText(positionText(starAPos.load()));
         ui->label_refStarB_pos->setText(positionText(starBPos.load()));
         ui->label_pole->setText(positionText(polePos.load()));
         const double sigma = poleSigmaArcsec;
         ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
+        shownPoleSigmaArcsec = sigma;
         showAxisError();
     }
 }
@@ -276,6 +282,7 @@ void MainWindow::showAxisError()
     PoleInImage inImage;
     if (!axisErrorInImage(polePos.load(), starAPos.load(), starBPos.load(),
             poleAngles.load().zenithToLineTurnDeg, &error, &inImage)) {
+        shownAxisError.reset();
         axisErrorPanel->hide();
         boltGuideMarks.store({});
         return;
@@ -284,6 +291,7 @@ void MainWindow::showAxisError()
     axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
     axisErrorPanel->setSiteKnown(siteKnown);
     axisErrorPanel->show();
+    shownAxisError = error;
 }
 
 // The altitude bolt moves the pole along the zenith's image direction and the azimuth bolt along

@@ -81,6 +81,7 @@ void MainWindow::on_actionCamera_Source_triggered()
     cameraSource = dialog.choice();
     CameraSource::apply(cameraSource);
     showCameraSource(cameraSource);
+    clearCameraView(); // the picture was the previous source's
 }
 
 void MainWindow::on_actionRecord_Session_toggled(bool checked)

@@ -51,6 +51,12 @@ void SessionLog::addPick(int step, const QPointF &clicked, const QPointF *star)
     addEvent(event);
 }
 
+void SessionLog::addSummary(const QStringList &lines, const QJsonObject &figures)
+{
+    addEvent({{QStringLiteral("event"), QStringLiteral("summary")},
+        {QStringLiteral("lines"), QJsonArray::fromStringList(lines)}, {QStringLiteral("figures"), figures}});
+}
+
 void SessionLog::addEvent(QJsonObject event)
 {
     if (!isOpen())

@@ -11,6 +11,7 @@
 #include <QJsonObject>
 #include <QPointF>
 #include <QString>
+#include <QStringList>
 
 class SessionLog
 {
@@ -24,6 +25,8 @@ public:
     // Both do nothing while no recording is on.
     void addStep(int step);
     void addPick(int step, const QPointF &clicked, const QPointF *star);
+    // What the alignment achieved, as the window showed it, and its figures.
+    void addSummary(const QStringList &lines, const QJsonObject &figures);
     // Writes the complete notes and closes them.
     bool finish(qint64 framesWritten, QString *problem);
 

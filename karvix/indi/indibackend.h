@@ -49,6 +49,7 @@ public:
     int close(KarvixHandle handle) override;
     double frameUtc() override { return m_frameUtc; }
     std::string problem() override;
+    std::string outage() override { return m_link->outage(); }
     bool connecting() override { return m_link->connecting(); }
     double adoptPlateScale(double arcsecPerPixel) override { return m_link->adoptPlateScale(arcsecPerPixel); }
 

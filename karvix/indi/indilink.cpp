@@ -220,6 +220,17 @@ bool IndiLink::connecting()
     return !ready() && m_serverProblem.empty() && m_deviceProblem.empty();
 }
 
+std::string IndiLink::outage()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (ready())
+        return std::string();
+    for (const std::string *slot : {&m_serverProblem, &m_deviceProblem})
+        if (!slot->empty())
+            return *slot;
+    return "still connecting to " + where();
+}
+
 std::string IndiLink::problem()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -729,8 +740,8 @@ double IndiLink::adoptPlateScale(double programArcsecPerPixel)
     // The frames were converted as if the camera saw `converted` per pixel; they turned out at
     // `programArcsecPerPixel` instead of the program's scale, so the camera sees this much:
     const double converted = conversionScaleLocked();
-    const double camera = (std::isfinite(converted) ? converted : kProgramArcsecPerPixel) * programArcsecPerPixel
-        / kProgramArcsecPerPixel;
+    const double camera = (std::isfinite(converted) ? converted : kProgramArcsecPerPixel)
+        * programArcsecPerPixel / kProgramArcsecPerPixel;
     const double focalLengthMm = focalLengthMmFor(m_pixelSizeUm, m_binning, camera);
     if (!std::isfinite(focalLengthMm))
         return focalLengthMm;

@@ -68,6 +68,9 @@ public:
     bool waitReady(std::chrono::milliseconds wait);
     // What stands in the way now, in one line; empty while all is well.
     std::string problem();
+    // While the server or the device is not ready (gone, reconnecting), what stands in the way, in
+    // one line; empty while frames may come. Faults that leave frames coming are not outages.
+    std::string outage();
     // Not ready yet, and no fault so far.
     bool connecting();
 

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>Höhe: die Achse steht %1 über dem Pol</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>Höhe: die Achse steht %1 unter dem Pol</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>Azimut: die Achse steht %1 östlich des Pols</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>Azimut: die Achse steht %1 westlich des Pols</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Gesamt %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>Der verbleibende Fehler ist unbekannt: die Ausrichtung der Kamera wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>Refraktion korrigiert (Modell %1): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>Refraktion nicht korrigiert</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>Die Ausrichtung dauerte %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>muss zwischen %1 und %2 liegen</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>veraltet: seit %1 kein Bild</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>veraltet: seit %1 kein Bild — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Die Sterne haben sich zwischen den drei Positionen nicht um einen Punkt gedreht (sie weichen um %1″ voneinander ab): Die Kamera hat sich vielleicht in ihrer Halterung verschoben, die RA-Kupplung ist gerutscht oder ein Kabel hat an der Montierung gezogen. Bitte sorgen Sie dafür, dass alles fest sitzt, drehen Sie die RA-Achse an ihren Ausgangspunkt zurück und messen Sie die Achsenmitte erneut.</translation>
+        <source>camera disconnected</source>
+        <translation>Kamera getrennt</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>Kamera verloren (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>Ausrichtung beendet</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>Altitud: el eje está %1 por encima del polo</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>Altitud: el eje está %1 por debajo del polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>Acimut: el eje está %1 al este del polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>Acimut: el eje está %1 al oeste del polo</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>El error restante no se conoce: no se encontró la orientación de la cámara</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>Refracción corregida (modelo %1): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>Refracción no corregida</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>La alineación duró %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>debe estar entre %1 y %2</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>desactualizado: sin imagen desde hace %1</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>desactualizado: sin imagen desde hace %1 — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Las estrellas no giraron alrededor de un mismo punto entre las tres posiciones (difieren en %1″): puede que la cámara se haya desplazado en su soporte, que el embrague de AR haya patinado o que un cable haya tirado de la montura. Asegúrese de que todo esté firme, devuelva el eje de AR a donde empezó y mida de nuevo el centro del eje.</translation>
+        <source>camera disconnected</source>
+        <translation>cámara desconectada</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>cámara perdida (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>Alineación terminada</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>Altezza: l’asse è %1 sopra il polo</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>Altezza: l’asse è %1 sotto il polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>Azimut: l’asse è %1 a est del polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>Azimut: l’asse è %1 a ovest del polo</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Totale %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>L’errore residuo non è noto: l’orientamento della camera non è stato trovato</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>Rifrazione corretta (modello %1): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>Rifrazione non corretta</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>L’allineamento è durato %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>deve essere tra %1 e %2</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>non aggiornato: nessuna immagine da %1</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>non aggiornato: nessuna immagine da %1 — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Le stelle non hanno ruotato attorno a un unico punto tra le tre posizioni (differiscono di %1″): la camera potrebbe essersi spostata nel supporto, la frizione di AR potrebbe essere slittata o un cavo potrebbe aver tirato la montatura. Assicurarsi che tutto sia ben fermo, riportare l&apos;asse AR al punto di partenza e misurare di nuovo il centro dell&apos;asse.</translation>
+        <source>camera disconnected</source>
+        <translation>camera disconnessa</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>camera persa (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>Allineamento terminato</translation>
     </message>
 </context>
 <context>

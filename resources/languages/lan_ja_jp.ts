@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>高度: 軸は極より %1 上です</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>高度: 軸は極より %1 下です</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>方位: 軸は極より %1 東です</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>方位: 軸は極より %1 西です</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>合計 %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>残りの誤差は不明です: カメラの向きが見つかりませんでした</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>大気差補正あり (%1 モデル): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>大気差補正なし</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>アライメントの所要時間 %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>%1 から %2 の間にしてください</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 時間 %2 分</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>古い表示: %1 の間フレームなし</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>古い表示: %1 の間フレームなし — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>3つの位置の間で星が1点を中心に回転していません（ずれは %1″）。カメラがホルダー内でずれたか、赤経クラッチが滑ったか、ケーブルが架台を引っ張った可能性があります。すべてがしっかり固定されていることを確認し、赤経軸を開始位置に戻して、軸の中心をもう一度測定してください。</translation>
+        <source>camera disconnected</source>
+        <translation>カメラ切断</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>カメラ喪失 (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>アライメント完了</translation>
     </message>
 </context>
 <context>

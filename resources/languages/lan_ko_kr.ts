@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>고도: 축이 극보다 %1 위에 있습니다</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>고도: 축이 극보다 %1 아래에 있습니다</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>방위: 축이 극보다 %1 동쪽에 있습니다</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>방위: 축이 극보다 %1 서쪽에 있습니다</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>합계 %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>남은 오차를 알 수 없습니다: 카메라 방향을 찾지 못했습니다</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>대기차 보정됨 (%1 모델): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>대기차 보정 안 함</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>정렬에 걸린 시간 %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>%1에서 %2 사이여야 합니다</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1초</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1분 %2초</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1시간 %2분</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>오래된 값: %1 동안 프레임 없음</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>오래된 값: %1 동안 프레임 없음 — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>세 위치 사이에서 별들이 한 점을 중심으로 회전하지 않았습니다(차이 %1″). 카메라가 홀더 안에서 움직였거나, 적경 클러치가 미끄러졌거나, 케이블이 가대를 잡아당겼을 수 있습니다. 모든 것이 단단히 고정되었는지 확인하고, 적경축을 시작 위치로 되돌린 다음 축 중심을 다시 측정하십시오.</translation>
+        <source>camera disconnected</source>
+        <translation>카메라 연결 끊김</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>카메라 끊김 (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>정렬 완료</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>Altitude: o eixo está %1 acima do polo</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>Altitude: o eixo está %1 abaixo do polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>Azimute: o eixo está %1 a leste do polo</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>Azimute: o eixo está %1 a oeste do polo</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>Total %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>O erro restante é desconhecido: a orientação da câmara não foi encontrada</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>Refração corrigida (modelo %1): %2 %3, %4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>Refração não corrigida</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>O alinhamento demorou %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>deve estar entre %1 e %2</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>desatualizado: sem imagem há %1</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>desatualizado: sem imagem há %1 — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>As estrelas não rodaram em torno de um único ponto entre as três posições (diferem em %1″): a câmara pode ter-se deslocado no suporte, a embraiagem de AR pode ter escorregado ou um cabo pode ter puxado a montagem. Certifique-se de que tudo está firme, volte a colocar o eixo de AR onde começou e meça novamente o centro do eixo.</translation>
+        <source>camera disconnected</source>
+        <translation>câmara desligada</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>câmara perdida (%1)</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>Alinhamento concluído</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,45 @@
     </message>
 </context>
 <context>
+    <name>AlignmentSummary</name>
+    <message>
+        <source>Altitude: the axis is %1 above the pole</source>
+        <translation>高度：极轴比天极高 %1</translation>
+    </message>
+    <message>
+        <source>Altitude: the axis is %1 below the pole</source>
+        <translation>高度：极轴比天极低 %1</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 east of the pole</source>
+        <translation>方位：极轴在天极以东 %1</translation>
+    </message>
+    <message>
+        <source>Azimuth: the axis is %1 west of the pole</source>
+        <translation>方位：极轴在天极以西 %1</translation>
+    </message>
+    <message>
+        <source>Total %1</source>
+        <translation>总计 %1</translation>
+    </message>
+    <message>
+        <source>The error left is not known: the camera&apos;s orientation was not found</source>
+        <translation>剩余误差未知：未找到相机的方向</translation>
+    </message>
+    <message>
+        <source>Refraction corrected (%1 model): %2 %3, %4 °C</source>
+        <translation>已校正大气折射（%1 模型）：%2 %3，%4 °C</translation>
+    </message>
+    <message>
+        <source>Refraction not corrected</source>
+        <translation>未校正大气折射</translation>
+    </message>
+    <message>
+        <source>The alignment took %1</source>
+        <translation>校准用时 %1</translation>
+    </message>
+</context>
+<context>
     <name>AstroRefractionDialog</name>
     <message>
         <source>Astronomical Refraction</source>
@@ -222,6 +261,32 @@
     <message>
         <source>must lie between %1 and %2</source>
         <translation>必须在 %1 与 %2 之间</translation>
+    </message>
+</context>
+<context>
+    <name>Duration</name>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 秒</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 分 %2 秒</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 小时 %2 分</translation>
+    </message>
+</context>
+<context>
+    <name>FrameFreshness</name>
+    <message>
+        <source>stale: no frame for %1</source>
+        <translation>已过时：%1 未收到画面</translation>
+    </message>
+    <message>
+        <source>stale: no frame for %1 — %2</source>
+        <translation>已过时：%1 未收到画面 — %2</translation>
     </message>
 </context>
 <context>
@@ -763,6 +828,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>三个位置之间星点并非围绕同一点旋转（相差 %1″）：相机可能在支架中移动了，赤经离合器打滑了，或者线缆拉动了赤道仪。请确认一切已固定牢靠，将赤经轴转回起始位置，然后重新测量轴心。</translation>
+        <source>camera disconnected</source>
+        <translation>相机已断开</translation>
+    </message>
+    <message>
+        <source>camera lost (%1)</source>
+        <translation>相机丢失（%1）</translation>
+    </message>
+    <message>
+        <source>Alignment finished</source>
+        <translation>校准完成</translation>
     </message>
 </context>
 <context>

@@ -115,6 +115,9 @@ void TestMainWindowCamera::connectStreamsAndDisconnectRestores()
     QVERIFY(!child<QAction>("actionSave_As")->isEnabled());
     QVERIFY(!child<QMenu>("menuZoom")->isEnabled());
     QVERIFY(window->windowTitle() != startTitle); // the title keeps the last camera's id
+    // The last picture stays, marked as no longer live.
+    QTRY_VERIFY(child<QLabel>("label_freshness")->text().endsWith(QStringLiteral("— camera disconnected")));
+    QVERIFY(!shownSize().isEmpty());
 }
 
 void TestMainWindowCamera::failedConnections_data()
@@ -147,6 +150,11 @@ void TestMainWindowCamera::failedConnections()
     QFETCH(QString, logLine);
     QFETCH(QString, title);
     QFETCH(QString, text);
+    // A failed connect after a stream leaves nothing of the camera that streamed.
+    const QString startTitle = window->windowTitle();
+    connectCamera();
+    QTRY_VERIFY_WITH_TIMEOUT(!shownSize().isEmpty(), 5000);
+    connectCamera();
     if (fault == "none")
         setCameraIds({});
     else
@@ -156,7 +164,6 @@ void TestMainWindowCamera::failedConnections()
             true);
     if (!logLine.isEmpty())
         QTest::ignoreMessage(QtCriticalMsg, qPrintable(logLine));
-    const QString startTitle = window->windowTitle();
 
     MessageBoxCatcher catcher;
     connectCamera();
@@ -167,6 +174,8 @@ void TestMainWindowCamera::failedConnections()
     QCOMPARE(child<QAction>("actionConnect")->text(), QString("Connect"));
     QVERIFY(!child<QMenu>("menuZoom")->isEnabled());
     QCOMPARE(window->windowTitle(), startTitle);
+    QVERIFY(shownSize().isEmpty());
+    QVERIFY(child<QLabel>("label_freshness")->isHidden());
 }
 
 void TestMainWindowCamera::connectDoesNothingWithoutTheLibrary()

@@ -1,7 +1,8 @@
 // The live view's presentation: display sizes per zoom, the overlays in the display format, position
-// texts, the style's pictures, the magnifier lens at the picture's edges, and snapshots saved in the
-// format of their suffix.
+// texts, the style's pictures, the magnifier lens at the picture's edges, snapshots saved in the
+// format of their suffix, and when a picture stops being live.
 #include "frameanalysis.h"
+#include "freshness.h"
 #include "imagecompare.h"
 #include "magnifierwidget.h"
 #include "overlays.h"
@@ -27,6 +28,8 @@ private slots:
     void magnifierKeepsItsSquareInsideThePicture();
     void saveAsWritesTheFormatOfTheSuffix_data();
     void saveAsWritesTheFormatOfTheSuffix();
+    void staleAfterAFewFrameTimes_data();
+    void staleAfterAFewFrameTimes();
 };
 
 void TestPresentation::displaySizeFollowsTheZoom_data()
@@ -213,6 +216,60 @@ void TestPresentation::saveAsWritesTheFormatOfTheSuffix()
     QVERIFY(saved.open(QIODevice::ReadOnly));
     QCOMPARE(saved.read(magic.size()), magic);
     QCOMPARE(QImage(path).size(), QSize(640, 480));
+}
+
+// Frames come every `intervalMs` at the exposure, the last one after a gap of `gapMs`; `afterMs`
+// later the note reads `note` (empty: live). A frame then makes them live again, unless lost.
+void TestPresentation::staleAfterAFewFrameTimes_data()
+{
+    QTest::addColumn<int>("exposureMs");
+    QTest::addColumn<int>("intervalMs");
+    QTest::addColumn<int>("gapMs");
+    QTest::addColumn<int>("afterMs");
+    QTest::addColumn<QString>("lost");
+    QTest::addColumn<QString>("note");
+    QTest::newRow("fast frames, live") << 50 << 50 << 50 << 1400 << ""
+                                       << "";
+    QTest::newRow("fast frames, late") << 50 << 50 << 50 << 1600 << ""
+                                       << "stale: no frame for 1 s";
+    QTest::newRow("slow exposure, live") << 2000 << 2000 << 2000 << 5900 << ""
+                                         << "";
+    QTest::newRow("slow exposure, late") << 2000 << 2000 << 2000 << 6100 << ""
+                                         << "stale: no frame for 6 s";
+    QTest::newRow("frames slower than exposure") << 50 << 1000 << 1000 << 2900 << ""
+                                                 << "";
+    QTest::newRow("an outage does not stretch the limit") << 50 << 50 << 20000 << 1600 << ""
+                                                          << "stale: no frame for 1 s";
+    QTest::newRow("lost wins at once") << 50 << 50 << 50 << 100 << "camera lost"
+                                       << "stale: no frame for 0 s — camera lost";
+    QTest::newRow("minutes") << 50 << 50 << 50 << 125000 << ""
+                             << "stale: no frame for 2 min 05 s";
+}
+
+void TestPresentation::staleAfterAFewFrameTimes()
+{
+    QFETCH(int, exposureMs);
+    QFETCH(int, intervalMs);
+    QFETCH(int, gapMs);
+    QFETCH(int, afterMs);
+    QFETCH(QString, lost);
+    QFETCH(QString, note);
+    using ms = std::chrono::milliseconds;
+    FrameFreshness freshness;
+    const FrameFreshness::Clock::time_point start;
+    QCOMPARE(freshness.state(start), FrameFreshness::State::Idle);
+    freshness.setExposure(ms(exposureMs));
+    for (int i = 0; i < 10; ++i)
+        freshness.frameArrived(start + ms(i * intervalMs));
+    const auto last = start + ms(9 * intervalMs + gapMs);
+    freshness.frameArrived(last);
+    freshness.setLost(lost);
+    QCOMPARE(freshness.note(last + ms(afterMs)), note);
+    freshness.frameArrived(last + ms(afterMs));
+    QCOMPARE(freshness.state(last + ms(afterMs)),
+        lost.isEmpty() ? FrameFreshness::State::Fresh : FrameFreshness::State::Stale);
+    freshness.clear();
+    QCOMPARE(freshness.state(last + ms(afterMs)), FrameFreshness::State::Idle);
 }
 
 QTEST_MAIN(TestPresentation)

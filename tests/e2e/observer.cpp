@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDial>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
@@ -180,6 +181,10 @@ public:
         connect(timer, &QTimer::timeout, this, [this] {
             QWidget *modal = QApplication::activeModalWidget();
             if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+                // Typed into the name field: selectFile leaves a field that has the focus as it is,
+                // so it would depend on whether the dialog was activated yet.
+                if (auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit")))
+                    name->setText(fileToChoose);
                 files->selectFile(fileToChoose);
                 static_cast<QDialog *>(files)->accept(); // as its Save button does
                 return;
@@ -979,10 +984,40 @@ bool Observer::bringPoleOntoAxis()
     return turnBoltsUntilMeet([this] { return shownPole(); }, *centre, 3.0, "the pole");
 }
 
+namespace {
+// The figure after "Total" in a label's text (rich or plain), arcseconds.
+std::optional<double> totalArcsecIn(const QString &text)
+{
+    QTextDocument document;
+    document.setHtml(text);
+    static const QRegularExpression total(QStringLiteral("Total (?:(\\d+)°)?(\\d+)′(\\d+)″"));
+    const QRegularExpressionMatch m = total.match(document.toPlainText().simplified());
+    if (!m.hasMatch())
+        return std::nullopt;
+    return m.captured(1).toDouble() * 3600 + m.captured(2).toDouble() * 60 + m.captured(3).toDouble();
+}
+} // namespace
+
+// Done hides the panel and sums the alignment up: the person reads the summary, whose total and ±
+// are the readout's, and closes it.
 bool Observer::finish()
 {
-    return (press("pushButton_finetunePole_done") && step() == 0)
-        || fail(QStringLiteral("Done does not hide the panel"));
+    if (!press("pushButton_finetunePole_done") || step() != 0)
+        return fail(QStringLiteral("Done does not hide the panel"));
+    auto *summary = m_window->findChild<QDialog *>(QStringLiteral("dialog_alignmentSummary"));
+    const auto *text
+        = summary ? summary->findChild<QLabel *>(QStringLiteral("label_alignmentSummary")) : nullptr;
+    if (!text || !summary->isVisible())
+        return fail(QStringLiteral("Done shows no summary"));
+    const QString said = text->text();
+    summary->close();
+    qInfo("Summary: %s", qPrintable(QString(said).replace(QLatin1Char('\n'), QLatin1String("; "))));
+    const QString sigma = child<QLabel>("label_poleSigma")->text();
+    if (child<QWidget>("widget_axisError")->isVisible()
+        && (totalArcsecIn(said) != totalArcsecIn(child<QLabel>("label_totalError")->text())
+            || !totalArcsecIn(said) || !said.contains(sigma)))
+        return fail(QStringLiteral("the summary \"%1\" is not what the readout shows").arg(said));
+    return true;
 }
 
 bool Observer::alignFully(bool reuseSavedCentre)

@@ -2,14 +2,18 @@
 // camera chosen in Device > Camera Source as our sky driver behind a real indiserver, the mount
 // turned through the driver's properties and the result judged by the driver's own truth. Both
 // must meet the scenario's expectation, and the INDI camera must end where the built-in one did:
-// the frames' way through FITS, the server and the conversion must not cost accuracy.
+// the frames' way through FITS, the server and the conversion must not cost accuracy. Then the
+// server is killed while the pole is monitored: the figures must say they are stale within 2 s.
 #include "indiserver.h"
+#include "mainwindow.h"
 #include "observer.h"
 #include "settingsfile.h"
 #include "simcontrol.h"
 #include "source.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QtTest>
 
 using e2e::Observer;
@@ -22,6 +26,8 @@ namespace {
 // built-in camera's. Only worse counts: the frames fall on other instants with other noise, so one
 // run or the other ends a few arcseconds closer by chance (seen: the driver's 1.6" against 3.8").
 constexpr double noWorseArcsec = 2.0;
+// A person must not act on the last figures of a camera that is gone.
+constexpr qint64 staleWithinMs = 2000;
 
 // The north alignment with the refraction correction on, at its instant.
 Session northSession(const QString &name)
@@ -45,8 +51,9 @@ private slots:
     void indiCameraAlignsAsTheBuiltInOne();
 
 private:
-    // The whole alignment of `session` from a window of its own; its verdict is reported.
-    bool align(const Session &session, Verdict *verdict);
+    // The whole alignment of `session` from a window of its own; its verdict is reported. With a
+    // server, the server is killed afterwards while the pole is still monitored.
+    bool align(const Session &session, Verdict *verdict, IndiServer *killed = nullptr);
 };
 
 void TestIndiAlignment::initTestCase()
@@ -64,7 +71,7 @@ void TestIndiAlignment::cleanup()
     karvix::sim::resetCameraBus();
 }
 
-bool TestIndiAlignment::align(const Session &session, Verdict *verdict)
+bool TestIndiAlignment::align(const Session &session, Verdict *verdict, IndiServer *killed)
 {
     Observer observer(session);
     observer.openWindow();
@@ -80,7 +87,23 @@ bool TestIndiAlignment::align(const Session &session, Verdict *verdict)
         qWarning("%s", qPrintable(why));
         return false;
     }
-    return true;
+    if (!killed)
+        return true;
+    const auto *note = observer.window()->findChild<QLabel *>(QStringLiteral("label_staleNote"));
+    const auto *total = observer.window()->findChild<QLabel *>(QStringLiteral("label_totalError"));
+    QElapsedTimer sinceKill;
+    sinceKill.start();
+    killed->stop();
+    const bool marked = QTest::qWaitFor(
+        [&] {
+            return note->isVisible() && note->text().startsWith(QLatin1String("stale"))
+                && !total->isEnabled();
+        },
+        10000);
+    std::printf("RESULT e2e server-killed stale_after_ms=%lld note=\"%s\"\n", sinceKill.elapsed(),
+        qPrintable(note->text()));
+    std::fflush(stdout);
+    return marked && sinceKill.elapsed() <= staleWithinMs;
 }
 
 void TestIndiAlignment::indiCameraAlignsAsTheBuiltInOne()
@@ -93,7 +116,7 @@ void TestIndiAlignment::indiCameraAlignsAsTheBuiltInOne()
     QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
     Session session = northSession(QStringLiteral("indi-north"));
     session.indiPort = server.port();
-    QVERIFY(align(session, &indi));
+    QVERIFY(align(session, &indi, &server));
     karvix::selectSource({}); // the program lets go of the camera before its server stops
 
     const double residualWorse = indi.residualArcsec - builtIn.residualArcsec;
