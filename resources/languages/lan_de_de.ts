@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>Die astrometrische Lösung hat das Objektiv der Kamera vermessen: %1 mm Brennweite, ab jetzt verwendet.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>Die Sterne haben sich zwischen den drei Positionen nicht um einen Punkt gedreht (sie weichen um %1″ voneinander ab): Die Kamera hat sich vielleicht in ihrer Halterung verschoben, die RA-Kupplung ist gerutscht oder ein Kabel hat an der Montierung gezogen. Bitte sorgen Sie dafür, dass alles fest sitzt, drehen Sie die RA-Achse an ihren Ausgangspunkt zurück und messen Sie die Achsenmitte erneut.</translation>
         <source>camera disconnected</source>
         <translation>Kamera getrennt</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Ausrichtung beendet</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>Die Sterne haben sich zwischen den drei Positionen nicht um einen Punkt gedreht (sie weichen um %1″ voneinander ab): Die Kamera hat sich vielleicht in ihrer Halterung verschoben, die RA-Kupplung ist gerutscht oder ein Kabel hat an der Montierung gezogen. Bitte sorgen Sie dafür, dass alles fest sitzt, drehen Sie die RA-Achse an ihren Ausgangspunkt zurück und messen Sie die Achsenmitte erneut.</translation>
     </message>
 </context>
 <context>

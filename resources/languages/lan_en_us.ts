@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</translation>
         <source>camera disconnected</source>
         <translation>camera disconnected</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Alignment finished</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</translation>
     </message>
 </context>
 <context>

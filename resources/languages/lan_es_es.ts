@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>La resolución astrométrica midió el objetivo de la cámara: %1 mm de focal, en uso desde ahora.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>Las estrellas no giraron alrededor de un mismo punto entre las tres posiciones (difieren en %1″): puede que la cámara se haya desplazado en su soporte, que el embrague de AR haya patinado o que un cable haya tirado de la montura. Asegúrese de que todo esté firme, devuelva el eje de AR a donde empezó y mida de nuevo el centro del eje.</translation>
         <source>camera disconnected</source>
         <translation>cámara desconectada</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Alineación terminada</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>Las estrellas no giraron alrededor de un mismo punto entre las tres posiciones (difieren en %1″): puede que la cámara se haya desplazado en su soporte, que el embrague de AR haya patinado o que un cable haya tirado de la montura. Asegúrese de que todo esté firme, devuelva el eje de AR a donde empezó y mida de nuevo el centro del eje.</translation>
     </message>
 </context>
 <context>

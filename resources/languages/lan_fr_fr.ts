@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>La résolution astrométrique a mesuré l&apos;objectif de la caméra : focale de %1 mm, utilisée désormais.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>Les étoiles n&apos;ont pas tourné autour d&apos;un même point entre les trois positions (elles diffèrent de %1″) : la caméra a peut-être bougé dans son support, l&apos;embrayage AD a glissé ou un câble a tiré sur la monture. Vérifiez que tout est bien serré, ramenez l&apos;axe AD à son point de départ et mesurez de nouveau le centre de l&apos;axe.</translation>
         <source>camera disconnected</source>
         <translation>caméra déconnectée</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Alignement terminé</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>Les étoiles n&apos;ont pas tourné autour d&apos;un même point entre les trois positions (elles diffèrent de %1″) : la caméra a peut-être bougé dans son support, l&apos;embrayage AD a glissé ou un câble a tiré sur la monture. Vérifiez que tout est bien serré, ramenez l&apos;axe AD à son point de départ et mesurez de nouveau le centre de l&apos;axe.</translation>
     </message>
 </context>
 <context>

@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>La risoluzione astrometrica ha misurato l&apos;obiettivo della camera: focale di %1 mm, usata d&apos;ora in poi.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>Le stelle non hanno ruotato attorno a un unico punto tra le tre posizioni (differiscono di %1″): la camera potrebbe essersi spostata nel supporto, la frizione di AR potrebbe essere slittata o un cavo potrebbe aver tirato la montatura. Assicurarsi che tutto sia ben fermo, riportare l&apos;asse AR al punto di partenza e misurare di nuovo il centro dell&apos;asse.</translation>
         <source>camera disconnected</source>
         <translation>camera disconnessa</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Allineamento terminato</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>Le stelle non hanno ruotato attorno a un unico punto tra le tre posizioni (differiscono di %1″): la camera potrebbe essersi spostata nel supporto, la frizione di AR potrebbe essere slittata o un cavo potrebbe aver tirato la montatura. Assicurarsi che tutto sia ben fermo, riportare l&apos;asse AR al punto di partenza e misurare di nuovo il centro dell&apos;asse.</translation>
     </message>
 </context>
 <context>

@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>プレート解析でカメラのレンズを測定しました：焦点距離 %1 mm、以後この値を使います。</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>3つの位置の間で星が1点を中心に回転していません（ずれは %1″）。カメラがホルダー内でずれたか、赤経クラッチが滑ったか、ケーブルが架台を引っ張った可能性があります。すべてがしっかり固定されていることを確認し、赤経軸を開始位置に戻して、軸の中心をもう一度測定してください。</translation>
         <source>camera disconnected</source>
         <translation>カメラ切断</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>アライメント完了</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>3つの位置の間で星が1点を中心に回転していません（ずれは %1″）。カメラがホルダー内でずれたか、赤経クラッチが滑ったか、ケーブルが架台を引っ張った可能性があります。すべてがしっかり固定されていることを確認し、赤経軸を開始位置に戻して、軸の中心をもう一度測定してください。</translation>
     </message>
 </context>
 <context>

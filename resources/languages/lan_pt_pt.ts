@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>A resolução astrométrica mediu a objetiva da câmara: %1 mm de distância focal, usada a partir de agora.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>As estrelas não rodaram em torno de um único ponto entre as três posições (diferem em %1″): a câmara pode ter-se deslocado no suporte, a embraiagem de AR pode ter escorregado ou um cabo pode ter puxado a montagem. Certifique-se de que tudo está firme, volte a colocar o eixo de AR onde começou e meça novamente o centro do eixo.</translation>
         <source>camera disconnected</source>
         <translation>câmara desligada</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Alinhamento concluído</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>As estrelas não rodaram em torno de um único ponto entre as três posições (diferem em %1″): a câmara pode ter-se deslocado no suporte, a embraiagem de AR pode ter escorregado ou um cabo pode ter puxado a montagem. Certifique-se de que tudo está firme, volte a colocar o eixo de AR onde começou e meça novamente o centro do eixo.</translation>
     </message>
 </context>
 <context>

@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>Астрометрическое решение измерило объектив камеры: фокусное расстояние %1 мм, теперь используется оно.</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>Между тремя положениями звёзды повернулись не вокруг одной точки (расхождение %1″): возможно, камера сдвинулась в держателе, проскользнула муфта оси RA или кабель потянул монтировку. Убедитесь, что всё надёжно закреплено, верните ось RA в исходное положение и измерьте центр оси заново.</translation>
         <source>camera disconnected</source>
         <translation>камера отключена</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>Выравнивание завершено</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>Между тремя положениями звёзды повернулись не вокруг одной точки (расхождение %1″): возможно, камера сдвинулась в держателе, проскользнула муфта оси RA или кабель потянул монтировку. Убедитесь, что всё надёжно закреплено, верните ось RA в исходное положение и измерьте центр оси заново.</translation>
     </message>
 </context>
 <context>

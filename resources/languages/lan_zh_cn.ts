@@ -826,8 +826,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>星图解析测得相机镜头焦距为 %1 mm，此后使用该值。</translation>
     </message>
     <message>
-        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
-        <translation>三个位置之间星点并非围绕同一点旋转（相差 %1″）：相机可能在支架中移动了，赤经离合器打滑了，或者线缆拉动了赤道仪。请确认一切已固定牢靠，将赤经轴转回起始位置，然后重新测量轴心。</translation>
         <source>camera disconnected</source>
         <translation>相机已断开</translation>
     </message>
@@ -838,6 +836,10 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Alignment finished</source>
         <translation>校准完成</translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
+        <translation>三个位置之间星点并非围绕同一点旋转（相差 %1″）：相机可能在支架中移动了，赤经离合器打滑了，或者线缆拉动了赤道仪。请确认一切已固定牢靠，将赤经轴转回起始位置，然后重新测量轴心。</translation>
     </message>
 </context>
 <context>
