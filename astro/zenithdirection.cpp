@@ -23,7 +23,7 @@ std::optional<AroundPole> starAroundPole(
 {
     if (!std::isfinite(utcSeconds) || !std::isfinite(latitudeDeg) || !std::isfinite(longitudeDeg)
         || std::fabs(latitudeDeg) > 90 || !std::isfinite(star.raDeg) || !std::isfinite(star.decDeg)) {
-        qWarning("Zenith direction: unusable star, instant or site (utc %g s, latitude %g, longitude %g)",
+        qCritical("Zenith direction: unusable star, instant or site (utc %g s, latitude %g, longitude %g)",
             utcSeconds, latitudeDeg, longitudeDeg);
         return std::nullopt;
     }
@@ -41,7 +41,7 @@ std::optional<AroundPole> starAroundPole(
             0, longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth,
             &zenithDistance, &hourAngle, &declination, &ra, &eo)
         < 0) {
-        qWarning("Zenith direction: ERFA rejects the instant %g s", utcSeconds);
+        qCritical("Zenith direction: ERFA rejects the instant %g s", utcSeconds);
         return std::nullopt;
     }
     // The star and the directions at the pole in the horizon frame (x east, y north, z up).
@@ -55,7 +55,7 @@ std::optional<AroundPole> starAroundPole(
     double eastward[3] = {1, 0, 0};
     const double alongPole = eraPdp(starDir, poleDir);
     if (!(alongPole > 0)) {
-        qWarning("Zenith direction: the star is not on the side of the visible pole");
+        qCritical("Zenith direction: the star is not on the side of the visible pole");
         return std::nullopt;
     }
     // Gnomonic, as the camera projects: the angles on the plane tangent at the pole.

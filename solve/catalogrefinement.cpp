@@ -69,7 +69,7 @@ int refineWithCatalogue(PlateSolution *solution, double utcSeconds, const QStrin
         return 0;
     const CatalogueStars &catalogue = brightCatalogue(catalogPath);
     if (!catalogue.read) {
-        qWarning("Plate solving: the star catalogue %s cannot be read; the solver's WCS is kept",
+        qCritical("Plate solving: the star catalogue %s cannot be read; the solver's WCS is kept",
             qPrintable(catalogPath));
         return 0;
     }
@@ -110,7 +110,7 @@ int refineWithCatalogue(PlateSolution *solution, double utcSeconds, const QStrin
     double rmsPx = 0;
     for (int round = 0; round < 2; ++round) {
         if (matches.size() < fewestMatches) {
-            qWarning("Plate solving: only %d stars match the catalogue; the solver's WCS is kept",
+            qCritical("Plate solving: only %d stars match the catalogue; the solver's WCS is kept",
                 int(matches.size()));
             return 0;
         }
@@ -124,7 +124,7 @@ int refineWithCatalogue(PlateSolution *solution, double utcSeconds, const QStrin
             = solution->wcs.placeOf({(solution->imageWidth - 1) / 2.0, (solution->imageHeight - 1) / 2.0});
         const auto fitted = PlateWcs::fit(reference, pixels, matchedPlaces, &rmsPx);
         if (!fitted) {
-            qWarning("Plate solving: the catalogue stars give no WCS; the solver's WCS is kept");
+            qCritical("Plate solving: the catalogue stars give no WCS; the solver's WCS is kept");
             return 0;
         }
         refined = *fitted;

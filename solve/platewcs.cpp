@@ -132,7 +132,7 @@ std::optional<PlateWcs> PlateWcs::fromJson(const QJsonObject &json)
         usable = std::isfinite(wcs.m_cd[i / 2][i % 2]);
     }
     if (!usable || !(std::fabs(wcs.m_cd[0][0] * wcs.m_cd[1][1] - wcs.m_cd[0][1] * wcs.m_cd[1][0]) > 0)) {
-        qWarning("Plate solution: the worker's WCS is unusable");
+        qCritical("Plate solution: the worker's WCS is unusable");
         return std::nullopt;
     }
     wcs.m_valid = true;

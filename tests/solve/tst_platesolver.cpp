@@ -189,7 +189,7 @@ void TestPlateSolver::framesWithoutStarsFailCleanly()
         sky.renderFrame(50000, 50, frame);
     }
     SolveHints hints;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Plate solving: ")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Plate solving: ")));
     const PlateSolution solution = solvePlate(frame, hints);
     QVERIFY(!solution.solved);
     QVERIFY2(solution.whyNot.contains(QLatin1String("stars")), qPrintable(solution.whyNot));
@@ -199,7 +199,7 @@ void TestPlateSolver::missingIndexFilesNameThePackage()
 {
     SolveControl control;
     control.indexFolder = QDir::temp().filePath(QStringLiteral("no-index-files-here"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("astrometry-data-tycho2-10-19")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("astrometry-data-tycho2-10-19")));
     const PlateSolution solution
         = solvePlate(cv::Mat(960, 1280, CV_8UC1, cv::Scalar(10)), SolveHints(), control);
     QVERIFY(!solution.solved);
@@ -234,7 +234,7 @@ void TestPlateSolver::cancelOrTimeLimitStopsTheWorker()
         QTimer::singleShot(100, [&cancel] { cancel = true; });
     QElapsedTimer timer;
     timer.start();
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Plate solving: ") + why));
+    QTest::ignoreMessage(QtCriticalMsg, qPrintable(QStringLiteral("Plate solving: ") + why));
     PlateSolution solution;
     std::atomic<bool> done {false};
     std::thread solving([&] {
