@@ -9,7 +9,6 @@
 namespace {
 
 constexpr double unixEpochJd = 2440587.5;
-constexpr double masPerYearToRad = ERFA_DMAS2R;
 
 double cross(double ax, double ay, double bx, double by)
 {
@@ -29,16 +28,12 @@ std::optional<AroundPole> starAroundPole(
     }
     const double days = utcSeconds / 86400.0;
     const double wholeDays = std::floor(days);
-    const double dec = star.decDeg * ERFA_DD2R;
-    // ERFA wants the proper motion in right ascension itself, not multiplied by cos(dec); the
-    // pattern stars lie well away from the pole itself, where that would blow up.
-    const double pmRa = star.pmRaCosDecMasYr * masPerYearToRad / std::cos(dec);
-    const double pmDec = star.pmDecMasYr * masPerYearToRad;
     double azimuth = 0, zenithDistance = 0, hourAngle = 0, declination = 0, ra = 0, eo = 0;
     // UT1 taken as UTC and no polar motion, as the pole of date is elsewhere in the program;
     // pressure 0: the place without refraction, which is what the correction is measured against.
-    if (eraAtco13(star.raDeg * ERFA_DD2R, dec, pmRa, pmDec, 0, 0, unixEpochJd + wholeDays, days - wholeDays,
-            0, longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth,
+    if (eraAtco13(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadPerYear(star),
+            pmDecRadPerYear(star), 0, 0, unixEpochJd + wholeDays, days - wholeDays, 0,
+            longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth,
             &zenithDistance, &hourAngle, &declination, &ra, &eo)
         < 0) {
         qCritical("Zenith direction: ERFA rejects the instant %g s", utcSeconds);
