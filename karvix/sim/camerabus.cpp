@@ -12,6 +12,18 @@ constexpr size_t kMaxLogEntries = 10000;
 constexpr double kDefaultExposureUs = 50000;
 constexpr double kDefaultGain = 50;
 
+// Whether a setting in [min, max] is taken: not while tests have `rejections` left to refuse.
+bool accepts(double value, double min, double max, int *rejections)
+{
+    if (value < min || value > max)
+        return false;
+    if (*rejections > 0) {
+        --*rejections;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 CameraBus &CameraBus::instance()
@@ -45,24 +57,16 @@ bool CameraBus::openCamera(KarvixHandle handle)
 
 bool CameraBus::setExposure(KarvixHandle handle, double exposureUs)
 {
-    if (exposureUs < kMinExposureUs || exposureUs > kMaxExposureUs)
+    if (!accepts(exposureUs, kMinExposureUs, kMaxExposureUs, &m_exposureRejections))
         return false;
-    if (m_exposureRejections > 0) {
-        --m_exposureRejections;
-        return false;
-    }
     m_cameras[handle].exposureUs = exposureUs;
     return true;
 }
 
 bool CameraBus::setGain(KarvixHandle handle, double gain)
 {
-    if (gain < 0 || gain > kMaxGain)
+    if (!accepts(gain, 0, kMaxGain, &m_gainRejections))
         return false;
-    if (m_gainRejections > 0) {
-        --m_gainRejections;
-        return false;
-    }
     m_cameras[handle].gain = gain;
     return true;
 }
