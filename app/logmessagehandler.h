@@ -3,7 +3,8 @@
 // One file per run under <documents>/Nordvane/Log, named by the start time. The file is opened,
 // appended to and closed again for every message, so it can be read or copied while the program
 // runs. Warnings are not written (the framework issues many harmless ones), but the file is still
-// opened and closed for them.
+// opened and closed for them; the program therefore reports every fault of its own, plate-solve
+// failures and rejected instants included, with qCritical.
 #ifndef LOGMESSAGEHANDLER_H
 #define LOGMESSAGEHANDLER_H
 

@@ -2,26 +2,14 @@
 #include "poletriangles.h"
 
 #include <QFile>
-#include <QTextStream>
+#include <algorithm>
 #include <cmath>
 #include <erfa.h>
 #include <erfam.h>
 
 namespace {
 
-constexpr double masToRad = ERFA_DAS2R / 1000.0;
 constexpr double unixEpochJd = 2440587.5;
-
-// ERFA wants the rate of RA itself, the catalogue gives it times cos(dec); radians per year.
-double pmRaRadYr(const CatalogStar &star)
-{
-    return star.pmRaCosDecMasYr * masToRad / std::cos(star.decDeg * ERFA_DD2R);
-}
-
-double pmDecRadYr(const CatalogStar &star)
-{
-    return star.pmDecMasYr * masToRad;
-}
 
 // TT of a UTC date given as ERFA's two-part quasi Julian date.
 void utcToTt(double utc1, double utc2, double *tt1, double *tt2)
@@ -45,8 +33,8 @@ void meanPlace(const CatalogStar &star, double tt1, double tt2, double place[3])
 {
     double ra2 = 0, dec2 = 0, pmr2 = 0, pmd2 = 0, px2 = 0, rv2 = 0;
     // Zero parallax is raised to ERFA's minimum (a star at about 2 Mpc): harmless here.
-    eraPmsafe(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadYr(star), pmDecRadYr(star), 0, 0,
-        ERFA_DJ00, 0, tt1, tt2, &ra2, &dec2, &pmr2, &pmd2, &px2, &rv2);
+    eraPmsafe(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadPerYear(star), pmDecRadPerYear(star), 0,
+        0, ERFA_DJ00, 0, tt1, tt2, &ra2, &dec2, &pmr2, &pmd2, &px2, &rv2);
     eraS2c(ra2, dec2, place);
 }
 
@@ -54,8 +42,8 @@ void meanPlace(const CatalogStar &star, double tt1, double tt2, double place[3])
 void apparentPlace(const CatalogStar &star, eraASTROM *astrom, double place[3])
 {
     double ri = 0, di = 0;
-    eraAtciq(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadYr(star), pmDecRadYr(star), 0, 0, astrom,
-        &ri, &di);
+    eraAtciq(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadPerYear(star), pmDecRadPerYear(star), 0,
+        0, astrom, &ri, &di);
     eraS2c(ri, di, place);
 }
 
@@ -90,35 +78,26 @@ bool readCatalogStars(
     const QString &csvPath, const QStringList &ids, QVector<CatalogStar> *stars, QString *error)
 {
     QFile file(csvPath);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         *error = QStringLiteral("cannot read %1").arg(csvPath);
         return false;
     }
-    // Columns: id, ra_deg, dec_deg, epoch, pmra_mas_yr, pmdec_mas_yr, parallax_mas, vmag, name.
-    QVector<CatalogStar> found(ids.size());
-    QVector<bool> seen(ids.size(), false);
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        const QStringList fields = in.readLine().split(QLatin1Char(','));
-        const int index = fields.size() >= 6 ? ids.indexOf(fields[0]) : -1;
-        if (index < 0) {
-            continue;
-        }
-        bool ok[4] = {};
-        const CatalogStar star {fields[1].toDouble(&ok[0]), fields[2].toDouble(&ok[1]),
-            fields[4].toDouble(&ok[2]), fields[5].toDouble(&ok[3])};
-        if (!(ok[0] && ok[1] && ok[2] && ok[3]) || std::fabs(star.decDeg) >= 90) {
-            *error = QStringLiteral("%1 has no usable place in %2").arg(ids[index], csvPath);
+    const QByteArray text = file.readAll();
+    std::vector<std::string> unusable;
+    const std::vector<CatalogStar> catalogue
+        = parseCatalog(std::string_view(text.constData(), text.size()), &unusable);
+    QVector<CatalogStar> found;
+    for (const QString &id : ids) {
+        const std::string key = id.toStdString();
+        const auto star = std::find_if(
+            catalogue.begin(), catalogue.end(), [&key](const CatalogStar &s) { return s.id == key; });
+        if (star == catalogue.end()) {
+            const bool listed = std::find(unusable.begin(), unusable.end(), key) != unusable.end();
+            *error = listed ? QStringLiteral("%1 has no usable place in %2").arg(id, csvPath)
+                            : QStringLiteral("%1 is not in %2").arg(id, csvPath);
             return false;
         }
-        found[index] = star;
-        seen[index] = true;
-    }
-    for (int i = 0; i < ids.size(); ++i) {
-        if (!seen[i]) {
-            *error = QStringLiteral("%1 is not in %2").arg(ids[i], csvPath);
-            return false;
-        }
+        found.append(*star);
     }
     *stars = found;
     return true;

@@ -17,19 +17,15 @@
 #ifndef POLETRIANGLES_H
 #define POLETRIANGLES_H
 
+#include "starcatalog.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVector>
 
-struct CatalogStar
-{
-    double raDeg = 0, decDeg = 0;               // ICRS, epoch J2000.0
-    double pmRaCosDecMasYr = 0, pmDecMasYr = 0; // proper motion
-};
-
 // The stars with the given ids ("HIP 11767") from a catalogue CSV in the format of
-// resources/catalog/polar_stars.csv, in the order of `ids`. Returns false and says why when the file
-// cannot be read or a star is missing or unreadable.
+// resources/catalog/polar_stars.csv (read as starcatalog.h reads it), in the order of `ids`. Returns
+// false and says why when the file cannot be read or a star is missing or unusable.
 bool readCatalogStars(
     const QString &csvPath, const QStringList &ids, QVector<CatalogStar> *stars, QString *error);
 

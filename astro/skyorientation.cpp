@@ -26,7 +26,7 @@ bool poleReferences(double utcSeconds, double latitudeDeg, double longitudeDeg, 
 {
     if (!std::isfinite(utcSeconds) || !std::isfinite(latitudeDeg) || !std::isfinite(longitudeDeg)
         || std::fabs(latitudeDeg) > 90) {
-        qWarning("Pole of date: unusable instant or site (utc %g s, latitude %g, longitude %g)", utcSeconds,
+        qCritical("Pole of date: unusable instant or site (utc %g s, latitude %g, longitude %g)", utcSeconds,
             latitudeDeg, longitudeDeg);
         return false;
     }
@@ -39,7 +39,7 @@ bool poleReferences(double utcSeconds, double latitudeDeg, double longitudeDeg, 
     if (eraApco13(unixEpochJd + wholeDays, days - wholeDays, 0.0, longitudeDeg * ERFA_DD2R,
             latitudeDeg * ERFA_DD2R, 0.0, 0.0, 0.0, 0.0, 10.0, 0.5, 0.55, &astrom, &equationOfOrigins)
         < 0) {
-        qWarning("Pole of date: ERFA rejects the instant %g s", utcSeconds);
+        qCritical("Pole of date: ERFA rejects the instant %g s", utcSeconds);
         return false;
     }
     // In the CIRS the visible pole is at declination +-90 degrees; the zenith lies on the meridian,
@@ -77,7 +77,7 @@ AxisErrorArcsec axisErrorArcsec(
     const double dx = axis.x - pole.pole.x, dy = axis.y - pole.pole.y;
     const double det = ux * ey - uy * ex;
     if (std::fabs(det) < 1e-6 || !(pole.zenithArcsecPerPx > 0) || !(pole.eastArcsecPerPx > 0)) {
-        qWarning("Axis error: the zenith (%g deg) and east (%g deg) directions do not span the image",
+        qCritical("Axis error: the zenith (%g deg) and east (%g deg) directions do not span the image",
             pole.zenithAngleDeg, pole.eastAngleDeg);
         return {};
     }

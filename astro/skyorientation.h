@@ -28,7 +28,7 @@ struct PoleReferences
     double poleAltitudeDeg = 0; // the true pole's altitude, |geodetic latitude|
 };
 
-// UTC seconds since 1970, geodetic latitude and east longitude in degrees. False (and a warning)
+// UTC seconds since 1970, geodetic latitude and east longitude in degrees. False (and a logged fault)
 // when the values are not finite or ERFA rejects the date.
 bool poleReferences(double utcSeconds, double latitudeDeg, double longitudeDeg, PoleReferences *references);
 

@@ -51,7 +51,7 @@ double StarGeometry::zenithToLineTurnDeg(Hemisphere hemisphere, double utcSecond
         return unknown;
     *eastTurn = eastTurnInImage(*a, *b, patternPole, patternA, patternB);
     if (*eastTurn == 0) {
-        qWarning("Zenith direction: the pattern's pole and stars are in a line");
+        qCritical("Zenith direction: the pattern's pole and stars are in a line");
         return unknown;
     }
     return ::zenithToLineTurnDeg(*a, *b, *eastTurn);

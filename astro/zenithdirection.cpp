@@ -9,7 +9,6 @@
 namespace {
 
 constexpr double unixEpochJd = 2440587.5;
-constexpr double masPerYearToRad = ERFA_DMAS2R;
 
 double cross(double ax, double ay, double bx, double by)
 {
@@ -23,25 +22,21 @@ std::optional<AroundPole> starAroundPole(
 {
     if (!std::isfinite(utcSeconds) || !std::isfinite(latitudeDeg) || !std::isfinite(longitudeDeg)
         || std::fabs(latitudeDeg) > 90 || !std::isfinite(star.raDeg) || !std::isfinite(star.decDeg)) {
-        qWarning("Zenith direction: unusable star, instant or site (utc %g s, latitude %g, longitude %g)",
+        qCritical("Zenith direction: unusable star, instant or site (utc %g s, latitude %g, longitude %g)",
             utcSeconds, latitudeDeg, longitudeDeg);
         return std::nullopt;
     }
     const double days = utcSeconds / 86400.0;
     const double wholeDays = std::floor(days);
-    const double dec = star.decDeg * ERFA_DD2R;
-    // ERFA wants the proper motion in right ascension itself, not multiplied by cos(dec); the
-    // pattern stars lie well away from the pole itself, where that would blow up.
-    const double pmRa = star.pmRaCosDecMasYr * masPerYearToRad / std::cos(dec);
-    const double pmDec = star.pmDecMasYr * masPerYearToRad;
     double azimuth = 0, zenithDistance = 0, hourAngle = 0, declination = 0, ra = 0, eo = 0;
     // UT1 taken as UTC and no polar motion, as the pole of date is elsewhere in the program;
     // pressure 0: the place without refraction, which is what the correction is measured against.
-    if (eraAtco13(star.raDeg * ERFA_DD2R, dec, pmRa, pmDec, 0, 0, unixEpochJd + wholeDays, days - wholeDays,
-            0, longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth,
+    if (eraAtco13(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadPerYear(star),
+            pmDecRadPerYear(star), 0, 0, unixEpochJd + wholeDays, days - wholeDays, 0,
+            longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth,
             &zenithDistance, &hourAngle, &declination, &ra, &eo)
         < 0) {
-        qWarning("Zenith direction: ERFA rejects the instant %g s", utcSeconds);
+        qCritical("Zenith direction: ERFA rejects the instant %g s", utcSeconds);
         return std::nullopt;
     }
     // The star and the directions at the pole in the horizon frame (x east, y north, z up).
@@ -55,7 +50,7 @@ std::optional<AroundPole> starAroundPole(
     double eastward[3] = {1, 0, 0};
     const double alongPole = eraPdp(starDir, poleDir);
     if (!(alongPole > 0)) {
-        qWarning("Zenith direction: the star is not on the side of the visible pole");
+        qCritical("Zenith direction: the star is not on the side of the visible pole");
         return std::nullopt;
     }
     // Gnomonic, as the camera projects: the angles on the plane tangent at the pole.

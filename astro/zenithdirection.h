@@ -24,7 +24,7 @@ struct AroundPole
 };
 
 // At an instant (UTC seconds since 1970) and a site (geodetic latitude, north positive, which also
-// chooses the pole; east longitude; degrees), without refraction. Empty, with a warning, when the
+// chooses the pole; east longitude; degrees), without refraction. Empty, with a logged fault, when the
 // inputs are not finite or ERFA rejects the instant.
 std::optional<AroundPole> starAroundPole(
     const CatalogStar &star, double utcSeconds, double latitudeDeg, double longitudeDeg);

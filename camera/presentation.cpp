@@ -35,28 +35,6 @@ QString poleSigmaText(double arcsec)
     return QStringLiteral("\u00b1 %1\u2033").arg(rounded);
 }
 
-// Step 3 asks for the first star position, steps 4-5 and 6-7 for the second and third, and
-// steps 8, 9 and 11 come after all three.
-int litLampsForStep(int step)
-{
-    switch (step) {
-    case 3:
-        return 0;
-    case 4:
-    case 5:
-        return 1;
-    case 6:
-    case 7:
-        return 2;
-    case 8:
-    case 9:
-    case 11:
-        return 3;
-    default:
-        return -1;
-    }
-}
-
 QString lampPicture(bool lit, bool mono)
 {
     return QStringLiteral(":/images/light%1_%2.png")

@@ -34,9 +34,7 @@ QString positionText(const QPointF &point);
 // units only, the same in every language.
 QString poleSigmaText(double arcsec);
 
-// The number of lit alignment lamps (of three) the wizard shows in a step, or -1 in the steps
-// where the lamps keep the pictures they have.
-int litLampsForStep(int step);
+// The alignment lamps' pictures; which are lit is the wizard's (steppresentation.h).
 QString lampPicture(bool lit, bool mono);
 // A lamp's picture at the size it is drawn: the pictures are 512 x 512, the lamps 25 x 25 labels
 // that scale their contents; 64 pixels stay sharp with the fonts scaled up 2.5 times, at a

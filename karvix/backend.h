@@ -3,13 +3,13 @@
 // The simulated sky (sim/camerabus.h), a recorded night (replay/replaybackend.h) and a camera on an
 // INDI server (indi/indibackend.h) are back ends; karvix.cpp hands every C call to the one selected
 // in source.h. The members have the C functions' arguments and results and must be thread-safe:
-// the capture thread reads frames while the GUI thread opens, stops and closes.
+// the capture thread reads frames while the GUI thread opens, stops and closes. Each back end
+// derives from CameraBackend (camerabackend.h), which answers them by the same rules for all.
 #ifndef KARVIX_BACKEND_H
 #define KARVIX_BACKEND_H
 
 #include "karvix.h"
 
-#include <cstring>
 #include <limits>
 #include <memory>
 #include <string>
@@ -52,16 +52,6 @@ public:
     // without a lens or when the figure cannot be used.
     virtual double adoptPlateScale(double) { return std::numeric_limits<double>::quiet_NaN(); }
 };
-
-// Backend::getId of a back end that presents one camera, cameraId.
-inline int onlyCameraId(const char *cameraId, int index, char *id)
-{
-    if (!id || index != 0)
-        return -1;
-    std::strncpy(id, cameraId, KARVIX_ID_BUFFER_SIZE - 1);
-    id[KARVIX_ID_BUFFER_SIZE - 1] = '\0';
-    return 0;
-}
 
 // The back end the C functions talk to now (source.cpp). Callers keep the pointer for the length of
 // one call, so a source changed meanwhile is destroyed only when that call has returned.

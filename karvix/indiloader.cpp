@@ -66,29 +66,15 @@ IndiModule indiModule()
 
 // Stands in for the INDI back end when its module cannot be loaded: the program offers the INDI
 // camera as usual, and opening it fails with the reason.
-class UnloadedIndiBackend : public Backend
+class UnloadedIndiBackend : public CameraBackend
 {
 public:
-    explicit UnloadedIndiBackend(std::string problem) : m_problem(std::move(problem)) { }
-
-    int initResource() override { return 0; }
-    int scan() override { return 1; }
-    int getId(int index, char *id) override { return onlyCameraId(indi::IndiBackend::kCameraId, index, id); }
-    KarvixHandle open(const char *) override { return 0; }
-    int setStreamMode(KarvixHandle, unsigned char) override { return -1; }
-    int init(KarvixHandle) override { return -1; }
-    int setParam(KarvixHandle, int, double) override { return -1; }
-    int setBitsMode(KarvixHandle, int) override { return -1; }
-    int setBinMode(KarvixHandle, int, int) override { return -1; }
-    int setResolution(KarvixHandle, int, int, int, int) override { return -1; }
-    int beginLive(KarvixHandle) override { return -1; }
-    int getLiveFrame(KarvixHandle, int *, int *, int *, int *, unsigned char *) override { return -1; }
-    int stopLive(KarvixHandle) override { return -1; }
-    int close(KarvixHandle) override { return -1; }
-    std::string problem() override { return m_problem; }
+    explicit UnloadedIndiBackend(std::string problem) : CameraBackend(0) { setProblem(std::move(problem)); }
 
 private:
-    const std::string m_problem;
+    std::vector<std::string> cameraIds() override { return {indi::IndiBackend::kCameraId}; }
+    bool openCamera(KarvixHandle) override { return false; }
+    int readFrame(KarvixHandle, unsigned char *) override { return -1; }
 };
 
 } // namespace

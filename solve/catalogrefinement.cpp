@@ -5,7 +5,6 @@
 
 #include <QFile>
 #include <QMutex>
-#include <QTextStream>
 #include <cmath>
 
 namespace {
@@ -32,25 +31,12 @@ const CatalogueStars &brightCatalogue(const QString &path)
     catalogue = {};
     readPath = path;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return catalogue;
-    // Columns: id, ra_deg, dec_deg, epoch, pmra_mas_yr, pmdec_mas_yr, parallax_mas, vmag, name.
-    QTextStream in(&file);
-    in.readLine();
-    while (!in.atEnd()) {
-        const QStringList fields = in.readLine().split(QLatin1Char(','));
-        if (fields.size() < 8)
-            continue;
-        bool ok[5] = {};
-        const CatalogStar star {fields[1].toDouble(&ok[0]), fields[2].toDouble(&ok[1]),
-            fields[4].toDouble(&ok[2]), fields[5].toDouble(&ok[3])};
-        const double vmag = fields[7].toDouble(&ok[4]);
-        if (ok[0] && ok[1] && ok[4] && vmag <= faintestVmag && std::fabs(star.decDeg) < 90) {
-            catalogue.stars.append(star);
-            if (!ok[2] || !ok[3])
-                catalogue.stars.last().pmRaCosDecMasYr = catalogue.stars.last().pmDecMasYr = 0;
-        }
-    }
+    const QByteArray text = file.readAll();
+    for (CatalogStar &star : parseCatalog(std::string_view(text.constData(), text.size())))
+        if (star.vmag <= faintestVmag)
+            catalogue.stars.append(std::move(star));
     catalogue.read = true;
     return catalogue;
 }
@@ -69,7 +55,7 @@ int refineWithCatalogue(PlateSolution *solution, double utcSeconds, const QStrin
         return 0;
     const CatalogueStars &catalogue = brightCatalogue(catalogPath);
     if (!catalogue.read) {
-        qWarning("Plate solving: the star catalogue %s cannot be read; the solver's WCS is kept",
+        qCritical("Plate solving: the star catalogue %s cannot be read; the solver's WCS is kept",
             qPrintable(catalogPath));
         return 0;
     }
@@ -110,7 +96,7 @@ int refineWithCatalogue(PlateSolution *solution, double utcSeconds, const QStrin
     double rmsPx = 0;
     for (int round = 0; round < 2; ++round) {
         if (matches.size() < fewestMatches) {
-            qWarning("Plate solving: only %d stars match the catalogue; the solver's WCS is kept",
+            qCritical("Plate solving: only %d stars match the catalogue; the solver's WCS is kept",
                 int(matches.size()));
             return 0;
         }
@@ -124,7 +110,7 @@ int refineWithCatalogue(PlateSolution *solution, double utcSeconds, const QStrin
             = solution->wcs.placeOf({(solution->imageWidth - 1) / 2.0, (solution->imageHeight - 1) / 2.0});
         const auto fitted = PlateWcs::fit(reference, pixels, matchedPlaces, &rmsPx);
         if (!fitted) {
-            qWarning("Plate solving: the catalogue stars give no WCS; the solver's WCS is kept");
+            qCritical("Plate solving: the catalogue stars give no WCS; the solver's WCS is kept");
             return 0;
         }
         refined = *fitted;

@@ -10,7 +10,7 @@
 
 #include "platesolution.h"
 
-// Refines `solution` in place; leaves it as it was (and says why in a warning) when the catalogue
+// Refines `solution` in place; leaves it as it was (and logs why) when the catalogue
 // is missing or too few stars match. Returns the number of stars the refined WCS rests on (0 when
 // not refined).
 int refineWithCatalogue(PlateSolution *solution, double utcSeconds,

@@ -18,7 +18,7 @@ constexpr int pollMs = 20;
 
 PlateSolution failed(const QString &why)
 {
-    qWarning("Plate solving: %s", qPrintable(why));
+    qCritical("Plate solving: %s", qPrintable(why));
     return PlateSolution::failure(why);
 }
 
@@ -84,7 +84,7 @@ PlateSolution solvePlate(const cv::Mat &frame, const SolveHints &hints, const So
             QStringLiteral("The plate solver's answer is unreadable (%1).").arg(error.errorString()));
     PlateSolution solution = PlateSolution::fromJson(document.object());
     if (!solution.solved)
-        qWarning("Plate solving: %s", qPrintable(solution.whyNot));
+        qCritical("Plate solving: %s", qPrintable(solution.whyNot));
     else if (hints.utcSeconds > 0)
         refineWithCatalogue(&solution, hints.utcSeconds);
     return solution;

@@ -5,7 +5,7 @@
 // time limit passes or `cancel` becomes true. The call blocks; run it off the GUI thread (it needs
 // no event loop in its thread). Index files missing, a frame without enough stars, a worker that
 // dies or does not answer: the solution is not solved and says why in one sentence, which is also
-// logged as a warning.
+// logged.
 #ifndef PLATESOLVER_H
 #define PLATESOLVER_H
 

@@ -1,27 +1,26 @@
-// platewcs.cpp - gnomonic projection and its least-squares fit.
+// platewcs.cpp - gnomonic projection (ERFA tpxes/tpsts) and its least-squares fit.
 #include "platewcs.h"
 
 #include <QJsonArray>
 #include <QtGlobal>
 #include <cmath>
+#include <erfa.h>
+#include <erfam.h>
 #include <opencv2/core.hpp>
 
 namespace {
 
-constexpr double degToRad = M_PI / 180.0;
-
 // Standard coordinates (xi towards east, eta towards north) of `place` about `reference`, degrees;
-// empty when the place is not in front of the tangent plane.
+// empty when the place is not in front of the tangent plane (ERFA's status other than 0: the
+// place 90 degrees or more from the reference, within its margin of 1e-6 of the cosine).
 std::optional<ImagePosition> standardCoordinates(const SkyPlace &reference, const SkyPlace &place)
 {
-    const double a0 = reference.raDeg * degToRad, d0 = reference.decDeg * degToRad;
-    const double a = place.raDeg * degToRad, d = place.decDeg * degToRad;
-    const double cosC = std::sin(d) * std::sin(d0) + std::cos(d) * std::cos(d0) * std::cos(a - a0);
-    if (!(cosC > 1e-6))
+    double xi = 0, eta = 0;
+    if (eraTpxes(place.raDeg * ERFA_DD2R, place.decDeg * ERFA_DD2R, reference.raDeg * ERFA_DD2R,
+            reference.decDeg * ERFA_DD2R, &xi, &eta)
+        != 0)
         return std::nullopt;
-    const double xi = std::cos(d) * std::sin(a - a0) / cosC;
-    const double eta = (std::sin(d) * std::cos(d0) - std::cos(d) * std::sin(d0) * std::cos(a - a0)) / cosC;
-    return ImagePosition {xi / degToRad, eta / degToRad};
+    return ImagePosition {xi * ERFA_DR2D, eta * ERFA_DR2D};
 }
 
 bool finite(const SkyPlace &p)
@@ -85,17 +84,12 @@ std::optional<ImagePosition> PlateWcs::pixelOf(const SkyPlace &place) const
 SkyPlace PlateWcs::placeOf(const ImagePosition &pixel) const
 {
     const double dx = pixel.x - m_referencePixel.x, dy = pixel.y - m_referencePixel.y;
-    const double xi = (m_cd[0][0] * dx + m_cd[0][1] * dy) * degToRad;
-    const double eta = (m_cd[1][0] * dx + m_cd[1][1] * dy) * degToRad;
-    const double a0 = m_reference.raDeg * degToRad, d0 = m_reference.decDeg * degToRad;
-    // Inverse gnomonic projection.
-    const double denominator = std::cos(d0) - eta * std::sin(d0);
-    const double a = a0 + std::atan2(xi, denominator);
-    const double d = std::atan2(std::sin(d0) + eta * std::cos(d0), std::hypot(xi, denominator));
-    double ra = std::fmod(a / degToRad, 360.0);
-    if (ra < 0)
-        ra += 360.0;
-    return {ra, d / degToRad};
+    const double xi = (m_cd[0][0] * dx + m_cd[0][1] * dy) * ERFA_DD2R;
+    const double eta = (m_cd[1][0] * dx + m_cd[1][1] * dy) * ERFA_DD2R;
+    double ra = 0, dec = 0;
+    // RA comes back in [0, 2 pi).
+    eraTpsts(xi, eta, m_reference.raDeg * ERFA_DD2R, m_reference.decDeg * ERFA_DD2R, &ra, &dec);
+    return {ra * ERFA_DR2D, dec * ERFA_DR2D};
 }
 
 double PlateWcs::scaleArcsecPerPx() const
@@ -132,7 +126,7 @@ std::optional<PlateWcs> PlateWcs::fromJson(const QJsonObject &json)
         usable = std::isfinite(wcs.m_cd[i / 2][i % 2]);
     }
     if (!usable || !(std::fabs(wcs.m_cd[0][0] * wcs.m_cd[1][1] - wcs.m_cd[0][1] * wcs.m_cd[1][0]) > 0)) {
-        qWarning("Plate solution: the worker's WCS is unusable");
+        qCritical("Plate solution: the worker's WCS is unusable");
         return std::nullopt;
     }
     wcs.m_valid = true;

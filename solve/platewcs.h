@@ -32,7 +32,7 @@ public:
     bool mirrored() const;
 
     QJsonObject toJson() const;
-    // Empty (and a warning) when the object does not hold a usable WCS.
+    // Empty (and a logged fault) when the object does not hold a usable WCS.
     static std::optional<PlateWcs> fromJson(const QJsonObject &json);
 
 private:

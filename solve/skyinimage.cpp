@@ -90,7 +90,7 @@ QVector<NamedStar> patternStars(Hemisphere hemisphere)
     QString error;
     QVector<NamedStar> named;
     if (!readCatalogStars(QStringLiteral(":/starData/PatternStars.csv"), ids, &stars, &error)) {
-        qWarning("The pattern stars cannot be named: %s", qPrintable(error));
+        qCritical("The pattern stars cannot be named: %s", qPrintable(error));
         return named;
     }
     for (int i = 0; i < ids.size(); ++i)

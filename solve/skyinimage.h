@@ -48,7 +48,7 @@ SkyInImage skyInImage(const PlateSolution &solution, const ObservingSite &site, 
     const QVector<NamedStar> &named);
 
 // The pole star and the reference stars of the hemisphere, by their catalogue ids, from the
-// program's embedded star table; empty, with a warning logged, when it cannot be read.
+// program's embedded star table; empty, with a fault logged, when it cannot be read.
 QVector<NamedStar> patternStars(Hemisphere hemisphere);
 
 // The hint for solving a frame of the visible pole: its astrometric place at the instant.

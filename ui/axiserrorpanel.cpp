@@ -100,7 +100,7 @@ QString AxisErrorPanel::arcText(double arcsec)
 void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitudeDeg, bool north)
 {
     if (!std::isfinite(error.altitude) || !std::isfinite(error.azimuth)) {
-        qWarning("Axis error: not finite (altitude %g, azimuth %g arcsec)", error.altitude, error.azimuth);
+        qCritical("Axis error: not finite (altitude %g, azimuth %g arcsec)", error.altitude, error.azimuth);
         return;
     }
     // Facing the pole, east is on the right in the north and on the left in the south.

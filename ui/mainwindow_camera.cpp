@@ -14,6 +14,7 @@
 #include "presentation.h"
 #include "sharedstate.h"
 #include "source.h"
+#include "steppresentation.h"
 #include "ui_mainwindow.h"
 #include "utcclock.h"
 #include "virtualmountwindow.h"
@@ -434,12 +435,7 @@ void MainWindow::applyDisplayStyle(const QString &style)
         = [night](const QString &path) { return night ? nightTinted(QPixmap(path)) : QPixmap(path); };
     ui->label_precise_poleIcon->setPixmap(icon(poleIconPicture(mono)));
     ui->label_precise_axisIcon->setPixmap(icon(axisIconPicture(mono)));
-    const int lit = litLampsForStep(session.step());
-    if (lit < 0)
-        return; // this step's lamps keep their pictures
-    QLabel *const lamps[] = {ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon};
-    for (int i = 0; i < 3; ++i)
-        lamps[i]->setPixmap(lampPixmap(i < lit, mono));
+    wizard::restyleLamps({ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon}, mono);
 }
 
 void MainWindow::on_actionSave_As_triggered()

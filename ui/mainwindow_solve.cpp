@@ -68,7 +68,7 @@ void MainWindow::startAutomaticSolve()
     if (indexFilesFor(0, frame.image().cols, defaultIndexFolder(), &missing).isEmpty()) {
         if (!indexFilesMissingTold) {
             indexFilesMissingTold = true;
-            qWarning("Plate solving: %s", qPrintable(missing));
+            qCritical("Plate solving: %s", qPrintable(missing));
             ui->statusBar->showMessage(tr("The template is not proposed: to have it, install the package %1.")
                                            .arg(QLatin1String(indexPackageName)));
         }
@@ -144,7 +144,7 @@ void MainWindow::showPlateSolution()
         return;
     }
     if (!sky.ok) {
-        qWarning("Plate solving: %s", qPrintable(sky.whyNot));
+        qCritical("Plate solving: %s", qPrintable(sky.whyNot));
         QMessageBox::warning(this, tr("Plate Solving"), tr("Not solved: %1").arg(sky.whyNot));
         return;
     }

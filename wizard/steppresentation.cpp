@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QTabWidget>
 #include <QTimer>
+#include <QVariant>
 #include <atomic>
 
 namespace wizard {
@@ -40,6 +41,17 @@ const StepPresentation table[13] = {
 
 std::atomic<bool> *const overlaySwitches[6]
     = {&showAxisCenter, &showAxisCircle, &showReticle, &monitorPole, &showStarAMarker, &showStarBMarker};
+
+// The lamp label's property that records whether it is lit, for restyleLamps.
+constexpr char lampLitProperty[] = "lampLit";
+
+void drawLamp(QLabel *lamp, bool lit, bool monoStyle)
+{
+    if (!lamp)
+        return;
+    lamp->setProperty(lampLitProperty, lit);
+    lamp->setPixmap(lampPixmap(lit, monoStyle));
+}
 
 void setVisibility(QWidget *widget, Visibility v)
 {
@@ -95,8 +107,7 @@ bool applyStep(int step, const WizardView &view, bool monoStyle)
     setVisibility(view.arrow, row->arrow);
     if (row->lampsOn != lampsKept)
         for (int i = 0; i < 3; ++i)
-            if (view.lamps[i])
-                view.lamps[i]->setPixmap(lampPixmap(i < row->lampsOn, monoStyle));
+            drawLamp(view.lamps[i], i < row->lampsOn, monoStyle);
     for (int i = 0; i < 6; ++i)
         if (row->flags[i] != Flag::Kept)
             *overlaySwitches[i] = row->flags[i] == Flag::On;
@@ -109,6 +120,13 @@ bool applyStep(int step, const WizardView &view, bool monoStyle)
                 glow->setEnabled(false);
     }
     return true;
+}
+
+void restyleLamps(const std::array<QLabel *, 3> &lamps, bool monoStyle)
+{
+    for (QLabel *lamp : lamps)
+        if (lamp)
+            drawLamp(lamp, lamp->property(lampLitProperty).toBool(), monoStyle);
 }
 
 } // namespace wizard

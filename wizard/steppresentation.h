@@ -60,6 +60,10 @@ struct WizardView
 // current step (1..13).
 bool applyStep(int step, const WizardView &view, bool monoStyle);
 
+// Redraws the lamps in the style, each lit or not as the last step that set them left it (unlit
+// before any step did): a change of style keeps what they say in every step.
+void restyleLamps(const std::array<QLabel *, 3> &lamps, bool monoStyle);
+
 } // namespace wizard
 
 #endif // STEPPRESENTATION_H

@@ -11,17 +11,16 @@
 #ifndef KARVIX_INDI_INDIBACKEND_H
 #define KARVIX_INDI_INDIBACKEND_H
 
-#include "backend.h"
+#include "camerabackend.h"
 #include "indilink.h"
 #include "source.h"
 
 #include <atomic>
 #include <memory>
-#include <mutex>
 
 namespace karvix::indi {
 
-class IndiBackend : public Backend
+class IndiBackend : public CameraBackend
 {
 public:
     static constexpr const char *kCameraId = "NORDVANE-INDI";
@@ -32,37 +31,22 @@ public:
     IndiBackend(const SourceChoice &choice, IndiLink::ProblemLog log);
     ~IndiBackend() override;
 
-    int initResource() override;
-    int scan() override;
-    int getId(int index, char *id) override;
-    KarvixHandle open(const char *id) override;
-    int setStreamMode(KarvixHandle handle, unsigned char mode) override;
-    int init(KarvixHandle handle) override;
-    int setParam(KarvixHandle handle, int control, double value) override;
-    int setBitsMode(KarvixHandle handle, int bits) override;
-    int setBinMode(KarvixHandle handle, int binX, int binY) override;
-    int setResolution(KarvixHandle handle, int startX, int startY, int width, int height) override;
-    int beginLive(KarvixHandle handle) override;
-    int getLiveFrame(KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels,
-        unsigned char *buffer) override;
-    int stopLive(KarvixHandle handle) override;
-    int close(KarvixHandle handle) override;
     double frameUtc() override { return m_frameUtc; }
-    std::string problem() override;
     std::string outage() override { return m_link->outage(); }
     bool connecting() override { return m_link->connecting(); }
     double adoptPlateScale(double arcsecPerPixel) override { return m_link->adoptPlateScale(arcsecPerPixel); }
 
 private:
-    bool isOpen(KarvixHandle handle) const;
+    std::vector<std::string> cameraIds() override { return {kCameraId}; }
+    bool openCamera(KarvixHandle handle) override;
+    bool setExposure(KarvixHandle handle, double exposureUs) override;
+    bool setGain(KarvixHandle handle, double gain) override;
+    bool startLive(KarvixHandle handle) override;
+    int readFrame(KarvixHandle handle, unsigned char *buffer) override;
+    void stopStreaming(KarvixHandle handle) override;
+    bool closeCamera(KarvixHandle handle) override;
 
     const std::shared_ptr<IndiLink> m_link;
-    std::mutex m_mutex;
-    bool m_open = false;
-    bool m_streamMode = false;
-    bool m_initialised = false;
-    bool m_live = false;
-    std::string m_problem;
     std::atomic<double> m_frameUtc;
 };
 

@@ -9,57 +9,39 @@
 #ifndef KARVIX_REPLAY_REPLAYBACKEND_H
 #define KARVIX_REPLAY_REPLAYBACKEND_H
 
-#include "backend.h"
+#include "camerabackend.h"
 #include "serfile.h"
 
 #include <atomic>
 #include <chrono>
-#include <mutex>
 
 namespace karvix::replay {
 
-class ReplayBackend : public Backend
+class ReplayBackend : public CameraBackend
 {
 public:
     static constexpr const char *kCameraId = "NORDVANE-REPLAY";
 
     explicit ReplayBackend(std::string path);
 
-    int initResource() override;
-    int scan() override;
-    int getId(int index, char *id) override;
-    KarvixHandle open(const char *id) override;
-    int setStreamMode(KarvixHandle handle, unsigned char mode) override;
-    int init(KarvixHandle handle) override;
-    int setParam(KarvixHandle handle, int control, double value) override;
-    int setBitsMode(KarvixHandle handle, int bits) override;
-    int setBinMode(KarvixHandle handle, int binX, int binY) override;
-    int setResolution(KarvixHandle handle, int startX, int startY, int width, int height) override;
-    int beginLive(KarvixHandle handle) override;
-    int getLiveFrame(KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels,
-        unsigned char *buffer) override;
-    int stopLive(KarvixHandle handle) override;
-    int close(KarvixHandle handle) override;
     double frameUtc() override { return m_frameUtc; }
-    std::string problem() override;
 
 private:
     using Clock = std::chrono::steady_clock;
-    bool isOpen(KarvixHandle handle) const;
+
+    std::vector<std::string> cameraIds() override { return {kCameraId}; }
+    bool openCamera(KarvixHandle handle) override;
+    bool startLive(KarvixHandle handle) override;
+    int readFrame(KarvixHandle handle, unsigned char *buffer) override;
+    bool closeCamera(KarvixHandle handle) override;
     Clock::duration sinceFirstFrame(int64_t index) const;
 
     const std::string m_path;
-    std::mutex m_mutex;
     ser::Reader m_reader;
-    bool m_open = false;
-    bool m_streamMode = false;
-    bool m_initialised = false;
-    bool m_live = false;
     int64_t m_nextFrame = 0;           // index of the next frame to deliver; frameCount once held
     Clock::time_point m_liveStart;     // when the first frame was due
     Clock::time_point m_nextHeldFrame; // when the last frame is delivered again
     Clock::duration m_holdInterval {};
-    std::string m_problem;
     std::atomic<double> m_frameUtc;
 };
 

@@ -62,7 +62,8 @@ Vec3 cirsToHorizon(double ri, double di, eraASTROM &astrom)
 
 void catalogToCirs(const CatalogStar &star, eraASTROM &astrom, double &ri, double &di)
 {
-    eraAtciq(star.raRad, star.decRad, star.pmRaRadYr, star.pmDecRadYr, 0.0, 0.0, &astrom, &ri, &di);
+    eraAtciq(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadPerYear(star), pmDecRadPerYear(star),
+        0.0, 0.0, &astrom, &ri, &di);
 }
 
 Vec3 catalogToHorizon(const CatalogStar &star, eraASTROM &astrom)

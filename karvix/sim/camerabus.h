@@ -8,38 +8,20 @@
 #ifndef KARVIX_SIM_CAMERABUS_H
 #define KARVIX_SIM_CAMERABUS_H
 
-#include "backend.h"
+#include "camerabackend.h"
 #include "simcontrol.h"
 
 #include <chrono>
 #include <deque>
 #include <map>
-#include <mutex>
 #include <set>
 
 namespace karvix::sim {
 
-class CameraBus : public Backend
+class CameraBus : public CameraBackend
 {
 public:
     static CameraBus &instance();
-
-    // The C functions of karvix.h, same arguments and results.
-    int initResource() override;
-    int scan() override;
-    int getId(int index, char *id) override;
-    KarvixHandle open(const char *id) override;
-    int setStreamMode(KarvixHandle handle, unsigned char mode) override;
-    int init(KarvixHandle handle) override;
-    int setParam(KarvixHandle handle, int control, double value) override;
-    int setBitsMode(KarvixHandle handle, int bits) override;
-    int setBinMode(KarvixHandle handle, int binX, int binY) override;
-    int setResolution(KarvixHandle handle, int startX, int startY, int width, int height) override;
-    int beginLive(KarvixHandle handle) override;
-    int getLiveFrame(KarvixHandle handle, int *width, int *height, int *bitsPerPixel, int *channels,
-        unsigned char *buffer) override;
-    int stopLive(KarvixHandle handle) override;
-    int close(KarvixHandle handle) override;
 
     // simcontrol.h
     void reset();
@@ -54,21 +36,31 @@ public:
 
 private:
     using Clock = std::chrono::steady_clock;
+    // What an open camera has been told, beside the state the base keeps.
     struct Camera
     {
-        CameraStatus status;
-        bool streamMode = false;
+        double exposureUs = 0;
+        double gain = 0;
+        long framesDelivered = 0;
         Clock::time_point nextFrame;
     };
 
-    CameraBus() = default;
-    Camera *camera(KarvixHandle handle);
+    CameraBus();
+    std::vector<std::string> cameraIds() override { return m_ids; }
+    bool initialiseResource() override { return !fails(CameraOperation::InitResource); }
+    bool openCamera(KarvixHandle handle) override;
+    bool setLiveStreamMode(KarvixHandle) override { return !fails(CameraOperation::StreamMode); }
+    bool initialiseCamera(KarvixHandle) override { return !fails(CameraOperation::Init); }
+    bool setExposure(KarvixHandle handle, double exposureUs) override;
+    bool setGain(KarvixHandle handle, double gain) override;
+    bool startLive(KarvixHandle handle) override;
+    int readFrame(KarvixHandle handle, unsigned char *buffer) override;
+    bool closeCamera(KarvixHandle handle) override;
+    void called(const std::string &call) override;
     bool fails(CameraOperation operation) const { return m_failing.count(operation) != 0; }
-    void log(const std::string &call);
 
-    std::mutex m_mutex;
     std::vector<std::string> m_ids {"NORDVANE-SIM0001"};
-    std::map<KarvixHandle, Camera> m_open; // by handle; a handle is the camera's index plus a base
+    std::map<KarvixHandle, Camera> m_cameras; // the open ones, by handle
     std::set<CameraOperation> m_failing;
     long m_framesLeft = -1;
     int m_exposureRejections = 0;

@@ -6,21 +6,12 @@
 #ifndef KARVIX_SIM_CATALOG_H
 #define KARVIX_SIM_CATALOG_H
 
+#include "starcatalog.h"
+
 #include <string>
 #include <vector>
 
 namespace karvix::sim {
-
-struct CatalogStar
-{
-    std::string id;   // "HIP 11767" or "TYC a-b-c"
-    std::string name; // "Polaris (alpha UMi)", often empty
-    double raRad = 0; // ICRS, epoch J2000.0
-    double decRad = 0;
-    double pmRaRadYr = 0;  // dRA/dt (not multiplied by cos dec), radians per Julian year, as ERFA wants
-    double pmDecRadYr = 0; // radians per Julian year
-    double vmag = 0;
-};
 
 // Every catalogue star, in file order (north by magnitude, then south by magnitude).
 const std::vector<CatalogStar> &polarCatalog();

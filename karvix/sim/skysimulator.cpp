@@ -170,7 +170,7 @@ struct SkySimulator::Impl
             return;
         const double minPoleDec = (90.0 - kSkyRadiusDeg) * ERFA_DD2R;
         for (const CatalogStar &star : polarCatalog()) {
-            if (star.decRad * s.hemisphere() <= 0)
+            if (star.decDeg * s.hemisphere() <= 0)
                 continue;
             double ri, di;
             catalogToCirs(star, cacheAstrom, ri, di);
@@ -495,7 +495,7 @@ std::vector<StarTruth> SkySimulator::starsInFrame(double faintestVmag) const
     const auto &catalog = polarCatalog();
     for (size_t i = 0; i < catalog.size(); ++i) {
         const CatalogStar &star = catalog[i];
-        if (star.vmag > faintestVmag || star.decRad * s.hemisphere() <= 0)
+        if (star.vmag > faintestVmag || star.decDeg * s.hemisphere() <= 0)
             continue;
         const auto p = projectToImage(toCamera, catalogToHorizon(star, astrom));
         if (p && insideFrame(*p, 0.0))

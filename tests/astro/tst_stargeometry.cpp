@@ -94,6 +94,8 @@ private slots:
     void anglesOfTheMoment();
     void yearlyDataWithoutCatalogue_data();
     void yearlyDataWithoutCatalogue();
+    void catalogueRows_data();
+    void catalogueRows();
 };
 
 void TestStarGeometry::anglesOfTheMoment_data()
@@ -179,4 +181,33 @@ void TestStarGeometry::yearlyDataWithoutCatalogue()
 }
 
 QTEST_GUILESS_MAIN(TestStarGeometry)
+// One reader for every user of the catalogue: which rows are stars, and what an empty field means.
+void TestStarGeometry::catalogueRows_data()
+{
+    QTest::addColumn<QString>("row");
+    QTest::addColumn<double>("pmRa"); // NaN: the row is no star
+    QTest::newRow("complete") << "HIP 1,37.9,89.2,J2000,44.48,-11.85,,1.98,Polaris (alpha UMi)" << 44.48;
+    QTest::newRow("proper motion unknown") << "TYC 1-2-1,324.2,82.9,J2000,,,,9.26," << 0.0;
+    QTest::newRow("no name column, CR LF") << "HIP 1,37.9,89.2,J2000,44.48,-11.85,,1.98\r" << 44.48;
+    QTest::newRow("no magnitude") << "HIP 1,37.9,89.2,J2000,44.48,-11.85,,," << qQNaN();
+    QTest::newRow("at the pole") << "HIP 1,37.9,90,J2000,44.48,-11.85,,1.98," << qQNaN();
+    QTest::newRow("decimal comma") << "HIP 1,37.9,89.2,J2000,44,48,-11.85,,1.98," << qQNaN();
+    QTest::newRow("unreadable motion") << "HIP 1,37.9,89.2,J2000,44.48x,-11.85,,1.98," << qQNaN();
+}
+
+void TestStarGeometry::catalogueRows()
+{
+    QFETCH(QString, row);
+    QFETCH(double, pmRa);
+    std::vector<std::string> unusable;
+    const auto stars
+        = parseCatalog("id,ra_deg,dec_deg,epoch,pmra_mas_yr,pmdec_mas_yr,parallax_mas,vmag,name\n"
+                + row.toStdString() + "\n",
+            &unusable);
+    QCOMPARE(int(stars.size()), std::isnan(pmRa) ? 0 : 1);
+    QCOMPARE(unusable, std::isnan(pmRa) ? std::vector<std::string> {"HIP 1"} : std::vector<std::string> {});
+    if (!stars.empty())
+        QCOMPARE(stars[0].pmRaCosDecMasYr, pmRa);
+}
+
 #include "tst_stargeometry.moc"

@@ -23,7 +23,7 @@ private slots:
     void displayScalingLooksLikeQtSmoothScaling();
     void overlaysLookTheSameInTheDisplayFormat();
     void positionTextHasOneDecimal();
-    void lampsPerStep();
+    void picturesOfTheStyles();
     void magnifierKeepsItsSquareInsideThePicture_data();
     void magnifierKeepsItsSquareInsideThePicture();
     void saveAsWritesTheFormatOfTheSuffix_data();
@@ -144,11 +144,8 @@ void TestPresentation::positionTextHasOneDecimal()
     QCOMPARE(positionText(QPointF(-3.26, 0.04)), QString("(-3.3,0.0)"));
 }
 
-void TestPresentation::lampsPerStep()
+void TestPresentation::picturesOfTheStyles()
 {
-    const int expected[15] = {-1, -1, -1, 0, 1, 1, 2, 2, 3, 3, -1, 3, -1, -1, -1};
-    for (int step = 0; step < 15; ++step)
-        QCOMPARE(litLampsForStep(step), expected[step]);
     QCOMPARE(lampPicture(true, true), QString(":/images/lighton_mono.png"));
     QCOMPARE(lampPicture(false, false), QString(":/images/lightoff_color.png"));
     QCOMPARE(poleIconPicture(false), QString(":/images/pole_color.png"));

@@ -4,6 +4,7 @@
 #include "skyinimage.h"
 #include "skysimulator.h"
 
+#include <QJsonArray>
 #include <QtTest>
 #include <atomic>
 #include <cmath>
@@ -57,6 +58,8 @@ private slots:
     void missingIndexFilesNameThePackage();
     void cancelOrTimeLimitStopsTheWorker_data();
     void cancelOrTimeLimitStopsTheWorker();
+    void wcsIsGnomonic_data();
+    void wcsIsGnomonic();
 };
 
 void TestPlateSolver::solvesSimulatedSky_data()
@@ -189,7 +192,7 @@ void TestPlateSolver::framesWithoutStarsFailCleanly()
         sky.renderFrame(50000, 50, frame);
     }
     SolveHints hints;
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^Plate solving: ")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("^Plate solving: ")));
     const PlateSolution solution = solvePlate(frame, hints);
     QVERIFY(!solution.solved);
     QVERIFY2(solution.whyNot.contains(QLatin1String("stars")), qPrintable(solution.whyNot));
@@ -199,7 +202,7 @@ void TestPlateSolver::missingIndexFilesNameThePackage()
 {
     SolveControl control;
     control.indexFolder = QDir::temp().filePath(QStringLiteral("no-index-files-here"));
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("astrometry-data-tycho2-10-19")));
+    QTest::ignoreMessage(QtCriticalMsg, QRegularExpression(QStringLiteral("astrometry-data-tycho2-10-19")));
     const PlateSolution solution
         = solvePlate(cv::Mat(960, 1280, CV_8UC1, cv::Scalar(10)), SolveHints(), control);
     QVERIFY(!solution.solved);
@@ -234,7 +237,7 @@ void TestPlateSolver::cancelOrTimeLimitStopsTheWorker()
         QTimer::singleShot(100, [&cancel] { cancel = true; });
     QElapsedTimer timer;
     timer.start();
-    QTest::ignoreMessage(QtWarningMsg, qPrintable(QStringLiteral("Plate solving: ") + why));
+    QTest::ignoreMessage(QtCriticalMsg, qPrintable(QStringLiteral("Plate solving: ") + why));
     PlateSolution solution;
     std::atomic<bool> done {false};
     std::thread solving([&] {
@@ -252,4 +255,42 @@ void TestPlateSolver::cancelOrTimeLimitStopsTheWorker()
 }
 
 QTEST_GUILESS_MAIN(TestPlateSolver)
+// With CD the identity the pixel is the standard coordinates in degrees: a place at 1 degree from
+// the reference along a great circle through it lies tan(1 deg) out on the tangent plane.
+void TestPlateSolver::wcsIsGnomonic_data()
+{
+    QTest::addColumn<double>("ra0");
+    QTest::addColumn<double>("dec0");
+    QTest::addColumn<double>("ra");
+    QTest::addColumn<double>("dec");
+    QTest::addColumn<double>("xi");
+    QTest::addColumn<double>("eta");
+    const double tan1 = 1.0001015515136908;
+    QTest::newRow("north of it, near the pole") << 10.0 << 80.0 << 10.0 << 81.0 << 0.0 << tan1;
+    QTest::newRow("east of it, across RA 0") << 359.5 << 0.0 << 0.5 << 0.0 << tan1 << 0.0;
+    QTest::newRow("behind it") << 0.0 << 0.0 << 180.0 << 0.0 << qQNaN() << qQNaN();
+}
+
+void TestPlateSolver::wcsIsGnomonic()
+{
+    QFETCH(double, ra0);
+    QFETCH(double, dec0);
+    QFETCH(double, ra);
+    QFETCH(double, dec);
+    QFETCH(double, xi);
+    QFETCH(double, eta);
+    const auto wcs = PlateWcs::fromJson(
+        {{"crval", QJsonArray {ra0, dec0}}, {"crpix", QJsonArray {0, 0}}, {"cd", QJsonArray {1, 0, 0, 1}}});
+    QVERIFY(wcs);
+    const auto pixel = wcs->pixelOf({ra, dec});
+    QCOMPARE(bool(pixel), !std::isnan(xi));
+    if (!pixel)
+        return;
+    QVERIFY2(
+        std::hypot(pixel->x - xi, pixel->y - eta) < 1e-12, qPrintable(QString::number(pixel->x, 'g', 17)));
+    const SkyPlace back = wcs->placeOf(*pixel);
+    QVERIFY2(std::hypot(back.raDeg - ra, back.decDeg - dec) < 1e-9,
+        qPrintable(QString::number(back.raDeg, 'g', 17)));
+}
+
 #include "tst_platesolver.moc"
