@@ -14,6 +14,28 @@
 #include <QIcon>
 #include <QStandardPaths>
 
+namespace {
+
+// --help and --version need no display, so they are answered before QApplication, which aborts
+// without one. Qt's own options (-platform, -style …) are unknown to this parser and only
+// QApplication takes them out of the arguments, so a parse error is left to the full parse later.
+void answerHelpOrVersion(int argc, char *argv[], QCommandLineParser &options, const QCommandLineOption &help,
+    const QCommandLineOption &version)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i])); // as QCoreApplication::arguments() reads them
+    options.parse(arguments);
+    if (!options.isSet(help) && !options.isSet(version))
+        return;
+    QCoreApplication plain(argc, argv); // the usage line and the version line name the program by it
+    if (options.isSet(version))
+        options.showVersion();
+    options.showHelp();
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     returnLargeBlocksToTheSystem();
@@ -23,14 +45,12 @@ int main(int argc, char *argv[])
         return runSolveCommand(argc, argv);
     if (isFindAxisCommand(argc, argv))
         return runFindAxisCommand(argc, argv);
-    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VELTO_VERSION));
     QCommandLineParser options;
     options.setApplicationDescription(
         QStringLiteral("Polar alignment with a camera on the mount's RA axis."));
-    options.addHelpOption();
-    options.addVersionOption();
+    const QCommandLineOption help = options.addHelpOption();
+    const QCommandLineOption version = options.addVersionOption();
     const QCommandLineOption replay(QStringLiteral("replay"),
         QStringLiteral("Streams from a session recorded with File > Record Session instead of the camera."),
         QStringLiteral("FILE.ser"));
@@ -46,7 +66,11 @@ int main(int argc, char *argv[])
             "JSON, without a window: --find-axis F1.png F2.png F3.png --utc U1,U2,U3 --lat DEG "
             "--lon DEG [--pressure HPA --temperature C]."),
         QStringLiteral("F1.png")));
-    options.process(app); // --help and --version answer and leave
+    answerHelpOrVersion(argc, argv, options, help, version);
+
+    QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    QApplication app(argc, argv);
+    options.process(app); // reports unknown options and leaves
     // Installed, the desktop knows the program by its launcher entry and draws its themed icon.
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramFiles::appId));
     if (ProgramFiles::installed())

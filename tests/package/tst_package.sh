@@ -2,7 +2,8 @@
 # The Debian package as a user's machine gets it: built with CPack from this build, unpacked into a
 # scratch root (dpkg -x, as dpkg installs it) and started from there offscreen. Checks the launcher
 # entry and the AppStream data, that the installed program finds its private camera library (and
-# that library its INDI module) and its manual's folder, answers --version, and runs until it is closed.
+# that library its INDI module) and its manual's folder, answers --version with the package's version
+# and without a display, and runs until it is closed.
 # Usage: tst_package.sh <build folder>
 set -eu
 build=$(cd "$1" && pwd)
@@ -39,7 +40,8 @@ HOME="$scratch/home" QT_QPA_PLATFORM=offscreen LD_DEBUG=files timeout 5 "$progra
 grep -q "calling init: $root/usr/[^ ]*/velto-q7/libkarvix-indi.so" "$scratch/indi.log" \
   || { grep "libkarvix" "$scratch/indi.log"; fail "the installed program did not load its INDI module"; }
 rm -r "$scratch/home/.config"
-HOME="$scratch/home" "$program" -platform offscreen --version | grep -q "^velto-q7 [0-9]" || fail "--version"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= HOME="$scratch/home" "$program" --version \
+  | grep -qx "velto-q7 $(dpkg-deb -f "$deb" Version)" || fail "--version without a display"
 
 # The headless solve reaches the packaged worker: a black frame is answered "not solved" (exit 1)
 # for want of stars, not for want of the worker or the index files.
