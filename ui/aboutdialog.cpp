@@ -4,11 +4,6 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-namespace {
-const char *const version = "21.4.20.0";
-const char *const releaseDate = "2021-04-20";
-} // namespace
-
 AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent), ui(new Ui::AboutDialog)
 {
     ui->setupUi(this);
@@ -24,8 +19,7 @@ AboutDialog::~AboutDialog()
 
 QString AboutDialog::versionText()
 {
-    return QStringLiteral("Velto Q7 %1, release on %2")
-        .arg(QLatin1String(version), QLatin1String(releaseDate));
+    return QStringLiteral("Velto Q7 " VELTO_VERSION ", release on " VELTO_RELEASE_DATE);
 }
 
 void AboutDialog::on_label_logo_linkActivated(QString link)

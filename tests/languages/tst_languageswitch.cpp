@@ -89,7 +89,7 @@ QString yesButtonText()
     return question.button(QMessageBox::Yes)->text();
 }
 
-const char *const versionText = "Velto Q7 21.4.20.0, release on 2021-04-20";
+const char *const versionText = "Velto Q7 " VELTO_VERSION ", release on " VELTO_RELEASE_DATE;
 
 } // namespace
 

@@ -87,7 +87,7 @@ void TestDialogs::aboutVersionSurvivesRetranslation()
 {
     AboutDialog about;
     auto *version = child<QLabel>(&about, "label_version");
-    const QString expected = QStringLiteral("Velto Q7 21.4.20.0, release on 2021-04-20");
+    const QString expected = QStringLiteral("Velto Q7 " VELTO_VERSION ", release on " VELTO_RELEASE_DATE);
     QCOMPARE(version->text(), expected);
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/languages/lan_en_us.qm")));
