@@ -373,7 +373,7 @@
     </message>
     <message>
         <source>Chose the same star every times</source>
-        <translation>Chose the same star every times</translation>
+        <translation>Choose the same star every time</translation>
     </message>
     <message>
         <source>Star Pos 1</source>
@@ -597,11 +597,11 @@
     </message>
     <message>
         <source>Set the parameters to the left to make more stars around Polaris visable.</source>
-        <translation>Set the parameters to the left to make more stars around Polaris visable.</translation>
+        <translation>Set the parameters to the left to make more stars around Polaris visible.</translation>
     </message>
     <message>
         <source>Set the parameters to the left to make more stars around σ Oct visable.</source>
-        <translation>Set the parameters to the left to make more stars around σ Oct visable.</translation>
+        <translation>Set the parameters to the left to make more stars around σ Oct visible.</translation>
     </message>
     <message>
         <source>Has setting up finished?</source>
@@ -629,7 +629,7 @@
     </message>
     <message>
         <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
-        <translation>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</translation>
+        <translation>Rotate your mount&apos;s &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degrees).</translation>
     </message>
     <message>
         <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>

@@ -228,9 +228,11 @@ void TestLanguageSwitch::hemisphereTipsFollowRegion()
     if (!tip)
         QSKIP("the wizard's tip panel is not built in this program yet");
     find<QRadioButton>(qPrintable(radio))->setChecked(true);
+    // The English translation mends the source text's spelling; the other languages key on the source.
     const QString source
         = QStringLiteral("Set the parameters to the left to make more stars around %1 visable.").arg(star);
-    QCOMPARE(tip->text(), source);
+    const QString english = QString(source).replace(QStringLiteral("visable"), QStringLiteral("visible"));
+    QCOMPARE(tip->text(), english);
 
     choose("actionGerman");
     const QString german = QCoreApplication::translate("MainWindow", source.toUtf8().constData());
@@ -241,7 +243,7 @@ void TestLanguageSwitch::hemisphereTipsFollowRegion()
                 .contains(star == QLatin1String("Polaris") ? star : QStringLiteral("σ")));
 
     choose("actionEnglish");
-    QCOMPARE(tip->text(), source);
+    QCOMPARE(tip->text(), english);
 }
 
 // What the program wrote into the form after set-up (connection text and title, measured

@@ -117,7 +117,7 @@ void TestForms::objects_data()
         {"pushButton_head_rough", "QPushButton", "Rough Pole"},
         {"widget_rough", "QWidget", ""},
         {"groupBox_axisCenter", "QGroupBox", "Axis Center"},
-        {"label_rough_tip", "QLabel", "Chose the same star every times"},
+        {"label_rough_tip", "QLabel", "Choose the same star every time"}, // the English translation mends it
         {"label_starPos1_icon", "QLabel", ""},
         {"label_starPos2_icon", "QLabel", ""},
         {"label_starPos3_icon", "QLabel", ""},

@@ -778,7 +778,7 @@ void TestWizard::hemisphereSwitchRestartsInAnyStep()
         QCOMPARE(window->templateStarB, QPointF(400, 337));
         QCOMPARE(poleAngles.load().atA, window->angleBAP);
         QVERIFY(label("label_movePolaris_tipMsg")->text().contains(QStringLiteral("move σ Oct into")));
-        QVERIFY(label("label_setting_tipMsg")->text().contains(QStringLiteral("around σ Oct visable.")));
+        QVERIFY(label("label_setting_tipMsg")->text().contains(QStringLiteral("around σ Oct visible.")));
 
         window->goToStep(step);
         child<QRadioButton>(QStringLiteral("radioButton_north"))->setChecked(true);
