@@ -67,8 +67,11 @@ bool readNumber(const QCommandLineParser &parser, const QCommandLineOption &opti
 
 bool readUtc(const QString &text, double *utcSeconds)
 {
+    // Qt reads a date alone ("yyyy-MM-dd") as that day's midnight; an instant guessed by up to a day
+    // puts the pole far off, so the time of day must be given.
+    const int dateOnlyLength = 10;
     QDateTime instant = QDateTime::fromString(text, Qt::ISODateWithMs);
-    if (!instant.isValid())
+    if (!instant.isValid() || text.size() <= dateOnlyLength)
         return false;
     if (instant.timeSpec() == Qt::LocalTime)
         instant.setTimeSpec(Qt::UTC);

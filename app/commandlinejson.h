@@ -27,7 +27,8 @@ int badArguments(const char *command, const QString &why);
 bool readNumber(const QCommandLineParser &parser, const QCommandLineOption &option, double low, double high,
     double *value, QString *why);
 
-// The instant as UTC: "2026-12-08T20:00:00", with or without a trailing Z or an offset.
+// The instant as UTC: "2026-12-08T20:00:00", with or without a trailing Z or an offset; a date
+// without its time of day is refused.
 bool readUtc(const QString &text, double *utcSeconds);
 
 #endif // COMMANDLINEJSON_H

@@ -149,7 +149,8 @@ int runFindAxisCommand(int argc, char *argv[])
     std::array<QImage, axisfit::positionCount> frames;
     for (size_t k = 0; k < frames.size(); ++k) {
         if (!readUtc(instants[int(k)], &turn.utc[k]))
-            return badArguments(command, QStringLiteral("%1 is not an ISO 8601 time").arg(instants[int(k)]));
+            return badArguments(
+                command, QStringLiteral("%1 is not an ISO 8601 date and time").arg(instants[int(k)]));
         QImageReader reader(paths[int(k)]);
         frames[k] = reader.read().convertToFormat(QImage::Format_Grayscale8);
         if (frames[k].isNull())

@@ -102,7 +102,7 @@ int runSolveCommand(int argc, char *argv[])
     request.framePath = parser.value(solve);
     if (!readUtc(parser.value(utc), &request.utcSeconds))
         return badArguments(
-            "--solve", QStringLiteral("--utc %1 is not an ISO 8601 time").arg(parser.value(utc)));
+            "--solve", QStringLiteral("--utc %1 is not an ISO 8601 date and time").arg(parser.value(utc)));
     request.site.pressureHpa = defaultPressureHpa;
     request.site.temperatureC = defaultTemperatureC;
     QString why;

@@ -166,6 +166,10 @@ void TestSolveCommand::badArgumentsExitWithTwo_data()
     QTest::newRow("instant not a time")
         << (QStringList {QStringLiteral("--solve"), frame, QStringLiteral("--utc"), QStringLiteral("tonight")}
                + site);
+    QTest::newRow("instant a date without its time")
+        << (QStringList {
+                QStringLiteral("--solve"), frame, QStringLiteral("--utc"), QStringLiteral("2026-12-08")}
+               + site);
     QTest::newRow("find-axis with two frames")
         << (QStringList {QStringLiteral("--find-axis"), frame, frame, QStringLiteral("--utc"),
                 QStringLiteral("%1,%1").arg(utcText)}
