@@ -223,7 +223,7 @@ private:
     void applyZoom(float zoom);
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);
-    void showAxisError();
+    void showAxisError(double sigmaArcsec);
     void showRoughAxisError();
     void followRoughPolaris(const QPointF &polaris);
     bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
@@ -324,9 +324,7 @@ private:
 
     // Done's summary (mainwindow_summary.cpp).
     void showAlignmentSummary();
-    double alignmentStartUtc = 0;                  // Connect, on the program's clock
-    std::optional<AxisErrorArcsec> shownAxisError; // what Precise Pole shows; none while hidden
-    double shownPoleSigmaArcsec = 0;               // what label_poleSigma shows; 0: nothing
+    double alignmentStartUtc = 0; // Connect, on the program's clock
 
     // Plate solving (mainwindow_solve.cpp).
     friend class TestSolveNow;

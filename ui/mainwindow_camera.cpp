@@ -246,8 +246,7 @@ void MainWindow::showImages()
         ui->label_pole->setText(positionText(polePos.load()));
         const double sigma = poleSigmaArcsec;
         ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
-        shownPoleSigmaArcsec = sigma;
-        showAxisError();
+        showAxisError(sigma);
     }
 }
 
@@ -277,22 +276,26 @@ bool MainWindow::axisErrorInImage(const QPointF &pole, const QPointF &starA, con
 
 // The monitored pole against the axis centre, the reference stars as the capture thread last
 // measured them. Hidden while the orientation is unknown.
-void MainWindow::showAxisError()
+void MainWindow::showAxisError(double sigmaArcsec)
 {
     AxisErrorArcsec error;
     PoleInImage inImage;
     if (!axisErrorInImage(polePos.load(), starAPos.load(), starBPos.load(),
             poleAngles.load().zenithToLineTurnDeg, &error, &inImage)) {
-        shownAxisError.reset();
+        session.setReadout({});
         axisErrorPanel->hide();
         boltGuideMarks.store({});
         return;
     }
     updateBoltGuide(inImage);
-    axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), regionName != QLatin1String("South"));
-    axisErrorPanel->setSiteKnown(siteKnown);
+    AlignmentSession::Readout readout
+        = AlignmentSession::readoutFor(error, std::fabs(siteLatitude.load()), sigmaArcsec, siteKnown);
+    readout.stale = !staleNote.isEmpty();
+    readout.staleReason = staleNote;
+    session.setReadout(readout);
+    axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), session.north());
+    axisErrorPanel->setSiteKnown(readout.siteKnown);
     axisErrorPanel->show();
-    shownAxisError = error;
 }
 
 // The altitude bolt moves the pole along the zenith's image direction and the azimuth bolt along

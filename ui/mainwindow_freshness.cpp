@@ -65,6 +65,7 @@ void MainWindow::showFreshness(const QString &note)
     label_freshness->setText(note);
     label_freshness->setVisible(stale);
     axisErrorPanel->setStale(note);
+    session.setStale(note);
     roughAxisErrorPanel->setStale(note);
     for (QLabel *figure :
         {ui->label_refStarA_pos, ui->label_refStarB_pos, ui->label_pole, ui->label_poleSigma})
@@ -115,8 +116,7 @@ void MainWindow::clearCameraView()
         {ui->label_refStarA_pos, ui->label_refStarB_pos, ui->label_pole, ui->label_poleSigma})
         figure->clear();
     axisErrorPanel->hide();
-    shownAxisError.reset();
-    shownPoleSigmaArcsec = 0;
+    session.setReadout({});
     roughAxisErrorPanel->hide();
     setWindowTitle(tr("Velto Q7"));
     frameFreshness.clear();

@@ -16,9 +16,11 @@
 void MainWindow::showAlignmentSummary()
 {
     AlignmentSummary summary;
-    summary.error = shownAxisError;
+    const AlignmentSession::Readout &readout = session.readout();
+    if (readout.shown)
+        summary.error = readout.error;
     summary.poleAltitudeDeg = std::fabs(siteLatitude.load());
-    summary.sigmaArcsec = shownPoleSigmaArcsec;
+    summary.sigmaArcsec = readout.sigmaArcsec;
     summary.refractionCorrected = refractionEnabled;
     summary.refractionModel = refractionModel;
     summary.pressure = airPressure;
