@@ -45,15 +45,17 @@ void AlignmentSession::addAxisPosition(const AxisPosition &position)
     emit axisPositionsChanged();
 }
 
-void AlignmentSession::setTemplatePole(const QPointF &pole)
+void AlignmentSession::setTemplatePole(const QPointF &pole, double utc, const std::vector<cv::Point2d> &field)
 {
-    m_templatePole = pole;
-    m_templatePoleKnown = std::isfinite(pole.x()) && std::isfinite(pole.y());
+    if (std::isfinite(pole.x()) && std::isfinite(pole.y()))
+        m_templatePole = axismeasurement::PoleSighting {cv::Point2d(pole.x(), pole.y()), utc, field};
+    else
+        m_templatePole.reset();
 }
 
 void AlignmentSession::forgetTemplatePole()
 {
-    m_templatePoleKnown = false;
+    m_templatePole.reset();
 }
 
 axismeasurement::Measurement AlignmentSession::measureAxis(bool useField, const axisfit::Lens &lens)
@@ -73,9 +75,9 @@ axismeasurement::Measurement AlignmentSession::measureAxis(bool useField, const 
             fields[k] = p.field;
         sky.utc[k] = p.utc;
     }
-    if (m_templatePoleKnown) {
-        sky.poleAtFirst = cv::Point2d(m_templatePole.x(), m_templatePole.y());
+    if (m_templatePole) {
         sky.hemisphere = m_north ? 1 : -1;
+        sky.poleAtFirst = axismeasurement::poleAtFirstPosition(*m_templatePole, picked, m_positions[0].field, sky, lens);
     }
     const axismeasurement::Measurement m = axismeasurement::measureAxis(picked, fields, sky, lens, useField);
     if (m.ok && m.consistent)

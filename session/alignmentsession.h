@@ -25,6 +25,7 @@
 #include <QString>
 #include <QVector>
 #include <opencv2/core.hpp>
+#include <optional>
 #include <vector>
 
 class AlignmentSession : public QObject
@@ -81,8 +82,10 @@ public:
     int axisPositionsTaken() const { return m_positions.size(); }
     const QVector<AxisPosition> &axisPositions() const { return m_positions; }
     // The celestial pole's image where the template laid on the pole star in the confirm step (by
-    // a pick or a plate solve) puts it: the sky turns about it between the positions.
-    void setTemplatePole(const QPointF &pole);
+    // a pick or a plate solve) puts it, in the frame of `utc` with the stars `field`: the sky turns
+    // about it between the positions, and it turns with the RA axis when that is turned before the
+    // first position.
+    void setTemplatePole(const QPointF &pole, double utc, const std::vector<cv::Point2d> &field);
     void forgetTemplatePole();
     // The centre from the three positions taken. A consistent measurement becomes the session's
     // axis centre (axisCentreChanged); an inconsistent one is returned and changes nothing.
@@ -115,8 +118,7 @@ private:
     bool m_north = true;
     Site m_site;
     QVector<AxisPosition> m_positions;
-    bool m_templatePoleKnown = false;
-    QPointF m_templatePole; // the pole's image where the template lays it, at the first position
+    std::optional<axismeasurement::PoleSighting> m_templatePole;
     QPointF m_axisCentre;
     cv::Matx22d m_axisCovariance = cv::Matx22d::zeros(); // px^2
     int m_axisCircleRadius = 0;

@@ -158,7 +158,7 @@ void MainWindow::pushbuttonConfirmDoneClicked()
 {
     // The template is matched now: where it puts the pole is where the sky turns about.
     if (templatePoleStar)
-        session.setTemplatePole(poleBeside(*templatePoleStar));
+        session.setTemplatePole(poleBeside(*templatePoleStar), utcNow(), measureStarField());
     else
         session.forgetTemplatePole();
     const QPointF saved = axisCenter.load();
