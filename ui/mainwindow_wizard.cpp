@@ -374,17 +374,24 @@ bool MainWindow::handleImageEvent(QEvent *event)
     return true;
 }
 
-// The panel covers the top of the image, so moves over it keep the readout and the magnifier going.
+// The panel covers the top of the image: moves over it keep the readout and the magnifier going,
+// and a double click on its text picks the star beneath as on the image itself (its buttons take
+// their own clicks). The place is the image label's, whatever the image is scrolled to.
 bool MainWindow::handleTipPageEvent(QObject *page, QEvent *event)
 {
-    if (!cameraConnected || event->type() != QEvent::MouseMove)
+    if (!cameraConnected || (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonDblClick))
         return false;
     const bool isPage = std::any_of(tipPanel.pages.begin(), tipPanel.pages.end(),
         [page](const wizard::TipPage &p) { return p.page == page; });
     if (!isPage)
         return false;
-    const QPointF pos = static_cast<QMouseEvent *>(event)->localPos();
-    updatePointer(tipPanel.tabWidget->pos() + QPoint(qRound(pos.x()), qRound(pos.y())));
+    const QPoint onPage = static_cast<QMouseEvent *>(event)->pos();
+    const QPoint labelPos = ui->label_showImg->mapFromGlobal(static_cast<QWidget *>(page)->mapToGlobal(onPage));
+    if (!ui->label_showImg->pixmap(Qt::ReturnByValue).rect().contains(labelPos))
+        return false;
+    updatePointer(labelPos);
+    if (event->type() == QEvent::MouseButtonDblClick)
+        pickStar(labelPos, wizard::labelToImage(labelPos, zoomFactor));
     return true;
 }
 

@@ -828,20 +828,27 @@ void TestWizard::poleAnglesFollowTheClock()
     QVERIFY(given(geometry.angles(Hemisphere::North, *now, {})));
 }
 
+// The panel floats over the top of the image: the pointer's place and a star picked through its
+// text are the image's beneath it.
 void TestWizard::pointerOverThePanelUpdatesTheReadout()
 {
     showImg()->setPixmap(QPixmap(1280, 960));
-    window->goToStep(4);
-    QLabel *tip = label("label_rotateStar1_tipMsg");
-    QMouseEvent move(QEvent::MouseMove, QPointF(20, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(tip->parentWidget(), &move);
-    // The panel sits at (163, 5) in the image area.
-    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("183.0,15.0"));
+    window->goToStep(3);
+    QWidget *page = label("label_getStar1_tipMsg")->parentWidget();
+    // The page's top left corner lies at (164, 6) on the image.
+    const QPoint underPanel(200, 30);
+    publishFrame({QPointF(underPanel)});
+    QMouseEvent move(QEvent::MouseMove, underPanel - QPoint(164, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(page, &move);
+    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("200.0,30.0"));
+    QTest::mouseDClick(page, Qt::LeftButton, Qt::NoModifier, underPanel - QPoint(164, 6));
+    QCOMPARE(window->alignment().step(), 4);
+    QCOMPARE(window->alignment().axisPositions().value(0).star, QPointF(underPanel));
 
     cameraConnected = false; // without a camera nothing answers the pointer
     QMouseEvent later(QEvent::MouseMove, QPointF(40, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(tip->parentWidget(), &later);
-    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("183.0,15.0"));
+    QApplication::sendEvent(page, &later);
+    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("200.0,30.0"));
 }
 
 QTEST_MAIN(TestWizard)
