@@ -519,6 +519,7 @@ void MainWindow::fitAxisCenter()
     axisCenter.store(session.axisCentre());
     axisCenterCovariance.store(session.axisCovariance());
     axisCircleRadius = session.axisCircleRadius();
+    ui->label_axisPos->setText(positionText(session.axisCentre())); // beside the circle it belongs to
     goToStep(STEP_VALIDATE_CENTER);
 }
 

@@ -506,6 +506,7 @@ void TestWizard::threeStarPicksFitTheAxisCentre()
         && std::abs(axisCenter.load().y() - 5910.0 / 11) < 1e-9);
     QCOMPARE(axisCircleRadius.load(), 237);
     QCOMPARE(window->alignment().axisCircleRadius(), 237);
+    QCOMPARE(label("label_axisPos")->text(), QStringLiteral("(493.6,537.3)"));
     QCOMPARE(flags().left(2), QStringLiteral("11"));
 }
 
