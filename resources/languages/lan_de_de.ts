@@ -841,6 +841,16 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Die Sterne haben sich zwischen den drei Positionen nicht um einen Punkt gedreht (sie weichen um %1″ voneinander ab): Die Kamera hat sich vielleicht in ihrer Halterung verschoben, die RA-Kupplung ist gerutscht oder ein Kabel hat an der Montierung gezogen. Bitte sorgen Sie dafür, dass alles fest sitzt, drehen Sie die RA-Achse an ihren Ausgangspunkt zurück und messen Sie die Achsenmitte erneut.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Kein Programm auf diesem Rechner hat das Handbuch geöffnet. Es liegt in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

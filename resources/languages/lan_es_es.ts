@@ -841,6 +841,16 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Las estrellas no giraron alrededor de un mismo punto entre las tres posiciones (difieren en %1″): puede que la cámara se haya desplazado en su soporte, que el embrague de AR haya patinado o que un cable haya tirado de la montura. Asegúrese de que todo esté firme, devuelva el eje de AR a donde empezó y mida de nuevo el centro del eje.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Ningún programa de este equipo abrió el manual. Está en:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -841,6 +841,16 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Les étoiles n&apos;ont pas tourné autour d&apos;un même point entre les trois positions (elles diffèrent de %1″) : la caméra a peut-être bougé dans son support, l&apos;embrayage AD a glissé ou un câble a tiré sur la monture. Vérifiez que tout est bien serré, ramenez l&apos;axe AD à son point de départ et mesurez de nouveau le centre de l&apos;axe.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Aucun programme de cet ordinateur n&apos;a ouvert le manuel. Il se trouve dans :
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

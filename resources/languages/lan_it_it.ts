@@ -841,6 +841,16 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Le stelle non hanno ruotato attorno a un unico punto tra le tre posizioni (differiscono di %1″): la camera potrebbe essersi spostata nel supporto, la frizione di AR potrebbe essere slittata o un cavo potrebbe aver tirato la montatura. Assicurarsi che tutto sia ben fermo, riportare l&apos;asse AR al punto di partenza e misurare di nuovo il centro dell&apos;asse.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Nessun programma di questo computer ha aperto il manuale. Si trova in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

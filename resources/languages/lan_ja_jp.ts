@@ -841,6 +841,16 @@ The file keeps the %2 frames written before.</source>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>3つの位置の間で星が1点を中心に回転していません（ずれは %1″）。カメラがホルダー内でずれたか、赤経クラッチが滑ったか、ケーブルが架台を引っ張った可能性があります。すべてがしっかり固定されていることを確認し、赤経軸を開始位置に戻して、軸の中心をもう一度測定してください。</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>このコンピューターにはマニュアルを開くプログラムがありません。マニュアルの場所:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -841,6 +841,16 @@ The file keeps the %2 frames written before.</source>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>세 위치 사이에서 별들이 한 점을 중심으로 회전하지 않았습니다(차이 %1″). 카메라가 홀더 안에서 움직였거나, 적경 클러치가 미끄러졌거나, 케이블이 가대를 잡아당겼을 수 있습니다. 모든 것이 단단히 고정되었는지 확인하고, 적경축을 시작 위치로 되돌린 다음 축 중심을 다시 측정하십시오.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>설명서</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>이 컴퓨터에서 설명서를 연 프로그램이 없습니다. 설명서 위치:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

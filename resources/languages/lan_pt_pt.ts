@@ -841,6 +841,16 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>As estrelas não rodaram em torno de um único ponto entre as três posições (diferem em %1″): a câmara pode ter-se deslocado no suporte, a embraiagem de AR pode ter escorregado ou um cabo pode ter puxado a montagem. Certifique-se de que tudo está firme, volte a colocar o eixo de AR onde começou e meça novamente o centro do eixo.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Nenhum programa deste computador abriu o manual. Está em:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

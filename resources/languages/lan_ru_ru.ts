@@ -841,6 +841,16 @@ The file keeps the %2 frames written before.</source>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Между тремя положениями звёзды повернулись не вокруг одной точки (расхождение %1″): возможно, камера сдвинулась в держателе, проскользнула муфта оси RA или кабель потянул монтировку. Убедитесь, что всё надёжно закреплено, верните ось RA в исходное положение и измерьте центр оси заново.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Руководство</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Ни одна программа на этом компьютере не открыла руководство. Оно находится здесь:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -841,6 +841,16 @@ The file keeps the %2 frames written before.</source>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>三个位置之间星点并非围绕同一点旋转（相差 %1″）：相机可能在支架中移动了，赤经离合器打滑了，或者线缆拉动了赤道仪。请确认一切已固定牢靠，将赤经轴转回起始位置，然后重新测量轴心。</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>手册</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>此计算机上没有程序打开手册。手册位于：
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>
