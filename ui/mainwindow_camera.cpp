@@ -23,6 +23,8 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QScreen>
+#include <QWindow>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtMath>
@@ -77,8 +79,17 @@ void MainWindow::showVirtualMount(bool shown)
     if (shown && !virtualMount) {
         virtualMount = new VirtualMountWindow(this);
         virtualMount->setWindowFlag(Qt::Tool);
-        // Beside the window rather than over the live image it changes.
-        virtualMount->move(frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the window rather than over the live image it changes; where the screen has no
+        // room beside it (a maximised window), at the screen's right edge over the window.
+        virtualMount->adjustSize();
+        const QRect screen = windowHandle() && windowHandle()->screen()
+            ? windowHandle()->screen()->availableGeometry()
+            : QRect(frameGeometry().topLeft(), virtualMount->frameSize());
+        const QSize size = virtualMount->frameSize();
+        QPoint place = frameGeometry().topRight() + QPoint(8, 0);
+        place.setX(std::max(screen.left(), std::min(place.x(), screen.right() + 1 - size.width())));
+        place.setY(std::max(screen.top(), std::min(place.y(), screen.bottom() + 1 - size.height())));
+        virtualMount->move(place);
     }
     if (virtualMount)
         virtualMount->setVisible(shown);
