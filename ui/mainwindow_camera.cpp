@@ -38,11 +38,13 @@ constexpr int connectRetryMs = 250;
 constexpr int connectPatienceMs = 20000;
 
 // A recording that cannot be replayed says why in one line.
-void logSourceProblem()
+// Logs why the camera source failed and returns it, empty when it does not know.
+QString logSourceProblem()
 {
     const std::string problem = karvix::sourceProblem();
     if (!problem.empty())
         qCritical("Camera source: %s", problem.c_str());
+    return QString::fromStdString(problem);
 }
 } // namespace
 
@@ -131,10 +133,14 @@ void MainWindow::connectToCamera()
         return;
     case ConnectOutcome::OpenFailed:
         clearCameraView();
-        logSourceProblem();
-        QMessageBox::critical(
-            this, tr("Error"), tr("Can not connect Velto Q7 camera as open error!"), QMessageBox::Ok);
+    {
+        // The box says what it always said, and then why, as far as the source knows.
+        const QString why = logSourceProblem();
+        QMessageBox::critical(this, tr("Error"),
+            tr("Can not connect Velto Q7 camera as open error!") + (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+            QMessageBox::Ok);
         return;
+    }
     case ConnectOutcome::InitFailed:
         clearCameraView();
         QMessageBox::critical(this, tr("Error"), tr("Can not connect Velto Q7 camera as initialize error!"));

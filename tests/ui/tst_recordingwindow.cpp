@@ -170,7 +170,10 @@ void TestRecording::damagedRecordingIsRefusedWithItsReason()
                 .arg(path)));
     toggleConnection();
     QVERIFY(!cameraConnected);
-    QTRY_COMPARE(boxes.text, QString("Can not connect Velto Q7 camera as open error!"));
+    QTRY_COMPARE(boxes.text,
+        QStringLiteral("Can not connect Velto Q7 camera as open error!\n\nrecording %1: 0 bits per pixel: only "
+                       "8-bit frames can be replayed")
+            .arg(path));
 }
 
 void TestRecording::cameraSourceIsKeptInTheSettings()
