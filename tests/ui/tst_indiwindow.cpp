@@ -85,6 +85,15 @@ void TestIndiWindow::chooseSkyDriver()
     QCOMPARE(child<QLineEdit>(dialog, "doubleSpinBox_focalLength")->text(), QStringLiteral("25.36"));
     QVERIFY(ok->isEnabled());
     shot(dialog, QStringLiteral("camerasource-indi.png"));
+    // A Refresh that reaches no server leaves no camera to confirm.
+    auto *port = child<QLineEdit>(dialog, "spinBox_indiPort");
+    port->setText(QString::number(freeLocalPort()));
+    child<QPushButton>(dialog, "pushButton_indiRefresh")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(cameras->count() == 0 && cameras->currentText().isEmpty() && !ok->isEnabled(), 10000);
+    port->setText(QString::number(server.port()));
+    child<QPushButton>(dialog, "pushButton_indiRefresh")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->findText(QStringLiteral("Velto Q7 Sky")), 0, 10000);
+    QVERIFY(ok->isEnabled());
     ok->click();
 }
 
