@@ -40,8 +40,7 @@ QGraphicsDropShadowEffect *createSliderGlow()
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0), clickImagePos(0, 0)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0)
 {
     ui->setupUi(this);
 
@@ -78,6 +77,7 @@ MainWindow::MainWindow(QWidget *parent)
     magnifier->setZoom(5);
 
     label_direction = new QLabel(ui->scrollArea_showImg);
+    label_direction->setObjectName(QStringLiteral("label_direction"));
     label_direction->setGeometry(0, 130, 238, 171);
     label_direction->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
     label_direction->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -109,6 +109,7 @@ MainWindow::MainWindow(QWidget *parent)
     ui->actionEnglish->setChecked(true);
 
     label_cursorPos = new QLabel(this);
+    label_cursorPos->setObjectName(QStringLiteral("label_cursorPos"));
     label_cursorPos->setFrameShape(QFrame::NoFrame);
     label_cursorPos->setFixedSize(85, 18);
     ui->statusBar->addWidget(label_cursorPos, 0);
@@ -147,13 +148,16 @@ MainWindow::MainWindow(QWidget *parent)
     connect(displayTimer, &QTimer::timeout, this, &MainWindow::showImages);
     displayTimer->start(20);
     angleTimer = new QTimer(this);
+    angleTimer->setObjectName(QStringLiteral("angleTimer"));
     connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
     angleTimer->start(100);
     effectTimer = new QTimer(this);
+    effectTimer->setObjectName(QStringLiteral("effectTimer"));
     connect(effectTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);
     effectTimer->setInterval(500);
     // The angles change by well under an arcsecond an hour; once a minute keeps them exact.
     poleAnglesTimer = new QTimer(this);
+    poleAnglesTimer->setObjectName(QStringLiteral("poleAnglesTimer"));
     connect(poleAnglesTimer, &QTimer::timeout, this, &MainWindow::updatePoleAngles);
     poleAnglesTimer->start(60 * 1000);
 
@@ -179,7 +183,6 @@ MainWindow::MainWindow(QWidget *parent)
         setDefaultSettings();
 
     clickLabelPos = QPoint(static_cast<int>(zoomFactor * 640), static_cast<int>(zoomFactor * 480));
-    clickImagePos = QPointF(640.0, 480.0);
 
     // Anything but exactly "North" selects the south, as a stored "north" always has. Checking the
     // button switches the hemisphere's template data through its toggled slot.

@@ -119,7 +119,7 @@ void TestIndiWindow::choosesAndStreamsAnIndiCamera()
     QTRY_VERIFY_WITH_TIMEOUT(cameraConnected, 15000);
     toggleConnection();
 
-    window->saveSettings();
+    window->close(); // writes the settings
     QSettings settings(SettingsFile::programPath(), QSettings::IniFormat);
     QCOMPARE(settings.value("CAMERA_SOURCE/kind").toString(), QStringLiteral("INDI"));
     QCOMPARE(settings.value("CAMERA_SOURCE/device").toString(), QStringLiteral("Velto Q7 Sky"));
