@@ -6,6 +6,8 @@
 #include <QtGlobal>
 #include <cstring>
 
+char cameraId[KARVIX_ID_BUFFER_SIZE] = {};
+
 bool isSuitableCameraId(const QString &id)
 {
     const int hyphen = id.lastIndexOf(QLatin1Char('-'));

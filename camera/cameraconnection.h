@@ -5,9 +5,14 @@
 #ifndef CAMERACONNECTION_H
 #define CAMERACONNECTION_H
 
+#include "karvix.h"
+
 #include <QString>
 
 class CaptureThread;
+
+// The id of the camera connected last (or being connected), as the library names it.
+extern char cameraId[KARVIX_ID_BUFFER_SIZE];
 
 enum class ConnectOutcome {
     LibraryNotReady,  // sdkReady is false: nothing was done

@@ -3,12 +3,9 @@
 std::atomic<bool> sdkReady {false};
 std::atomic<bool> cameraConnected {false};
 std::atomic<KarvixHandle> cameraHandle {0};
-char cameraId[KARVIX_ID_BUFFER_SIZE] = {};
 
 std::atomic<double> exposureTime {50000.0};
 std::atomic<int> gain {50};
-double appliedExposureTime = 0.0;
-int appliedGain = 0;
 
 int streamParam12 = 30;
 int streamParam9 = 0;
@@ -17,7 +14,6 @@ int binX = 1, binY = 1;
 unsigned char streamMode = KARVIX_STREAM_LIVE;
 int roiX = 0, roiY = 0;
 std::atomic<int> frameWidth {KARVIX_FRAME_WIDTH}, frameHeight {KARVIX_FRAME_HEIGHT};
-int frameBpp = 0, frameChannels = 0;
 
 std::atomic<bool> monitorPole {false};
 std::atomic<bool> showAxisCenter {false};

@@ -28,14 +28,10 @@
 extern std::atomic<bool> sdkReady;             // InitKARVIXResource returned 0
 extern std::atomic<bool> cameraConnected;      // a camera is open and initialised
 extern std::atomic<KarvixHandle> cameraHandle; // 0 = no camera
-extern char cameraId[KARVIX_ID_BUFFER_SIZE];   // GUI thread only
 
 // Written by the exposure and gain buttons (GUI); the capture loop sends changes between frames.
 extern std::atomic<double> exposureTime; // microseconds
 extern std::atomic<int> gain;
-// Capture thread only: what the camera last accepted.
-extern double appliedExposureTime;
-extern int appliedGain;
 
 // Fixed stream parameters, set once by the window constructor before any capture starts.
 extern int streamParam12;
@@ -46,7 +42,6 @@ extern unsigned char streamMode;
 extern int roiX, roiY;
 // Requested size at stream start; every frame read overwrites them with the reported size.
 extern std::atomic<int> frameWidth, frameHeight;
-extern int frameBpp, frameChannels; // capture thread only; written, not used
 
 // ---- Per-frame inputs: written by the GUI thread, read by the capture thread --------------------
 extern std::atomic<bool> monitorPole; // measure stars A and B, compute the pole, magnify

@@ -3,6 +3,7 @@
 // recorded session).
 #include "mainwindow.h"
 
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
