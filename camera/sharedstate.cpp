@@ -36,11 +36,9 @@ Guarded<BoltGuideMarks> boltGuideMarks;
 std::atomic<bool> refractionEnabled {false};
 std::atomic<RefractionModel> refractionModel {RefractionModel::Bennett};
 std::atomic<float> siteLatitude {39.9f};
-std::atomic<float> siteLongitude {116.3f};
 std::atomic<float> airPressure {101.0f};
 std::atomic<float> airTemperature {10.0f};
 Guarded<QString> pressureUnit {QStringLiteral("kPa")};
-std::atomic<bool> siteKnown {false};
 
 Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;

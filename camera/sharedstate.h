@@ -95,13 +95,10 @@ extern Guarded<BoltGuideMarks> boltGuideMarks;
 extern std::atomic<bool> refractionEnabled;
 extern std::atomic<RefractionModel> refractionModel;
 extern std::atomic<float> siteLatitude;   // degrees, north positive (the pole's altitude is its size)
-extern std::atomic<float> siteLongitude;  // degrees; shown and stored only
 extern std::atomic<float> airPressure;    // in pressureUnit
 extern std::atomic<float> airTemperature; // degrees Celsius
 extern Guarded<QString> pressureUnit;     // "kPa" or "hPa"
-// Whether the user has given the site (the wizard's site question or the refraction dialog, now
-// or in an earlier run). GUI thread only: until then the readout says its figure is uncorrected.
-extern std::atomic<bool> siteKnown;
+// The longitude and whether the site is known are the GUI thread's alone: the alignment session's site.
 
 // ---- Per-frame outputs: written by the capture thread, read by the GUI thread -------------------
 extern Guarded<QPointF> starAPos;

@@ -125,7 +125,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->label_templateImg->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     aboutDialog = new AboutDialog(this);
-    astroRefractionDialog = new AstroRefractionDialog(this);
+    astroRefractionDialog = new AstroRefractionDialog(session, this);
     poleTrackingDialog = new PoleTrackingDialog(this);
     translator = new QTranslator(this);
     qtTranslator = new QTranslator(this);
@@ -138,7 +138,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
     // A new site turns the zenith's direction at once, not at the next minute's update.
     connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updatePoleAngles);
-    connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updateSessionSite);
     connect(this, &MainWindow::resetUI, poleTrackingDialog, &PoleTrackingDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(

@@ -204,7 +204,6 @@ private:
     void MarkTemplatePoles();
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
     void updatePoleAngles();
-    void updateSessionSite();
     void showRefractionDialog(bool asSiteQuestion);
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);

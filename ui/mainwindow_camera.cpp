@@ -305,8 +305,8 @@ void MainWindow::showAxisError(double sigmaArcsec)
         return;
     }
     updateBoltGuide(inImage);
-    AlignmentSession::Readout readout
-        = AlignmentSession::readoutFor(error, std::fabs(siteLatitude.load()), sigmaArcsec, siteKnown);
+    AlignmentSession::Readout readout = AlignmentSession::readoutFor(
+        error, std::fabs(siteLatitude.load()), sigmaArcsec, session.site().known);
     readout.stale = !staleNote.isEmpty();
     readout.staleReason = staleNote;
     session.setReadout(readout);

@@ -94,7 +94,7 @@ bool MainWindow::startPlateSolve()
     const bool north = regionName != QLatin1String("South");
     ObservingSite site;
     site.latitudeDeg = std::fabs(siteLatitude.load()) * (north ? 1 : -1);
-    site.longitudeDeg = siteLongitude;
+    site.longitudeDeg = session.site().longitudeDeg;
     site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
     site.temperatureC = airTemperature;
     // An INDI camera's lens may be unknown or entered wrong, so its frames need not be at the

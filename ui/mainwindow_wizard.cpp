@@ -139,7 +139,7 @@ void MainWindow::setRegionTipTexts(const QString &region)
 // earlier run knew it; either answer goes on to the template.
 void MainWindow::pushbuttonSettingDoneClicked()
 {
-    if (siteKnown || siteAsked) {
+    if (session.site().known || siteAsked) {
         goToStep(STEP_CONFIRM);
         return;
     }
@@ -329,21 +329,13 @@ void MainWindow::updatePoleAngles()
     const auto at = [](const QPointF &p) { return ImagePosition {p.x(), p.y()}; };
     const HemisphereStarData &pattern = session.templateStars();
     // The settings keep the latitude without its sign; the hemisphere choice gives it.
-    const double turn
-        = starGeometry.zenithToLineTurnDeg(hemisphere, utc, std::fabs(siteLatitude.load()) * (north ? 1 : -1),
-            siteLongitude, at(pattern.pole), at(pattern.starA), at(pattern.starB), &imageEastTurn);
+    const double turn = starGeometry.zenithToLineTurnDeg(hemisphere, utc,
+        std::fabs(siteLatitude.load()) * (north ? 1 : -1), session.site().longitudeDeg, at(pattern.pole),
+        at(pattern.starA), at(pattern.starB), &imageEastTurn);
     poleAngles.store({now.bap, now.abp,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
                                     : polestatistics::yearlyAnglesErrorArcsec,
         turn});
-}
-
-// The session keeps the site as the capture thread's inputs hold it (the pressure in hPa).
-void MainWindow::updateSessionSite()
-{
-    const double pressure = airPressure.load() * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
-    session.setSite(
-        {siteLatitude.load(), siteLongitude.load(), pressure, airTemperature.load(), siteKnown.load()});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------

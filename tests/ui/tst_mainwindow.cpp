@@ -214,8 +214,8 @@ void TestMainWindow::storedValuesAreApplied()
     window.reset(new MainWindow);
     // Kept as stored, the sign too; a file from before siteKnown knew the site with the correction on.
     QCOMPARE(siteLatitude.load(), -33.5f);
-    QVERIFY(siteKnown.load());
-    QCOMPARE(siteLongitude.load(), 151.2f);
+    QVERIFY(window->alignment().site().known);
+    QCOMPARE(window->alignment().site().longitudeDeg, double(151.2f));
     QCOMPARE(airPressure.load(), 1013.0f);
     QCOMPARE(pressureUnit.load(), QStringLiteral("hPa"));
     QCOMPARE(airTemperature.load(), -5.5f);
@@ -340,7 +340,7 @@ void TestMainWindow::invalidStoredValuesFallBack()
     QCOMPARE(window->alignment().templatePosition(), QPointF(640, 480));
     // Every refraction input is its default, as the refraction dialog shows it.
     QCOMPARE(siteLatitude.load(), 39.9f);
-    QCOMPARE(siteLongitude.load(), 116.3f);
+    QCOMPARE(window->alignment().site().longitudeDeg, double(116.3f));
     QCOMPARE(airPressure.load(), 101.0f);
     QCOMPARE(airTemperature.load(), 10.0f);
 }
@@ -422,7 +422,9 @@ void TestMainWindow::numbersKeepSixSignificantDigits()
 {
     window.reset(new MainWindow);
     axisCenter.store(QPointF(640.123456, 480.987654));
-    siteLongitude = 1234567.0f;
+    AlignmentSession::Site site = window->alignment().site();
+    site.longitudeDeg = 1234567.0;
+    window->alignment().setSite(site);
     airTemperature = 0.00001f;
     window->close();
     std::unique_ptr<QSettings> file(readBack());

@@ -90,7 +90,9 @@ void TestSolveNow::init()
     cameraSimulator().setClock(dec8Evening2026);
     setUtcSource([] { return cameraSimulator().clock(); });
     window.reset(new MainWindow);
-    siteKnown = true; // Setting Finished goes straight to the template
+    AlignmentSession::Site site = window->alignment().site();
+    site.known = true; // Setting Finished goes straight to the template
+    window->alignment().setSite(site);
 }
 
 void TestSolveNow::cleanup()
