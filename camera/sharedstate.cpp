@@ -1,6 +1,5 @@
 #include "sharedstate.h"
 
-std::atomic<bool> sdkReady {false};
 std::atomic<bool> cameraConnected {false};
 std::atomic<KarvixHandle> cameraHandle {0};
 
@@ -11,7 +10,6 @@ int streamParam12 = 30;
 int streamParam9 = 0;
 int bitsMode = 8;
 int binX = 1, binY = 1;
-unsigned char streamMode = KARVIX_STREAM_LIVE;
 int roiX = 0, roiY = 0;
 std::atomic<int> frameWidth {KARVIX_FRAME_WIDTH}, frameHeight {KARVIX_FRAME_HEIGHT};
 

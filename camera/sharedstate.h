@@ -24,8 +24,8 @@
 #include <opencv2/core.hpp>
 
 // ---- Camera and stream settings -----------------------------------------------------------------
-// Written by the window at start-up and close, and by Connect/Disconnect; read by the capture loop.
-extern std::atomic<bool> sdkReady;             // InitKARVIXResource returned 0
+// Written by Connect/Disconnect and the window's close; read by the capture loop. Whether the library
+// is ready, the stream mode and the camera's id are the GUI thread's alone (cameraconnection.h).
 extern std::atomic<bool> cameraConnected;      // a camera is open and initialised
 extern std::atomic<KarvixHandle> cameraHandle; // 0 = no camera
 
@@ -38,7 +38,6 @@ extern int streamParam12;
 extern int streamParam9;
 extern int bitsMode;
 extern int binX, binY;
-extern unsigned char streamMode;
 extern int roiX, roiY;
 // Requested size at stream start; every frame read overwrites them with the reported size.
 extern std::atomic<int> frameWidth, frameHeight;

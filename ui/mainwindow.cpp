@@ -3,6 +3,7 @@
 
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
+#include "cameraconnection.h"
 #include "capturethread.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"

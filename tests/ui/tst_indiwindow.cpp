@@ -2,6 +2,7 @@
 // cameras after Refresh, the choice is shown and kept in the settings, Connect waits for the
 // camera without holding the window, frames of our sky driver reach the live view, and the camera
 // disconnects and connects again. VELTO_SHOTS=<folder> saves the dialog and the window.
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "indiserver.h"
 #include "mainwindow.h"

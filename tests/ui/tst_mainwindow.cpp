@@ -2,6 +2,7 @@
 // languages and the shell menu commands.
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
+#include "cameraconnection.h"
 #include "mainwindow.h"
 #include "poletrackingdialog.h"
 #include "presentation.h"

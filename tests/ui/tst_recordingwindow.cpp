@@ -1,6 +1,7 @@
 // Record Session and Camera Source in the window: a short recording of the simulated sky with its
 // notes, the same session replayed as the camera with the program's clock on the recorded frames'
 // time, a damaged recording refused with its reason in the log, and the source kept in the settings.
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "mainwindow.h"
 #include "serfile.h"
