@@ -44,7 +44,36 @@ QGraphicsDropShadowEffect *createSliderGlow()
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0)
 {
     ui->setupUi(this);
+    fitLeftPanelWidth();
+    setupMagnifierAndReadouts();
+    setupWizardPictures();
+    setupTipPanel();
+    setupMenuGroups();
+    setupImageArea();
+    setupDialogs();
+    // The capture thread allocates the frame buffer and the working images once, here; it starts
+    // only on Connect.
+    captureThread = new CaptureThread;
+    setupTimers();
+    setFixedStreamParameters();
 
+    LoadStarPosData();
+    MarkTemplatePoles();
+    if (!loadSettings())
+        setDefaultSettings();
+    showStoredHemisphere();
+    showStoredStyle();
+    showStoredZoomAndLanguage();
+    showUnconnectedState();
+
+    initialiseCameraLibrary();
+    setupRecording();
+    setupPlateSolving();
+    setupFreshness();
+}
+
+void MainWindow::fitLeftPanelWidth()
+{
     // The left panel keeps the width of its widest section, so opening a section never needs a
     // horizontal scroll bar and the image area does not jump. All sections are still open here.
     // Polished first, so the style sheet's paddings and borders are counted.
@@ -54,7 +83,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->scrollArea_manager->setMinimumWidth(std::max(ui->scrollArea_manager->minimumWidth(),
         panelWidth + ui->scrollArea_manager->verticalScrollBar()->sizeHint().width()
             + 2 * ui->scrollArea_manager->frameWidth()));
+}
 
+void MainWindow::setupMagnifierAndReadouts()
+{
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
     axisErrorPanel = new AxisErrorPanel(QString(), ui->widget_precise);
     // Right under the pole and axis icons, where it shows without scrolling the panel: the
@@ -76,7 +108,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     rough->addWidget(roughAxisErrorPanel, 0, 0);
     roughAxisErrorPanel->hide();
     magnifier->setZoom(5);
+}
 
+void MainWindow::setupWizardPictures()
+{
     label_direction = new QLabel(ui->scrollArea_showImg);
     label_direction->setObjectName(QStringLiteral("label_direction"));
     label_direction->setGeometry(0, 130, 238, 171);
@@ -91,9 +126,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     roughSliderEffect = createSliderGlow();
     ui->horizontalSlider_confirm_match->setGraphicsEffect(confirmSliderEffect);
     ui->horizontalSlider_rough_match->setGraphicsEffect(roughSliderEffect);
+}
 
-    setupTipPanel();
-
+void MainWindow::setupMenuGroups()
+{
     zoomGroup = new QActionGroup(ui->menuZoom);
     zoomGroup->addAction(ui->action100);
     zoomGroup->addAction(ui->action75);
@@ -108,7 +144,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         languageGroup->addAction(action);
     languageGroup->setExclusive(true);
     ui->actionEnglish->setChecked(true);
+}
 
+void MainWindow::setupImageArea()
+{
     label_cursorPos = new QLabel(this);
     label_cursorPos->setObjectName(QStringLiteral("label_cursorPos"));
     label_cursorPos->setFrameShape(QFrame::NoFrame);
@@ -124,16 +163,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->label_showImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
+void MainWindow::setupDialogs()
+{
     aboutDialog = new AboutDialog(this);
     astroRefractionDialog = new AstroRefractionDialog(session, this);
     poleTrackingDialog = new PoleTrackingDialog(this);
     translator = new QTranslator(this);
     qtTranslator = new QTranslator(this);
-    // The capture thread allocates the frame buffer and the working images once, here; it starts
-    // only on Connect.
-    captureThread = new CaptureThread;
-
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
     connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
     connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
@@ -144,6 +182,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     connect(
         this, &MainWindow::initAstroRefraction, astroRefractionDialog, &AstroRefractionDialog::initValues);
     connect(poleTrackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
+}
+
+void MainWindow::setupTimers()
+{
     displayTimer = new QTimer(this);
     connect(displayTimer, &QTimer::timeout, this, &MainWindow::showImages);
     displayTimer->start(20);
@@ -160,8 +202,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     poleAnglesTimer->setObjectName(QStringLiteral("poleAnglesTimer"));
     connect(poleAnglesTimer, &QTimer::timeout, this, &MainWindow::updatePoleAngles);
     poleAnglesTimer->start(60 * 1000);
+}
 
-    // Fixed stream parameters for the capture thread; nothing is connected yet.
+// Fixed stream parameters for the capture thread; nothing is connected yet.
+void MainWindow::setFixedStreamParameters()
+{
     roiX = 0;
     roiY = 0;
     exposureTime = 50000.0;
@@ -176,12 +221,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     gain = 50;
     sdkReady = false;
     cameraConnected = false;
+}
 
-    LoadStarPosData();
-    MarkTemplatePoles();
-    if (!loadSettings())
-        setDefaultSettings();
-
+// The settings just read, shown: the hemisphere here, then the display style, the zoom and the language.
+void MainWindow::showStoredHemisphere()
+{
     clickLabelPos = QPoint(static_cast<int>(zoomFactor * 640), static_cast<int>(zoomFactor * 480));
 
     // Anything but exactly "North" selects the south, as a stored "north" always has. Checking the
@@ -192,7 +236,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         ui->radioButton_south->setChecked(true);
 
     placeTemplateLabel(zoomFactor, regionName);
+}
 
+void MainWindow::showStoredStyle()
+{
     // The night style shows the mono pictures; its action turns the window dark red.
     const bool night = displayStyle.load() == QLatin1String("Night");
     const bool mono = displayStyle.load() == QLatin1String("Mono") || night;
@@ -210,7 +257,10 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     // The form read its lamp at full size (1 MB); the pixmap cache would keep it after the labels
     // let it go.
     QPixmapCache::clear();
+}
 
+void MainWindow::showStoredZoomAndLanguage()
+{
     if (zoomFactor == 0.5f)
         ui->action50->setChecked(true);
     else if (zoomFactor == 0.75f)
@@ -223,15 +273,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
 
     languageAction(languageCode)->setChecked(true);
     emit changeLanguage();
+}
 
+// Until Connect: no template, arrow or tips, no camera commands, and every section locked.
+void MainWindow::showUnconnectedState()
+{
     ui->label_templateImg->hide();
     label_direction->hide();
     tipPanel.tabWidget->hide();
-    ui->actionSave_As->setEnabled(false);
-    ui->actionDisplay_Template->setEnabled(false);
-    ui->actionAstronomical_Refraction->setEnabled(false);
-    ui->actionManual_Trace->setEnabled(false);
-    ui->menuZoom->setEnabled(false);
+    setCameraActionsEnabled(false);
     ui->actionStretch->setVisible(false);
     ui->actionDisplay_Template->setVisible(false);
 
@@ -246,11 +296,6 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
         section.first->setEnabled(false);
         section.second->hide();
     }
-
-    initialiseCameraLibrary();
-    setupRecording();
-    setupPlateSolving();
-    setupFreshness();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

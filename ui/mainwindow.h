@@ -182,6 +182,20 @@ private slots:
     void showPlateSolution();
 
 private:
+    // Construction (mainwindow.cpp), in this order.
+    void fitLeftPanelWidth();
+    void setupMagnifierAndReadouts();
+    void setupWizardPictures();
+    void setupMenuGroups();
+    void setupImageArea();
+    void setupDialogs();
+    void setupTimers();
+    void setFixedStreamParameters();
+    void showStoredHemisphere();
+    void showStoredStyle();
+    void showStoredZoomAndLanguage();
+    void showUnconnectedState();
+
     // Settings file (mainwindow_settings.cpp).
     bool loadSettings();
     void saveSettings();
