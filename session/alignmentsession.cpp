@@ -15,9 +15,37 @@ void AlignmentSession::setStep(int step)
     emit stepChanged(step);
 }
 
-void AlignmentSession::setNorth(bool north)
+void AlignmentSession::setNorth(bool north, const HemisphereStarData &templateStars)
 {
     m_north = north;
+    m_templateStars = templateStars;
+}
+
+void AlignmentSession::setTemplatePosition(const QPointF &imagePos)
+{
+    m_templatePosition = imagePos;
+    emit templateChanged();
+}
+
+void AlignmentSession::setTemplateAngle(int degrees)
+{
+    if (degrees == m_templateAngle)
+        return;
+    m_templateAngle = degrees;
+    emit templateChanged();
+}
+
+void AlignmentSession::setPoleStarPick(const QPointF &star)
+{
+    m_poleStarPick = star;
+    emit poleStarPicked();
+}
+
+void AlignmentSession::setReferenceStars(const QPointF &starA, const QPointF &starB)
+{
+    m_referenceStarA = starA;
+    m_referenceStarB = starB;
+    emit referenceStarsChanged();
 }
 
 void AlignmentSession::setSite(const Site &site)

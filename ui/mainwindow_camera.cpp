@@ -305,8 +305,8 @@ void MainWindow::showAxisError(double sigmaArcsec)
         return;
     }
     updateBoltGuide(inImage);
-    AlignmentSession::Readout readout
-        = AlignmentSession::readoutFor(error, std::fabs(siteLatitude.load()), sigmaArcsec, siteKnown);
+    AlignmentSession::Readout readout = AlignmentSession::readoutFor(
+        error, std::fabs(siteLatitude.load()), sigmaArcsec, session.site().known);
     readout.stale = !staleNote.isEmpty();
     readout.staleReason = staleNote;
     session.setReadout(readout);
@@ -353,10 +353,11 @@ void MainWindow::showRoughAxisError()
         roughPolarisFollowed = false;
     }
     const QPointF polaris(x, y);
+    const HemisphereStarData &pattern = session.templateStars();
     AxisErrorArcsec error;
     if (!roughPolarisFollowed
         || !axisErrorInImage(axisCenter.load() + polaris - expectedPolarisPos.load(),
-            wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle), polaris,
+            wizard::predictedStarA(polaris, pattern.starA, pattern.starB, session.templateAngle()), polaris,
             poleAngles.load().zenithToLineTurnDeg, &error)) {
         roughAxisErrorPanel->hide();
         return;
@@ -393,8 +394,9 @@ void MainWindow::applyZoom(float zoom)
     scaleDirectionArrow(zoomFactor);
     placeTemplateLabel(zoomFactor, regionName);
     if (session.step() == 2 || session.step() == 9 || session.step() == 11) {
-        clickLabelPos = QPoint(int(zoom * clickImagePos.x()), int(zoom * clickImagePos.y()));
-        drawTemplate(matchAngle);
+        const QPointF anchor = session.templatePosition();
+        clickLabelPos = QPoint(int(zoom * anchor.x()), int(zoom * anchor.y()));
+        drawTemplate(session.templateAngle());
     }
 }
 
@@ -417,8 +419,8 @@ void MainWindow::placeTemplateLabel(float zoom, const QString &region)
         return;
     const int w = int(mask.width() * zoom);
     const int h = int(mask.height() * zoom);
-    ui->label_templateImg->setGeometry(
-        int(zoom * clickImagePos.x() - w / 2), int(zoom * clickImagePos.y() - h / 2), w, h);
+    const QPointF anchor = session.templatePosition();
+    ui->label_templateImg->setGeometry(int(zoom * anchor.x() - w / 2), int(zoom * anchor.y() - h / 2), w, h);
     const QImage scaled = mask.scaled(w, h, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     ui->label_templateImg->setPixmap(QPixmap::fromImage(scaled));
 }

@@ -241,11 +241,10 @@ void MainWindow::poleTracking(double degree)
 {
     // Always from the start positions, so the dial's value is the whole turn since confirmation.
     const QPointF center = axisCenter.load();
+    const QPointF startA = session.referenceStarA(), startB = session.referenceStarB();
     QPointF a, b;
-    starAlgorithms.RotatePoint(
-        degree, starAStart.x(), starAStart.y(), center.x(), center.y(), &a.rx(), &a.ry());
-    starAlgorithms.RotatePoint(
-        degree, starBStart.x(), starBStart.y(), center.x(), center.y(), &b.rx(), &b.ry());
+    starAlgorithms.RotatePoint(degree, startA.x(), startA.y(), center.x(), center.y(), &a.rx(), &a.ry());
+    starAlgorithms.RotatePoint(degree, startB.x(), startB.y(), center.x(), center.y(), &b.rx(), &b.ry());
     starASearchPos.store(a);
     starBSearchPos.store(b);
     trackedRaTurn = degree;

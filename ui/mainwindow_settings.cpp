@@ -36,11 +36,9 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     regionName = values.regionName;
     zoomFactor = values.zoomFactor;
     siteLatitude = values.siteLatitude;
-    siteLongitude = values.siteLongitude;
     airPressure = values.airPressure;
     airTemperature = values.airTemperature;
     refractionEnabled = values.refractionEnabled;
-    siteKnown = values.siteKnown;
     refractionModel
         = values.refractionModel == physicalModel ? RefractionModel::Physical : RefractionModel::Bennett;
     pressureUnit.store(values.pressureUnit);
@@ -56,7 +54,11 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     stored.focalLengthMm = values.cameraSourceFocalLengthMm;
     cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
-    updateSessionSite();
+    // The session's site as the capture thread's inputs hold it (the pressure in hPa).
+    const double hectopascal
+        = values.airPressure * (values.pressureUnit == QLatin1String("kPa") ? 10.0 : 1.0);
+    session.setSite(
+        {values.siteLatitude, values.siteLongitude, hectopascal, values.airTemperature, values.siteKnown});
 }
 
 void MainWindow::saveSettings()
@@ -81,11 +83,11 @@ void MainWindow::saveSettings()
 
         settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
         settings.setValue(QStringLiteral("latitude"), number(siteLatitude));
-        settings.setValue(QStringLiteral("longitude"), number(siteLongitude));
+        settings.setValue(QStringLiteral("longitude"), number(float(session.site().longitudeDeg)));
         settings.setValue(QStringLiteral("P"), number(airPressure));
         settings.setValue(QStringLiteral("T"), number(airTemperature));
         settings.setValue(QStringLiteral("enabledCorrect"), refractionEnabled.load());
-        settings.setValue(QStringLiteral("siteKnown"), siteKnown.load());
+        settings.setValue(QStringLiteral("siteKnown"), session.site().known);
         settings.setValue(QStringLiteral("P_unit"), pressureUnit.load());
         settings.setValue(QStringLiteral("model"),
             refractionModel == RefractionModel::Physical ? physicalModel : bennettModel);

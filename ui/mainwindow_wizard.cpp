@@ -139,7 +139,7 @@ void MainWindow::setRegionTipTexts(const QString &region)
 // earlier run knew it; either answer goes on to the template.
 void MainWindow::pushbuttonSettingDoneClicked()
 {
-    if (siteKnown || siteAsked) {
+    if (session.site().known || siteAsked) {
         goToStep(STEP_CONFIRM);
         return;
     }
@@ -227,7 +227,7 @@ void MainWindow::goToExpectedPolarisStep()
 {
     {
         const QSignalBlocker quiet(ui->horizontalSlider_rough_match);
-        ui->horizontalSlider_rough_match->setValue(matchAngle);
+        ui->horizontalSlider_rough_match->setValue(session.templateAngle());
     }
     updateExpectedPolarisPos();
     goToStep(STEP_GET_EPT_POLARIS);
@@ -237,8 +237,8 @@ void MainWindow::pushbuttonGetEptPolarisDoneClicked()
 {
     // The rough readout follows Polaris from where the user picked it.
     roughPolarisFollowed = false;
-    if (polarisPicked)
-        followRoughPolaris(polarisPos);
+    if (const auto polaris = session.poleStarPick())
+        followRoughPolaris(*polaris);
     goToStep(STEP_MOVE_POLARIS);
 }
 
@@ -261,15 +261,15 @@ void MainWindow::pushbuttonMovePolarisDoneClicked()
 // is taken where the user has just moved it with the bolts: the expected position.
 void MainWindow::pushbuttonGetCurPolarisDoneClicked()
 {
-    const QPointF polaris = polarisPicked ? polarisPos : expectedPolarisPos.load();
-    QPointF starA = wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle);
+    const QPointF polaris = session.poleStarPick().value_or(expectedPolarisPos.load());
+    const HemisphereStarData &pattern = session.templateStars();
+    QPointF starA = wizard::predictedStarA(polaris, pattern.starA, pattern.starB, session.templateAngle());
     measureStar(starA, &starA);
     starASearchPos.store(starA);
-    starAStart = starA;
     QPointF starB = polaris;
     measureStar(polaris, &starB);
     starBSearchPos.store(starB);
-    starBStart = starB;
+    session.setReferenceStars(starA, starB);
     trackedRaTurn = 0.0;
     goToStep(STEP_CALC_POLE);
 }
@@ -309,11 +309,8 @@ void MainWindow::on_radioButton_south_toggled(bool checked)
 void MainWindow::selectHemisphere(const QString &region, const HemisphereStarData &data)
 {
     regionName = region;
-    session.setNorth(region != QLatin1String("South"));
+    session.setNorth(region != QLatin1String("South"), data);
     templatePoleStar.reset();
-    templatePole = data.pole;
-    templateStarA = data.starA;
-    templateStarB = data.starB;
     updatePoleAngles();
     setRegionTipTexts(region);
     goToStep(STEP_SETTING);
@@ -329,25 +326,16 @@ void MainWindow::updatePoleAngles()
     const double utc = utcNow();
     const PoleTriangleAngles now
         = starGeometry.angles(hemisphere, utc, north ? northStarData : southStarData);
-    angleBAP = now.bap;
-    angleABP = now.abp;
     const auto at = [](const QPointF &p) { return ImagePosition {p.x(), p.y()}; };
+    const HemisphereStarData &pattern = session.templateStars();
     // The settings keep the latitude without its sign; the hemisphere choice gives it.
-    const double turn
-        = starGeometry.zenithToLineTurnDeg(hemisphere, utc, std::fabs(siteLatitude.load()) * (north ? 1 : -1),
-            siteLongitude, at(templatePole), at(templateStarA), at(templateStarB), &imageEastTurn);
-    poleAngles.store({angleBAP, angleABP,
+    const double turn = starGeometry.zenithToLineTurnDeg(hemisphere, utc,
+        std::fabs(siteLatitude.load()) * (north ? 1 : -1), session.site().longitudeDeg, at(pattern.pole),
+        at(pattern.starA), at(pattern.starB), &imageEastTurn);
+    poleAngles.store({now.bap, now.abp,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
                                     : polestatistics::yearlyAnglesErrorArcsec,
         turn});
-}
-
-// The session keeps the site as the capture thread's inputs hold it (the pressure in hPa).
-void MainWindow::updateSessionSite()
-{
-    const double pressure = airPressure.load() * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
-    session.setSite(
-        {siteLatitude.load(), siteLongitude.load(), pressure, airTemperature.load(), siteKnown.load()});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
@@ -448,8 +436,7 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
         if (currentStep == STEP_CONFIRM)
             templatePoleStar = star;
         else {
-            polarisPos = star;
-            polarisPicked = true;
+            session.setPoleStarPick(star);
             ui->label_curPos->setText(positionText(star));
         }
         effectTimer->start();
@@ -526,7 +513,8 @@ void MainWindow::fitAxisCenter()
 // The celestial pole where the matched template, laid on the pole star at `poleStar`, puts it.
 QPointF MainWindow::poleBeside(const QPointF &poleStar) const
 {
-    return wizard::expectedPolarisPosition(templateStarB, templatePole, matchAngle, poleStar);
+    return wizard::expectedPolarisPosition(
+        session.templateStars().starB, session.templateStars().pole, session.templateAngle(), poleStar);
 }
 
 // ---- Template matching ---------------------------------------------------------------------------
@@ -534,11 +522,11 @@ QPointF MainWindow::poleBeside(const QPointF &poleStar) const
 void MainWindow::placeTemplateAt(const QPoint &labelPos, const QPointF &imagePos)
 {
     clickLabelPos = labelPos;
-    clickImagePos = imagePos;
+    session.setTemplatePosition(imagePos);
     QLabel *label = ui->label_templateImg;
     label->move(labelPos.x() - label->width() / 2, labelPos.y() - label->height() / 2);
     label->show();
-    drawTemplate(matchAngle);
+    drawTemplate(session.templateAngle());
 }
 
 void MainWindow::drawTemplate(int angle)
@@ -554,13 +542,13 @@ void MainWindow::drawTemplate(int angle)
 void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)
 {
     templateTurnedByHand = true;
-    matchAngle = value;
+    session.setTemplateAngle(value);
     drawTemplate(value);
 }
 
 void MainWindow::on_horizontalSlider_rough_match_valueChanged(int value)
 {
-    matchAngle = value;
+    session.setTemplateAngle(value);
     drawTemplate(value);
     updateExpectedPolarisPos();
 }
@@ -569,18 +557,18 @@ void MainWindow::on_horizontalSlider_rough_match_valueChanged(int value)
 // Polaris; then the celestial pole lies on the RA axis.
 void MainWindow::updateExpectedPolarisPos()
 {
-    const QPointF expected
-        = wizard::expectedPolarisPosition(templatePole, templateStarB, matchAngle, axisCenter.load());
+    const QPointF expected = wizard::expectedPolarisPosition(session.templateStars().pole,
+        session.templateStars().starB, session.templateAngle(), axisCenter.load());
     expectedPolarisPos.store(expected);
     ui->label_eptPos->setText(positionText(expected));
 }
 
-// Both sliders share matchAngle; the buttons step it and move their own slider, whose slot then
+// Both sliders share the template's angle; the buttons step it and move their own slider, whose slot then
 // redraws (only when its value really changes).
 void MainWindow::stepMatchAngle(QSlider *slider, int delta)
 {
-    matchAngle = std::clamp(matchAngle + delta, 0, 360);
-    slider->setValue(matchAngle);
+    session.setTemplateAngle(std::clamp(session.templateAngle() + delta, 0, 360));
+    slider->setValue(session.templateAngle());
 }
 
 void MainWindow::on_pushButton_confirm_minus_clicked()

@@ -2,6 +2,7 @@
 // cameras after Refresh, the choice is shown and kept in the settings, Connect waits for the
 // camera without holding the window, frames of our sky driver reach the live view, and the camera
 // disconnects and connects again. VELTO_SHOTS=<folder> saves the dialog and the window.
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "indiserver.h"
 #include "mainwindow.h"
@@ -128,7 +129,7 @@ void TestIndiWindow::choosesAndStreamsAnIndiCamera()
     QTRY_VERIFY_WITH_TIMEOUT(cameraConnected, 15000);
     toggleConnection();
 
-    window->saveSettings();
+    window->close(); // writes the settings
     QSettings settings(SettingsFile::programPath(), QSettings::IniFormat);
     QCOMPARE(settings.value("CAMERA_SOURCE/kind").toString(), QStringLiteral("INDI"));
     QCOMPARE(settings.value("CAMERA_SOURCE/device").toString(), QStringLiteral("Velto Q7 Sky"));
