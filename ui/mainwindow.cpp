@@ -285,8 +285,7 @@ void MainWindow::showUnconnectedState()
     ui->actionStretch->setVisible(false);
     ui->actionDisplay_Template->setVisible(false);
 
-    ui->pushButton_exp_50->setChecked(true);
-    ui->pushButton_gain_50->setChecked(true);
+    // The exposure and gain presets are the stored ones (applySettings).
 
     const std::pair<QPushButton *, QWidget *> sections[] = {{ui->pushButton_head_region, ui->widget_region},
         {ui->pushButton_head_setting, ui->widget_setting}, {ui->pushButton_head_confirm, ui->widget_confirm},

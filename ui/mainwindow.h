@@ -29,6 +29,7 @@
 #include "stargeometry.h"
 #include "tippanel.h"
 
+#include <array>
 #include <cstdint>
 #include <opencv2/core.hpp>
 #include <optional>
@@ -240,6 +241,9 @@ private:
     void showVirtualMount(bool shown);
     void chooseExposure(QPushButton *chosen, double exposureUs);
     void chooseGain(QPushButton *chosen, int value);
+    // The preset buttons in the order of SettingsFile's exposurePresetsMs and gainPresets.
+    std::array<QPushButton *, 4> exposureButtons() const;
+    std::array<QPushButton *, 4> gainButtons() const;
     void applyZoom(float zoom);
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);

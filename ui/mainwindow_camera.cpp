@@ -225,19 +225,27 @@ void MainWindow::on_pushButton_gain_100_clicked()
     chooseGain(ui->pushButton_gain_100, 100);
 }
 
+std::array<QPushButton *, 4> MainWindow::exposureButtons() const
+{
+    return {ui->pushButton_exp_50, ui->pushButton_exp_100, ui->pushButton_exp_200, ui->pushButton_exp_300};
+}
+
+std::array<QPushButton *, 4> MainWindow::gainButtons() const
+{
+    return {ui->pushButton_gain_50, ui->pushButton_gain_70, ui->pushButton_gain_90, ui->pushButton_gain_100};
+}
+
 void MainWindow::chooseExposure(QPushButton *chosen, double exposureUs)
 {
     exposureTime = exposureUs;
-    for (QPushButton *button :
-        {ui->pushButton_exp_50, ui->pushButton_exp_100, ui->pushButton_exp_200, ui->pushButton_exp_300})
+    for (QPushButton *button : exposureButtons())
         button->setChecked(button == chosen);
 }
 
 void MainWindow::chooseGain(QPushButton *chosen, int value)
 {
     gain = value;
-    for (QPushButton *button :
-        {ui->pushButton_gain_50, ui->pushButton_gain_70, ui->pushButton_gain_90, ui->pushButton_gain_100})
+    for (QPushButton *button : gainButtons())
         button->setChecked(button == chosen);
 }
 

@@ -6,12 +6,22 @@
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
 
+#include <QPushButton>
 #include <QSettings>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 const QString physicalModel = QStringLiteral("Physical");
 const QString bennettModel = QStringLiteral("Bennett");
+
+// The button of `value` among `presets` (read from the settings, so always one of them).
+QPushButton *presetButton(const std::array<QPushButton *, 4> &buttons, const int (&presets)[4], int value)
+{
+    const auto found = std::find(std::begin(presets), std::end(presets), value);
+    return buttons[size_t(found == std::end(presets) ? 0 : found - std::begin(presets))];
+}
 
 } // namespace
 
@@ -54,6 +64,11 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     stored.focalLengthMm = values.cameraSourceFocalLengthMm;
     cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
+    chooseExposure(presetButton(exposureButtons(), SettingsFile::exposurePresetsMs, values.exposureMs),
+        values.exposureMs * 1000.0);
+    chooseGain(presetButton(gainButtons(), SettingsFile::gainPresets, values.gain), values.gain);
+    if (!values.windowGeometry.isEmpty())
+        restoreGeometry(values.windowGeometry);
     // The session's site as the capture thread's inputs hold it (the pressure in hPa).
     const double hectopascal
         = values.airPressure * (values.pressureUnit == QLatin1String("kPa") ? 10.0 : 1.0);
@@ -120,5 +135,12 @@ void MainWindow::saveSettings()
             }
             settings.endGroup();
         }
+
+        // Beside the keys the program has always written: what a person expects to find again.
+        settings.beginGroup(QStringLiteral("Q7_SETTING"));
+        settings.setValue(QStringLiteral("exposureMs"), qRound(exposureTime.load() / 1000.0));
+        settings.setValue(QStringLiteral("gain"), gain.load());
+        settings.endGroup();
+        settings.setValue(QStringLiteral("WINDOW/geometry"), saveGeometry());
     });
 }

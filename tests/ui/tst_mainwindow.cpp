@@ -34,7 +34,7 @@ private slots:
     void cleanup();
 
     void firstRunStartState();
-    void firstRunCloseWritesAllEighteenKeys();
+    void firstRunCloseWritesAllKeys();
     void storedValuesAreApplied();
     void axisCentreVariancesThatAreNoCovarianceFallBack();
     void zoomFactor_data();
@@ -184,7 +184,7 @@ void TestMainWindow::firstRunStartState()
     QVERIFY(!window->findChild<AboutDialog *>()->isVisible());
 }
 
-void TestMainWindow::firstRunCloseWritesAllEighteenKeys()
+void TestMainWindow::firstRunCloseWritesAllKeys()
 {
     window.reset(new MainWindow);
     QVERIFY(window->close());
@@ -197,8 +197,10 @@ void TestMainWindow::firstRunCloseWritesAllEighteenKeys()
         {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"ASTRONOMICAL_REFRACTION/model", "Bennett"},
         {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}, {"AXIS_CENTER/varianceXX", "0.21125"},
         {"AXIS_CENTER/varianceXY", "0"}, {"AXIS_CENTER/varianceYY", "0.21125"},
-        {"AXIS_CENTER/refineFromAllStars", "true"}};
-    QCOMPARE(file->allKeys().size(), 18);
+        {"AXIS_CENTER/refineFromAllStars", "true"}, {"Q7_SETTING/exposureMs", "50"}, {"Q7_SETTING/gain", "50"}};
+    // The eighteen keys every version wrote, the presets and the window's place.
+    QCOMPARE(file->allKeys().size(), 21);
+    QVERIFY(file->contains(QStringLiteral("WINDOW/geometry")));
     for (auto it = expected.begin(); it != expected.end(); ++it)
         QCOMPARE(file->value(it.key()).toString(), it.value());
 }
@@ -211,8 +213,12 @@ void TestMainWindow::storedValuesAreApplied()
         {"ASTRONOMICAL_REFRACTION/enabledCorrect", "true"}, {"ASTRONOMICAL_REFRACTION/model", "Physical"},
         {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}, {"AXIS_CENTER/varianceXX", "0.04"},
         {"AXIS_CENTER/varianceXY", "-0.01"}, {"AXIS_CENTER/varianceYY", "0.09"},
-        {"AXIS_CENTER/refineFromAllStars", "false"}});
+        {"AXIS_CENTER/refineFromAllStars", "false"}, {"Q7_SETTING/exposureMs", "200"}, {"Q7_SETTING/gain", "70"}});
     window.reset(new MainWindow);
+    QCOMPARE(exposureTime.load(), 200000.0);
+    QCOMPARE(gain.load(), 70);
+    QVERIFY(child<QPushButton>("pushButton_exp_200")->isChecked() && !child<QPushButton>("pushButton_exp_50")->isChecked());
+    QVERIFY(child<QPushButton>("pushButton_gain_70")->isChecked());
     // Kept as stored, the sign too; a file from before siteKnown knew the site with the correction on.
     QCOMPARE(siteLatitude.load(), -33.5f);
     QVERIFY(window->alignment().site().known);
@@ -293,6 +299,8 @@ void TestMainWindow::invalidStoredValuesFallBack_data()
     const QString axis = "loadSettings: AXIS_CENTER is not a finite position, (0,0) is used instead.";
     QTest::newRow("zoom 0") << "ZOOM/factor"
                             << "0" << zoom;
+    QTest::newRow("exposure no preset") << "Q7_SETTING/exposureMs"
+                                        << "75" << "loadSettings: Q7_SETTING/exposureMs is no preset, 50 is used instead.";
     QTest::newRow("zoom negative") << "ZOOM/factor"
                                    << "-0.5" << zoom;
     QTest::newRow("zoom text") << "ZOOM/factor"
@@ -344,6 +352,7 @@ void TestMainWindow::invalidStoredValuesFallBack()
     QCOMPARE(window->alignment().site().longitudeDeg, double(116.3f));
     QCOMPARE(airPressure.load(), 101.0f);
     QCOMPARE(airTemperature.load(), 10.0f);
+    QCOMPARE(exposureTime.load(), 50000.0);
 }
 
 void TestMainWindow::lowerCaseRegionSelectsSouth()
