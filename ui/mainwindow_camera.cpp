@@ -463,9 +463,17 @@ void MainWindow::applyDisplayStyle(const QString &style)
     roughSliderEffect->setColor(sliderGlowColor(mono));
     const auto icon
         = [night](const QString &path) { return night ? nightTinted(QPixmap(path)) : QPixmap(path); };
+    // The logo is the label's background picture; at night a tinted copy takes its place.
+    if (night) {
+        ui->label_logo->setStyleSheet(QStringLiteral("padding: 0px; margin-top: -5px;"));
+        ui->label_logo->setPixmap(nightTinted(QPixmap(QStringLiteral(":/images/logo.png"))));
+    } else {
+        ui->label_logo->setPixmap(QPixmap());
+    }
     ui->label_precise_poleIcon->setPixmap(icon(poleIconPicture(mono)));
     ui->label_precise_axisIcon->setPixmap(icon(axisIconPicture(mono)));
     wizard::restyleLamps({ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon}, mono);
+    drawTemplate(session.templateAngle()); // its circles in the style's colour, where it is shown
 }
 
 void MainWindow::on_actionSave_As_triggered()

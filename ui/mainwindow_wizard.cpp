@@ -7,6 +7,7 @@
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
 #include "mainwindow.h"
+#include "nightstyle.h"
 #include "presentation.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
@@ -536,7 +537,8 @@ void MainWindow::drawTemplate(int angle)
     const QImage &mask = templateMask(regionName != QLatin1String("South"));
     const wizard::PlacedTemplate placed = wizard::placeTemplate(mask, zoomFactor, angle, clickLabelPos);
     ui->label_templateImg->setGeometry(placed.geometry);
-    ui->label_templateImg->setPixmap(QPixmap::fromImage(placed.image));
+    const QPixmap picture = QPixmap::fromImage(placed.image);
+    ui->label_templateImg->setPixmap(displayStyle.load() == QLatin1String("Night") ? nightTinted(picture) : picture);
 }
 
 void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)
