@@ -309,6 +309,7 @@ private:
     QJsonObject sessionContext() const;
     void showCameraSource(const CameraSource::Choice &choice);
     CameraSource::Choice cameraSource; // as the settings file keeps it
+    CameraSource::Choice shownSource; // named in the status bar, again in each language
     SessionLog sessionLog;             // notes of the recording in progress
     QLabel *label_source = nullptr;    // status bar: the camera source in use
     QLabel *label_recording = nullptr; // status bar: the recording's progress

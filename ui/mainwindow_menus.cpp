@@ -235,6 +235,8 @@ void MainWindow::uiReset()
         setWindowTitle(title);
     }
     wizard::retranslateTipPanel(tipPanel, regionName);
+    if (label_source) // not yet made while the window is built in the stored language
+        showCameraSource(shownSource);
 }
 
 void MainWindow::poleTracking(double degree)

@@ -55,6 +55,7 @@ void MainWindow::replayForThisRun(const QString &path)
 
 void MainWindow::showCameraSource(const CameraSource::Choice &choice)
 {
+    shownSource = choice;
     switch (choice.kind) {
     case CameraSource::Kind::Recording:
         label_source->setText(tr("Camera: recorded session %1").arg(QFileInfo(choice.path).fileName()));

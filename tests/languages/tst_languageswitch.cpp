@@ -181,7 +181,7 @@ void TestLanguageSwitch::switchingChangesEveryWindowAndBack()
     const QStringList sample {QStringLiteral("MainWindow/menuHelp.title"),
         QStringLiteral("MainWindow/pushButton_head_region.text"),
         QStringLiteral("MainWindow/groupBox_monitor.title"),
-        QStringLiteral("MainWindow/actionNordvane_Manual.text"),
+        QStringLiteral("MainWindow/actionNordvane_Manual.text"), QStringLiteral("MainWindow/label_source.text"),
         QStringLiteral("AboutDialog/AboutDialog.windowTitle"),
         QStringLiteral("AstroRefractionDialog/AstroRefractionDialog.windowTitle"),
         QStringLiteral("AstroRefractionDialog/checkBox_enableAstroRef.text"),
