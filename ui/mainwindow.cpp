@@ -6,6 +6,7 @@
 #include "capturethread.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
+#include "phoneviewdialog.h"
 #include "poletrackingdialog.h"
 #include "presentation.h"
 #include "sharedstate.h"
@@ -126,6 +127,7 @@ MainWindow::MainWindow(QWidget *parent)
     aboutDialog = new AboutDialog(this);
     astroRefractionDialog = new AstroRefractionDialog(this);
     poleTrackingDialog = new PoleTrackingDialog(this);
+    phoneViewDialog = new PhoneViewDialog(&session, this);
     translator = new QTranslator(this);
     qtTranslator = new QTranslator(this);
     // The capture thread allocates the frame buffer and the working images once, here; it starts
