@@ -1,13 +1,15 @@
-// phoneviewserver.cpp - the phone view's server thread (see phoneviewserver.h).
+// phoneviewserver.cpp - starting and stopping the phone view's server (see phoneviewserver.h).
 #include "phoneviewserver.h"
 
-#include "phoneviewhub.h"
+#include "phoneviewservice.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QHostAddress>
 #include <QRandomGenerator>
 #include <QUrl>
-#include <httplib.h>
+#include <dlfcn.h>
 
 // The page is a resource of this static library: the linker keeps it only when it is asked for.
 static void initialiseWebResources()
@@ -17,16 +19,41 @@ static void initialiseWebResources()
 
 namespace {
 
-// Room for every viewer's stream and a few page loads and refusals beside them.
-constexpr size_t workerThreads = PhoneViewHub::maxViewers + 4;
-
-std::string page()
+QByteArray page()
 {
     initialiseWebResources();
     QFile file(QStringLiteral(":/web/phone.html"));
     if (!file.open(QIODevice::ReadOnly))
         qCritical("Phone view: the page is missing from the program's resources");
-    return file.readAll().toStdString();
+    return file.readAll();
+}
+
+// The module's entry point, from beside the program or from the installed private library folder.
+// Once loaded it stays loaded (never dlclose'd), like the INDI back end's module. Null, with the
+// reason in `problem`, when it cannot be loaded.
+decltype(&veltoPhoneViewCreate) moduleEntry(QString *problem)
+{
+    static decltype(&veltoPhoneViewCreate) create = nullptr;
+    if (create)
+        return create;
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString name = QStringLiteral(VELTO_PHONEVIEW_MODULE);
+    for (const QString &path :
+        {programDir.filePath(name),
+            programDir.filePath(QStringLiteral("../%1/%2").arg(QLatin1String(VELTO_PRIVATE_LIBDIR), name))}) {
+        if (!QFile::exists(path))
+            continue;
+        void *handle = dlopen(QFile::encodeName(QDir::cleanPath(path)).constData(), RTLD_NOW | RTLD_LOCAL);
+        create = handle ? reinterpret_cast<decltype(create)>(dlsym(handle, "veltoPhoneViewCreate")) : nullptr;
+        if (create)
+            return create;
+        const char *reason = dlerror();
+        *problem
+            = QStringLiteral("%1 not loaded (%2)").arg(path, QString::fromLocal8Bit(reason ? reason : "?"));
+        return nullptr;
+    }
+    *problem = QStringLiteral("%1 not found beside the program").arg(name);
+    return nullptr;
 }
 
 } // namespace
@@ -54,49 +81,35 @@ bool PhoneViewServer::start(const QString &address, quint16 port, QString *error
         *error = tr("%1 is not an IP address").arg(address);
         return false;
     }
-    m_token = newToken();
-    m_hub = std::make_unique<PhoneViewHub>(m_token.toStdString(), page());
-    // Said on a worker thread; the signal leaves from the GUI thread.
-    m_hub->setViewersChanged(
+    const auto create = moduleEntry(error);
+    if (!create)
+        return false;
+    const QString token = newToken();
+    std::unique_ptr<PhoneViewService> service(create(token.toLatin1().constData(), page().constData()));
+    // Said on a server thread; the signal leaves from the GUI thread.
+    service->setViewersChanged(
         [this] { QMetaObject::invokeMethod(this, &PhoneViewServer::viewersChanged, Qt::QueuedConnection); });
-    m_http = std::make_unique<httplib::Server>();
-    m_http->new_task_queue = [] { return new httplib::ThreadPool(workerThreads); };
-    m_hub->serveOn(*m_http);
-    // Port 0: any free port (for the tests).
-    const int bound = port == 0 ? m_http->bind_to_any_port(host.toString().toStdString())
-                                : (m_http->bind_to_port(host.toString().toStdString(), port) ? port : -1);
+    const int bound = service->listen(host.toString().toStdString(), port);
     if (bound <= 0) {
         *error = tr("port %1 on %2 cannot be opened: in use, or not an address of this computer")
                      .arg(port)
                      .arg(address);
-        m_http.reset();
-        m_hub.reset();
         return false;
     }
+    m_service = std::move(service);
+    m_token = token;
     m_address = host.toString();
     m_port = quint16(bound);
-    m_listenEnded = false;
-    m_thread = std::thread([this, http = m_http.get()] {
-        http->listen_after_bind();
-        m_listenEnded = true;
-    });
     qInfo("Phone view: serving on %s port %u", qPrintable(m_address), unsigned(m_port));
     return true;
 }
 
 void PhoneViewServer::stop()
 {
-    if (!m_http)
+    if (!m_service)
         return;
-    m_hub->close();
-    // The server only stops once it runs: a stop that came before would leave it listening.
-    while (!m_http->is_running() && !m_listenEnded)
-        std::this_thread::yield();
-    m_http->stop();
-    if (m_thread.joinable())
-        m_thread.join();
-    m_http.reset();
-    m_hub.reset();
+    m_service->stop();
+    m_service.reset();
     m_token.clear();
     qInfo("Phone view: stopped");
     emit viewersChanged();
@@ -104,7 +117,7 @@ void PhoneViewServer::stop()
 
 QString PhoneViewServer::url() const
 {
-    if (!m_http)
+    if (!m_service)
         return QString();
     QUrl url;
     url.setScheme(QStringLiteral("http"));
@@ -118,20 +131,20 @@ QString PhoneViewServer::url() const
 QStringList PhoneViewServer::viewers() const
 {
     QStringList addresses;
-    if (m_hub)
-        for (const PhoneViewHub::Viewer &viewer : m_hub->viewers())
-            addresses << QString::fromStdString(viewer.address);
+    if (m_service)
+        for (const std::string &address : m_service->viewers())
+            addresses << QString::fromStdString(address);
     return addresses;
 }
 
 void PhoneViewServer::publishReadout(const QByteArray &json)
 {
-    if (m_hub)
-        m_hub->publishReadout(json.toStdString());
+    if (m_service)
+        m_service->publishReadout(json.toStdString());
 }
 
 void PhoneViewServer::publishView(const QByteArray &jpeg)
 {
-    if (m_hub)
-        m_hub->publishView(jpeg.toBase64().toStdString());
+    if (m_service)
+        m_service->publishView(jpeg.toBase64().toStdString());
 }

@@ -1,6 +1,6 @@
-// phoneviewserver.h - the phone view's web server on a thread of its own (cpp-httplib), bound to
-// one address the user chose, with a fresh access token each start (see phoneviewhub.h for what
-// it answers). The GUI thread starts, publishes and stops; viewersChanged arrives queued.
+// phoneviewserver.h - the phone view's web server (phoneviewservice.h, loaded from its module on
+// the first start), bound to one address the user chose, with a fresh access token each start.
+// The GUI thread starts, publishes and stops; viewersChanged arrives on the GUI thread.
 #ifndef PHONEVIEWSERVER_H
 #define PHONEVIEWSERVER_H
 
@@ -8,14 +8,9 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <atomic>
 #include <memory>
-#include <thread>
 
-class PhoneViewHub;
-namespace httplib {
-class Server;
-}
+class PhoneViewService;
 
 class PhoneViewServer : public QObject
 {
@@ -30,9 +25,9 @@ public:
     // Listens on `address` (an IP address of this machine) and `port` (0: any free one) with a new
     // token. False, with the reason in `error`, when the address cannot be used.
     bool start(const QString &address, quint16 port, QString *error);
-    // Ends every stream and waits for the server's thread; nothing answers afterwards.
+    // Ends every stream and waits for the server's threads; nothing answers afterwards.
     void stop();
-    bool running() const { return bool(m_http); }
+    bool running() const { return bool(m_service); }
 
     QString token() const { return m_token; }
     quint16 port() const { return m_port; }
@@ -51,10 +46,7 @@ signals:
     void viewersChanged();
 
 private:
-    std::unique_ptr<PhoneViewHub> m_hub;
-    std::unique_ptr<httplib::Server> m_http;
-    std::thread m_thread;
-    std::atomic<bool> m_listenEnded {false};
+    std::unique_ptr<PhoneViewService> m_service;
     QString m_address;
     quint16 m_port = 0;
     QString m_token;
