@@ -91,32 +91,20 @@ void PhoneViewHub::serveOn(httplib::Server &server)
 
 bool PhoneViewHub::admit(const std::string &address, std::uint64_t *id)
 {
-    std::function<void()> changed;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        if (m_closed || int(m_viewers.size()) >= maxViewers)
-            return false;
-        *id = m_nextViewerId++;
-        m_viewers.push_back({*id, address});
-        changed = m_viewersChanged;
-    }
-    if (changed)
-        changed();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_closed || int(m_viewers.size()) >= maxViewers)
+        return false;
+    *id = m_nextViewerId++;
+    m_viewers.push_back({*id, address});
     return true;
 }
 
 void PhoneViewHub::leave(std::uint64_t id)
 {
-    std::function<void()> changed;
-    {
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_viewers.erase(
-            std::remove_if(m_viewers.begin(), m_viewers.end(), [id](const Viewer &v) { return v.id == id; }),
-            m_viewers.end());
-        changed = m_viewersChanged;
-    }
-    if (changed)
-        changed();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_viewers.erase(
+        std::remove_if(m_viewers.begin(), m_viewers.end(), [id](const Viewer &v) { return v.id == id; }),
+        m_viewers.end());
 }
 
 // Waits for what is new since the stream's last events, at most a heartbeat; false once closed.
@@ -174,10 +162,4 @@ std::vector<PhoneViewHub::Viewer> PhoneViewHub::viewers() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_viewers;
-}
-
-void PhoneViewHub::setViewersChanged(std::function<void()> changed)
-{
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_viewersChanged = std::move(changed);
 }

@@ -15,7 +15,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -52,8 +51,6 @@ public:
     void close();
 
     std::vector<Viewer> viewers() const;
-    // Called on a worker thread whenever a viewer comes or goes.
-    void setViewersChanged(std::function<void()> changed);
 
     // True when `given` is the token; the time taken does not depend on where they differ.
     bool allows(const std::string &given) const;
@@ -73,7 +70,6 @@ private:
     bool m_closed = false;
     std::uint64_t m_nextViewerId = 1;
     std::vector<Viewer> m_viewers;
-    std::function<void()> m_viewersChanged;
 };
 
 #endif // PHONEVIEWHUB_H

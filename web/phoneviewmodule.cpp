@@ -57,11 +57,6 @@ public:
         return addresses;
     }
 
-    void setViewersChanged(std::function<void()> changed) override
-    {
-        m_hub.setViewersChanged(std::move(changed));
-    }
-
 private:
     PhoneViewHub m_hub;
     httplib::Server m_http;

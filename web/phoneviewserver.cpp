@@ -59,7 +59,18 @@ decltype(&veltoPhoneViewCreate) moduleEntry(QString *problem)
 } // namespace
 
 PhoneViewServer::PhoneViewServer(QObject *parent) : QObject(parent)
-{ }
+{
+    // The server's threads only keep the list; the GUI thread looks at it, so no Qt event crosses
+    // threads.
+    m_viewerWatch.setInterval(viewerWatchMs);
+    connect(&m_viewerWatch, &QTimer::timeout, this, [this] {
+        const QStringList now = viewers();
+        if (now == m_viewers)
+            return;
+        m_viewers = now;
+        emit viewersChanged();
+    });
+}
 
 PhoneViewServer::~PhoneViewServer()
 {
@@ -86,9 +97,6 @@ bool PhoneViewServer::start(const QString &address, quint16 port, QString *error
         return false;
     const QString token = newToken();
     std::unique_ptr<PhoneViewService> service(create(token.toLatin1().constData(), page().constData()));
-    // Said on a server thread; the signal leaves from the GUI thread.
-    service->setViewersChanged(
-        [this] { QMetaObject::invokeMethod(this, &PhoneViewServer::viewersChanged, Qt::QueuedConnection); });
     const int bound = service->listen(host.toString().toStdString(), port);
     if (bound <= 0) {
         *error = tr("port %1 on %2 cannot be opened: in use, or not an address of this computer")
@@ -101,6 +109,8 @@ bool PhoneViewServer::start(const QString &address, quint16 port, QString *error
     m_address = host.toString();
     m_port = quint16(bound);
     qInfo("Phone view: serving on %s port %u", qPrintable(m_address), unsigned(m_port));
+    m_viewerWatch.start();
+    emit viewersChanged();
     return true;
 }
 
@@ -108,8 +118,10 @@ void PhoneViewServer::stop()
 {
     if (!m_service)
         return;
+    m_viewerWatch.stop();
     m_service->stop();
     m_service.reset();
+    m_viewers.clear();
     m_token.clear();
     qInfo("Phone view: stopped");
     emit viewersChanged();

@@ -1,6 +1,6 @@
 // phoneviewserver.h - the phone view's web server (phoneviewservice.h, loaded from its module on
 // the first start), bound to one address the user chose, with a fresh access token each start.
-// The GUI thread starts, publishes and stops; viewersChanged arrives on the GUI thread.
+// The GUI thread starts, publishes and stops, and looks at the viewers every viewerWatchMs.
 #ifndef PHONEVIEWSERVER_H
 #define PHONEVIEWSERVER_H
 
@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
 #include <memory>
 
 class PhoneViewService;
@@ -18,6 +19,7 @@ class PhoneViewServer : public QObject
 
 public:
     static constexpr quint16 defaultPort = 8470;
+    static constexpr int viewerWatchMs = 500;
 
     explicit PhoneViewServer(QObject *parent = nullptr);
     ~PhoneViewServer() override;
@@ -43,10 +45,13 @@ public:
     static QString newToken();
 
 signals:
+    // A viewer came or went, or the server started or stopped.
     void viewersChanged();
 
 private:
     std::unique_ptr<PhoneViewService> m_service;
+    QTimer m_viewerWatch;
+    QStringList m_viewers; // as last seen
     QString m_address;
     quint16 m_port = 0;
     QString m_token;

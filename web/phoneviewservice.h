@@ -5,7 +5,6 @@
 #ifndef PHONEVIEWSERVICE_H
 #define PHONEVIEWSERVICE_H
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,8 +21,6 @@ public:
     virtual void publishView(const std::string &jpegBase64) = 0;
     // The remote address of each open stream.
     virtual std::vector<std::string> viewers() const = 0;
-    // Called on a server thread whenever a viewer comes or goes.
-    virtual void setViewersChanged(std::function<void()> changed) = 0;
 };
 
 // The module's one entry point: a server that admits `token` and serves `page` at "/".
