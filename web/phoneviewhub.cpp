@@ -15,6 +15,8 @@ std::string event(const char *name, const std::string &data)
 }
 
 // Nothing the page shows may be kept by a cache, nor its address (with the token) sent on.
+constexpr int sendBufferBytes = 64 * 1024;
+
 const httplib::Headers privateHeaders {{"Cache-Control", "no-store"}, {"Referrer-Policy", "no-referrer"},
     {"X-Content-Type-Options", "nosniff"},
     {"Content-Security-Policy",
@@ -53,6 +55,14 @@ void PhoneViewHub::serveOn(httplib::Server &server)
     server.set_write_timeout(writeTimeoutSeconds, 0);
     // One request per connection: an idle keep-alive connection would hold a worker thread.
     server.set_keep_alive_max_count(1);
+    // A small send buffer (accepted connections inherit it from the listening socket): a viewer
+    // that is gone stops taking data within seconds, and the write timeout then drops it, instead
+    // of megabytes of pictures queueing for it first.
+    server.set_socket_options([](socket_t socket) {
+        httplib::default_socket_options(socket);
+        const int bytes = sendBufferBytes;
+        setsockopt(socket, SOL_SOCKET, SO_SNDBUF, &bytes, sizeof bytes);
+    });
     server.set_pre_routing_handler([this](const httplib::Request &request, httplib::Response &response) {
         if (allows(request.get_param_value("token")))
             return httplib::Server::HandlerResponse::Unhandled;

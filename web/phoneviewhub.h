@@ -6,7 +6,7 @@
 // maxViewers streams are open at once (another is refused with 503). A stream carries the latest
 // readout (event "readout", JSON) and the latest pole view (event "view", a JPEG in base64), each
 // as soon as it is published, and a comment line each second otherwise: a viewer whose connection
-// takes no data for writeTimeoutSeconds is dropped.
+// takes no data for writeTimeoutSeconds (once its small send buffer is full) is dropped.
 //
 // Handlers run on the server's worker threads; publish() is called from any thread.
 #ifndef PHONEVIEWHUB_H
