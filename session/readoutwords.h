@@ -17,7 +17,6 @@ struct Line
     QString arrow;
     QString sentence;
     QString figure;
-    QString text() const { return sentence.arg(figure); }
 };
 
 // `error` as axisErrorArcsec() gives it (positive: the axis above / east of the pole).

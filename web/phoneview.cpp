@@ -19,8 +19,7 @@ QJsonObject lineMessage(const readoutwords::Line &line)
 {
     const QStringList around = line.sentence.split(QStringLiteral("%1"));
     return {{QStringLiteral("arrow"), line.arrow}, {QStringLiteral("before"), around.value(0)},
-        {QStringLiteral("figure"), line.figure}, {QStringLiteral("after"), around.mid(1).join(QString())},
-        {QStringLiteral("text"), line.text()}};
+        {QStringLiteral("figure"), line.figure}, {QStringLiteral("after"), around.mid(1).join(QString())}};
 }
 
 } // namespace
@@ -33,7 +32,7 @@ PhoneView::PhoneView(AlignmentSession *session, QObject *parent) : QObject(paren
     connect(session, &AlignmentSession::stepChanged, this, &PhoneView::publishReadout);
     connect(session, &AlignmentSession::finishedChanged, this, &PhoneView::publishReadout);
     connect(session, &AlignmentSession::poleViewChanged, this, &PhoneView::publishPoleView);
-    // A viewer that comes in gets the readout of now at once.
+    // Once the server starts there is a readout for the first viewer, even before anything changes.
     connect(&m_server, &PhoneViewServer::viewersChanged, this, &PhoneView::publishReadout);
 }
 

@@ -8,7 +8,8 @@
 // as soon as it is published, and a comment line each second otherwise: a viewer whose connection
 // takes no data for writeTimeoutSeconds (once its small send buffer is full) is dropped.
 //
-// Handlers run on the server's worker threads; publish() is called from any thread.
+// Handlers run on the server's worker threads; publishReadout and publishView are called from any
+// thread.
 #ifndef PHONEVIEWHUB_H
 #define PHONEVIEWHUB_H
 
@@ -28,7 +29,7 @@ class PhoneViewHub
 public:
     static constexpr int maxViewers = 8;
     static constexpr int writeTimeoutSeconds = 5;
-    static constexpr size_t maxRequestBodyBytes = 1024; // the page sends nothing; only headers fit
+    static constexpr size_t maxRequestBodyBytes = 1024; // the page sends no bodies; a longer one is refused
     static constexpr std::chrono::milliseconds heartbeat {1000};
 
     struct Viewer
