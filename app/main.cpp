@@ -4,6 +4,8 @@
 #include "heapsettings.h"
 #include "logmessagehandler.h"
 #include "mainwindow.h"
+#include "phoneviewdialog.h"
+#include "phoneviewserver.h"
 #include "programfiles.h"
 #include "solvecommand.h"
 #include "stylesheet.h"
@@ -13,6 +15,7 @@
 #include <QDateTime>
 #include <QIcon>
 #include <QStandardPaths>
+#include <cstdio>
 
 namespace {
 
@@ -32,6 +35,24 @@ void answerHelpOrVersion(int argc, char *argv[], QCommandLineParser &options, co
     if (options.isSet(version))
         options.showVersion();
     options.showHelp();
+}
+
+// --phone-view=PORT: QCommandLineParser knows no option whose value may be left out, so the port is
+// taken off here and the option stays as a plain flag. Returns the port, the default without one,
+// or 0 for a port that is not one.
+quint16 takePhoneViewPort(QStringList *arguments)
+{
+    static const QString withPort = QStringLiteral("--phone-view=");
+    quint16 port = PhoneViewServer::defaultPort;
+    for (QString &argument : *arguments) {
+        if (!argument.startsWith(withPort))
+            continue;
+        bool ok = false;
+        const uint value = argument.mid(withPort.size()).toUInt(&ok);
+        port = ok && value > 0 && value <= 65535 ? quint16(value) : 0;
+        argument = QStringLiteral("--phone-view");
+    }
+    return port;
 }
 
 } // namespace
@@ -66,11 +87,21 @@ int main(int argc, char *argv[])
             "JSON, without a window: --find-axis F1.png F2.png F3.png --utc U1,U2,U3 --lat DEG "
             "--lon DEG [--pressure HPA --temperature C]."),
         QStringLiteral("F1.png")));
+    const QCommandLineOption phoneView(QStringLiteral("phone-view"),
+        QStringLiteral("Starts the phone view (port 8470, or --phone-view=PORT) and prints the address to "
+                       "open on a phone or tablet: http://HOST:PORT/?token=..."));
+    options.addOption(phoneView);
     answerHelpOrVersion(argc, argv, options, help, version);
 
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
-    options.process(app); // reports unknown options and leaves
+    QStringList arguments = app.arguments();
+    const quint16 phonePort = takePhoneViewPort(&arguments);
+    options.process(arguments); // reports unknown options and leaves
+    if (phonePort == 0) {
+        std::fprintf(stderr, "--phone-view: the port is a number from 1 to 65535\n");
+        return 1;
+    }
     // Installed, the desktop knows the program by its launcher entry and draws its themed icon.
     QGuiApplication::setDesktopFileName(QLatin1String(ProgramFiles::appId));
     if (ProgramFiles::installed())
@@ -87,6 +118,8 @@ int main(int argc, char *argv[])
     MainWindow window;
     if (options.isSet(replay))
         window.replayForThisRun(options.value(replay));
+    if (options.isSet(phoneView) && !window.findChild<PhoneViewDialog *>()->startForThisRun(phonePort))
+        return 1;
     window.show();
     return app.exec();
 }

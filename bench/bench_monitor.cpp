@@ -11,8 +11,14 @@
 // Prints "RESULT bench monitor_rss_growth_mb_per_hour=<x>", the slope of the resident set over
 // that hour (least squares over a sample each minute of the sky's clock, the first ten minutes
 // left out while caches fill), and the frames it took.
+//
+// With VELTO_BENCH_PHONE_VIEWERS=N the phone view serves on loopback during the 30 s and N viewers
+// read its event stream; the peak line then ends with " phone_viewers=N".
 #include "heapsettings.h"
+#include "mainwindow.h"
 #include "observer.h"
+#include "phoneview.h"
+#include "phoneviewdialog.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
 #include "simcontrol.h"
@@ -23,11 +29,18 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <algorithm>
+#include <arpa/inet.h>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <memory>
+#include <netinet/in.h>
 #include <string>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -63,6 +76,39 @@ double runPeakResidentSetMb()
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss / 1024.0; // kB on Linux
 }
+
+// A phone that watches: reads the phone view's event stream on a thread until it is destroyed.
+class PhoneViewer
+{
+public:
+    PhoneViewer(quint16 port, const QString &token)
+    {
+        sockaddr_in address {};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(port);
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        m_socket = ::socket(AF_INET, SOCK_STREAM, 0);
+        const std::string request
+            = "GET /events?token=" + token.toStdString() + " HTTP/1.1\r\nHost: x\r\n\r\n";
+        if (::connect(m_socket, reinterpret_cast<sockaddr *>(&address), sizeof address) == 0)
+            ::send(m_socket, request.data(), request.size(), 0);
+        m_reader = std::thread([socket = m_socket] {
+            char chunk[65536];
+            while (::recv(socket, chunk, sizeof chunk, 0) > 0)
+                continue;
+        });
+    }
+    ~PhoneViewer()
+    {
+        ::shutdown(m_socket, SHUT_RDWR);
+        m_reader.join();
+        ::close(m_socket);
+    }
+
+private:
+    int m_socket = -1;
+    std::thread m_reader;
+};
 
 // One hour of the sky's clock in frames of the current exposure, each frame moving the clock on by
 // one exposure. Returns the resident set's growth in MB per hour of that clock (the least-squares
@@ -130,12 +176,25 @@ int main(int argc, char **argv)
         karvix::sim::cameraSimulator().useSystemClock();
         // The reset clears getrusage's figure too: the alignment's peak is read first.
         const double alignmentPeak = runPeakResidentSetMb();
+        const int phoneViewers = qEnvironmentVariableIntValue("VELTO_BENCH_PHONE_VIEWERS");
+        std::vector<std::unique_ptr<PhoneViewer>> viewers;
+        PhoneViewServer &phone = observer.window()->findChild<PhoneViewDialog *>()->phoneView().server();
+        QString error;
+        if (phoneViewers > 0 && !phone.start(QStringLiteral("127.0.0.1"), 0, &error)) {
+            std::fprintf(stderr, "phone view: %s\n", qPrintable(error));
+            return 1;
+        }
+        for (int i = 0; i < phoneViewers; ++i)
+            viewers.push_back(std::make_unique<PhoneViewer>(phone.port(), phone.token()));
         const bool peakReset = resetPeakResidentSet();
         QTest::qWait(30000);
         const double windowPeak = peakReset ? statusMb("VmHWM:") : -1;
         const double runPeak = std::max(alignmentPeak, runPeakResidentSetMb());
         // Where the kernel cannot reset its high-water mark, the whole run's peak is the bound.
-        std::printf("RESULT bench monitor_peak_rss_mb=%.1f\n", windowPeak > 0 ? windowPeak : runPeak);
+        std::printf("RESULT bench monitor_peak_rss_mb=%.1f%s\n", windowPeak > 0 ? windowPeak : runPeak,
+            phoneViewers > 0 ? qPrintable(QStringLiteral(" phone_viewers=%1").arg(phoneViewers)) : "");
+        viewers.clear();
+        phone.stop();
         std::printf("RESULT bench run_peak_rss_mb=%.1f\n", runPeak);
         std::fflush(stdout);
 

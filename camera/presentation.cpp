@@ -29,12 +29,6 @@ QString positionText(const QPointF &point)
     return QStringLiteral("(%1,%2)").arg(point.x(), 0, 'f', 1).arg(point.y(), 0, 'f', 1);
 }
 
-QString poleSigmaText(double arcsec)
-{
-    const long rounded = std::isfinite(arcsec) ? std::lround(std::clamp(arcsec, 1.0, 1e6)) : 0;
-    return QStringLiteral("\u00b1 %1\u2033").arg(rounded);
-}
-
 QString lampPicture(bool lit, bool mono)
 {
     return QStringLiteral(":/images/light%1_%2.png")

@@ -30,10 +30,6 @@ QImage staleLook(const QImage &picture);
 // "(x,y)" with one decimal each and no spaces, e.g. "(640.0,479.5)".
 QString positionText(const QPointF &point);
 
-// The pole's uncertainty as shown beside it: "± 4″", whole arcseconds, at least 1. A figure and
-// units only, the same in every language.
-QString poleSigmaText(double arcsec);
-
 // The alignment lamps' pictures; which are lit is the wizard's (steppresentation.h).
 QString lampPicture(bool lit, bool mono);
 // A lamp's picture at the size it is drawn: the pictures are 512 x 512, the lamps 25 x 25 labels

@@ -59,3 +59,10 @@ add_library(INDI::driver ALIAS velto_indidriver)
 # be installed or running.
 find_package(PkgConfig REQUIRED)
 pkg_check_modules(LIBGPS REQUIRED IMPORTED_TARGET libgps)
+
+# cpp-httplib (libcpp-httplib-dev): the phone view's HTTP server. Debian builds it as a library
+# with OpenSSL, zlib and Brotli; its header must see the same options, which pkg-config gives.
+pkg_check_modules(CppHttplib REQUIRED IMPORTED_TARGET cpp-httplib)
+
+# libqrencode (libqrencode-dev): the phone view's address as a QR code.
+pkg_check_modules(Qrencode REQUIRED IMPORTED_TARGET libqrencode)

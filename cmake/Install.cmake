@@ -27,6 +27,8 @@ install(TARGETS karvix karvix-indi LIBRARY DESTINATION ${VELTO_PRIVATE_LIBDIR})
 # The plate-solving worker is a helper of the program, not a command of its own.
 install(TARGETS velto-q7-solver RUNTIME DESTINATION ${VELTO_PRIVATE_LIBDIR})
 target_compile_definitions(solve PRIVATE VELTO_PRIVATE_LIBDIR="${VELTO_PRIVATE_LIBDIR}")
+install(TARGETS velto-phoneview LIBRARY DESTINATION ${VELTO_PRIVATE_LIBDIR})
+target_compile_definitions(phone_view PRIVATE VELTO_PRIVATE_LIBDIR="${VELTO_PRIVATE_LIBDIR}")
 set_target_properties(indi_veltoq7_sky PROPERTIES INSTALL_RPATH "$ORIGIN/../${VELTO_PRIVATE_LIBDIR}")
 install(TARGETS indi_veltoq7_sky RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES karvix/indidriver/indi_veltoq7_sky.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/indi)

@@ -1,7 +1,8 @@
 // alignmentsession.cpp - one polar alignment's state and its changes (see alignmentsession.h).
 #include "alignmentsession.h"
 
-#include <QtMath>
+#include "readoutwords.h"
+
 #include <cmath>
 
 AlignmentSession::AlignmentSession(QObject *parent) : QObject(parent)
@@ -13,6 +14,15 @@ void AlignmentSession::setStep(int step)
         return;
     m_step = step;
     emit stepChanged(step);
+    setFinished(false);
+}
+
+void AlignmentSession::setFinished(bool finished)
+{
+    if (finished == m_finished)
+        return;
+    m_finished = finished;
+    emit finishedChanged(finished);
 }
 
 void AlignmentSession::setNorth(bool north, const HemisphereStarData &templateStars)
@@ -147,13 +157,26 @@ AlignmentSession::Readout AlignmentSession::readoutFor(
         return r;
     r.shown = true;
     r.error = error;
-    // The azimuth is counted in degrees of azimuth: on the sky it shrinks with the pole's altitude.
-    const double skyAzimuth = error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg));
-    r.totalArcsec = std::hypot(error.altitude, skyAzimuth);
+    r.totalArcsec = readoutwords::totalArcsec(error, poleAltitudeDeg);
     r.sigmaArcsec = std::isfinite(sigmaArcsec) && sigmaArcsec > 0 ? sigmaArcsec : 0.0;
     // The axis above the pole is lowered; the axis east of it is moved west.
     r.raise = error.altitude <= 0;
     r.east = error.azimuth <= 0;
     r.siteKnown = siteKnown;
     return r;
+}
+
+void AlignmentSession::setTargetArcsec(double arcsec)
+{
+    m_targetArcsec = std::isfinite(arcsec) && arcsec > 0 ? arcsec : 0.0;
+    emit targetChanged();
+}
+
+void AlignmentSession::setPoleView(const cv::Mat &rgb)
+{
+    if (rgb.empty())
+        m_poleView.release();
+    else
+        rgb.copyTo(m_poleView);
+    emit poleViewChanged();
 }

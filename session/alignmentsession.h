@@ -69,7 +69,11 @@ public:
     explicit AlignmentSession(QObject *parent = nullptr);
 
     int step() const { return m_step; }
+    // A new step also ends the finished state.
     void setStep(int step);
+    // Done was pressed in the last step: the alignment is finished (monitoring may go on).
+    bool finished() const { return m_finished; }
+    void setFinished(bool finished);
 
     bool north() const { return m_north; }
     // The hemisphere and its star pattern, template pixels (hemispherestardata.h).
@@ -126,6 +130,14 @@ public:
     // The readout of `error` (axisErrorArcsec's signs) at a pole `poleAltitudeDeg` high.
     static Readout readoutFor(
         const AxisErrorArcsec &error, double poleAltitudeDeg, double sigmaArcsec, bool siteKnown);
+    // The total error good enough to stop at; 0 while no target is set.
+    double targetArcsec() const { return m_targetArcsec; }
+    void setTargetArcsec(double arcsec);
+
+    // The magnified view of the pole and the axis centre as the window shows it (RGB, 8 bits a
+    // channel); empty while the pole is not monitored. The session keeps its own copy.
+    const cv::Mat &poleView() const { return m_poleView; }
+    void setPoleView(const cv::Mat &rgb);
 
 signals:
     void stepChanged(int step);
@@ -136,9 +148,13 @@ signals:
     void axisPositionsChanged();
     void axisCentreChanged();
     void readoutChanged();
+    void finishedChanged(bool finished);
+    void targetChanged();
+    void poleViewChanged();
 
 private:
     int m_step = 0;
+    bool m_finished = false;
     bool m_north = true;
     HemisphereStarData m_templateStars;
     Site m_site;
@@ -153,6 +169,8 @@ private:
     int m_axisCircleRadius = 0;
     bool m_axisCentreKnown = false;
     Readout m_readout;
+    double m_targetArcsec = 0;
+    cv::Mat m_poleView;
 };
 
 #endif // ALIGNMENTSESSION_H

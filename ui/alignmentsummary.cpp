@@ -1,8 +1,8 @@
 #include "alignmentsummary.h"
 
-#include "axiserrorpanel.h"
 #include "freshness.h"
 #include "presentation.h"
+#include "readoutwords.h"
 
 #include <chrono>
 #include <cmath>
@@ -11,17 +11,16 @@ QStringList AlignmentSummary::lines() const
 {
     QStringList lines;
     if (error) {
-        const QString altitude = AxisErrorPanel::arcText(error->altitude);
-        const QString azimuth = AxisErrorPanel::arcText(error->azimuth);
+        const QString altitude = readoutwords::arcText(error->altitude);
+        const QString azimuth = readoutwords::arcText(error->azimuth);
         lines << (error->altitude > 0 ? tr("Altitude: the axis is %1 above the pole").arg(altitude)
                                       : tr("Altitude: the axis is %1 below the pole").arg(altitude));
         lines << (error->azimuth > 0 ? tr("Azimuth: the axis is %1 east of the pole").arg(azimuth)
                                      : tr("Azimuth: the axis is %1 west of the pole").arg(azimuth));
         QString total
-            = tr("Total %1")
-                  .arg(AxisErrorPanel::arcText(AxisErrorPanel::totalArcsec(*error, poleAltitudeDeg)));
+            = tr("Total %1").arg(readoutwords::arcText(readoutwords::totalArcsec(*error, poleAltitudeDeg)));
         if (sigmaArcsec > 0)
-            total += QLatin1Char(' ') + poleSigmaText(sigmaArcsec);
+            total += QLatin1Char(' ') + readoutwords::sigmaText(sigmaArcsec);
         lines << total;
     } else {
         lines << tr("The error left is not known: the camera's orientation was not found");
@@ -46,7 +45,7 @@ QJsonObject AlignmentSummary::figures() const
     if (error) {
         figures.insert(QStringLiteral("altitude_arcsec"), error->altitude);
         figures.insert(QStringLiteral("azimuth_arcsec"), error->azimuth);
-        figures.insert(QStringLiteral("total_arcsec"), AxisErrorPanel::totalArcsec(*error, poleAltitudeDeg));
+        figures.insert(QStringLiteral("total_arcsec"), readoutwords::totalArcsec(*error, poleAltitudeDeg));
         figures.insert(QStringLiteral("sigma_arcsec"), sigmaArcsec);
     }
     return figures;

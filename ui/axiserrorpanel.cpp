@@ -1,10 +1,11 @@
 // axiserrorpanel.cpp - the altitude and azimuth readout of the Precise Pole section.
 #include "axiserrorpanel.h"
 
+#include "readoutwords.h"
+
 #include <QLabel>
 #include <QTextDocument>
 #include <QVBoxLayout>
-#include <QtMath>
 #include <cmath>
 
 namespace {
@@ -21,13 +22,12 @@ QLabel *readoutLabel(const QString &name, QWidget *parent)
     return label;
 }
 
-// `sentence` is a translated text whose %1 stands for the figure.
-QString withLargeFigure(const QString &arrow, const QString &sentence, const QString &figure)
+QString withLargeFigure(const readoutwords::Line &line)
 {
     const QString large = QStringLiteral("<br><span style=\"font-size:%1pt; font-weight:600;\">%2</span>")
                               .arg(figurePointSize)
-                              .arg(figure.toHtmlEscaped());
-    return arrow + QLatin1Char(' ') + sentence.toHtmlEscaped().arg(large);
+                              .arg(line.figure.toHtmlEscaped());
+    return line.arrow + QLatin1Char(' ') + line.sentence.toHtmlEscaped().arg(large);
 }
 
 } // namespace
@@ -80,46 +80,20 @@ QString AxisErrorPanel::plainText(const QLabel *label)
     return document.toPlainText();
 }
 
-double AxisErrorPanel::totalArcsec(const AxisErrorArcsec &error, double poleAltitudeDeg)
-{
-    return std::hypot(error.altitude, error.azimuth * std::cos(qDegreesToRadians(poleAltitudeDeg)));
-}
-
-QString AxisErrorPanel::arcText(double arcsec)
-{
-    // Rounded to the second first, so 59.6" reads 1'00", never 0'60".
-    const long seconds = std::lround(std::fabs(arcsec));
-    if (seconds >= 3600)
-        return QStringLiteral("%1°%2′%3″")
-            .arg(seconds / 3600)
-            .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-            .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return QStringLiteral("%1′%2″").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
-}
-
 void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitudeDeg, bool north)
 {
     if (!std::isfinite(error.altitude) || !std::isfinite(error.azimuth)) {
         qCritical("Axis error: not finite (altitude %g, azimuth %g arcsec)", error.altitude, error.azimuth);
         return;
     }
-    // Facing the pole, east is on the right in the north and on the left in the south.
-    const QString towardsEast = north ? QStringLiteral("→") : QStringLiteral("←");
-    const QString towardsWest = north ? QStringLiteral("←") : QStringLiteral("→");
-    const QString altitude = arcText(error.altitude);
-    const QString azimuth = arcText(error.azimuth);
-    // The axis above the pole is lowered; the axis east of it is moved west.
-    m_altitude->setText(error.altitude > 0
-            ? withLargeFigure(QStringLiteral("↓"), tr("Lower the altitude %1"), altitude)
-            : withLargeFigure(QStringLiteral("↑"), tr("Raise the altitude %1"), altitude));
-    m_azimuth->setText(error.azimuth > 0 ? withLargeFigure(towardsWest, tr("Move azimuth %1 west"), azimuth)
-                                         : withLargeFigure(towardsEast, tr("Move azimuth %1 east"), azimuth));
-    m_total->setText(tr("Total %1").arg(arcText(totalArcsec(error, poleAltitudeDeg))).toHtmlEscaped());
+    m_altitude->setText(withLargeFigure(readoutwords::altitude(error)));
+    m_azimuth->setText(withLargeFigure(readoutwords::azimuth(error, north)));
+    m_total->setText(readoutwords::total(readoutwords::totalArcsec(error, poleAltitudeDeg)).toHtmlEscaped());
 }
 
 void AxisErrorPanel::setSiteKnown(bool known)
 {
     // Set each time, so a language change reaches it with the next frame as it does the figures.
-    m_siteUnknown->setText(tr("site unknown: the air's bending of up to 1′30″ is not corrected"));
+    m_siteUnknown->setText(readoutwords::siteUnknown());
     m_siteUnknown->setVisible(!known);
 }

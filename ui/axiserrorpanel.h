@@ -1,7 +1,7 @@
 // axiserrorpanel.h - how far the RA axis is off the pole, in words a person behind the mount can
-// act on: "Raise the altitude 2'14"", "Move azimuth 0'40" east", with arrows and the total, the
-// figures in digits large enough to read from a metre away (on a line of their own, so the
-// labels hold rich text; plainText() reads them as a person does).
+// act on (readoutwords.h): "Raise the altitude 2'14"", "Move azimuth 0'40" east", with arrows and the total,
+// the figures in digits large enough to read from a metre away (on a line of their own, so the labels hold
+// rich text; plainText() reads them as a person does).
 #ifndef AXISERRORPANEL_H
 #define AXISERRORPANEL_H
 
@@ -32,10 +32,6 @@ public:
     // were measured on are not live; an empty note shows them live again.
     void setStale(const QString &note);
 
-    // The whole error on the sky: the azimuth turned back into sky at the pole's altitude.
-    static double totalArcsec(const AxisErrorArcsec &error, double poleAltitudeDeg);
-    // Degrees, minutes and seconds of arc as the panel writes them: 2'14" for 134 arcsec.
-    static QString arcText(double arcsec);
     // A readout label's text as it reads on screen, the figure on its own line.
     static QString plainText(const QLabel *label);
 

@@ -7,6 +7,7 @@
 #include "capturethread.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
+#include "phoneviewdialog.h"
 #include "poletrackingdialog.h"
 #include "presentation.h"
 #include "sharedstate.h"
@@ -170,6 +171,7 @@ void MainWindow::setupDialogs()
     aboutDialog = new AboutDialog(this);
     astroRefractionDialog = new AstroRefractionDialog(session, this);
     poleTrackingDialog = new PoleTrackingDialog(this);
+    phoneViewDialog = new PhoneViewDialog(&session, this);
     translator = new QTranslator(this);
     qtTranslator = new QTranslator(this);
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);

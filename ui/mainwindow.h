@@ -40,6 +40,7 @@ class AstroRefractionDialog;
 class AxisErrorPanel;
 class CaptureThread;
 class MagnifierWidget;
+class PhoneViewDialog;
 class PoleTrackingDialog;
 class QAction;
 class QActionGroup;
@@ -105,6 +106,7 @@ private slots:
     void on_actionManual_Trace_triggered();
     void on_actionNordvane_Manual_triggered();
     void on_actionAbout_triggered();
+    void on_actionPhone_View_triggered();
     void on_actionEnglish_toggled(bool checked);
     void on_actionChinese_toggled(bool checked);
     void on_actionJapanese_toggled(bool checked);
@@ -271,6 +273,7 @@ private:
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
+    PhoneViewDialog *phoneViewDialog; // owns the phone view's server, which outlives the dialog's window
     QGraphicsDropShadowEffect *confirmSliderEffect;
     QGraphicsDropShadowEffect *roughSliderEffect;
     QTranslator *translator;

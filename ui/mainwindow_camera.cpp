@@ -12,6 +12,7 @@
 #include "magnifierwidget.h"
 #include "nightstyle.h"
 #include "presentation.h"
+#include "readoutwords.h"
 #include "sharedstate.h"
 #include "source.h"
 #include "steppresentation.h"
@@ -266,11 +267,14 @@ void MainWindow::showImages()
     // Crops queued when monitoring ended wait for the next time it starts.
     if (monitorPole && magnifierQueue.take(&biggerViewImage)) {
         showMagnifiedCrop();
+        const QImage rgb = biggerViewImage.convertToFormat(QImage::Format_RGB888); // shared when it is
+        session.setPoleView(cv::Mat(rgb.height(), rgb.width(), CV_8UC3, const_cast<uchar *>(rgb.constBits()),
+            size_t(rgb.bytesPerLine())));
         ui->label_refStarA_pos->setText(positionText(starAPos.load()));
         ui->label_refStarB_pos->setText(positionText(starBPos.load()));
         ui->label_pole->setText(positionText(polePos.load()));
         const double sigma = poleSigmaArcsec;
-        ui->label_poleSigma->setText(sigma > 0 ? poleSigmaText(sigma) : QString());
+        ui->label_poleSigma->setText(sigma > 0 ? readoutwords::sigmaText(sigma) : QString());
         showAxisError(sigma);
     }
 }

@@ -118,6 +118,7 @@ void MainWindow::clearCameraView()
         figure->clear();
     axisErrorPanel->hide();
     session.setReadout({});
+    session.setPoleView(cv::Mat());
     roughAxisErrorPanel->hide();
     setWindowTitle(tr("Velto Q7"));
     frameFreshness.clear();

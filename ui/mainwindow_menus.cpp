@@ -2,6 +2,7 @@
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
 #include "mainwindow.h"
+#include "phoneviewdialog.h"
 #include "poletrackingdialog.h"
 #include "programfiles.h"
 #include "sharedstate.h"
@@ -100,6 +101,12 @@ void MainWindow::on_actionManual_Trace_triggered()
 void MainWindow::on_actionAbout_triggered()
 {
     aboutDialog->show();
+}
+
+void MainWindow::on_actionPhone_View_triggered()
+{
+    phoneViewDialog->show();
+    phoneViewDialog->raise();
 }
 
 void MainWindow::on_actionNordvane_Manual_triggered()

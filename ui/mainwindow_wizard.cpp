@@ -290,6 +290,7 @@ void MainWindow::pushbuttonFinetunePoleResetClicked()
 void MainWindow::pushbuttonFinetunePoleDoneClicked()
 {
     goToStep(STEP_FINISHED);
+    session.setFinished(true);
     showAlignmentSummary();
 }
 

@@ -1,6 +1,7 @@
 #include "tippanel.h"
 
-#include <QCoreApplication>
+#include "steptexts.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QTabBar>
@@ -10,112 +11,16 @@
 namespace wizard {
 namespace {
 
-// One page: its name (the object names are built from it), its tip (with the σ Oct variant for
-// the pages that name the pole star), its question and its buttons. Null where a page has none.
-struct PageText
+static_assert(steptexts::pageCount == tipPageCount, "one tip page per step");
+
+const steptexts::PageText &pageText(int i)
 {
-    const char *name;
-    const char *tipNorth;
-    const char *tipSouth;
-    const char *ask;
-    const char *reset;
-    const char *done;
-};
-
-const char *const matchAsk = QT_TRANSLATE_NOOP("MainWindow", "Does match success?");
-const char *const matchDone = QT_TRANSLATE_NOOP("MainWindow", "Success");
-const char *const rotationAsk = QT_TRANSLATE_NOOP("MainWindow", "Has rotation finished?");
-const char *const rotationDone = QT_TRANSLATE_NOOP("MainWindow", "rotation Finished");
-const char *const resetText = QT_TRANSLATE_NOOP("MainWindow", "Reset");
-
-const PageText pageTexts[tipPageCount] = {
-    {"setting",
-        QT_TRANSLATE_NOOP(
-            "MainWindow", "Set the parameters to the left to make more stars around Polaris visable."),
-        QT_TRANSLATE_NOOP(
-            "MainWindow", "Set the parameters to the left to make more stars around σ Oct visable."),
-        QT_TRANSLATE_NOOP("MainWindow", "Has setting up finished?"), nullptr,
-        QT_TRANSLATE_NOOP("MainWindow", "Setting Finished")},
-    {"confirm",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Double Click Polaris and use the 'Rotate' slider on the left to rotate the "
-            "Template to match up to the stars around Polaris."),
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Double Click σ Oct and use the 'Rotate' slider on the left to rotate the "
-            "Template to match up to the stars around σ Oct."),
-        matchAsk, nullptr, matchDone},
-    {"getStar1",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Choose a star other than Polaris and Double click it in the image. Remember "
-            "this star, you will be selecting it again in the following steps (Step 1 of "
-            "3)."),
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Choose a star other than σ Oct and Double click it in the image. Remember "
-            "this star, you will be selecting it again in the following steps (Step 1 of "
-            "3)."),
-        nullptr, nullptr, nullptr},
-    {"rotateStar1",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Rotate your mounts 'RA' axis in the direction indicated by the arrow now at "
-            "the top of the screen (rotate a minimum of 30 degree's)."),
-        nullptr, rotationAsk, resetText, rotationDone},
-    {"getStar2",
-        QT_TRANSLATE_NOOP(
-            "MainWindow", "Double click the same star again chosen in the previous step (Step 2 of 3)."),
-        nullptr, nullptr, resetText, nullptr},
-    {"rotateStar2",
-        QT_TRANSLATE_NOOP(
-            "MainWindow", "Again, Rotate your mounts 'RA' axis in the same direction at least 30 degrees."),
-        nullptr, rotationAsk, resetText, rotationDone},
-    {"getStar3",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Double click the same star one last time chosen in the previous 2 steps (Step 3 "
-            "of 3)."),
-        nullptr, nullptr, resetText, nullptr},
-    {"validateCenter",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Return the 'RA' axis to the 'Home' position - Ensure your chosen star stays on "
-            "the circle while your mount rotates to the PARK position."),
-        nullptr, QT_TRANSLATE_NOOP("MainWindow", "Is the axis center correct?"), resetText,
-        QT_TRANSLATE_NOOP("MainWindow", "Correct")},
-    {"getEptPolaris",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Expected position: Double Click Polaris and use the 'Rotate' slider on the left "
-            "to rotate the Template to match up to the stars around Polaris."),
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Expected position: Double Click σ Oct and use the 'Rotate' slider on the left "
-            "to rotate the Template to match up to the stars around σ Oct."),
-        matchAsk, nullptr, matchDone},
-    {"movePolaris",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Using your Altitude and Azimuth bolts, move Polaris into the center of the small "
-            "Rotating circle now shown on the image."),
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Using your Altitude and Azimuth bolts, move σ Oct into the center of the small "
-            "Rotating circle now shown on the image."),
-        QT_TRANSLATE_NOOP("MainWindow", "Has adjustment finished?"), nullptr,
-        QT_TRANSLATE_NOOP("MainWindow", "adjustment Finished")},
-    {"getCurPolaris",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Current position: Double Click Polaris and use the 'Rotate' slider on the left "
-            "to rotate the Template to match up to the stars around Polaris."),
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Current position: Double Click σ Oct and use the 'Rotate' slider on the left "
-            "to rotate the Template to match up to the stars around σ Oct."),
-        matchAsk, nullptr, matchDone},
-    {"calcPole", QT_TRANSLATE_NOOP("MainWindow", "Please click the 'Start Monitor' button."), nullptr,
-        nullptr, nullptr, nullptr},
-    {"finetunePole",
-        QT_TRANSLATE_NOOP("MainWindow",
-            "Use your Altitude and Azimuth bolts only to move the Pole rectangle on top of "
-            "the Axis circle."),
-        nullptr, nullptr, QT_TRANSLATE_NOOP("MainWindow", "Restart"),
-        QT_TRANSLATE_NOOP("MainWindow", "Done")},
-};
+    return steptexts::page(i + 1);
+}
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("MainWindow", text);
+    return steptexts::translate(text);
 }
 
 QLabel *addLabel(QWidget *page, const QString &name, const QRect &geometry)
@@ -168,7 +73,7 @@ TipPanel buildTipPanel(QWidget *parent, QObject *eventFilter)
     panel.tabWidget->tabBar()->hide();
 
     for (int i = 0; i < tipPageCount; ++i) {
-        const PageText &text = pageTexts[i];
+        const steptexts::PageText &text = pageText(i);
         const QString name = QLatin1String(text.name);
         TipPage &p = panel.pages[i];
         p.page = new QWidget();
@@ -199,14 +104,14 @@ void setRegionTipTexts(const TipPanel &panel, const QString &region)
     if (!north && region != QLatin1String("South"))
         return;
     for (int i = 0; i < tipPageCount; ++i)
-        if (pageTexts[i].tipSouth)
-            panel.pages[i].tip->setText(tr(north ? pageTexts[i].tipNorth : pageTexts[i].tipSouth));
+        if (pageText(i).tipSouth)
+            panel.pages[i].tip->setText(tr(north ? pageText(i).tipNorth : pageText(i).tipSouth));
 }
 
 void retranslateTipPanel(const TipPanel &panel, const QString &region)
 {
     for (int i = 0; i < tipPageCount; ++i) {
-        const PageText &text = pageTexts[i];
+        const steptexts::PageText &text = pageText(i);
         const TipPage &p = panel.pages[i];
         if (!text.tipSouth)
             p.tip->setText(tr(text.tipNorth));

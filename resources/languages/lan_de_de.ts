@@ -851,6 +851,79 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <translation>Kein Programm auf diesem Rechner hat das Handbuch geöffnet. Es liegt in:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Telefonansicht…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>Warten auf die Anzeige: Überwachung des Pols starten</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Verbindung verloren: die Adresse, die das Programm zeigt, erneut öffnen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>Im Ziel</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>Ziel %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>Die Telefonansicht konnte nicht starten: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Zuschauer: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Telefonansicht</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Zeigt die Anzeige auf einem Telefon oder Tablet im selben Netzwerk: starten, dann den Code scannen oder die Adresse öffnen. Jeder Start erzeugt eine neue Adresse.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Starten</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 ist keine IP-Adresse</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>Port %1 auf %2 lässt sich nicht öffnen: belegt, oder keine Adresse dieses Computers</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

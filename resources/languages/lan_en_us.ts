@@ -851,6 +851,79 @@ The file keeps the %2 frames written before.</translation>
         <translation>No program on this computer opened the manual. It lies in:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Phone View…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>Waiting for the readout: start monitoring the pole</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Connection lost: open the address the program shows again</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>Inside the target</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>target %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>The phone view could not start: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Viewers: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Phone View</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 is not an IP address</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>port %1 on %2 cannot be opened: in use, or not an address of this computer</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

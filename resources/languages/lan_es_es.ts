@@ -851,6 +851,79 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <translation>Ningún programa de este equipo abrió el manual. Está en:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Vista en el teléfono…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>Esperando la lectura: inicie la supervisión del polo</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Conexión perdida: vuelva a abrir la dirección que muestra el programa</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>Dentro del objetivo</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>objetivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>La vista en el teléfono no pudo iniciarse: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Espectadores: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Vista en el teléfono</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Muestra la lectura en un teléfono o tableta de la misma red: inicie, y luego escanee el código o abra la dirección. Cada inicio crea una dirección nueva.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 no es una dirección IP</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>no se puede abrir el puerto %1 en %2: está en uso o no es una dirección de este ordenador</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

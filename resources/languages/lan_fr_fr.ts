@@ -851,6 +851,79 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <translation>Aucun programme de cet ordinateur n&apos;a ouvert le manuel. Il se trouve dans :
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Vue sur téléphone…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>En attente de la lecture : lancez la surveillance du pôle</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Connexion perdue : ouvrez à nouveau l&apos;adresse affichée par le programme</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>Dans la cible</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>cible %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>La vue sur téléphone n&apos;a pas pu démarrer : %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Spectateurs : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Vue sur téléphone</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Affiche la lecture sur un téléphone ou une tablette du même réseau : démarrez, puis scannez le code ou ouvrez l&apos;adresse. Chaque démarrage crée une nouvelle adresse.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Démarrer</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 n&apos;est pas une adresse IP</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>le port %1 sur %2 ne peut pas être ouvert : déjà utilisé, ou adresse qui n&apos;est pas celle de cet ordinateur</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

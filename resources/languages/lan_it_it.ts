@@ -851,6 +851,79 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <translation>Nessun programma di questo computer ha aperto il manuale. Si trova in:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Vista sul telefono…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>In attesa della lettura: avviare il monitoraggio del polo</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Connessione persa: riaprire l&apos;indirizzo mostrato dal programma</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>Dentro l&apos;obiettivo</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>obiettivo %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>Impossibile avviare la vista sul telefono: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Spettatori: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Vista sul telefono</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Mostra la lettura su un telefono o tablet della stessa rete: avviare, poi scansionare il codice o aprire l&apos;indirizzo. Ogni avvio crea un nuovo indirizzo.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Avvia</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 non è un indirizzo IP</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>impossibile aprire la porta %1 su %2: in uso, oppure non è un indirizzo di questo computer</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -851,6 +851,79 @@ The file keeps the %2 frames written before.</source>
         <translation>このコンピューターにはマニュアルを開くプログラムがありません。マニュアルの場所:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>スマートフォン表示…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>表示を待っています：極の監視を開始してください</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>接続が切れました：プログラムが表示するアドレスを開き直してください</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>音</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>目標内</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>目標 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>スマートフォン表示を開始できませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>閲覧者：%2 人中 %1 人</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>スマートフォン表示</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>同じネットワーク上のスマートフォンやタブレットに表示します：開始してから、コードを読み取るかアドレスを開いてください。開始するたびに新しいアドレスになります。</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 は IP アドレスではありません</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>%2 のポート %1 を開けません：使用中か、このコンピューターのアドレスではありません</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

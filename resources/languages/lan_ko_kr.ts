@@ -851,6 +851,79 @@ The file keeps the %2 frames written before.</source>
         <translation>이 컴퓨터에서 설명서를 연 프로그램이 없습니다. 설명서 위치:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>휴대폰 보기…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>판독값을 기다리는 중: 극 모니터링을 시작하십시오</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>연결이 끊어졌습니다: 프로그램이 표시하는 주소를 다시 여십시오</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>소리</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>목표 안</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>목표 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>휴대폰 보기를 시작할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>보는 기기: %2개 중 %1개</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>휴대폰 보기</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>같은 네트워크의 휴대폰이나 태블릿에 판독값을 표시합니다: 시작한 다음 코드를 스캔하거나 주소를 여십시오. 시작할 때마다 새 주소가 만들어집니다.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>중지</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1은(는) IP 주소가 아닙니다</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>%2의 포트 %1을(를) 열 수 없습니다: 사용 중이거나 이 컴퓨터의 주소가 아닙니다</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

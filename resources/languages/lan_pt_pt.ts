@@ -851,6 +851,79 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <translation>Nenhum programa deste computador abriu o manual. Está em:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Vista no telemóvel…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>À espera da leitura: inicie a monitorização do polo</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Ligação perdida: abra novamente o endereço que o programa mostra</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>Dentro do alvo</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>alvo %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>Não foi possível iniciar a vista no telemóvel: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Espectadores: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Vista no telemóvel</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Mostra a leitura num telemóvel ou tablet da mesma rede: inicie e depois leia o código ou abra o endereço. Cada início cria um endereço novo.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Iniciar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 não é um endereço IP</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>não é possível abrir a porta %1 em %2: está em uso, ou não é um endereço deste computador</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -851,6 +851,79 @@ The file keeps the %2 frames written before.</source>
         <translation>Ни одна программа на этом компьютере не открыла руководство. Оно находится здесь:
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>Просмотр на телефоне…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>Ожидание показаний: запустите наблюдение за полюсом</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>Соединение потеряно: снова откройте адрес, который показывает программа</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Звук</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>В пределах цели</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>цель %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>Не удалось запустить просмотр на телефоне: %1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>Зрители: %1 из %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>Просмотр на телефоне</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>Показывает показания на телефоне или планшете в той же сети: запустите, затем отсканируйте код или откройте адрес. Каждый запуск создаёт новый адрес.</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Запустить</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Остановить</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 не является IP-адресом</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>не удаётся открыть порт %1 на %2: он занят, или это не адрес этого компьютера</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -851,6 +851,79 @@ The file keeps the %2 frames written before.</source>
         <translation>此计算机上没有程序打开手册。手册位于：
 %1</translation>
     </message>
+    <message>
+        <source>Phone View…</source>
+        <translation>手机视图…</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneView</name>
+    <message>
+        <source>Waiting for the readout: start monitoring the pole</source>
+        <translation>等待读数：请开始监视极点</translation>
+    </message>
+    <message>
+        <source>Connection lost: open the address the program shows again</source>
+        <translation>连接已断开：请重新打开程序显示的地址</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>声音</translation>
+    </message>
+    <message>
+        <source>Inside the target</source>
+        <translation>已在目标内</translation>
+    </message>
+    <message>
+        <source>target %1</source>
+        <translation>目标 %1</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewDialog</name>
+    <message>
+        <source>The phone view could not start: %1</source>
+        <translation>无法启动手机视图：%1</translation>
+    </message>
+    <message>
+        <source>Viewers: %1 of %2</source>
+        <translation>查看者：%1 / %2</translation>
+    </message>
+    <message>
+        <source>Phone View</source>
+        <translation>手机视图</translation>
+    </message>
+    <message>
+        <source>Shows the readout on a phone or tablet on the same network: start, then scan the code or open the address. Each start makes a new address.</source>
+        <translation>在同一网络中的手机或平板上显示读数：启动后扫描二维码或打开地址。每次启动都会生成新地址。</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>启动</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+</context>
+<context>
+    <name>PhoneViewServer</name>
+    <message>
+        <source>%1 is not an IP address</source>
+        <translation>%1 不是 IP 地址</translation>
+    </message>
+    <message>
+        <source>port %1 on %2 cannot be opened: in use, or not an address of this computer</source>
+        <translation>无法打开 %2 上的端口 %1：已被占用，或不是本机的地址</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -31,6 +31,7 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/example.nordvane.VeltoQ
 # The camera library comes from the package's own folder, never from the build.
 ldd "$program" | grep -q "libkarvix.so => $root/usr/bin/../lib/" || { ldd "$program"; fail "libkarvix.so not found in the package"; }
 ls "$root"/usr/lib/*/velto-q7/velto-q7-solver >/dev/null 2>&1 || fail "no plate-solving worker in the private library folder"
+ls "$root"/usr/lib/*/velto-q7/libvelto-phoneview.so >/dev/null 2>&1 || fail "no phone view module in the private library folder"
 # The INDI module lies beside the camera library, which loads it from there once an INDI camera is
 # the source (here the one the settings name, on a port where no server listens).
 mkdir -p "$scratch/home/.config/velto-q7"

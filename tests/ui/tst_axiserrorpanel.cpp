@@ -1,6 +1,7 @@
 // The altitude and azimuth readout: which way to turn each bolt, as a person behind the mount
 // facing the pole sees it, and how far, in minutes and seconds of arc.
 #include "axiserrorpanel.h"
+#include "readoutwords.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -31,7 +32,7 @@ void TestAxisErrorPanel::arcText()
 {
     QFETCH(double, arcsec);
     QFETCH(QString, text);
-    QCOMPARE(AxisErrorPanel::arcText(arcsec), text);
+    QCOMPARE(readoutwords::arcText(arcsec), text);
 }
 
 void TestAxisErrorPanel::wordsAndArrows_data()
@@ -73,7 +74,8 @@ void TestAxisErrorPanel::wordsAndArrows()
     // Until the site is known, the words as large as the figures: no figure looks final.
     const auto *words = panel.findChild<QLabel *>("label_siteUnknown");
     QCOMPARE(words->isHidden(), siteKnown);
-    QCOMPARE(words->text(), QStringLiteral("site unknown: the air's bending of up to 1′30″ is not corrected"));
+    QCOMPARE(
+        words->text(), QStringLiteral("site unknown: the air's bending of up to 1′30″ is not corrected"));
     const QString figureSize = QRegularExpression(QStringLiteral("font-size:(\\d+)pt"))
                                    .match(panel.findChild<QLabel *>("label_altitudeError")->text())
                                    .captured(1);
