@@ -1,13 +1,18 @@
 // axislearner.h - what one adjuster axis really does, learnt from the moves it made.
 //
-// A motor told to move C (arcsec, as the device counts) changes the measured error by
-//   d = g * C - K * s * r
-// where g is the gain with its sign (the direction; 1 for a perfect motor wired as the protocol
-// says), s the move's direction and r how much of the slack the move had to take up first: all of
-// it when the motor turns back (r = 1), none when it goes on the same way (r = 0), half on the
-// first move, whose slack nobody knows (half on average). K = g * B, B the slack in the motor's
-// arcsec. With two moves or more, g and K follow from a least-squares fit; the next command
-// asks for the change wanted divided by g, plus the slack the move will have to take up.
+// Between motor and bolt sits slack of B (in the motor's arcsec): the motor turns freely within
+// it, and the bolt moves only once the slack on the side the motor turns to is taken up. A move C
+// therefore changes the measured error by
+//   d = g * (C minus the part of it that took up slack)
+// with g the gain and its sign (the direction; 1 for a motor that does as it is told). Which part
+// took up slack follows from where in the slack the motor is, which the moves so far tell for a
+// given B, starting from its middle (where a motor left either way is on average).
+// After each move, B is the value for which the moves so far are explained best (g fitted by
+// least squares for each B), with a mild preference for a gain near 1 and little slack where the
+// moves cannot tell.
+//
+// The first move of an axis goes this much (probeArcsec) beyond the correction: whatever the
+// slack, it is then taken up and the next move, back towards the pole, shows it whole.
 #ifndef AXISLEARNER_H
 #define AXISLEARNER_H
 
@@ -16,6 +21,8 @@
 class AxisLearner
 {
 public:
+    static constexpr double probeArcsec = 600;
+
     // What to send, degrees, for the error to change by `changeArcsec`.
     double commandFor(double changeArcsec) const;
     // A move of `commandDeg` (as sent) changed the error by `observedArcsec`.
@@ -26,19 +33,17 @@ public:
     int moves() const { return int(m_moves.size()); }
 
 private:
-    double slackShare(int direction) const;
-    void fit();
-
     struct Move
     {
         double commandArcsec;
-        double slack; // -s * r of the model
         double observedArcsec;
     };
+    void fit();
+
     std::vector<Move> m_moves;
     double m_gain = 1.0;
     double m_backlashArcsec = 0;
-    int m_lastDirection = 0; // of the motor's last move; 0 before the first
+    double m_offsetArcsec = 0; // where the motor is in the slack, from its middle, after the moves
 };
 
 #endif // AXISLEARNER_H

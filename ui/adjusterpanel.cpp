@@ -34,7 +34,10 @@ AdjusterPanel::AdjusterPanel(AlignmentSession &session, QWidget *parent)
     layout->addWidget(m_status, 1, 0, 1, 2);
     retranslate();
 
-    connect(m_align, &QPushButton::clicked, this, [this] { m_loop->start(m_device.get()); });
+    connect(m_align, &QPushButton::clicked, this, [this] {
+        m_loop->start(m_device.get());
+        updateButtons();
+    });
     connect(m_abort, &QPushButton::clicked, m_loop, &AlignmentLoop::abort);
     // Esc stops the motors wherever the focus is in the window.
     auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), parent ? parent->window() : this);
