@@ -10,6 +10,7 @@ constexpr int watchIntervalMs = 200;
 // A move that changes the error by less than this many ± on both axes did not reach the pole.
 constexpr double noChangeSigmas = 3;
 constexpr double nilSigmas = 2;
+constexpr double settledSigmas = 2;
 } // namespace
 
 AlignmentLoop::AlignmentLoop(AlignmentSession *session, std::function<double()> clock, QObject *parent)
@@ -83,8 +84,20 @@ void AlignmentLoop::onReadout()
     checkTimeouts();
     if (m_phase != Phase::Measuring || readout.sigmaArcsec <= 0)
         return;
-    if (++m_fresh >= m_settings.settleReadouts)
+    if (++m_fresh < m_settings.settleReadouts)
+        return;
+    // Settled when a readout agrees with the one `settleReadouts` before it: frames that come late
+    // (a server's queue) may still show the pole on its way.
+    if (m_fresh % m_settings.settleReadouts != 0)
+        return;
+    const double tolerance = settledSigmas * readout.sigmaArcsec;
+    if (m_fresh > m_settings.settleReadouts
+        && std::fabs(readout.error.altitude - m_candidate.error.altitude) <= tolerance
+        && std::fabs(readout.error.azimuth - m_candidate.error.azimuth) <= tolerance) {
         measured(readout);
+        return;
+    }
+    m_candidate = readout;
 }
 
 void AlignmentLoop::measured(const AlignmentSession::Readout &readout)

@@ -2,8 +2,9 @@
 // mount.
 //
 // The loop watches the alignment session's readout and drives one AdjusterDevice:
-//   measure: wait for `settleReadouts` live readouts with a known ± after the last move (the
-//            readout averages about a second of frames and starts again when the pole jumps)
+//   measure: wait for live readouts with a known ± after the last move until two of them,
+//            `settleReadouts` apart, agree within twice the ± (the readout averages about a second
+//            of frames; frames that a server delivers late may still show the pole moving)
 //   move:    both axes by the readout's guidance, converted with what each axis has shown so far
 //            (AxisLearner: gain, direction, slack)
 //   wait:    for the device to say it is done, then measure again.
@@ -36,7 +37,7 @@ public:
     struct Settings
     {
         double targetArcsec = 30;
-        int settleReadouts = 20; // live readouts after a move before it is measured
+        int settleReadouts = 20; // live readouts between two that must agree after a move
         int maxMoves = 10;
         double moveTimeoutS = 300;   // on the loop's clock
         double readoutTimeoutS = 30; // for the live readouts after a move
@@ -81,6 +82,7 @@ private:
     int m_moves = 0;
     bool m_haveLast = false;
     AlignmentSession::Readout m_last;
+    AlignmentSession::Readout m_candidate;              // the last settling readout, to be confirmed
     double m_lastAltitudeDeg = 0, m_lastAzimuthDeg = 0; // the last move, as sent
     AxisLearner m_altitude, m_azimuth;
 };

@@ -21,7 +21,7 @@
 class AxisLearner
 {
 public:
-    static constexpr double probeArcsec = 600;
+    static constexpr double probeArcsec = 300;
 
     // What to send, degrees, for the error to change by `changeArcsec`.
     double commandFor(double changeArcsec) const;

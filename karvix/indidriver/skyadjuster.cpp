@@ -7,7 +7,7 @@ namespace {
 constexpr uint32_t kMotorTickMs = 100;
 constexpr const char *kFaultsGroup = "Faults";
 constexpr double kDefaultTravelDeg = 5;
-constexpr double kDefaultSpeedDegPerS = 0.1;
+constexpr double kDefaultSpeedDegPerS = 0.05; // 3' a second, as the bolts of a small mount turn
 } // namespace
 
 SkyAdjuster::SkyAdjuster(karvix::sim::SkySimulator &sky)

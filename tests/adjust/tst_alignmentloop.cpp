@@ -54,7 +54,7 @@ void TestAlignmentLoop::loop_data()
 
     const MotorFaults good = faults(0, 1, false);
     const QString none;
-    QTest::newRow("perfect motors") << false << good << good << 2.0 << 0.0 << none << 4 << none;
+    QTest::newRow("perfect motors") << false << good << good << 2.0 << 0.0 << none << 6 << none;
     QTest::newRow("3' slack, +20 % gain, azimuth reversed")
         << false << faults(3, 1.2, false) << faults(3, 1.2, true) << 3.0 << 0.0 << none << 6 << none;
     QTest::newRow("TCP: 5' slack, -20 % gain, altitude reversed")
