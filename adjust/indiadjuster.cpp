@@ -6,6 +6,7 @@
 namespace {
 const QString manualAdjustment = QStringLiteral("PAC_MANUAL_ADJUSTMENT");
 const QString positionProperty = QStringLiteral("PAC_POSITION");
+constexpr int silenceMs = 3000;
 } // namespace
 
 IndiAdjuster::IndiAdjuster(const QString &host, quint16 port, const QString &device, QObject *parent)
@@ -20,6 +21,11 @@ IndiAdjuster::IndiAdjuster(const QString &host, quint16 port, const QString &dev
                            .toUtf8());
     });
     connect(&m_socket, &QTcpSocket::disconnected, this, [this] { fail(tr("the connection was closed")); });
+    m_watch.setInterval(silenceMs / 6);
+    connect(&m_watch, &QTimer::timeout, this, [this] {
+        if (m_moving && m_sinceHeard.elapsed() > silenceMs)
+            fail(tr("no answer for %1 s").arg(silenceMs / 1000));
+    });
     connect(&m_socket, &QTcpSocket::errorOccurred, this, [this] { fail(m_socket.errorString()); });
 }
 
@@ -41,6 +47,8 @@ void IndiAdjuster::move(double altitudeDeg, double azimuthDeg)
     if (!m_open || m_moving)
         return;
     m_moving = true;
+    m_sinceHeard.start();
+    m_watch.start();
     const QString command = QStringLiteral(
         "<newNumberVector device=\"%1\" name=\"PAC_MANUAL_ADJUSTMENT\"><oneNumber name=\"MANUAL_AZ_STEP\">%2"
         "</oneNumber><oneNumber name=\"MANUAL_ALT_STEP\">%3</oneNumber></newNumberVector>\n")
@@ -66,6 +74,7 @@ void IndiAdjuster::abort()
 
 void IndiAdjuster::onReadyRead()
 {
+    m_sinceHeard.start();
     for (const IndiPropertyReader::Vector &vector : m_reader.feed(m_socket.readAll())) {
         take(vector);
         if (m_failed)
@@ -121,6 +130,7 @@ void IndiAdjuster::fail(const QString &why)
         return;
     m_failed = true;
     m_open = m_moving = false;
+    m_watch.stop();
     qCritical().noquote() << "INDI adjuster:" << description() << why;
     emit failed(why);
 }

@@ -7,14 +7,17 @@
 //   PAC_POSITION           AZ_POSITION, ALT_POSITION          where they are; min and max are the
 //                                                             travel (optional)
 // The device is connected (CONNECTION) and ready once it defines PAC_MANUAL_ADJUSTMENT. A closed
-// connection, the device or that property deleted, or Alert fails it.
+// connection, the device or that property deleted, Alert, or a driver that sends nothing for 3 s
+// while its motors should be running (it hangs) fails it.
 #ifndef INDIADJUSTER_H
 #define INDIADJUSTER_H
 
 #include "adjusterdevice.h"
 #include "indipropertyreader.h"
 
+#include <QElapsedTimer>
 #include <QTcpSocket>
+#include <QTimer>
 
 class IndiAdjuster : public AdjusterDevice
 {
@@ -39,6 +42,8 @@ private:
     QString m_host, m_device;
     quint16 m_port;
     QTcpSocket m_socket;
+    QTimer m_watch;
+    QElapsedTimer m_sinceHeard;
     IndiPropertyReader m_reader;
     bool m_open = false, m_failed = false, m_moving = false;
     std::optional<Travel> m_travel;

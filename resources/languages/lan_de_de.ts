@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>das Gerät meldet einen Fehler</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>seit %1 s keine Antwort</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

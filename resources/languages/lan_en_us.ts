@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>the device reports a failure</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>no answer for %1 s</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>el dispositivo informa de un fallo</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sin respuesta durante %1 s</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

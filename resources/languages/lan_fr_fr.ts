@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>l&apos;appareil signale une panne</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>aucune réponse depuis %1 s</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

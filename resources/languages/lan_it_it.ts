@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>il dispositivo segnala un guasto</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>nessuna risposta da %1 s</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

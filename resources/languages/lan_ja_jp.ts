@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>デバイスが障害を報告しています</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒間応答がありません</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>장치가 오류를 보고합니다</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1초 동안 응답이 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>o dispositivo indica uma falha</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sem resposta há %1 s</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

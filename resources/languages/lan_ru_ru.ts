@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>устройство сообщает о сбое</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>нет ответа %1 с</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

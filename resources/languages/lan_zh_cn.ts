@@ -467,6 +467,10 @@
         <source>the device reports a failure</source>
         <translation>设备报告故障</translation>
     </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒内无应答</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
