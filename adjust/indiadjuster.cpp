@@ -14,9 +14,7 @@ IndiAdjuster::IndiAdjuster(const QString &host, quint16 port, const QString &dev
 {
     connect(&m_socket, &QTcpSocket::readyRead, this, &IndiAdjuster::onReadyRead);
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
-        m_socket.write(QStringLiteral("<getProperties version=\"1.7\" device=\"%1\"/>\n"
-                                      "<newSwitchVector device=\"%1\" name=\"CONNECTION\"><oneSwitch "
-                                      "name=\"CONNECT\">On</oneSwitch></newSwitchVector>\n")
+        m_socket.write(QStringLiteral("<getProperties version=\"1.7\" device=\"%1\"/>\n")
                            .arg(m_device.toHtmlEscaped())
                            .toUtf8());
     });
@@ -106,6 +104,16 @@ void IndiAdjuster::take(const IndiPropertyReader::Vector &vector)
         const bool known = std::isfinite(travel.altitudeDeg + travel.azimuthDeg + travel.altitudeMinDeg
             + travel.altitudeMaxDeg + travel.azimuthMinDeg + travel.azimuthMaxDeg);
         m_travel = known ? std::optional<Travel>(travel) : std::nullopt;
+        return;
+    }
+    // A server passes a request on only to a device it knows: the device is switched on once
+    // it has shown its CONNECTION switch off.
+    if (vector.name == QLatin1String("CONNECTION")
+        && !vector.switches.value(QStringLiteral("CONNECT"), true)) {
+        m_socket.write(QStringLiteral("<newSwitchVector device=\"%1\" name=\"CONNECTION\"><oneSwitch "
+                                      "name=\"CONNECT\">On</oneSwitch></newSwitchVector>\n")
+                           .arg(m_device.toHtmlEscaped())
+                           .toUtf8());
         return;
     }
     if (vector.name != manualAdjustment)
