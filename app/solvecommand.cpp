@@ -2,9 +2,11 @@
 #include "solvecommand.h"
 
 #include "commandlinejson.h"
+#include "karvix.h"
 #include "platesolver.h"
 #include "poletriangles.h"
 #include "skyinimage.h"
+#include "staralgorithms.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -136,6 +138,9 @@ int runSolveCommand(int argc, char *argv[])
     hints.usePosition = true;
     hints.position = *pole;
     hints.utcSeconds = request.utcSeconds;
+    // A frame saved from the window at 75 or 50 % zoom holds the camera's whole field in fewer pixels.
+    if (frame.width() != KARVIX_FRAME_WIDTH)
+        hints.scaleArcsecPerPx = cameraArcsecPerPixel * KARVIX_FRAME_WIDTH / frame.width();
     const PlateSolution solution = solvePlate(frame, hints);
     const Hemisphere hemisphere = request.site.latitudeDeg < 0 ? Hemisphere::South : Hemisphere::North;
     const SkyInImage sky = skyInImage(solution, request.site, request.utcSeconds, patternStars(hemisphere));

@@ -92,6 +92,25 @@ cv::Point2d turnedBack(const cv::Point2d &p, const cv::Point2d &pole, double ang
     return lens.opticalCentre + cv::Point2d(turned[0], turned[1]) * (lens.focalPx / turned[2]);
 }
 
+cv::Point2d poleAtFirstPosition(const PoleSighting &seen, const std::array<cv::Point2d, positionCount> &picked,
+    const std::vector<cv::Point2d> &firstField, const SkyTurn &sky, const axisfit::Lens &lens)
+{
+    cv::Point2d centre;
+    int radius = 0;
+    if (!finite(seen.pole) || seen.field.empty() || firstField.empty() || !circle(picked, &centre, &radius))
+        return seen.pole;
+    // The sighting's stars as they would stand at the first position's time, the RA axis unturned.
+    const double skyTurn = sky.hemisphere == 0 || !std::isfinite(seen.utc - sky.utc[0])
+        ? 0.0
+        : -sky.hemisphere * siderealRadPerSec * (seen.utc - sky.utc[0]);
+    std::array<std::vector<cv::Point2d>, positionCount> fields;
+    for (const cv::Point2d &p : seen.field)
+        fields[0].push_back(turnedBack(p, seen.pole, skyTurn, lens));
+    fields[1] = firstField;
+    const axisfit::Rotation raTurn = axisfit::refineRotation(fields, {centre, {}});
+    return turnedInPlane(seen.pole, raTurn.angles[1], centre);
+}
+
 Measurement measureAxis(const std::array<cv::Point2d, positionCount> &picked,
     const std::array<std::vector<cv::Point2d>, positionCount> &fields, const SkyTurn &sky,
     const axisfit::Lens &lens, bool useField)

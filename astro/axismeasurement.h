@@ -60,6 +60,24 @@ double skyTurnRad(const SkyTurn &sky, int k);
 cv::Point2d turnedBack(
     const cv::Point2d &p, const cv::Point2d &pole, double angle, const axisfit::Lens &lens);
 
+// Where the pole's image was found (by the template or a plate solve): its place, when, and the
+// field's stars in that frame.
+struct PoleSighting
+{
+    cv::Point2d pole;
+    double utc = 0;
+    std::vector<cv::Point2d> field;
+};
+
+// The pole's image as the first position sees it. Between the sighting and the first position the
+// RA axis may have been turned (a person who measures the axis again after turning it), which turns
+// the pole's image about the axis; the sky's own turn in the meantime is about the pole and leaves
+// it in place. The RA turn is read from the two frames' stars (the sighting's turned on to the first
+// position's sky first) about the picked star's circle; where the stars cannot tell it, the pole
+// stays where it was seen.
+cv::Point2d poleAtFirstPosition(const PoleSighting &seen, const std::array<cv::Point2d, axisfit::positionCount> &picked,
+    const std::vector<cv::Point2d> &firstField, const SkyTurn &sky, const axisfit::Lens &lens);
+
 struct Measurement
 {
     bool ok = false;

@@ -6,6 +6,10 @@
 #include <QtGlobal>
 #include <cstring>
 
+std::atomic<bool> sdkReady {false};
+unsigned char streamMode = KARVIX_STREAM_LIVE;
+char cameraId[KARVIX_ID_BUFFER_SIZE] = {};
+
 bool isSuitableCameraId(const QString &id)
 {
     const int hyphen = id.lastIndexOf(QLatin1Char('-'));

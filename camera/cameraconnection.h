@@ -5,9 +5,17 @@
 #ifndef CAMERACONNECTION_H
 #define CAMERACONNECTION_H
 
+#include "karvix.h"
+
 #include <QString>
+#include <atomic>
 
 class CaptureThread;
+
+extern std::atomic<bool> sdkReady; // InitKARVIXResource returned 0; the window's close ends it
+extern unsigned char streamMode;   // set by the window before any Connect
+// The id of the camera connected last (or being connected), as the library names it.
+extern char cameraId[KARVIX_ID_BUFFER_SIZE];
 
 enum class ConnectOutcome {
     LibraryNotReady,  // sdkReady is false: nothing was done

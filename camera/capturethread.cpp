@@ -73,10 +73,10 @@ void CaptureThread::run()
 
     const double exposure = exposureTime;
     if (SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, exposure) == 0)
-        appliedExposureTime = exposure;
+        m_appliedExposureTime = exposure;
     const int requestedGain = gain;
     if (SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, requestedGain) == 0)
-        appliedGain = requestedGain;
+        m_appliedGain = requestedGain;
     SetKARVIXParam(handle, KARVIX_CONTROL_12, streamParam12);
     SetKARVIXParam(handle, KARVIX_CONTROL_9, streamParam9);
     SetKARVIXBitsMode(handle, bitsMode);
@@ -92,9 +92,9 @@ void CaptureThread::run()
         // largest frame the library may deliver); while every frame is still being read, the
         // camera keeps its frame a little longer.
         cv::Mat grey = rawImage.beginWrite();
-        int width = 0, height = 0;
+        int width = 0, height = 0, bitsPerPixel = 0, channels = 0;
         if (!grey.empty()
-            && GetKARVIXLiveFrame(handle, &width, &height, &frameBpp, &frameChannels, grey.data) == 0) {
+            && GetKARVIXLiveFrame(handle, &width, &height, &bitsPerPixel, &channels, grey.data) == 0) {
             frameWidth = width;
             frameHeight = height;
             handleFrame(grey);
@@ -153,23 +153,23 @@ void CaptureThread::handleFrame(const cv::Mat &grey)
 bool CaptureThread::processFrame(const cv::Mat &grey, const FrameInputs &inputs)
 {
     return analyseFrame(grey, inputs, &frameImage, &magnifierFrame, m_poleAverager,
-        polestatistics::windowFrames(appliedExposureTime), m_newExposure);
+        polestatistics::windowFrames(m_appliedExposureTime), m_newExposure);
 }
 
 // A rejected value stays pending and is sent again after the next pass.
 void CaptureThread::sendPendingSettings(KarvixHandle handle)
 {
     const double exposure = exposureTime;
-    if (exposure != appliedExposureTime) {
+    if (exposure != m_appliedExposureTime) {
         if (SetKARVIXParam(handle, KARVIX_CONTROL_EXPOSURE, exposure) == 0)
-            appliedExposureTime = exposure;
+            m_appliedExposureTime = exposure;
         else
             qCritical() << "SetKARVIXParam CONTROL_EXPOSURE" << exposure << "Failure.";
     }
     const int requestedGain = gain;
-    if (requestedGain != appliedGain) {
+    if (requestedGain != m_appliedGain) {
         if (SetKARVIXParam(handle, KARVIX_CONTROL_GAIN, requestedGain) == 0)
-            appliedGain = requestedGain;
+            m_appliedGain = requestedGain;
         else
             qCritical() << "SetKARVIXParam CONTROL_GAIN" << requestedGain << "Failure";
     }

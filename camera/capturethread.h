@@ -38,6 +38,10 @@ public:
     void stop();
     void stopAndWait();
 
+    // What the camera last accepted; read once the loop has stopped (stopAndWait).
+    double appliedExposureTime() const { return m_appliedExposureTime; }
+    int appliedGain() const { return m_appliedGain; }
+
 protected:
     void run() override;
 
@@ -60,6 +64,8 @@ private:
     // stopped clock): the frame's fingerprint tells, and a repeat adds nothing to the average.
     size_t m_lastFrameHash = 0;
     bool m_newExposure = true;
+    double m_appliedExposureTime = 0.0; // microseconds
+    int m_appliedGain = 0;
     // Held by run() from start to end. Waiting for it after QThread::wait() orders everything the
     // loop did before whatever the waiter does next in a way ThreadSanitizer can see (QThread's
     // own wait synchronises inside the uninstrumented Qt library).

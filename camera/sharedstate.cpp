@@ -1,23 +1,17 @@
 #include "sharedstate.h"
 
-std::atomic<bool> sdkReady {false};
 std::atomic<bool> cameraConnected {false};
 std::atomic<KarvixHandle> cameraHandle {0};
-char cameraId[KARVIX_ID_BUFFER_SIZE] = {};
 
 std::atomic<double> exposureTime {50000.0};
 std::atomic<int> gain {50};
-double appliedExposureTime = 0.0;
-int appliedGain = 0;
 
 int streamParam12 = 30;
 int streamParam9 = 0;
 int bitsMode = 8;
 int binX = 1, binY = 1;
-unsigned char streamMode = KARVIX_STREAM_LIVE;
 int roiX = 0, roiY = 0;
 std::atomic<int> frameWidth {KARVIX_FRAME_WIDTH}, frameHeight {KARVIX_FRAME_HEIGHT};
-int frameBpp = 0, frameChannels = 0;
 
 std::atomic<bool> monitorPole {false};
 std::atomic<bool> showAxisCenter {false};
@@ -40,11 +34,9 @@ Guarded<BoltGuideMarks> boltGuideMarks;
 std::atomic<bool> refractionEnabled {false};
 std::atomic<RefractionModel> refractionModel {RefractionModel::Bennett};
 std::atomic<float> siteLatitude {39.9f};
-std::atomic<float> siteLongitude {116.3f};
 std::atomic<float> airPressure {101.0f};
 std::atomic<float> airTemperature {10.0f};
 Guarded<QString> pressureUnit {QStringLiteral("kPa")};
-std::atomic<bool> siteKnown {false};
 
 Guarded<QPointF> starAPos;
 Guarded<QPointF> starBPos;

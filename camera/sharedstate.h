@@ -24,29 +24,23 @@
 #include <opencv2/core.hpp>
 
 // ---- Camera and stream settings -----------------------------------------------------------------
-// Written by the window at start-up and close, and by Connect/Disconnect; read by the capture loop.
-extern std::atomic<bool> sdkReady;             // InitKARVIXResource returned 0
+// Written by Connect/Disconnect and the window's close; read by the capture loop. Whether the library
+// is ready, the stream mode and the camera's id are the GUI thread's alone (cameraconnection.h).
 extern std::atomic<bool> cameraConnected;      // a camera is open and initialised
 extern std::atomic<KarvixHandle> cameraHandle; // 0 = no camera
-extern char cameraId[KARVIX_ID_BUFFER_SIZE];   // GUI thread only
 
 // Written by the exposure and gain buttons (GUI); the capture loop sends changes between frames.
 extern std::atomic<double> exposureTime; // microseconds
 extern std::atomic<int> gain;
-// Capture thread only: what the camera last accepted.
-extern double appliedExposureTime;
-extern int appliedGain;
 
 // Fixed stream parameters, set once by the window constructor before any capture starts.
 extern int streamParam12;
 extern int streamParam9;
 extern int bitsMode;
 extern int binX, binY;
-extern unsigned char streamMode;
 extern int roiX, roiY;
 // Requested size at stream start; every frame read overwrites them with the reported size.
 extern std::atomic<int> frameWidth, frameHeight;
-extern int frameBpp, frameChannels; // capture thread only; written, not used
 
 // ---- Per-frame inputs: written by the GUI thread, read by the capture thread --------------------
 extern std::atomic<bool> monitorPole; // measure stars A and B, compute the pole, magnify
@@ -100,13 +94,10 @@ extern Guarded<BoltGuideMarks> boltGuideMarks;
 extern std::atomic<bool> refractionEnabled;
 extern std::atomic<RefractionModel> refractionModel;
 extern std::atomic<float> siteLatitude;   // degrees, north positive (the pole's altitude is its size)
-extern std::atomic<float> siteLongitude;  // degrees; shown and stored only
 extern std::atomic<float> airPressure;    // in pressureUnit
 extern std::atomic<float> airTemperature; // degrees Celsius
 extern Guarded<QString> pressureUnit;     // "kPa" or "hPa"
-// Whether the user has given the site (the wizard's site question or the refraction dialog, now
-// or in an earlier run). GUI thread only: until then the readout says its figure is uncorrected.
-extern std::atomic<bool> siteKnown;
+// The longitude and whether the site is known are the GUI thread's alone: the alignment session's site.
 
 // ---- Per-frame outputs: written by the capture thread, read by the GUI thread -------------------
 extern Guarded<QPointF> starAPos;

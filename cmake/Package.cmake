@@ -19,9 +19,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://nordvane.example/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS "${CMAKE_BINARY_DIR}/bin")
-# The About dialog's font family is drawn by its metric twin; Qt's own dialogs speak the chosen
+# The About dialog's font family is drawn by its metric twin, Chinese, Japanese and Korean by
+# WenQuanYi Micro Hei (5 MB; without a CJK font they show boxes); Qt's own dialogs speak the chosen
 # language with Qt's translations. Plate solving needs the Tycho-2 index files; without them the
 # program says which package to install and the manual way keeps working.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, fonts-wqy-microhei")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qttranslations5-l10n, astrometry-data-tycho2-10-19")
 include(CPack)

@@ -15,9 +15,37 @@ void AlignmentSession::setStep(int step)
     emit stepChanged(step);
 }
 
-void AlignmentSession::setNorth(bool north)
+void AlignmentSession::setNorth(bool north, const HemisphereStarData &templateStars)
 {
     m_north = north;
+    m_templateStars = templateStars;
+}
+
+void AlignmentSession::setTemplatePosition(const QPointF &imagePos)
+{
+    m_templatePosition = imagePos;
+    emit templateChanged();
+}
+
+void AlignmentSession::setTemplateAngle(int degrees)
+{
+    if (degrees == m_templateAngle)
+        return;
+    m_templateAngle = degrees;
+    emit templateChanged();
+}
+
+void AlignmentSession::setPoleStarPick(const QPointF &star)
+{
+    m_poleStarPick = star;
+    emit poleStarPicked();
+}
+
+void AlignmentSession::setReferenceStars(const QPointF &starA, const QPointF &starB)
+{
+    m_referenceStarA = starA;
+    m_referenceStarB = starB;
+    emit referenceStarsChanged();
 }
 
 void AlignmentSession::setSite(const Site &site)
@@ -45,15 +73,17 @@ void AlignmentSession::addAxisPosition(const AxisPosition &position)
     emit axisPositionsChanged();
 }
 
-void AlignmentSession::setTemplatePole(const QPointF &pole)
+void AlignmentSession::setTemplatePole(const QPointF &pole, double utc, const std::vector<cv::Point2d> &field)
 {
-    m_templatePole = pole;
-    m_templatePoleKnown = std::isfinite(pole.x()) && std::isfinite(pole.y());
+    if (std::isfinite(pole.x()) && std::isfinite(pole.y()))
+        m_templatePole = axismeasurement::PoleSighting {cv::Point2d(pole.x(), pole.y()), utc, field};
+    else
+        m_templatePole.reset();
 }
 
 void AlignmentSession::forgetTemplatePole()
 {
-    m_templatePoleKnown = false;
+    m_templatePole.reset();
 }
 
 axismeasurement::Measurement AlignmentSession::measureAxis(bool useField, const axisfit::Lens &lens)
@@ -73,9 +103,9 @@ axismeasurement::Measurement AlignmentSession::measureAxis(bool useField, const 
             fields[k] = p.field;
         sky.utc[k] = p.utc;
     }
-    if (m_templatePoleKnown) {
-        sky.poleAtFirst = cv::Point2d(m_templatePole.x(), m_templatePole.y());
+    if (m_templatePole) {
         sky.hemisphere = m_north ? 1 : -1;
+        sky.poleAtFirst = axismeasurement::poleAtFirstPosition(*m_templatePole, picked, m_positions[0].field, sky, lens);
     }
     const axismeasurement::Measurement m = axismeasurement::measureAxis(picked, fields, sky, lens, useField);
     if (m.ok && m.consistent)

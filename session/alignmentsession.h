@@ -2,7 +2,8 @@
 //
 // The session holds what an alignment has found and what it tells the person at the mount: the
 // wizard's step, the site, the star picked at each RA position with its UTC and the field's stars,
-// the axis centre and how well it is known, and the readout (the altitude and azimuth to turn, in
+// the template laid on the pole star, the pole star's pick and the reference stars that monitoring
+// follows, the axis centre and how well it is known, and the readout (the altitude and azimuth to turn, in
 // words and figures, the total, its ± and whether the figures are live). Everything that shows or
 // drives an alignment (the window, the headless commands, a phone, a motor loop, the tests) reads
 // and changes this one object; it signals each change.
@@ -18,6 +19,7 @@
 #define ALIGNMENTSESSION_H
 
 #include "axismeasurement.h"
+#include "hemispherestardata.h"
 #include "skyorientation.h"
 
 #include <QObject>
@@ -25,6 +27,7 @@
 #include <QString>
 #include <QVector>
 #include <opencv2/core.hpp>
+#include <optional>
 #include <vector>
 
 class AlignmentSession : public QObject
@@ -69,7 +72,9 @@ public:
     void setStep(int step);
 
     bool north() const { return m_north; }
-    void setNorth(bool north);
+    // The hemisphere and its star pattern, template pixels (hemispherestardata.h).
+    void setNorth(bool north, const HemisphereStarData &templateStars);
+    const HemisphereStarData &templateStars() const { return m_templateStars; }
 
     const Site &site() const { return m_site; }
     void setSite(const Site &site);
@@ -81,8 +86,10 @@ public:
     int axisPositionsTaken() const { return m_positions.size(); }
     const QVector<AxisPosition> &axisPositions() const { return m_positions; }
     // The celestial pole's image where the template laid on the pole star in the confirm step (by
-    // a pick or a plate solve) puts it: the sky turns about it between the positions.
-    void setTemplatePole(const QPointF &pole);
+    // a pick or a plate solve) puts it, in the frame of `utc` with the stars `field`: the sky turns
+    // about it between the positions, and it turns with the RA axis when that is turned before the
+    // first position.
+    void setTemplatePole(const QPointF &pole, double utc, const std::vector<cv::Point2d> &field);
     void forgetTemplatePole();
     // The centre from the three positions taken. A consistent measurement becomes the session's
     // axis centre (axisCentreChanged); an inconsistent one is returned and changes nothing.
@@ -93,6 +100,23 @@ public:
     bool axisCentreKnown() const { return m_axisCentreKnown; }
     // A centre found earlier (the last session's, from the settings) or by hand.
     void setAxisCentre(const QPointF &centre, const cv::Matx22d &covariance, int circleRadius = 0);
+
+    // ---- The template and the stars monitoring follows ----------------------------------------
+    // Where the template's pole-star point is laid on the image (camera image pixels) and how far
+    // the template is turned, whole degrees 0..360; the confirm step matches it, Polaris's expected
+    // position follows from it.
+    QPointF templatePosition() const { return m_templatePosition; }
+    void setTemplatePosition(const QPointF &imagePos);
+    int templateAngle() const { return m_templateAngle; }
+    void setTemplateAngle(int degrees);
+    // The pole star (Polaris or sigma Oct) as last picked while its position is taken.
+    std::optional<QPointF> poleStarPick() const { return m_poleStarPick; }
+    void setPoleStarPick(const QPointF &star);
+    // Where reference stars A and B were found when the pole star's current position was taken,
+    // the RA axis at home; monitoring follows them from there.
+    QPointF referenceStarA() const { return m_referenceStarA; }
+    QPointF referenceStarB() const { return m_referenceStarB; }
+    void setReferenceStars(const QPointF &starA, const QPointF &starB);
 
     // ---- The readout -------------------------------------------------------------------------
     const Readout &readout() const { return m_readout; }
@@ -106,6 +130,9 @@ public:
 signals:
     void stepChanged(int step);
     void siteChanged();
+    void templateChanged();
+    void poleStarPicked();
+    void referenceStarsChanged();
     void axisPositionsChanged();
     void axisCentreChanged();
     void readoutChanged();
@@ -113,10 +140,14 @@ signals:
 private:
     int m_step = 0;
     bool m_north = true;
+    HemisphereStarData m_templateStars;
     Site m_site;
+    QPointF m_templatePosition {640, 480}; // the frame's centre until a pick lays it
+    int m_templateAngle = 0;
+    std::optional<QPointF> m_poleStarPick;
+    QPointF m_referenceStarA, m_referenceStarB;
     QVector<AxisPosition> m_positions;
-    bool m_templatePoleKnown = false;
-    QPointF m_templatePole; // the pole's image where the template lays it, at the first position
+    std::optional<axismeasurement::PoleSighting> m_templatePole;
     QPointF m_axisCentre;
     cv::Matx22d m_axisCovariance = cv::Matx22d::zeros(); // px^2
     int m_axisCircleRadius = 0;

@@ -1,4 +1,5 @@
 #include "astrorefractiondialog.h"
+#include "alignmentsession.h"
 #include "offthread.h"
 #include "sharedstate.h"
 #include "ui_astrorefractiondialog.h"
@@ -23,8 +24,8 @@ Ui::AstroRefractionDialog *builtForm(QDialog *dialog)
 }
 } // namespace
 
-AstroRefractionDialog::AstroRefractionDialog(QWidget *parent)
-    : QDialog(parent), ui(builtForm(this)),
+AstroRefractionDialog::AstroRefractionDialog(AlignmentSession &session, QWidget *parent)
+    : QDialog(parent), ui(builtForm(this)), m_session(session),
       m_latitude(ui->doubleSpinBox_latitude, ui->label_latitude_problem, -90, 90, 4),
       m_longitude(ui->doubleSpinBox_longitude, ui->label_longitude_problem, -180, 180, 4),
       m_pressure(ui->doubleSpinBox_presure, ui->label_presure_problem, kPaMinimum, kPaMaximum, 2),
@@ -62,12 +63,12 @@ void AstroRefractionDialog::selectUnit(bool hectopascal)
 void AstroRefractionDialog::initValues()
 {
     m_latitude.setValue(siteLatitude);
-    m_longitude.setValue(siteLongitude);
+    m_longitude.setValue(m_session.site().longitudeDeg);
     selectUnit(pressureUnit.load() == QLatin1String("hPa"));
     m_pressure.setValue(airPressure);
     m_temperature.setValue(airTemperature);
     // A site entered for the first time is entered to be corrected for.
-    ui->checkBox_enableAstroRef->setChecked(refractionEnabled || !siteKnown);
+    ui->checkBox_enableAstroRef->setChecked(refractionEnabled || !m_session.site().known);
     ui->comboBox_refractionModel->setCurrentIndex(refractionModel == RefractionModel::Physical ? 1 : 0);
     ui->label_siteIntro->hide();
     ui->label_locationStatus->clear();
@@ -111,15 +112,17 @@ void AstroRefractionDialog::accept()
 {
     if (!checkAll())
         return;
+    const bool hectopascal = ui->comboBox_presure->currentIndex() == 1;
     siteLatitude = static_cast<float>(*m_latitude.value());
-    siteLongitude = static_cast<float>(*m_longitude.value());
     airPressure = static_cast<float>(*m_pressure.value());
-    pressureUnit.store(ui->comboBox_presure->currentIndex() == 1 ? QStringLiteral("hPa") : QStringLiteral("kPa"));
+    pressureUnit.store(hectopascal ? QStringLiteral("hPa") : QStringLiteral("kPa"));
     airTemperature = static_cast<float>(*m_temperature.value());
     refractionModel
         = ui->comboBox_refractionModel->currentIndex() == 1 ? RefractionModel::Physical : RefractionModel::Bennett;
     refractionEnabled = ui->checkBox_enableAstroRef->isChecked();
-    siteKnown = true;
+    // The session's site as the capture thread's inputs hold it (at float precision, the pressure in hPa).
+    m_session.setSite({siteLatitude.load(), static_cast<float>(*m_longitude.value()),
+        airPressure.load() * (hectopascal ? 1.0 : 10.0), airTemperature.load(), true});
     QDialog::accept();
 }
 

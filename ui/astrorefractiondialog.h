@@ -1,7 +1,8 @@
 // astrorefractiondialog.h - the observer's site and air for the refraction correction.
 //
 // The values live in the shared refraction inputs (sharedstate.h), which the capture thread reads
-// every frame and the settings file keeps between runs. The dialog edits a copy: OK applies all of
+// every frame, and in the alignment session's site, which alone keeps the longitude and whether the
+// site is known; the settings file keeps them between runs. The dialog edits a copy: OK applies all of
 // it, and only when every field holds an accepted value; Cancel (or closing) applies nothing and
 // shows the stored values again. The wizard opens the same dialog once as its site question
 // (askForSite), with the correction ticked: once the site is known it is corrected for.
@@ -13,6 +14,8 @@
 
 #include <QDialog>
 
+class AlignmentSession;
+
 namespace Ui {
 class AstroRefractionDialog;
 }
@@ -22,7 +25,7 @@ class AstroRefractionDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit AstroRefractionDialog(QWidget *parent = nullptr);
+    explicit AstroRefractionDialog(AlignmentSession &session, QWidget *parent = nullptr);
     ~AstroRefractionDialog() override;
 
     // Shows the stored site with the question above it, the correction ticked, and opens the
@@ -46,6 +49,7 @@ private:
     void showLocation(const std::optional<GeoPosition> &found, const QString &problem);
 
     Ui::AstroRefractionDialog *ui;
+    AlignmentSession &m_session;
     CheckedField m_latitude;
     CheckedField m_longitude;
     CheckedField m_pressure;

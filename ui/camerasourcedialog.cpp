@@ -209,9 +209,13 @@ void CameraSourceDialog::showCameras(const QVector<Camera> &cameras, const QStri
         m_indiStatus->setText(tr("The server has no camera."));
     else
         m_indiStatus->setText(tr("Cameras on the server: %1").arg(cameras.size()));
+    // The camera chosen before stays chosen if this server has it, else its first camera; after a
+    // failed Refresh no name of another server's camera is left to confirm with OK.
     const int kept = m_camera->findText(typed);
-    if (kept >= 0 || cameras.isEmpty())
-        m_camera->setEditText(typed);
+    if (kept >= 0)
+        m_camera->setCurrentIndex(kept);
+    else if (cameras.isEmpty())
+        m_camera->setEditText(QString());
     showPixelSize();
     updateButtons();
 }

@@ -4,6 +4,7 @@
 #include "aboutdialog.h"
 #include "adjusterpanel.h"
 #include "astrorefractiondialog.h"
+#include "cameraconnection.h"
 #include "capturethread.h"
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
@@ -41,11 +42,39 @@ QGraphicsDropShadowEffect *createSliderGlow()
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0), clickImagePos(0, 0)
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWindow), clickLabelPos(0, 0)
 {
     ui->setupUi(this);
+    fitLeftPanelWidth();
+    setupMagnifierAndReadouts();
+    setupWizardPictures();
+    setupTipPanel();
+    setupMenuGroups();
+    setupImageArea();
+    setupDialogs();
+    // The capture thread allocates the frame buffer and the working images once, here; it starts
+    // only on Connect.
+    captureThread = new CaptureThread;
+    setupTimers();
+    setFixedStreamParameters();
 
+    LoadStarPosData();
+    MarkTemplatePoles();
+    if (!loadSettings())
+        setDefaultSettings();
+    showStoredHemisphere();
+    showStoredStyle();
+    showStoredZoomAndLanguage();
+    showUnconnectedState();
+
+    initialiseCameraLibrary();
+    setupRecording();
+    setupPlateSolving();
+    setupFreshness();
+}
+
+void MainWindow::fitLeftPanelWidth()
+{
     // The left panel keeps the width of its widest section, so opening a section never needs a
     // horizontal scroll bar and the image area does not jump. All sections are still open here.
     // Polished first, so the style sheet's paddings and borders are counted.
@@ -55,7 +84,10 @@ MainWindow::MainWindow(QWidget *parent)
     ui->scrollArea_manager->setMinimumWidth(std::max(ui->scrollArea_manager->minimumWidth(),
         panelWidth + ui->scrollArea_manager->verticalScrollBar()->sizeHint().width()
             + 2 * ui->scrollArea_manager->frameWidth()));
+}
 
+void MainWindow::setupMagnifierAndReadouts()
+{
     magnifier = new MagnifierWidget(150, 150, ui->scrollArea_showImg);
     axisErrorPanel = new AxisErrorPanel(QString(), ui->widget_precise);
     // Right under the pole and axis icons, where it shows without scrolling the panel: the
@@ -80,8 +112,12 @@ MainWindow::MainWindow(QWidget *parent)
     rough->addWidget(roughAxisErrorPanel, 0, 0);
     roughAxisErrorPanel->hide();
     magnifier->setZoom(5);
+}
 
+void MainWindow::setupWizardPictures()
+{
     label_direction = new QLabel(ui->scrollArea_showImg);
+    label_direction->setObjectName(QStringLiteral("label_direction"));
     label_direction->setGeometry(0, 130, 238, 171);
     label_direction->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
     label_direction->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -94,9 +130,10 @@ MainWindow::MainWindow(QWidget *parent)
     roughSliderEffect = createSliderGlow();
     ui->horizontalSlider_confirm_match->setGraphicsEffect(confirmSliderEffect);
     ui->horizontalSlider_rough_match->setGraphicsEffect(roughSliderEffect);
+}
 
-    setupTipPanel();
-
+void MainWindow::setupMenuGroups()
+{
     zoomGroup = new QActionGroup(ui->menuZoom);
     zoomGroup->addAction(ui->action100);
     zoomGroup->addAction(ui->action75);
@@ -111,8 +148,12 @@ MainWindow::MainWindow(QWidget *parent)
         languageGroup->addAction(action);
     languageGroup->setExclusive(true);
     ui->actionEnglish->setChecked(true);
+}
 
+void MainWindow::setupImageArea()
+{
     label_cursorPos = new QLabel(this);
+    label_cursorPos->setObjectName(QStringLiteral("label_cursorPos"));
     label_cursorPos->setFrameShape(QFrame::NoFrame);
     label_cursorPos->setFixedSize(85, 18);
     ui->statusBar->addWidget(label_cursorPos, 0);
@@ -126,42 +167,50 @@ MainWindow::MainWindow(QWidget *parent)
     ui->label_showImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     ui->label_templateImg->setAttribute(Qt::WA_TransparentForMouseEvents);
+}
 
+void MainWindow::setupDialogs()
+{
     aboutDialog = new AboutDialog(this);
-    astroRefractionDialog = new AstroRefractionDialog(this);
+    astroRefractionDialog = new AstroRefractionDialog(session, this);
     poleTrackingDialog = new PoleTrackingDialog(this);
     translator = new QTranslator(this);
     qtTranslator = new QTranslator(this);
-    // The capture thread allocates the frame buffer and the working images once, here; it starts
-    // only on Connect.
-    captureThread = new CaptureThread;
-
     connect(this, &MainWindow::changeLanguage, this, &MainWindow::languageChanged);
     connect(this, &MainWindow::resetUI, aboutDialog, &AboutDialog::uiReset);
     connect(this, &MainWindow::resetUI, astroRefractionDialog, &AstroRefractionDialog::uiReset);
     // A new site turns the zenith's direction at once, not at the next minute's update.
     connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updatePoleAngles);
-    connect(astroRefractionDialog, &QDialog::finished, this, &MainWindow::updateSessionSite);
     connect(this, &MainWindow::resetUI, poleTrackingDialog, &PoleTrackingDialog::uiReset);
     connect(this, &MainWindow::resetUI, this, &MainWindow::uiReset);
     connect(
         this, &MainWindow::initAstroRefraction, astroRefractionDialog, &AstroRefractionDialog::initValues);
     connect(poleTrackingDialog, &PoleTrackingDialog::trackPole, this, &MainWindow::poleTracking);
+}
+
+void MainWindow::setupTimers()
+{
     displayTimer = new QTimer(this);
     connect(displayTimer, &QTimer::timeout, this, &MainWindow::showImages);
     displayTimer->start(20);
     angleTimer = new QTimer(this);
+    angleTimer->setObjectName(QStringLiteral("angleTimer"));
     connect(angleTimer, &QTimer::timeout, this, &MainWindow::increaseAngleTimeout);
     angleTimer->start(100);
     effectTimer = new QTimer(this);
+    effectTimer->setObjectName(QStringLiteral("effectTimer"));
     connect(effectTimer, &QTimer::timeout, this, &MainWindow::graphicsEffectTimeout);
     effectTimer->setInterval(500);
     // The angles change by well under an arcsecond an hour; once a minute keeps them exact.
     poleAnglesTimer = new QTimer(this);
+    poleAnglesTimer->setObjectName(QStringLiteral("poleAnglesTimer"));
     connect(poleAnglesTimer, &QTimer::timeout, this, &MainWindow::updatePoleAngles);
     poleAnglesTimer->start(60 * 1000);
+}
 
-    // Fixed stream parameters for the capture thread; nothing is connected yet.
+// Fixed stream parameters for the capture thread; nothing is connected yet.
+void MainWindow::setFixedStreamParameters()
+{
     roiX = 0;
     roiY = 0;
     exposureTime = 50000.0;
@@ -176,14 +225,12 @@ MainWindow::MainWindow(QWidget *parent)
     gain = 50;
     sdkReady = false;
     cameraConnected = false;
+}
 
-    LoadStarPosData();
-    MarkTemplatePoles();
-    if (!loadSettings())
-        setDefaultSettings();
-
+// The settings just read, shown: the hemisphere here, then the display style, the zoom and the language.
+void MainWindow::showStoredHemisphere()
+{
     clickLabelPos = QPoint(static_cast<int>(zoomFactor * 640), static_cast<int>(zoomFactor * 480));
-    clickImagePos = QPointF(640.0, 480.0);
 
     // Anything but exactly "North" selects the south, as a stored "north" always has. Checking the
     // button switches the hemisphere's template data through its toggled slot.
@@ -193,7 +240,10 @@ MainWindow::MainWindow(QWidget *parent)
         ui->radioButton_south->setChecked(true);
 
     placeTemplateLabel(zoomFactor, regionName);
+}
 
+void MainWindow::showStoredStyle()
+{
     // The night style shows the mono pictures; its action turns the window dark red.
     const bool night = displayStyle.load() == QLatin1String("Night");
     const bool mono = displayStyle.load() == QLatin1String("Mono") || night;
@@ -211,7 +261,10 @@ MainWindow::MainWindow(QWidget *parent)
     // The form read its lamp at full size (1 MB); the pixmap cache would keep it after the labels
     // let it go.
     QPixmapCache::clear();
+}
 
+void MainWindow::showStoredZoomAndLanguage()
+{
     if (zoomFactor == 0.5f)
         ui->action50->setChecked(true);
     else if (zoomFactor == 0.75f)
@@ -224,20 +277,19 @@ MainWindow::MainWindow(QWidget *parent)
 
     languageAction(languageCode)->setChecked(true);
     emit changeLanguage();
+}
 
+// Until Connect: no template, arrow or tips, no camera commands, and every section locked.
+void MainWindow::showUnconnectedState()
+{
     ui->label_templateImg->hide();
     label_direction->hide();
     tipPanel.tabWidget->hide();
-    ui->actionSave_As->setEnabled(false);
-    ui->actionDisplay_Template->setEnabled(false);
-    ui->actionAstronomical_Refraction->setEnabled(false);
-    ui->actionManual_Trace->setEnabled(false);
-    ui->menuZoom->setEnabled(false);
+    setCameraActionsEnabled(false);
     ui->actionStretch->setVisible(false);
     ui->actionDisplay_Template->setVisible(false);
 
-    ui->pushButton_exp_50->setChecked(true);
-    ui->pushButton_gain_50->setChecked(true);
+    // The exposure and gain presets are the stored ones (applySettings).
 
     const std::pair<QPushButton *, QWidget *> sections[] = {{ui->pushButton_head_region, ui->widget_region},
         {ui->pushButton_head_setting, ui->widget_setting}, {ui->pushButton_head_confirm, ui->widget_confirm},
@@ -247,11 +299,6 @@ MainWindow::MainWindow(QWidget *parent)
         section.first->setEnabled(false);
         section.second->hide();
     }
-
-    initialiseCameraLibrary();
-    setupRecording();
-    setupPlateSolving();
-    setupFreshness();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

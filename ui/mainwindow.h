@@ -77,6 +77,19 @@ public:
     // The alignment this window shows and drives.
     AlignmentSession &alignment() { return session; }
 
+    // Shows step `step` of the wizard (wizardstep.h) as its buttons do; any other number (a
+    // command such as Done of the last step, or a disconnection) hides the tip panel.
+    void goToStep(int step);
+
+    // Records the session into the SER file at path, as Record Session does once its file is chosen.
+    bool startRecording(const QString &path);
+
+    float zoom() const { return zoomFactor; } // label pixels per camera image pixel
+    // The interface language as the settings keep it: "EN", "ZH", ... or any text stored there.
+    QString language() const { return languageCode; }
+    // Whether the template pictures (4.7 MB) are in memory; they are only while the template shows.
+    bool holdsTemplatePictures() const { return !northMaskImage->isNull() || !southMaskImage->isNull(); }
+
 signals:
     void initAstroRefraction();
     void changeLanguage();
@@ -171,7 +184,19 @@ private slots:
     void showPlateSolution();
 
 private:
-    friend class TestMainWindow;
+    // Construction (mainwindow.cpp), in this order.
+    void fitLeftPanelWidth();
+    void setupMagnifierAndReadouts();
+    void setupWizardPictures();
+    void setupMenuGroups();
+    void setupImageArea();
+    void setupDialogs();
+    void setupTimers();
+    void setFixedStreamParameters();
+    void showStoredHemisphere();
+    void showStoredStyle();
+    void showStoredZoomAndLanguage();
+    void showUnconnectedState();
 
     // Settings file (mainwindow_settings.cpp).
     bool loadSettings();
@@ -186,9 +211,7 @@ private:
     void showSection(QPushButton *head, QWidget *content, bool expanded);
 
     // Alignment wizard (mainwindow_wizard.cpp).
-    friend class TestWizard;
     void setupTipPanel();
-    void goToStep(int step);
     void setRegionTipTexts(const QString &region);
     void placeTemplateAt(const QPoint &labelPos, const QPointF &imagePos);
     void drawTemplate(int angle);
@@ -197,7 +220,6 @@ private:
     void MarkTemplatePoles();
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
     void updatePoleAngles();
-    void updateSessionSite();
     void showRefractionDialog(bool asSiteQuestion);
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);
@@ -212,7 +234,6 @@ private:
     void stepMatchAngle(QSlider *slider, int delta);
 
     // Camera and live view (mainwindow_camera.cpp).
-    friend class TestMainWindowCamera;
     void initialiseCameraLibrary();
     void shutDownCameraLibrary();
     void connectToCamera();
@@ -221,6 +242,9 @@ private:
     void showVirtualMount(bool shown);
     void chooseExposure(QPushButton *chosen, double exposureUs);
     void chooseGain(QPushButton *chosen, int value);
+    // The preset buttons in the order of SettingsFile's exposurePresetsMs and gainPresets.
+    std::array<QPushButton *, 4> exposureButtons() const;
+    std::array<QPushButton *, 4> gainButtons() const;
     void applyZoom(float zoom);
     void scaleDirectionArrow(float zoom);
     void placeTemplateLabel(float zoom, const QString &region);
@@ -254,42 +278,25 @@ private:
     QTranslator *translator;
     QTranslator *qtTranslator; // Qt's own texts (file dialog, standard buttons), when installed
 
-    QPoint clickLabelPos;    // last pointer position on label_showImg, label pixels
-    QPointF clickImagePos;   // the same in camera image pixels
+    QPoint clickLabelPos;    // where the template is laid (session.templatePosition()), label pixels
     QString languageCode;    // "EN", "ZH", ... (any stored text is kept)
     QString regionName;      // "North" or "South"
     float zoomFactor = 1.0f; // label pixels per image pixel
-    QPointF starAStart;      // reference stars A and B where the pole star was confirmed, image pixels
-    QPointF starBStart;
 
     // Alignment wizard state (mainwindow_wizard.cpp). Positions are camera image pixels.
-    AlignmentSession session; // the step, the site, the RA positions, the axis centre, the readout
+    AlignmentSession session; // the step, the site, the template, the picks, the axis centre, the readout
     std::optional<QPointF> templatePoleStar; // the pole star the template was laid on in step 2
     wizard::TipPanel tipPanel;               // tabWidget_tipMsg and its thirteen pages
     QTimer *angleTimer;                      // 100 ms: turns the reticle
     QTimer *effectTimer;                     // 500 ms while running: blinks the glow of the slider to turn
     QImage *northMaskImage; // star-pattern templates at image scale, pole marked; null while hidden
     QImage *southMaskImage;
-    bool siteAsked = false;                             // the site question, once a run
-    int matchAngle = 0;                                 // template rotation, whole degrees 0..360
-    QPointF starPos1, starPos2, starPos3;               // the chosen star at the three RA positions
-    std::array<double, 3> starUtc {};                   // when each was taken (the program's clock)
-    std::optional<QPointF> confirmedPolaris;            // the pole star the template was laid on in step 2
-    std::array<std::vector<cv::Point2d>, 3> starFields; // every star found at each of them
-    QPointF fittedAxisCenter;                           // of all stars' rotation, or the chosen star's circle
-    cv::Matx22d fittedAxisCovariance = cv::Matx22d::zeros(); // px^2
-    int fittedRadius = 0;                                    // of the circle through the chosen star
-    QPointF polarisPos;         // Polaris / sigma Oct from the latest pick in step 9 or 11
-    bool polarisPicked = false; // polarisPos holds a pick
-    // The template keeps the star data's yearly angles: its star positions are whole template
-    // pixels, far coarser than the aberration of the day, and it is drawn once.
-    QPointF templateStarA, templateStarB, templatePole; // current hemisphere, template pixels
+    bool siteAsked = false; // the site question, once a run
     // The measured pole takes the angles of the moment, from the catalogue; a timer (60 s) keeps
-    // them following the clock. angleBAP and angleABP are the ones the capture thread was last given.
+    // them following the clock. The template keeps the star data's yearly angles: its star
+    // positions are whole template pixels, far coarser than the aberration of the day.
     StarGeometry starGeometry;
     QTimer *poleAnglesTimer;
-    double angleBAP = 0.0; // degrees
-    double angleABP = 0.0;
     int imageEastTurn = 0; // the image's handedness (zenithdirection.h); 0 while unknown
 
     // Camera and live view (mainwindow_camera.cpp).
@@ -299,10 +306,7 @@ private:
     VirtualMountWindow *virtualMount = nullptr; // hands on the simulated mount while its camera is open
 
     // Recording and camera source (mainwindow_recording.cpp).
-    friend class TestRecording;
-    friend class TestIndiWindow;
     void setupRecording();
-    bool startRecording(const QString &path);
     void stopRecording();
     QJsonObject sessionContext() const;
     void showCameraSource(const CameraSource::Choice &choice);
@@ -329,7 +333,6 @@ private:
     double alignmentStartUtc = 0; // Connect, on the program's clock
 
     // Plate solving (mainwindow_solve.cpp).
-    friend class TestSolveNow;
     void setupPlateSolving();
     void proposeTemplate(const SkyInImage &sky);
     bool startPlateSolve(); // false without a frame or while a solve runs

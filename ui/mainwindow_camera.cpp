@@ -23,6 +23,8 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QScreen>
+#include <QWindow>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtMath>
@@ -36,11 +38,13 @@ constexpr int connectRetryMs = 250;
 constexpr int connectPatienceMs = 20000;
 
 // A recording that cannot be replayed says why in one line.
-void logSourceProblem()
+// Logs why the camera source failed and returns it, empty when it does not know.
+QString logSourceProblem()
 {
     const std::string problem = karvix::sourceProblem();
     if (!problem.empty())
         qCritical("Camera source: %s", problem.c_str());
+    return QString::fromStdString(problem);
 }
 } // namespace
 
@@ -77,8 +81,17 @@ void MainWindow::showVirtualMount(bool shown)
     if (shown && !virtualMount) {
         virtualMount = new VirtualMountWindow(this);
         virtualMount->setWindowFlag(Qt::Tool);
-        // Beside the window rather than over the live image it changes.
-        virtualMount->move(frameGeometry().topRight() + QPoint(8, 0));
+        // Beside the window rather than over the live image it changes; where the screen has no
+        // room beside it (a maximised window), at the screen's right edge over the window.
+        virtualMount->adjustSize();
+        const QRect screen = windowHandle() && windowHandle()->screen()
+            ? windowHandle()->screen()->availableGeometry()
+            : QRect(frameGeometry().topLeft(), virtualMount->frameSize());
+        const QSize size = virtualMount->frameSize();
+        QPoint place = frameGeometry().topRight() + QPoint(8, 0);
+        place.setX(std::max(screen.left(), std::min(place.x(), screen.right() + 1 - size.width())));
+        place.setY(std::max(screen.top(), std::min(place.y(), screen.bottom() + 1 - size.height())));
+        virtualMount->move(place);
     }
     if (virtualMount)
         virtualMount->setVisible(shown);
@@ -120,10 +133,14 @@ void MainWindow::connectToCamera()
         return;
     case ConnectOutcome::OpenFailed:
         clearCameraView();
-        logSourceProblem();
-        QMessageBox::critical(
-            this, tr("Error"), tr("Can not connect Velto Q7 camera as open error!"), QMessageBox::Ok);
+    {
+        // The box says what it always said, and then why, as far as the source knows.
+        const QString why = logSourceProblem();
+        QMessageBox::critical(this, tr("Error"),
+            tr("Can not connect Velto Q7 camera as open error!") + (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+            QMessageBox::Ok);
         return;
+    }
     case ConnectOutcome::InitFailed:
         clearCameraView();
         QMessageBox::critical(this, tr("Error"), tr("Can not connect Velto Q7 camera as initialize error!"));
@@ -208,19 +225,27 @@ void MainWindow::on_pushButton_gain_100_clicked()
     chooseGain(ui->pushButton_gain_100, 100);
 }
 
+std::array<QPushButton *, 4> MainWindow::exposureButtons() const
+{
+    return {ui->pushButton_exp_50, ui->pushButton_exp_100, ui->pushButton_exp_200, ui->pushButton_exp_300};
+}
+
+std::array<QPushButton *, 4> MainWindow::gainButtons() const
+{
+    return {ui->pushButton_gain_50, ui->pushButton_gain_70, ui->pushButton_gain_90, ui->pushButton_gain_100};
+}
+
 void MainWindow::chooseExposure(QPushButton *chosen, double exposureUs)
 {
     exposureTime = exposureUs;
-    for (QPushButton *button :
-        {ui->pushButton_exp_50, ui->pushButton_exp_100, ui->pushButton_exp_200, ui->pushButton_exp_300})
+    for (QPushButton *button : exposureButtons())
         button->setChecked(button == chosen);
 }
 
 void MainWindow::chooseGain(QPushButton *chosen, int value)
 {
     gain = value;
-    for (QPushButton *button :
-        {ui->pushButton_gain_50, ui->pushButton_gain_70, ui->pushButton_gain_90, ui->pushButton_gain_100})
+    for (QPushButton *button : gainButtons())
         button->setChecked(button == chosen);
 }
 
@@ -288,8 +313,8 @@ void MainWindow::showAxisError(double sigmaArcsec)
         return;
     }
     updateBoltGuide(inImage);
-    AlignmentSession::Readout readout
-        = AlignmentSession::readoutFor(error, std::fabs(siteLatitude.load()), sigmaArcsec, siteKnown);
+    AlignmentSession::Readout readout = AlignmentSession::readoutFor(
+        error, std::fabs(siteLatitude.load()), sigmaArcsec, session.site().known);
     readout.stale = !staleNote.isEmpty();
     readout.staleReason = staleNote;
     session.setReadout(readout);
@@ -336,10 +361,11 @@ void MainWindow::showRoughAxisError()
         roughPolarisFollowed = false;
     }
     const QPointF polaris(x, y);
+    const HemisphereStarData &pattern = session.templateStars();
     AxisErrorArcsec error;
     if (!roughPolarisFollowed
         || !axisErrorInImage(axisCenter.load() + polaris - expectedPolarisPos.load(),
-            wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle), polaris,
+            wizard::predictedStarA(polaris, pattern.starA, pattern.starB, session.templateAngle()), polaris,
             poleAngles.load().zenithToLineTurnDeg, &error)) {
         roughAxisErrorPanel->hide();
         return;
@@ -376,8 +402,9 @@ void MainWindow::applyZoom(float zoom)
     scaleDirectionArrow(zoomFactor);
     placeTemplateLabel(zoomFactor, regionName);
     if (session.step() == 2 || session.step() == 9 || session.step() == 11) {
-        clickLabelPos = QPoint(int(zoom * clickImagePos.x()), int(zoom * clickImagePos.y()));
-        drawTemplate(matchAngle);
+        const QPointF anchor = session.templatePosition();
+        clickLabelPos = QPoint(int(zoom * anchor.x()), int(zoom * anchor.y()));
+        drawTemplate(session.templateAngle());
     }
 }
 
@@ -400,8 +427,8 @@ void MainWindow::placeTemplateLabel(float zoom, const QString &region)
         return;
     const int w = int(mask.width() * zoom);
     const int h = int(mask.height() * zoom);
-    ui->label_templateImg->setGeometry(
-        int(zoom * clickImagePos.x() - w / 2), int(zoom * clickImagePos.y() - h / 2), w, h);
+    const QPointF anchor = session.templatePosition();
+    ui->label_templateImg->setGeometry(int(zoom * anchor.x() - w / 2), int(zoom * anchor.y() - h / 2), w, h);
     const QImage scaled = mask.scaled(w, h, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     ui->label_templateImg->setPixmap(QPixmap::fromImage(scaled));
 }
@@ -436,9 +463,17 @@ void MainWindow::applyDisplayStyle(const QString &style)
     roughSliderEffect->setColor(sliderGlowColor(mono));
     const auto icon
         = [night](const QString &path) { return night ? nightTinted(QPixmap(path)) : QPixmap(path); };
+    // The logo is the label's background picture; at night a tinted copy takes its place.
+    if (night) {
+        ui->label_logo->setStyleSheet(QStringLiteral("padding: 0px; margin-top: -5px;"));
+        ui->label_logo->setPixmap(nightTinted(QPixmap(QStringLiteral(":/images/logo.png"))));
+    } else {
+        ui->label_logo->setPixmap(QPixmap());
+    }
     ui->label_precise_poleIcon->setPixmap(icon(poleIconPicture(mono)));
     ui->label_precise_axisIcon->setPixmap(icon(axisIconPicture(mono)));
     wizard::restyleLamps({ui->label_starPos1_icon, ui->label_starPos2_icon, ui->label_starPos3_icon}, mono);
+    drawTemplate(session.templateAngle()); // its circles in the style's colour, where it is shown
 }
 
 void MainWindow::on_actionSave_As_triggered()

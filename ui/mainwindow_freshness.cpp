@@ -38,17 +38,18 @@ void MainWindow::setupFreshness()
 // what it is.
 void MainWindow::followFreshness()
 {
+    const std::string outage = cameraConnected ? karvix::sourceOutage() : std::string();
     const std::int64_t arrival = frameArrivalNs;
     if (arrival != frameArrivalSeen) {
         frameArrivalSeen = arrival;
-        frameFreshness.frameArrived(arrivalTime(arrival));
+        // A recording that has ended repeats its last frame: no news, its age goes on.
+        if (outage.empty())
+            frameFreshness.frameArrived(arrivalTime(arrival));
     }
     frameFreshness.setExposure(std::chrono::microseconds(std::llround(exposureTime.load())));
     QString lost = tr("camera disconnected");
-    if (cameraConnected) {
-        const std::string outage = karvix::sourceOutage();
+    if (cameraConnected)
         lost = outage.empty() ? QString() : tr("camera lost (%1)").arg(QString::fromStdString(outage));
-    }
     frameFreshness.setLost(lost);
     const QString note = frameFreshness.note(FrameFreshness::Clock::now());
     if (note != staleNote)

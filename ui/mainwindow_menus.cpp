@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QMessageBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QPixmap>
@@ -59,6 +60,16 @@ const Language &languageFor(const QString &code)
     return english;
 }
 
+#ifndef Q_OS_WIN
+// Whether the desktop names a program for PDF files.
+bool pdfViewerKnown()
+{
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+}
+#endif
+
 } // namespace
 
 void MainWindow::on_actionExit_triggered()
@@ -98,7 +109,16 @@ void MainWindow::on_actionNordvane_Manual_triggered()
     auto *viewer = new QProcess(this);
     viewer->start(QStringLiteral("hh.exe"), {manual});
 #else
-    QDesktopServices::openUrl(QUrl::fromLocalFile(manual));
+    // Without a PDF viewer nothing would open (xdg-open fails after the call returns): the person
+    // is told where the manual lies instead.
+    if (!pdfViewerKnown() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
+        qCritical("The manual %s was not opened: no program to show PDF files", qPrintable(manual));
+        QMessageBox box(QMessageBox::Information, tr("Manual"),
+            tr("No program on this computer opened the manual. It lies in:\n%1").arg(QDir::toNativeSeparators(manual)),
+            QMessageBox::Ok, this);
+        box.setTextInteractionFlags(Qt::TextSelectableByMouse); // the path can be copied
+        box.exec();
+    }
 #endif
 }
 
@@ -221,11 +241,10 @@ void MainWindow::poleTracking(double degree)
 {
     // Always from the start positions, so the dial's value is the whole turn since confirmation.
     const QPointF center = axisCenter.load();
+    const QPointF startA = session.referenceStarA(), startB = session.referenceStarB();
     QPointF a, b;
-    starAlgorithms.RotatePoint(
-        degree, starAStart.x(), starAStart.y(), center.x(), center.y(), &a.rx(), &a.ry());
-    starAlgorithms.RotatePoint(
-        degree, starBStart.x(), starBStart.y(), center.x(), center.y(), &b.rx(), &b.ry());
+    starAlgorithms.RotatePoint(degree, startA.x(), startA.y(), center.x(), center.y(), &a.rx(), &a.ry());
+    starAlgorithms.RotatePoint(degree, startB.x(), startB.y(), center.x(), center.y(), &b.rx(), &b.ry());
     starASearchPos.store(a);
     starBSearchPos.store(b);
     trackedRaTurn = degree;

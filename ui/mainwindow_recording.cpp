@@ -3,6 +3,7 @@
 // recorded session).
 #include "mainwindow.h"
 
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
@@ -190,7 +191,7 @@ QJsonObject MainWindow::sessionContext() const
                 {QStringLiteral("camera_id"), QString::fromLatin1(cameraId)}}},
         {QStringLiteral("site"),
             QJsonObject {{QStringLiteral("latitude_deg"), noted(siteLatitude)},
-                {QStringLiteral("longitude_deg"), noted(siteLongitude)},
+                {QStringLiteral("longitude_deg"), noted(float(session.site().longitudeDeg))},
                 {QStringLiteral("region"), regionName}}},
         {QStringLiteral("refraction"),
             QJsonObject {{QStringLiteral("enabled"), bool(refractionEnabled)},

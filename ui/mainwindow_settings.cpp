@@ -6,12 +6,22 @@
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
 
+#include <QPushButton>
 #include <QSettings>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
 const QString physicalModel = QStringLiteral("Physical");
 const QString bennettModel = QStringLiteral("Bennett");
+
+// The button of `value` among `presets` (read from the settings, so always one of them).
+QPushButton *presetButton(const std::array<QPushButton *, 4> &buttons, const int (&presets)[4], int value)
+{
+    const auto found = std::find(std::begin(presets), std::end(presets), value);
+    return buttons[size_t(found == std::end(presets) ? 0 : found - std::begin(presets))];
+}
 
 } // namespace
 
@@ -36,11 +46,9 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     regionName = values.regionName;
     zoomFactor = values.zoomFactor;
     siteLatitude = values.siteLatitude;
-    siteLongitude = values.siteLongitude;
     airPressure = values.airPressure;
     airTemperature = values.airTemperature;
     refractionEnabled = values.refractionEnabled;
-    siteKnown = values.siteKnown;
     refractionModel
         = values.refractionModel == physicalModel ? RefractionModel::Physical : RefractionModel::Bennett;
     pressureUnit.store(values.pressureUnit);
@@ -56,7 +64,16 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     stored.focalLengthMm = values.cameraSourceFocalLengthMm;
     cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
-    updateSessionSite();
+    chooseExposure(presetButton(exposureButtons(), SettingsFile::exposurePresetsMs, values.exposureMs),
+        values.exposureMs * 1000.0);
+    chooseGain(presetButton(gainButtons(), SettingsFile::gainPresets, values.gain), values.gain);
+    if (!values.windowGeometry.isEmpty())
+        restoreGeometry(values.windowGeometry);
+    // The session's site as the capture thread's inputs hold it (the pressure in hPa).
+    const double hectopascal
+        = values.airPressure * (values.pressureUnit == QLatin1String("kPa") ? 10.0 : 1.0);
+    session.setSite(
+        {values.siteLatitude, values.siteLongitude, hectopascal, values.airTemperature, values.siteKnown});
 }
 
 void MainWindow::saveSettings()
@@ -81,11 +98,11 @@ void MainWindow::saveSettings()
 
         settings.beginGroup(QStringLiteral("ASTRONOMICAL_REFRACTION"));
         settings.setValue(QStringLiteral("latitude"), number(siteLatitude));
-        settings.setValue(QStringLiteral("longitude"), number(siteLongitude));
+        settings.setValue(QStringLiteral("longitude"), number(float(session.site().longitudeDeg)));
         settings.setValue(QStringLiteral("P"), number(airPressure));
         settings.setValue(QStringLiteral("T"), number(airTemperature));
         settings.setValue(QStringLiteral("enabledCorrect"), refractionEnabled.load());
-        settings.setValue(QStringLiteral("siteKnown"), siteKnown.load());
+        settings.setValue(QStringLiteral("siteKnown"), session.site().known);
         settings.setValue(QStringLiteral("P_unit"), pressureUnit.load());
         settings.setValue(QStringLiteral("model"),
             refractionModel == RefractionModel::Physical ? physicalModel : bennettModel);
@@ -118,5 +135,12 @@ void MainWindow::saveSettings()
             }
             settings.endGroup();
         }
+
+        // Beside the keys the program has always written: what a person expects to find again.
+        settings.beginGroup(QStringLiteral("Q7_SETTING"));
+        settings.setValue(QStringLiteral("exposureMs"), qRound(exposureTime.load() / 1000.0));
+        settings.setValue(QStringLiteral("gain"), gain.load());
+        settings.endGroup();
+        settings.setValue(QStringLiteral("WINDOW/geometry"), saveGeometry());
     });
 }

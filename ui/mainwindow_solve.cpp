@@ -94,7 +94,7 @@ bool MainWindow::startPlateSolve()
     const bool north = regionName != QLatin1String("South");
     ObservingSite site;
     site.latitudeDeg = std::fabs(siteLatitude.load()) * (north ? 1 : -1);
-    site.longitudeDeg = siteLongitude;
+    site.longitudeDeg = session.site().longitudeDeg;
     site.pressureHpa = airPressure * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
     site.temperatureC = airTemperature;
     // An INDI camera's lens may be unknown or entered wrong, so its frames need not be at the
@@ -181,11 +181,11 @@ void MainWindow::proposeTemplate(const SkyInImage &sky)
     if (!starA || !poleStar)
         return;
     const QPointF pole(poleStar->position.x, poleStar->position.y);
-    matchAngle = wizard::templateAngleFor(
-        pole, QPointF(starA->position.x, starA->position.y), templateStarA, templateStarB);
+    session.setTemplateAngle(wizard::templateAngleFor(pole, QPointF(starA->position.x, starA->position.y),
+        session.templateStars().starA, session.templateStars().starB));
     {
         const QSignalBlocker quiet(ui->horizontalSlider_confirm_match);
-        ui->horizontalSlider_confirm_match->setValue(matchAngle);
+        ui->horizontalSlider_confirm_match->setValue(session.templateAngle());
     }
     placeTemplateAt(
         QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);

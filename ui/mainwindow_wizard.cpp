@@ -7,6 +7,7 @@
 #include "hemispherestardata.h"
 #include "magnifierwidget.h"
 #include "mainwindow.h"
+#include "nightstyle.h"
 #include "presentation.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
@@ -139,7 +140,7 @@ void MainWindow::setRegionTipTexts(const QString &region)
 // earlier run knew it; either answer goes on to the template.
 void MainWindow::pushbuttonSettingDoneClicked()
 {
-    if (siteKnown || siteAsked) {
+    if (session.site().known || siteAsked) {
         goToStep(STEP_CONFIRM);
         return;
     }
@@ -158,7 +159,7 @@ void MainWindow::pushbuttonConfirmDoneClicked()
 {
     // The template is matched now: where it puts the pole is where the sky turns about.
     if (templatePoleStar)
-        session.setTemplatePole(poleBeside(*templatePoleStar));
+        session.setTemplatePole(poleBeside(*templatePoleStar), utcNow(), measureStarField());
     else
         session.forgetTemplatePole();
     const QPointF saved = axisCenter.load();
@@ -227,7 +228,7 @@ void MainWindow::goToExpectedPolarisStep()
 {
     {
         const QSignalBlocker quiet(ui->horizontalSlider_rough_match);
-        ui->horizontalSlider_rough_match->setValue(matchAngle);
+        ui->horizontalSlider_rough_match->setValue(session.templateAngle());
     }
     updateExpectedPolarisPos();
     goToStep(STEP_GET_EPT_POLARIS);
@@ -237,8 +238,8 @@ void MainWindow::pushbuttonGetEptPolarisDoneClicked()
 {
     // The rough readout follows Polaris from where the user picked it.
     roughPolarisFollowed = false;
-    if (polarisPicked)
-        followRoughPolaris(polarisPos);
+    if (const auto polaris = session.poleStarPick())
+        followRoughPolaris(*polaris);
     goToStep(STEP_MOVE_POLARIS);
 }
 
@@ -261,15 +262,15 @@ void MainWindow::pushbuttonMovePolarisDoneClicked()
 // is taken where the user has just moved it with the bolts: the expected position.
 void MainWindow::pushbuttonGetCurPolarisDoneClicked()
 {
-    const QPointF polaris = polarisPicked ? polarisPos : expectedPolarisPos.load();
-    QPointF starA = wizard::predictedStarA(polaris, templateStarA, templateStarB, matchAngle);
+    const QPointF polaris = session.poleStarPick().value_or(expectedPolarisPos.load());
+    const HemisphereStarData &pattern = session.templateStars();
+    QPointF starA = wizard::predictedStarA(polaris, pattern.starA, pattern.starB, session.templateAngle());
     measureStar(starA, &starA);
     starASearchPos.store(starA);
-    starAStart = starA;
     QPointF starB = polaris;
     measureStar(polaris, &starB);
     starBSearchPos.store(starB);
-    starBStart = starB;
+    session.setReferenceStars(starA, starB);
     trackedRaTurn = 0.0;
     goToStep(STEP_CALC_POLE);
 }
@@ -309,11 +310,8 @@ void MainWindow::on_radioButton_south_toggled(bool checked)
 void MainWindow::selectHemisphere(const QString &region, const HemisphereStarData &data)
 {
     regionName = region;
-    session.setNorth(region != QLatin1String("South"));
+    session.setNorth(region != QLatin1String("South"), data);
     templatePoleStar.reset();
-    templatePole = data.pole;
-    templateStarA = data.starA;
-    templateStarB = data.starB;
     updatePoleAngles();
     setRegionTipTexts(region);
     goToStep(STEP_SETTING);
@@ -329,25 +327,16 @@ void MainWindow::updatePoleAngles()
     const double utc = utcNow();
     const PoleTriangleAngles now
         = starGeometry.angles(hemisphere, utc, north ? northStarData : southStarData);
-    angleBAP = now.bap;
-    angleABP = now.abp;
     const auto at = [](const QPointF &p) { return ImagePosition {p.x(), p.y()}; };
+    const HemisphereStarData &pattern = session.templateStars();
     // The settings keep the latitude without its sign; the hemisphere choice gives it.
-    const double turn
-        = starGeometry.zenithToLineTurnDeg(hemisphere, utc, std::fabs(siteLatitude.load()) * (north ? 1 : -1),
-            siteLongitude, at(templatePole), at(templateStarA), at(templateStarB), &imageEastTurn);
-    poleAngles.store({angleBAP, angleABP,
+    const double turn = starGeometry.zenithToLineTurnDeg(hemisphere, utc,
+        std::fabs(siteLatitude.load()) * (north ? 1 : -1), session.site().longitudeDeg, at(pattern.pole),
+        at(pattern.starA), at(pattern.starB), &imageEastTurn);
+    poleAngles.store({now.bap, now.abp,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
                                     : polestatistics::yearlyAnglesErrorArcsec,
         turn});
-}
-
-// The session keeps the site as the capture thread's inputs hold it (the pressure in hPa).
-void MainWindow::updateSessionSite()
-{
-    const double pressure = airPressure.load() * (pressureUnit.load() == QLatin1String("kPa") ? 10.0 : 1.0);
-    session.setSite(
-        {siteLatitude.load(), siteLongitude.load(), pressure, airTemperature.load(), siteKnown.load()});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
@@ -374,17 +363,24 @@ bool MainWindow::handleImageEvent(QEvent *event)
     return true;
 }
 
-// The panel covers the top of the image, so moves over it keep the readout and the magnifier going.
+// The panel covers the top of the image: moves over it keep the readout and the magnifier going,
+// and a double click on its text picks the star beneath as on the image itself (its buttons take
+// their own clicks). The place is the image label's, whatever the image is scrolled to.
 bool MainWindow::handleTipPageEvent(QObject *page, QEvent *event)
 {
-    if (!cameraConnected || event->type() != QEvent::MouseMove)
+    if (!cameraConnected || (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonDblClick))
         return false;
     const bool isPage = std::any_of(tipPanel.pages.begin(), tipPanel.pages.end(),
         [page](const wizard::TipPage &p) { return p.page == page; });
     if (!isPage)
         return false;
-    const QPointF pos = static_cast<QMouseEvent *>(event)->localPos();
-    updatePointer(tipPanel.tabWidget->pos() + QPoint(qRound(pos.x()), qRound(pos.y())));
+    const QPoint onPage = static_cast<QMouseEvent *>(event)->pos();
+    const QPoint labelPos = ui->label_showImg->mapFromGlobal(static_cast<QWidget *>(page)->mapToGlobal(onPage));
+    if (!ui->label_showImg->pixmap(Qt::ReturnByValue).rect().contains(labelPos))
+        return false;
+    updatePointer(labelPos);
+    if (event->type() == QEvent::MouseButtonDblClick)
+        pickStar(labelPos, wizard::labelToImage(labelPos, zoomFactor));
     return true;
 }
 
@@ -441,8 +437,7 @@ void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
         if (currentStep == STEP_CONFIRM)
             templatePoleStar = star;
         else {
-            polarisPos = star;
-            polarisPicked = true;
+            session.setPoleStarPick(star);
             ui->label_curPos->setText(positionText(star));
         }
         effectTimer->start();
@@ -512,13 +507,15 @@ void MainWindow::fitAxisCenter()
     axisCenter.store(session.axisCentre());
     axisCenterCovariance.store(session.axisCovariance());
     axisCircleRadius = session.axisCircleRadius();
+    ui->label_axisPos->setText(positionText(session.axisCentre())); // beside the circle it belongs to
     goToStep(STEP_VALIDATE_CENTER);
 }
 
 // The celestial pole where the matched template, laid on the pole star at `poleStar`, puts it.
 QPointF MainWindow::poleBeside(const QPointF &poleStar) const
 {
-    return wizard::expectedPolarisPosition(templateStarB, templatePole, matchAngle, poleStar);
+    return wizard::expectedPolarisPosition(
+        session.templateStars().starB, session.templateStars().pole, session.templateAngle(), poleStar);
 }
 
 // ---- Template matching ---------------------------------------------------------------------------
@@ -526,11 +523,11 @@ QPointF MainWindow::poleBeside(const QPointF &poleStar) const
 void MainWindow::placeTemplateAt(const QPoint &labelPos, const QPointF &imagePos)
 {
     clickLabelPos = labelPos;
-    clickImagePos = imagePos;
+    session.setTemplatePosition(imagePos);
     QLabel *label = ui->label_templateImg;
     label->move(labelPos.x() - label->width() / 2, labelPos.y() - label->height() / 2);
     label->show();
-    drawTemplate(matchAngle);
+    drawTemplate(session.templateAngle());
 }
 
 void MainWindow::drawTemplate(int angle)
@@ -540,19 +537,20 @@ void MainWindow::drawTemplate(int angle)
     const QImage &mask = templateMask(regionName != QLatin1String("South"));
     const wizard::PlacedTemplate placed = wizard::placeTemplate(mask, zoomFactor, angle, clickLabelPos);
     ui->label_templateImg->setGeometry(placed.geometry);
-    ui->label_templateImg->setPixmap(QPixmap::fromImage(placed.image));
+    const QPixmap picture = QPixmap::fromImage(placed.image);
+    ui->label_templateImg->setPixmap(displayStyle.load() == QLatin1String("Night") ? nightTinted(picture) : picture);
 }
 
 void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)
 {
     templateTurnedByHand = true;
-    matchAngle = value;
+    session.setTemplateAngle(value);
     drawTemplate(value);
 }
 
 void MainWindow::on_horizontalSlider_rough_match_valueChanged(int value)
 {
-    matchAngle = value;
+    session.setTemplateAngle(value);
     drawTemplate(value);
     updateExpectedPolarisPos();
 }
@@ -561,18 +559,18 @@ void MainWindow::on_horizontalSlider_rough_match_valueChanged(int value)
 // Polaris; then the celestial pole lies on the RA axis.
 void MainWindow::updateExpectedPolarisPos()
 {
-    const QPointF expected
-        = wizard::expectedPolarisPosition(templatePole, templateStarB, matchAngle, axisCenter.load());
+    const QPointF expected = wizard::expectedPolarisPosition(session.templateStars().pole,
+        session.templateStars().starB, session.templateAngle(), axisCenter.load());
     expectedPolarisPos.store(expected);
     ui->label_eptPos->setText(positionText(expected));
 }
 
-// Both sliders share matchAngle; the buttons step it and move their own slider, whose slot then
+// Both sliders share the template's angle; the buttons step it and move their own slider, whose slot then
 // redraws (only when its value really changes).
 void MainWindow::stepMatchAngle(QSlider *slider, int delta)
 {
-    matchAngle = std::clamp(matchAngle + delta, 0, 360);
-    slider->setValue(matchAngle);
+    session.setTemplateAngle(std::clamp(session.templateAngle() + delta, 0, 360));
+    slider->setValue(session.templateAngle());
 }
 
 void MainWindow::on_pushButton_confirm_minus_clicked()

@@ -93,7 +93,17 @@ QPixmap nightTinted(const QPixmap &picture)
 
 void applyNightStyle(QWidget *window, bool night)
 {
-    setNightSheet(qApp, qApp->styleSheet(), night, [](const QString &sheet) { qApp->setStyleSheet(sheet); });
+    // What the day tells apart by hue alone, or leaves to the palette, must differ by brightness at
+    // night: a ticked box from an empty one; selections (the palette's bright blue, a drop-down's
+    // highlighted item) and input fields (the palette's white) stay dark red, and the buttons'
+    // coloured icons go.
+    const QString nightOnly = QStringLiteral(
+        "\nQCheckBox::indicator:checked, QRadioButton::indicator:checked { background-color: rgb(160, 0, 0); }"
+        "\n* { selection-background-color: rgb(70, 0, 0); selection-color: rgb(200, 0, 0); }"
+        "\nQLineEdit, QAbstractSpinBox, QAbstractItemView { background-color: rgb(20, 0, 0); color: rgb(200, 0, 0); }"
+        "\nQDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }");
+    setNightSheet(qApp, qApp->styleSheet(), night,
+        [night, nightOnly](const QString &sheet) { qApp->setStyleSheet(night ? sheet + nightOnly : sheet); });
     QList<QWidget *> widgets = window->findChildren<QWidget *>();
     widgets.prepend(window);
     for (QWidget *widget : widgets)

@@ -9,7 +9,9 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace SettingsFile {
 
@@ -29,6 +31,17 @@ float refractionInput(const QSettings &settings, const char *key, float fallback
         return value;
     qCritical("loadSettings: ASTRONOMICAL_REFRACTION/%s is not a finite number, %s is used instead.", key,
         qPrintable(number(fallback)));
+    return fallback;
+}
+
+// A preset read from the group Q7_SETTING; anything else gives the default.
+template <size_t N>
+int preset(const QSettings &settings, const char *key, const int (&presets)[N], int fallback)
+{
+    const int value = settings.value(QLatin1String(key), fallback).toInt();
+    if (std::find(std::begin(presets), std::end(presets), value) != std::end(presets))
+        return value;
+    qCritical("loadSettings: Q7_SETTING/%s is no preset, %d is used instead.", key, fallback);
     return fallback;
 }
 
@@ -114,6 +127,12 @@ Values read(const QString &path)
     values.cameraSourceFocalLengthMm
         = settings.value(QStringLiteral("focalLengthMm"), values.cameraSourceFocalLengthMm).toDouble();
     settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("Q7_SETTING"));
+    values.exposureMs = preset(settings, "exposureMs", exposurePresetsMs, values.exposureMs);
+    values.gain = preset(settings, "gain", gainPresets, values.gain);
+    settings.endGroup();
+    values.windowGeometry = settings.value(QStringLiteral("WINDOW/geometry")).toByteArray();
     return values;
 }
 

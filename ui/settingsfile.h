@@ -6,6 +6,7 @@
 #ifndef SETTINGSFILE_H
 #define SETTINGSFILE_H
 
+#include <QByteArray>
 #include <QPointF>
 #include <QString>
 #include <functional>
@@ -48,7 +49,17 @@ struct Values
     int cameraSourcePort = 7624;
     QString cameraSourceDevice;
     double cameraSourceFocalLengthMm = 25.36;
+    // Group Q7_SETTING: the exposure (ms) and gain presets last chosen; a value that is no preset
+    // gives the default.
+    int exposureMs = 50;
+    int gain = 50;
+    // Group WINDOW: the main window's place and size as QWidget::saveGeometry gives them.
+    QByteArray windowGeometry;
 };
+
+// The presets the Q7 Setting section offers.
+constexpr int exposurePresetsMs[] = {50, 100, 200, 300};
+constexpr int gainPresets[] = {50, 70, 90, 100};
 
 // Reads the file at path. A missing key gives its default; a number that cannot be used gives its
 // default too, with one critical line.

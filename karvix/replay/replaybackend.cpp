@@ -30,6 +30,7 @@ bool ReplayBackend::openCamera(KarvixHandle)
         return false;
     }
     const int64_t count = m_reader.frameCount();
+    m_frameCount = count;
     m_holdInterval = count > 1 ? sinceFirstFrame(count - 1) / (count - 1) : kDefaultHoldInterval;
     if (m_holdInterval <= Clock::duration::zero())
         m_holdInterval = kDefaultHoldInterval;
@@ -40,6 +41,7 @@ bool ReplayBackend::openCamera(KarvixHandle)
 bool ReplayBackend::startLive(KarvixHandle)
 {
     m_nextFrame = 0;
+    m_framesDelivered = 0;
     m_liveStart = Clock::now();
     m_frameUtc = m_reader.frameUtcSeconds(0);
     return true;
@@ -65,11 +67,20 @@ int ReplayBackend::readFrame(KarvixHandle, unsigned char *buffer)
     }
     if (m_nextFrame < count) {
         m_frameUtc = m_reader.frameUtcSeconds(index);
-        ++m_nextFrame;
+        m_framesDelivered = ++m_nextFrame;
     }
     if (m_nextFrame == count)
         m_nextHeldFrame = now + m_holdInterval;
     return 0;
+}
+
+// Read by the window while the capture thread delivers: only the atomic count.
+std::string ReplayBackend::outage()
+{
+    const int64_t delivered = m_framesDelivered;
+    if (delivered == 0 || delivered < m_frameCount)
+        return std::string();
+    return "the recording has ended after its " + std::to_string(delivered) + " frames; its last frame stays";
 }
 
 bool ReplayBackend::closeCamera(KarvixHandle)

@@ -4,7 +4,8 @@
 // file does not open and problem() says what is wrong with it. Once live, frame i is ready when as
 // much time has passed since BeginKARVIXLive as passed between the recording's first frame and
 // frame i (by the trailer's time stamps). After the last frame the camera holds it: it delivers the
-// last frame again at the recording's mean frame interval, and frameUtc() stays at its time.
+// last frame again at the recording's mean frame interval, frameUtc() stays at its time and
+// outage() says the recording has ended.
 // Exposure, gain and the other controls are accepted and change nothing.
 #ifndef KARVIX_REPLAY_REPLAYBACKEND_H
 #define KARVIX_REPLAY_REPLAYBACKEND_H
@@ -25,6 +26,7 @@ public:
     explicit ReplayBackend(std::string path);
 
     double frameUtc() override { return m_frameUtc; }
+    std::string outage() override;
 
 private:
     using Clock = std::chrono::steady_clock;
@@ -43,6 +45,8 @@ private:
     Clock::time_point m_nextHeldFrame; // when the last frame is delivered again
     Clock::duration m_holdInterval {};
     std::atomic<double> m_frameUtc;
+    std::atomic<int64_t> m_frameCount {0};      // of the open recording
+    std::atomic<int64_t> m_framesDelivered {0}; // of the recording, the held frame not counted
 };
 
 } // namespace karvix::replay

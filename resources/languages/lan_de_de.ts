@@ -294,43 +294,43 @@
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
-        <translation>Simulated sky</translation>
+        <translation>Simulierter Himmel</translation>
     </message>
     <message>
         <source>Recorded session</source>
-        <translation>Recorded session</translation>
+        <translation>Aufgezeichnete Sitzung</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Browse...</translation>
+        <translation>Durchsuchen...</translation>
     </message>
     <message>
         <source>Camera Source</source>
-        <translation>Camera Source</translation>
+        <translation>Kameraquelle</translation>
     </message>
     <message>
         <source>A .ser file made with File &gt; Record Session</source>
-        <translation>A .ser file made with File &gt; Record Session</translation>
+        <translation>Eine .ser-Datei, erstellt mit Datei &gt; Sitzung aufzeichnen</translation>
     </message>
     <message>
         <source>Recorded Session</source>
-        <translation>Recorded Session</translation>
+        <translation>Aufgezeichnete Sitzung</translation>
     </message>
     <message>
         <source>SER videos (*.ser);;All files (*)</source>
-        <translation>SER videos (*.ser);;All files (*)</translation>
+        <translation>SER-Videos (*.ser);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>INDI server</source>
-        <translation>INDI server</translation>
+        <translation>INDI-Server</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Refresh</translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Press Refresh to list the server&apos;s cameras</source>
-        <translation>Press Refresh to list the server&apos;s cameras</translation>
+        <translation>Aktualisieren listet die Kameras des Servers</translation>
     </message>
     <message>
         <source>Port</source>
@@ -338,39 +338,39 @@
     </message>
     <message>
         <source>Host</source>
-        <translation>Host</translation>
+        <translation>Rechner</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation>Camera</translation>
+        <translation>Kamera</translation>
     </message>
     <message>
         <source>Focal length</source>
-        <translation>Focal length</translation>
+        <translation>Brennweite</translation>
     </message>
     <message>
         <source>Pixel size</source>
-        <translation>Pixel size</translation>
+        <translation>Pixelgröße</translation>
     </message>
     <message>
         <source>Asking %1:%2 for its cameras...</source>
-        <translation>Asking %1:%2 for its cameras...</translation>
+        <translation>Frage %1:%2 nach seinen Kameras...</translation>
     </message>
     <message>
         <source>The server has no camera.</source>
-        <translation>The server has no camera.</translation>
+        <translation>Der Server hat keine Kamera.</translation>
     </message>
     <message>
         <source>Cameras on the server: %1</source>
-        <translation>Cameras on the server: %1</translation>
+        <translation>Kameras auf dem Server: %1</translation>
     </message>
     <message>
         <source>%1 µm (from the driver)</source>
-        <translation>%1 µm (from the driver)</translation>
+        <translation>%1 µm (vom Treiber)</translation>
     </message>
     <message>
         <source>read from the driver once connected</source>
-        <translation>read from the driver once connected</translation>
+        <translation>wird nach dem Verbinden vom Treiber gelesen</translation>
     </message>
     <message>
         <source>unknown: a plate solve measures it</source>
@@ -912,45 +912,45 @@
     </message>
     <message>
         <source>Refine Axis Centre from All Stars</source>
-        <translation>Refine Axis Centre from All Stars</translation>
+        <translation>Achsmitte aus allen Sternen verfeinern</translation>
     </message>
     <message>
         <source>Record Session</source>
-        <translation>Record Session</translation>
+        <translation>Sitzung aufzeichnen</translation>
     </message>
     <message>
         <source>Camera Source...</source>
-        <translation>Camera Source...</translation>
+        <translation>Kameraquelle...</translation>
     </message>
     <message>
         <source>Camera: recorded session %1</source>
-        <translation>Camera: recorded session %1</translation>
+        <translation>Kamera: aufgezeichnete Sitzung %1</translation>
     </message>
     <message>
         <source>Camera: simulated sky</source>
-        <translation>Camera: simulated sky</translation>
+        <translation>Kamera: simulierter Himmel</translation>
     </message>
     <message>
         <source>SER videos (*.ser)</source>
-        <translation>SER videos (*.ser)</translation>
+        <translation>SER-Videos (*.ser)</translation>
     </message>
     <message>
         <source>Can not record the session: %1</source>
-        <translation>Can not record the session: %1</translation>
+        <translation>Die Sitzung kann nicht aufgezeichnet werden: %1</translation>
     </message>
     <message>
         <source>The recording stopped: %1
 The file keeps the %2 frames written before.</source>
-        <translation>The recording stopped: %1
-The file keeps the %2 frames written before.</translation>
+        <translation>Die Aufzeichnung wurde beendet: %1
+Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
     </message>
     <message>
         <source>Recording %1: %2 frames, %3 MB</source>
-        <translation>Recording %1: %2 frames, %3 MB</translation>
+        <translation>Aufzeichnung %1: %2 Bilder, %3 MB</translation>
     </message>
     <message>
         <source>, %1 dropped</source>
-        <translation>, %1 dropped</translation>
+        <translation>, %1 verworfen</translation>
     </message>
     <message>
         <source>Solve Now</source>
@@ -990,19 +990,19 @@ The file keeps the %2 frames written before.</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>
-        <translation>Connecting to the camera...</translation>
+        <translation>Verbinde mit der Kamera...</translation>
     </message>
     <message>
         <source> - %1 on %2:%3</source>
-        <translation> - %1 on %2:%3</translation>
+        <translation> - %1 auf %2:%3</translation>
     </message>
     <message>
         <source>Camera: INDI %1 on %2:%3</source>
-        <translation>Camera: INDI %1 on %2:%3</translation>
+        <translation>Kamera: INDI %1 auf %2:%3</translation>
     </message>
     <message>
         <source>Focal length %1 mm</source>
-        <translation>Focal length %1 mm</translation>
+        <translation>Brennweite %1 mm</translation>
     </message>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
@@ -1023,6 +1023,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Die Sterne haben sich zwischen den drei Positionen nicht um einen Punkt gedreht (sie weichen um %1″ voneinander ab): Die Kamera hat sich vielleicht in ihrer Halterung verschoben, die RA-Kupplung ist gerutscht oder ein Kabel hat an der Montierung gezogen. Bitte sorgen Sie dafür, dass alles fest sitzt, drehen Sie die RA-Achse an ihren Ausgangspunkt zurück und messen Sie die Achsenmitte erneut.</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Kein Programm auf diesem Rechner hat das Handbuch geöffnet. Es liegt in:
+%1</translation>
     </message>
 </context>
 <context>

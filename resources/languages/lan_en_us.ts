@@ -1024,6 +1024,16 @@ The file keeps the %2 frames written before.</translation>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</translation>
     </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>No program on this computer opened the manual. It lies in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>PoleTrackingDialog</name>

@@ -294,83 +294,83 @@
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
-        <translation>Simulated sky</translation>
+        <translation>Cielo simulado</translation>
     </message>
     <message>
         <source>Recorded session</source>
-        <translation>Recorded session</translation>
+        <translation>Sesión grabada</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Browse...</translation>
+        <translation>Examinar...</translation>
     </message>
     <message>
         <source>Camera Source</source>
-        <translation>Camera Source</translation>
+        <translation>Origen de la cámara</translation>
     </message>
     <message>
         <source>A .ser file made with File &gt; Record Session</source>
-        <translation>A .ser file made with File &gt; Record Session</translation>
+        <translation>Un archivo .ser hecho con Archivo &gt; Grabar sesión</translation>
     </message>
     <message>
         <source>Recorded Session</source>
-        <translation>Recorded Session</translation>
+        <translation>Sesión grabada</translation>
     </message>
     <message>
         <source>SER videos (*.ser);;All files (*)</source>
-        <translation>SER videos (*.ser);;All files (*)</translation>
+        <translation>Vídeos SER (*.ser);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>INDI server</source>
-        <translation>INDI server</translation>
+        <translation>Servidor INDI</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Refresh</translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <source>Press Refresh to list the server&apos;s cameras</source>
-        <translation>Press Refresh to list the server&apos;s cameras</translation>
+        <translation>Pulse Actualizar para ver las cámaras del servidor</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation>Port</translation>
+        <translation>Puerto</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation>Host</translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation>Camera</translation>
+        <translation>Cámara</translation>
     </message>
     <message>
         <source>Focal length</source>
-        <translation>Focal length</translation>
+        <translation>Distancia focal</translation>
     </message>
     <message>
         <source>Pixel size</source>
-        <translation>Pixel size</translation>
+        <translation>Tamaño de píxel</translation>
     </message>
     <message>
         <source>Asking %1:%2 for its cameras...</source>
-        <translation>Asking %1:%2 for its cameras...</translation>
+        <translation>Preguntando a %1:%2 por sus cámaras...</translation>
     </message>
     <message>
         <source>The server has no camera.</source>
-        <translation>The server has no camera.</translation>
+        <translation>El servidor no tiene ninguna cámara.</translation>
     </message>
     <message>
         <source>Cameras on the server: %1</source>
-        <translation>Cameras on the server: %1</translation>
+        <translation>Cámaras en el servidor: %1</translation>
     </message>
     <message>
         <source>%1 µm (from the driver)</source>
-        <translation>%1 µm (from the driver)</translation>
+        <translation>%1 µm (del controlador)</translation>
     </message>
     <message>
         <source>read from the driver once connected</source>
-        <translation>read from the driver once connected</translation>
+        <translation>se lee del controlador al conectar</translation>
     </message>
     <message>
         <source>unknown: a plate solve measures it</source>
@@ -912,45 +912,45 @@
     </message>
     <message>
         <source>Refine Axis Centre from All Stars</source>
-        <translation>Refine Axis Centre from All Stars</translation>
+        <translation>Afinar el centro del eje con todas las estrellas</translation>
     </message>
     <message>
         <source>Record Session</source>
-        <translation>Record Session</translation>
+        <translation>Grabar sesión</translation>
     </message>
     <message>
         <source>Camera Source...</source>
-        <translation>Camera Source...</translation>
+        <translation>Origen de la cámara...</translation>
     </message>
     <message>
         <source>Camera: recorded session %1</source>
-        <translation>Camera: recorded session %1</translation>
+        <translation>Cámara: sesión grabada %1</translation>
     </message>
     <message>
         <source>Camera: simulated sky</source>
-        <translation>Camera: simulated sky</translation>
+        <translation>Cámara: cielo simulado</translation>
     </message>
     <message>
         <source>SER videos (*.ser)</source>
-        <translation>SER videos (*.ser)</translation>
+        <translation>Vídeos SER (*.ser)</translation>
     </message>
     <message>
         <source>Can not record the session: %1</source>
-        <translation>Can not record the session: %1</translation>
+        <translation>No se puede grabar la sesión: %1</translation>
     </message>
     <message>
         <source>The recording stopped: %1
 The file keeps the %2 frames written before.</source>
-        <translation>The recording stopped: %1
-The file keeps the %2 frames written before.</translation>
+        <translation>La grabación se detuvo: %1
+El archivo conserva los %2 fotogramas escritos antes.</translation>
     </message>
     <message>
         <source>Recording %1: %2 frames, %3 MB</source>
-        <translation>Recording %1: %2 frames, %3 MB</translation>
+        <translation>Grabando %1: %2 fotogramas, %3 MB</translation>
     </message>
     <message>
         <source>, %1 dropped</source>
-        <translation>, %1 dropped</translation>
+        <translation>, %1 descartados</translation>
     </message>
     <message>
         <source>Solve Now</source>
@@ -990,19 +990,19 @@ The file keeps the %2 frames written before.</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>
-        <translation>Connecting to the camera...</translation>
+        <translation>Conectando con la cámara...</translation>
     </message>
     <message>
         <source> - %1 on %2:%3</source>
-        <translation> - %1 on %2:%3</translation>
+        <translation> - %1 en %2:%3</translation>
     </message>
     <message>
         <source>Camera: INDI %1 on %2:%3</source>
-        <translation>Camera: INDI %1 on %2:%3</translation>
+        <translation>Cámara: INDI %1 en %2:%3</translation>
     </message>
     <message>
         <source>Focal length %1 mm</source>
-        <translation>Focal length %1 mm</translation>
+        <translation>Distancia focal %1 mm</translation>
     </message>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
@@ -1023,6 +1023,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Las estrellas no giraron alrededor de un mismo punto entre las tres posiciones (difieren en %1″): puede que la cámara se haya desplazado en su soporte, que el embrague de AR haya patinado o que un cable haya tirado de la montura. Asegúrese de que todo esté firme, devuelva el eje de AR a donde empezó y mida de nuevo el centro del eje.</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manual</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Ningún programa de este equipo abrió el manual. Está en:
+%1</translation>
     </message>
 </context>
 <context>

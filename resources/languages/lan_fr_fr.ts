@@ -294,43 +294,43 @@
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
-        <translation>Simulated sky</translation>
+        <translation>Ciel simulé</translation>
     </message>
     <message>
         <source>Recorded session</source>
-        <translation>Recorded session</translation>
+        <translation>Session enregistrée</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Browse...</translation>
+        <translation>Parcourir...</translation>
     </message>
     <message>
         <source>Camera Source</source>
-        <translation>Camera Source</translation>
+        <translation>Source de la caméra</translation>
     </message>
     <message>
         <source>A .ser file made with File &gt; Record Session</source>
-        <translation>A .ser file made with File &gt; Record Session</translation>
+        <translation>Un fichier .ser créé avec Fichier &gt; Enregistrer la session</translation>
     </message>
     <message>
         <source>Recorded Session</source>
-        <translation>Recorded Session</translation>
+        <translation>Session enregistrée</translation>
     </message>
     <message>
         <source>SER videos (*.ser);;All files (*)</source>
-        <translation>SER videos (*.ser);;All files (*)</translation>
+        <translation>Vidéos SER (*.ser);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>INDI server</source>
-        <translation>INDI server</translation>
+        <translation>Serveur INDI</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Refresh</translation>
+        <translation>Actualiser</translation>
     </message>
     <message>
         <source>Press Refresh to list the server&apos;s cameras</source>
-        <translation>Press Refresh to list the server&apos;s cameras</translation>
+        <translation>Appuyez sur Actualiser pour lister les caméras du serveur</translation>
     </message>
     <message>
         <source>Port</source>
@@ -338,39 +338,39 @@
     </message>
     <message>
         <source>Host</source>
-        <translation>Host</translation>
+        <translation>Hôte</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation>Camera</translation>
+        <translation>Caméra</translation>
     </message>
     <message>
         <source>Focal length</source>
-        <translation>Focal length</translation>
+        <translation>Focale</translation>
     </message>
     <message>
         <source>Pixel size</source>
-        <translation>Pixel size</translation>
+        <translation>Taille des pixels</translation>
     </message>
     <message>
         <source>Asking %1:%2 for its cameras...</source>
-        <translation>Asking %1:%2 for its cameras...</translation>
+        <translation>Demande de ses caméras à %1:%2...</translation>
     </message>
     <message>
         <source>The server has no camera.</source>
-        <translation>The server has no camera.</translation>
+        <translation>Le serveur n&apos;a aucune caméra.</translation>
     </message>
     <message>
         <source>Cameras on the server: %1</source>
-        <translation>Cameras on the server: %1</translation>
+        <translation>Caméras sur le serveur : %1</translation>
     </message>
     <message>
         <source>%1 µm (from the driver)</source>
-        <translation>%1 µm (from the driver)</translation>
+        <translation>%1 µm (du pilote)</translation>
     </message>
     <message>
         <source>read from the driver once connected</source>
-        <translation>read from the driver once connected</translation>
+        <translation>lue du pilote une fois connecté</translation>
     </message>
     <message>
         <source>unknown: a plate solve measures it</source>
@@ -912,45 +912,45 @@
     </message>
     <message>
         <source>Refine Axis Centre from All Stars</source>
-        <translation>Refine Axis Centre from All Stars</translation>
+        <translation>Affiner le centre de l&apos;axe avec toutes les étoiles</translation>
     </message>
     <message>
         <source>Record Session</source>
-        <translation>Record Session</translation>
+        <translation>Enregistrer la session</translation>
     </message>
     <message>
         <source>Camera Source...</source>
-        <translation>Camera Source...</translation>
+        <translation>Source de la caméra...</translation>
     </message>
     <message>
         <source>Camera: recorded session %1</source>
-        <translation>Camera: recorded session %1</translation>
+        <translation>Caméra : session enregistrée %1</translation>
     </message>
     <message>
         <source>Camera: simulated sky</source>
-        <translation>Camera: simulated sky</translation>
+        <translation>Caméra : ciel simulé</translation>
     </message>
     <message>
         <source>SER videos (*.ser)</source>
-        <translation>SER videos (*.ser)</translation>
+        <translation>Vidéos SER (*.ser)</translation>
     </message>
     <message>
         <source>Can not record the session: %1</source>
-        <translation>Can not record the session: %1</translation>
+        <translation>Impossible d&apos;enregistrer la session : %1</translation>
     </message>
     <message>
         <source>The recording stopped: %1
 The file keeps the %2 frames written before.</source>
-        <translation>The recording stopped: %1
-The file keeps the %2 frames written before.</translation>
+        <translation>L&apos;enregistrement s&apos;est arrêté : %1
+Le fichier garde les %2 images écrites auparavant.</translation>
     </message>
     <message>
         <source>Recording %1: %2 frames, %3 MB</source>
-        <translation>Recording %1: %2 frames, %3 MB</translation>
+        <translation>Enregistrement %1 : %2 images, %3 Mo</translation>
     </message>
     <message>
         <source>, %1 dropped</source>
-        <translation>, %1 dropped</translation>
+        <translation>, %1 perdues</translation>
     </message>
     <message>
         <source>Solve Now</source>
@@ -990,19 +990,19 @@ The file keeps the %2 frames written before.</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>
-        <translation>Connecting to the camera...</translation>
+        <translation>Connexion à la caméra...</translation>
     </message>
     <message>
         <source> - %1 on %2:%3</source>
-        <translation> - %1 on %2:%3</translation>
+        <translation> - %1 sur %2:%3</translation>
     </message>
     <message>
         <source>Camera: INDI %1 on %2:%3</source>
-        <translation>Camera: INDI %1 on %2:%3</translation>
+        <translation>Caméra : INDI %1 sur %2:%3</translation>
     </message>
     <message>
         <source>Focal length %1 mm</source>
-        <translation>Focal length %1 mm</translation>
+        <translation>Focale %1 mm</translation>
     </message>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
@@ -1023,6 +1023,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Les étoiles n&apos;ont pas tourné autour d&apos;un même point entre les trois positions (elles diffèrent de %1″) : la caméra a peut-être bougé dans son support, l&apos;embrayage AD a glissé ou un câble a tiré sur la monture. Vérifiez que tout est bien serré, ramenez l&apos;axe AD à son point de départ et mesurez de nouveau le centre de l&apos;axe.</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuel</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Aucun programme de cet ordinateur n&apos;a ouvert le manuel. Il se trouve dans :
+%1</translation>
     </message>
 </context>
 <context>

@@ -294,47 +294,47 @@
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
-        <translation>Simulated sky</translation>
+        <translation>Cielo simulato</translation>
     </message>
     <message>
         <source>Recorded session</source>
-        <translation>Recorded session</translation>
+        <translation>Sessione registrata</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Browse...</translation>
+        <translation>Sfoglia...</translation>
     </message>
     <message>
         <source>Camera Source</source>
-        <translation>Camera Source</translation>
+        <translation>Sorgente della camera</translation>
     </message>
     <message>
         <source>A .ser file made with File &gt; Record Session</source>
-        <translation>A .ser file made with File &gt; Record Session</translation>
+        <translation>Un file .ser creato con File &gt; Registra sessione</translation>
     </message>
     <message>
         <source>Recorded Session</source>
-        <translation>Recorded Session</translation>
+        <translation>Sessione registrata</translation>
     </message>
     <message>
         <source>SER videos (*.ser);;All files (*)</source>
-        <translation>SER videos (*.ser);;All files (*)</translation>
+        <translation>Video SER (*.ser);;Tutti i file (*)</translation>
     </message>
     <message>
         <source>INDI server</source>
-        <translation>INDI server</translation>
+        <translation>Server INDI</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Refresh</translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Press Refresh to list the server&apos;s cameras</source>
-        <translation>Press Refresh to list the server&apos;s cameras</translation>
+        <translation>Premi Aggiorna per elencare le camere del server</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation>Port</translation>
+        <translation>Porta</translation>
     </message>
     <message>
         <source>Host</source>
@@ -346,31 +346,31 @@
     </message>
     <message>
         <source>Focal length</source>
-        <translation>Focal length</translation>
+        <translation>Lunghezza focale</translation>
     </message>
     <message>
         <source>Pixel size</source>
-        <translation>Pixel size</translation>
+        <translation>Dimensione dei pixel</translation>
     </message>
     <message>
         <source>Asking %1:%2 for its cameras...</source>
-        <translation>Asking %1:%2 for its cameras...</translation>
+        <translation>Richiesta delle camere a %1:%2...</translation>
     </message>
     <message>
         <source>The server has no camera.</source>
-        <translation>The server has no camera.</translation>
+        <translation>Il server non ha camere.</translation>
     </message>
     <message>
         <source>Cameras on the server: %1</source>
-        <translation>Cameras on the server: %1</translation>
+        <translation>Camere sul server: %1</translation>
     </message>
     <message>
         <source>%1 µm (from the driver)</source>
-        <translation>%1 µm (from the driver)</translation>
+        <translation>%1 µm (dal driver)</translation>
     </message>
     <message>
         <source>read from the driver once connected</source>
-        <translation>read from the driver once connected</translation>
+        <translation>letta dal driver una volta connessi</translation>
     </message>
     <message>
         <source>unknown: a plate solve measures it</source>
@@ -912,45 +912,45 @@
     </message>
     <message>
         <source>Refine Axis Centre from All Stars</source>
-        <translation>Refine Axis Centre from All Stars</translation>
+        <translation>Affina il centro dell&apos;asse con tutte le stelle</translation>
     </message>
     <message>
         <source>Record Session</source>
-        <translation>Record Session</translation>
+        <translation>Registra sessione</translation>
     </message>
     <message>
         <source>Camera Source...</source>
-        <translation>Camera Source...</translation>
+        <translation>Sorgente della camera...</translation>
     </message>
     <message>
         <source>Camera: recorded session %1</source>
-        <translation>Camera: recorded session %1</translation>
+        <translation>Camera: sessione registrata %1</translation>
     </message>
     <message>
         <source>Camera: simulated sky</source>
-        <translation>Camera: simulated sky</translation>
+        <translation>Camera: cielo simulato</translation>
     </message>
     <message>
         <source>SER videos (*.ser)</source>
-        <translation>SER videos (*.ser)</translation>
+        <translation>Video SER (*.ser)</translation>
     </message>
     <message>
         <source>Can not record the session: %1</source>
-        <translation>Can not record the session: %1</translation>
+        <translation>Impossibile registrare la sessione: %1</translation>
     </message>
     <message>
         <source>The recording stopped: %1
 The file keeps the %2 frames written before.</source>
-        <translation>The recording stopped: %1
-The file keeps the %2 frames written before.</translation>
+        <translation>La registrazione si è interrotta: %1
+Il file conserva i %2 fotogrammi scritti prima.</translation>
     </message>
     <message>
         <source>Recording %1: %2 frames, %3 MB</source>
-        <translation>Recording %1: %2 frames, %3 MB</translation>
+        <translation>Registrazione %1: %2 fotogrammi, %3 MB</translation>
     </message>
     <message>
         <source>, %1 dropped</source>
-        <translation>, %1 dropped</translation>
+        <translation>, %1 scartati</translation>
     </message>
     <message>
         <source>Solve Now</source>
@@ -990,19 +990,19 @@ The file keeps the %2 frames written before.</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>
-        <translation>Connecting to the camera...</translation>
+        <translation>Connessione alla camera...</translation>
     </message>
     <message>
         <source> - %1 on %2:%3</source>
-        <translation> - %1 on %2:%3</translation>
+        <translation> - %1 su %2:%3</translation>
     </message>
     <message>
         <source>Camera: INDI %1 on %2:%3</source>
-        <translation>Camera: INDI %1 on %2:%3</translation>
+        <translation>Camera: INDI %1 su %2:%3</translation>
     </message>
     <message>
         <source>Focal length %1 mm</source>
-        <translation>Focal length %1 mm</translation>
+        <translation>Lunghezza focale %1 mm</translation>
     </message>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
@@ -1023,6 +1023,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>Le stelle non hanno ruotato attorno a un unico punto tra le tre posizioni (differiscono di %1″): la camera potrebbe essersi spostata nel supporto, la frizione di AR potrebbe essere slittata o un cavo potrebbe aver tirato la montatura. Assicurarsi che tutto sia ben fermo, riportare l&apos;asse AR al punto di partenza e misurare di nuovo il centro dell&apos;asse.</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Manuale</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>Nessun programma di questo computer ha aperto il manuale. Si trova in:
+%1</translation>
     </message>
 </context>
 <context>

@@ -294,83 +294,83 @@
     <name>CameraSourceDialog</name>
     <message>
         <source>Simulated sky</source>
-        <translation>Simulated sky</translation>
+        <translation>シミュレーションの空</translation>
     </message>
     <message>
         <source>Recorded session</source>
-        <translation>Recorded session</translation>
+        <translation>記録したセッション</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Browse...</translation>
+        <translation>参照...</translation>
     </message>
     <message>
         <source>Camera Source</source>
-        <translation>Camera Source</translation>
+        <translation>カメラの入力元</translation>
     </message>
     <message>
         <source>A .ser file made with File &gt; Record Session</source>
-        <translation>A .ser file made with File &gt; Record Session</translation>
+        <translation>ファイル &gt; セッションを記録 で作った .ser ファイル</translation>
     </message>
     <message>
         <source>Recorded Session</source>
-        <translation>Recorded Session</translation>
+        <translation>記録したセッション</translation>
     </message>
     <message>
         <source>SER videos (*.ser);;All files (*)</source>
-        <translation>SER videos (*.ser);;All files (*)</translation>
+        <translation>SER 動画 (*.ser);;すべてのファイル (*)</translation>
     </message>
     <message>
         <source>INDI server</source>
-        <translation>INDI server</translation>
+        <translation>INDI サーバー</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation>Refresh</translation>
+        <translation>更新</translation>
     </message>
     <message>
         <source>Press Refresh to list the server&apos;s cameras</source>
-        <translation>Press Refresh to list the server&apos;s cameras</translation>
+        <translation>「更新」でサーバーのカメラを一覧表示します</translation>
     </message>
     <message>
         <source>Port</source>
-        <translation>Port</translation>
+        <translation>ポート</translation>
     </message>
     <message>
         <source>Host</source>
-        <translation>Host</translation>
+        <translation>ホスト</translation>
     </message>
     <message>
         <source>Camera</source>
-        <translation>Camera</translation>
+        <translation>カメラ</translation>
     </message>
     <message>
         <source>Focal length</source>
-        <translation>Focal length</translation>
+        <translation>焦点距離</translation>
     </message>
     <message>
         <source>Pixel size</source>
-        <translation>Pixel size</translation>
+        <translation>画素サイズ</translation>
     </message>
     <message>
         <source>Asking %1:%2 for its cameras...</source>
-        <translation>Asking %1:%2 for its cameras...</translation>
+        <translation>%1:%2 にカメラを問い合わせています...</translation>
     </message>
     <message>
         <source>The server has no camera.</source>
-        <translation>The server has no camera.</translation>
+        <translation>サーバーにカメラがありません。</translation>
     </message>
     <message>
         <source>Cameras on the server: %1</source>
-        <translation>Cameras on the server: %1</translation>
+        <translation>サーバーのカメラ: %1</translation>
     </message>
     <message>
         <source>%1 µm (from the driver)</source>
-        <translation>%1 µm (from the driver)</translation>
+        <translation>%1 µm（ドライバーから）</translation>
     </message>
     <message>
         <source>read from the driver once connected</source>
-        <translation>read from the driver once connected</translation>
+        <translation>接続後にドライバーから読み取ります</translation>
     </message>
     <message>
         <source>unknown: a plate solve measures it</source>
@@ -912,45 +912,45 @@
     </message>
     <message>
         <source>Refine Axis Centre from All Stars</source>
-        <translation>Refine Axis Centre from All Stars</translation>
+        <translation>全ての星で軸中心を精密化</translation>
     </message>
     <message>
         <source>Record Session</source>
-        <translation>Record Session</translation>
+        <translation>セッションを記録</translation>
     </message>
     <message>
         <source>Camera Source...</source>
-        <translation>Camera Source...</translation>
+        <translation>カメラの入力元...</translation>
     </message>
     <message>
         <source>Camera: recorded session %1</source>
-        <translation>Camera: recorded session %1</translation>
+        <translation>カメラ: 記録したセッション %1</translation>
     </message>
     <message>
         <source>Camera: simulated sky</source>
-        <translation>Camera: simulated sky</translation>
+        <translation>カメラ: シミュレーションの空</translation>
     </message>
     <message>
         <source>SER videos (*.ser)</source>
-        <translation>SER videos (*.ser)</translation>
+        <translation>SER 動画 (*.ser)</translation>
     </message>
     <message>
         <source>Can not record the session: %1</source>
-        <translation>Can not record the session: %1</translation>
+        <translation>セッションを記録できません: %1</translation>
     </message>
     <message>
         <source>The recording stopped: %1
 The file keeps the %2 frames written before.</source>
-        <translation>The recording stopped: %1
-The file keeps the %2 frames written before.</translation>
+        <translation>記録が止まりました: %1
+それまでに書いた %2 フレームはファイルに残ります。</translation>
     </message>
     <message>
         <source>Recording %1: %2 frames, %3 MB</source>
-        <translation>Recording %1: %2 frames, %3 MB</translation>
+        <translation>記録中 %1: %2 フレーム, %3 MB</translation>
     </message>
     <message>
         <source>, %1 dropped</source>
-        <translation>, %1 dropped</translation>
+        <translation>、%1 件欠落</translation>
     </message>
     <message>
         <source>Solve Now</source>
@@ -990,19 +990,19 @@ The file keeps the %2 frames written before.</translation>
     </message>
     <message>
         <source>Connecting to the camera...</source>
-        <translation>Connecting to the camera...</translation>
+        <translation>カメラに接続しています...</translation>
     </message>
     <message>
         <source> - %1 on %2:%3</source>
-        <translation> - %1 on %2:%3</translation>
+        <translation> - %2:%3 の %1</translation>
     </message>
     <message>
         <source>Camera: INDI %1 on %2:%3</source>
-        <translation>Camera: INDI %1 on %2:%3</translation>
+        <translation>カメラ: %2:%3 の INDI %1</translation>
     </message>
     <message>
         <source>Focal length %1 mm</source>
-        <translation>Focal length %1 mm</translation>
+        <translation>焦点距離 %1 mm</translation>
     </message>
     <message>
         <source>The plate solve measured the camera&apos;s lens: %1 mm focal length, used from now on.</source>
@@ -1023,6 +1023,16 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The stars did not turn about one point between the three positions (they disagree by %1″): the camera may have shifted in its holder, the RA clutch slipped or a cable pulled the mount. Please make sure all is firm, return the RA axis to where it started and measure the axis centre again.</source>
         <translation>3つの位置の間で星が1点を中心に回転していません（ずれは %1″）。カメラがホルダー内でずれたか、赤経クラッチが滑ったか、ケーブルが架台を引っ張った可能性があります。すべてがしっかり固定されていることを確認し、赤経軸を開始位置に戻して、軸の中心をもう一度測定してください。</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>マニュアル</translation>
+    </message>
+    <message>
+        <source>No program on this computer opened the manual. It lies in:
+%1</source>
+        <translation>このコンピューターにはマニュアルを開くプログラムがありません。マニュアルの場所:
+%1</translation>
     </message>
 </context>
 <context>

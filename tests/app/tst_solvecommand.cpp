@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <cmath>
 #include <opencv2/core.hpp>
+#include <opencv2/imgproc.hpp>
 
 using karvix::sim::SkySimulator;
 
@@ -81,13 +82,16 @@ void TestSolveCommand::initTestCase()
 void TestSolveCommand::printsThePoleAndTheAxisError_data()
 {
     QTest::addColumn<double>("pressureHpa");
-    QTest::newRow("with air") << 1010.0;
-    QTest::newRow("without air") << 0.0;
+    QTest::addColumn<double>("zoom"); // the frame as the window saves it at this zoom
+    QTest::newRow("with air") << 1010.0 << 1.0;
+    QTest::newRow("without air") << 0.0 << 1.0;
+    QTest::newRow("saved at 75 % zoom") << 1010.0 << 0.75;
 }
 
 void TestSolveCommand::printsThePoleAndTheAxisError()
 {
     QFETCH(double, pressureHpa);
+    QFETCH(double, zoom);
     SkySimulator sky;
     sky.setClock(dec8Evening2026);
     karvix::sim::Site site; // 39.9 N, 116.3 E
@@ -98,9 +102,14 @@ void TestSolveCommand::printsThePoleAndTheAxisError()
     sky.setCameraRoll(200);
     cv::Mat frame;
     sky.renderFrame(50000, 50, frame);
+    cv::resize(frame, frame, cv::Size(), zoom, zoom, cv::INTER_AREA);
     const QString path = savedFrame(m_dir, frame, QStringLiteral("pole.png"));
     QVERIFY(!path.isEmpty());
-    const auto axis = sky.axisCentre();
+    // Places on the saved frame; a pixel's centre stays a pixel's centre.
+    const auto zoomed = [zoom](const karvix::sim::ImagePoint &p) {
+        return karvix::sim::ImagePoint {(p.x + 0.5) * zoom - 0.5, (p.y + 0.5) * zoom - 0.5};
+    };
+    const auto axis = std::optional<karvix::sim::ImagePoint>(zoomed(*sky.axisCentre()));
 
     const Run run = runProgram({QStringLiteral("--solve"), path, QStringLiteral("--utc"), utcText,
         QStringLiteral("--lat"), QStringLiteral("39.9"), QStringLiteral("--lon"), QStringLiteral("116.3"),
@@ -111,13 +120,13 @@ void TestSolveCommand::printsThePoleAndTheAxisError()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.json.value(QStringLiteral("solved")).toBool(), printed.constData());
     QCOMPARE(run.json.value(QStringLiteral("hemisphere")).toString(), QStringLiteral("north"));
-    QVERIFY2(std::fabs(run.json.value(QStringLiteral("plate_scale_arcsec_per_px")).toDouble() - 30.5) < 0.05,
+    QVERIFY2(std::fabs(run.json.value(QStringLiteral("plate_scale_arcsec_per_px")).toDouble() - 30.5 / zoom) < 0.05,
         printed.constData());
-    QVERIFY2(distancePx(run.json.value(QStringLiteral("pole_px")), *sky.truePolePosition()) < 0.3,
+    QVERIFY2(distancePx(run.json.value(QStringLiteral("pole_px")), zoomed(*sky.truePolePosition())) < 0.3,
         printed.constData());
     QCOMPARE(run.json.contains(QStringLiteral("refracted_pole_px")), pressureHpa > 0);
     if (pressureHpa > 0)
-        QVERIFY2(distancePx(run.json.value(QStringLiteral("refracted_pole_px")), *sky.refractedPolePosition())
+        QVERIFY2(distancePx(run.json.value(QStringLiteral("refracted_pole_px")), zoomed(*sky.refractedPolePosition()))
                 < 0.3,
             printed.constData());
 
@@ -128,7 +137,7 @@ void TestSolveCommand::printsThePoleAndTheAxisError()
         const QString id = star.toObject().value(QStringLiteral("id")).toString();
         const auto truth = sky.starPosition(id.toStdString());
         QVERIFY2(
-            truth && distancePx(star.toObject().value(QStringLiteral("px")), *truth) < 0.3, qPrintable(id));
+            truth && distancePx(star.toObject().value(QStringLiteral("px")), zoomed(*truth)) < 0.3, qPrintable(id));
     }
 
     const QJsonObject error = run.json.value(QStringLiteral("axis_error_arcsec")).toObject();

@@ -39,8 +39,9 @@ public:
     // The image of the RA axis: the centre the stars turn about.
     cv::Point2d centre() const { return image(m_axis); }
 
-    // The celestial pole 1.5 degrees from the axis: the point the sky itself turns about.
-    cv::Point2d pole() const { return image(m_pole); }
+    // The celestial pole 1.5 degrees from the axis: the point the sky itself turns about, with the
+    // axis turned by `angle`.
+    cv::Point2d pole(double angle = 0) const { return image(turned(m_pole, angle)); }
 
     // Star i without noise, as field() turns it.
     cv::Point2d star(size_t i, double angle, double skyTurn, cv::Point2d shift) const
@@ -264,9 +265,13 @@ void TestAxisFit::skyTurnBetweenPositionsIsTakenOut_data()
     QTest::addColumn<bool>("useField");
     QTest::addColumn<double>("shiftPx");           // the camera shifts before the third position
     QTest::addColumn<double>("uncorrectedMissPx"); // at least, with the sky's turn left in
-    QTest::newRow("whole field, a minute apart") << true << 0.0 << 0.3;
-    QTest::newRow("picked star's circle, a minute apart") << false << 0.0 << 0.3;
-    QTest::newRow("whole field, camera shifted by 1 px") << true << 1.0 << 0.0;
+    // The RA turn between the frame where the pole was seen (150 s before the first position) and
+    // the first position: a person who measures again after turning the axis. 0: seen at the first.
+    QTest::addColumn<double>("turnedSinceSeenDeg");
+    QTest::newRow("whole field, a minute apart") << true << 0.0 << 0.3 << 0.0;
+    QTest::newRow("picked star's circle, a minute apart") << false << 0.0 << 0.3 << 0.0;
+    QTest::newRow("whole field, camera shifted by 1 px") << true << 1.0 << 0.0 << 0.0;
+    QTest::newRow("whole field, axis turned 50 deg after the pole was seen") << true << 0.0 << 0.3 << 50.0;
 }
 
 // The drive off, positions 60 and 130 s after the first: the sky turns about a pole 1.5 degrees
@@ -277,8 +282,12 @@ void TestAxisFit::skyTurnBetweenPositionsIsTakenOut()
     QFETCH(bool, useField);
     QFETCH(double, shiftPx);
     QFETCH(double, uncorrectedMissPx);
+    QFETCH(double, turnedSinceSeenDeg);
     Sky sky(7, 0.3, 40);
     axismeasurement::SkyTurn turn {{0.0, 60.0, 130.0}, sky.pole(), 1};
+    const double seenAt = -150, seenSkyTurn = -axismeasurement::siderealRadPerSec * seenAt;
+    const axismeasurement::PoleSighting seen {sky.pole(-turnedSinceSeenDeg * degree), seenAt,
+        sky.field(-turnedSinceSeenDeg * degree, 0.05, seenSkyTurn)};
     std::array<std::vector<cv::Point2d>, 3> fields;
     std::array<cv::Point2d, 3> picked;
     for (int k = 0; k < 3; ++k) {
@@ -289,6 +298,7 @@ void TestAxisFit::skyTurnBetweenPositionsIsTakenOut()
         picked[size_t(k)]
             = sky.star(1, turns[size_t(k)], skyTurn, k == 2 ? cv::Point2d(shiftPx, 0) : cv::Point2d());
     }
+    turn.poleAtFirst = axismeasurement::poleAtFirstPosition(seen, picked, fields[0], turn, sky.lens);
     const auto m = axismeasurement::measureAxis(picked, fields, turn, sky.lens, useField);
     QVERIFY2(m.ok, m.failure);
     const double miss = cv::norm(m.centre.centre - sky.centre());

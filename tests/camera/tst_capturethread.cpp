@@ -68,8 +68,6 @@ void TestCaptureThread::init()
     cameraHandle = 7;
     exposureTime = 50000.0;
     gain = 50;
-    appliedExposureTime = 0.0;
-    appliedGain = 0;
     frameWidth = KARVIX_FRAME_WIDTH;
     frameHeight = KARVIX_FRAME_HEIGHT;
     frameQueue.clear();
@@ -92,8 +90,8 @@ void TestCaptureThread::setsTheStreamUpInOrderAndHandsFramesOver()
         "SetKARVIXParam 9 0", "SetKARVIXBitsMode 8", "SetKARVIXBinMode 1 1",
         "SetKARVIXResolution 0 0 1280 960", "BeginKARVIXLive", "GetKARVIXLiveFrame"};
     QCOMPARE(FakeCamera::calls().mid(0, expected.size()), expected);
-    QCOMPARE(appliedExposureTime, 50000.0);
-    QCOMPARE(appliedGain, 50);
+    QCOMPARE(thread.appliedExposureTime(), 50000.0);
+    QCOMPARE(thread.appliedGain(), 50);
 
     // The first queued frame is the first delivered one, in colour with three equal channels.
     QImage shown;
@@ -186,8 +184,8 @@ void TestCaptureThread::changeDuringAFrameIsSentBeforeTheNextRead()
         QCOMPARE(callsAfter(FakeCamera::calls(), readsSoFar).mid(0, 3),
             QStringList({"SetKARVIXParam 8 100000", "SetKARVIXParam 6 70", "GetKARVIXLiveFrame"}));
     }
-    QCOMPARE(appliedExposureTime, 100000.0);
-    QCOMPARE(appliedGain, 70);
+    QCOMPARE(thread.appliedExposureTime(), 100000.0);
+    QCOMPARE(thread.appliedGain(), 70);
 }
 
 void TestCaptureThread::rejectedValuesStayPendingWithOneLogLinePerPass()
@@ -207,8 +205,8 @@ void TestCaptureThread::rejectedValuesStayPendingWithOneLogLinePerPass()
     thread.stopAndWait();
     QCOMPARE(FakeCamera::countOf("SetKARVIXParam 8 50000"), 4);
     QCOMPARE(FakeCamera::countOf("SetKARVIXParam 6 50"), 3);
-    QCOMPARE(appliedExposureTime, 50000.0);
-    QCOMPARE(appliedGain, 50);
+    QCOMPARE(thread.appliedExposureTime(), 50000.0);
+    QCOMPARE(thread.appliedGain(), 50);
 }
 
 void TestCaptureThread::keepsPollingACameraThatNeverDelivers()

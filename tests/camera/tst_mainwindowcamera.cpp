@@ -1,5 +1,6 @@
 // The camera side of the main window on the simulated sky camera: Connect and Disconnect with
 // their messages, menus and title, the presets, the live view at each zoom, and the close.
+#include "cameraconnection.h"
 #include "mainwindow.h"
 #include "presentation.h"
 #include "settingsfile.h"

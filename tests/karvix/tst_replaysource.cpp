@@ -93,6 +93,8 @@ void TestReplaySource::framesComeAtTheirRecordedPace()
         QCOMPARE(int(buffer[0]), 10 * (frame + 1));
         QCOMPARE(int(buffer[KARVIX_FRAME_WIDTH * KARVIX_FRAME_HEIGHT - 1]), 10 * (frame + 1));
         QCOMPARE(karvix::sourceFrameUtc(), kStartUtc + kOffsetsSeconds[frame]);
+        // Once the last frame is out, the source says the recording has ended.
+        QCOMPARE(QString::fromStdString(karvix::sourceOutage()).contains(QLatin1String("ended after its 4 frames")), i >= 3);
         // The held frame comes at the mean interval (80 ms) after the previous delivery. Never
         // early; late by a loaded machine's scheduling at most (half a second for two busy cores
         // under the sanitizers).

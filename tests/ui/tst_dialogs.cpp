@@ -2,6 +2,7 @@
 // and stored values, what the refraction and Camera Source dialogs refuse, and the tracking dial's
 // limits.
 #include "aboutdialog.h"
+#include "alignmentsession.h"
 #include "astrorefractiondialog.h"
 #include "camerasourcedialog.h"
 #include "poletrackingdialog.h"
@@ -44,24 +45,25 @@ private:
             qFatal("no child %s", name);
         return widget;
     }
+
+    AlignmentSession session; // the refraction dialog's site
 };
 
 void TestDialogs::init()
 {
     siteLatitude = 39.9f;
-    siteLongitude = 116.3f;
     airPressure = 101.0f;
     pressureUnit.store(QStringLiteral("kPa"));
     airTemperature = 10.0f;
     refractionEnabled = false;
     refractionModel = RefractionModel::Bennett;
-    siteKnown = true;
+    session.setSite({39.9, 116.3, 1010, 10, true});
 }
 
 void TestDialogs::dialogsHaveFixedSizeAndNoHelpButton()
 {
     AboutDialog about;
-    AstroRefractionDialog refraction;
+    AstroRefractionDialog refraction(session);
     PoleTrackingDialog tracking;
     const std::pair<QDialog *, QSize> dialogs[]
         = {{&about, QSize(311, 131)}, {&tracking, QSize(353, 160)}};
@@ -110,7 +112,7 @@ void TestDialogs::aboutOkHidesTheDialog()
 
 void TestDialogs::refractionUnitSwitching()
 {
-    AstroRefractionDialog dialog;
+    AstroRefractionDialog dialog(session);
     dialog.initValues();
     auto *unit = child<QComboBox>(&dialog, "comboBox_presure");
     auto *pressure = child<QLineEdit>(&dialog, "doubleSpinBox_presure");
@@ -159,7 +161,7 @@ void TestDialogs::refractionInitShowsStoredValues()
     airPressure = stored;
     siteLatitude = -33.9f;
     refractionModel = RefractionModel::Physical;
-    AstroRefractionDialog dialog;
+    AstroRefractionDialog dialog(session);
     dialog.initValues();
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_refractionModel")->currentIndex(), 1);
     QCOMPARE(child<QComboBox>(&dialog, "comboBox_presure")->currentIndex(), index);
@@ -177,7 +179,7 @@ void TestDialogs::refractionRetranslationKeepsUnitAndPressure()
 {
     pressureUnit.store(QStringLiteral("hPa"));
     airPressure = 1013.0f;
-    AstroRefractionDialog dialog;
+    AstroRefractionDialog dialog(session);
     dialog.initValues();
     auto *label = child<QLabel>(&dialog, "label_temperature");
     label->setText("x");
@@ -221,8 +223,8 @@ void TestDialogs::dialogsApplyOnlyWhatIsValid()
     QFETCH(QString, field);
     QFETCH(QString, typed);
     QFETCH(bool, accepted);
-    siteKnown = false;
-    AstroRefractionDialog refraction;
+    session.setSite({39.9, 116.3, 1010, 10, false});
+    AstroRefractionDialog refraction(session);
     refraction.initValues();
     CameraSource::Choice indi;
     indi.kind = CameraSource::Kind::Indi;
@@ -254,7 +256,7 @@ void TestDialogs::dialogsApplyOnlyWhatIsValid()
         QVERIFY(!accepted || shown.contains(typed.isEmpty() ? QStringLiteral("0") : typed));
         return;
     }
-    QCOMPARE(siteKnown.load(), accepted);
+    QCOMPARE(session.site().known, accepted);
     QCOMPARE(airTemperature.load(), accepted && edit != temperature ? -5.5f : accepted ? typed.toFloat() : 10.0f);
     QCOMPARE(siteLatitude.load(), field == QLatin1String("latitude") && accepted ? typed.toFloat() : 39.9f);
     QCOMPARE(refractionEnabled.load(), accepted); // ticked for a site entered the first time

@@ -2,6 +2,7 @@
 // cameras after Refresh, the choice is shown and kept in the settings, Connect waits for the
 // camera without holding the window, frames of our sky driver reach the live view, and the camera
 // disconnects and connects again. VELTO_SHOTS=<folder> saves the dialog and the window.
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "indiserver.h"
 #include "mainwindow.h"
@@ -85,6 +86,15 @@ void TestIndiWindow::chooseSkyDriver()
     QCOMPARE(child<QLineEdit>(dialog, "doubleSpinBox_focalLength")->text(), QStringLiteral("25.36"));
     QVERIFY(ok->isEnabled());
     shot(dialog, QStringLiteral("camerasource-indi.png"));
+    // A Refresh that reaches no server leaves no camera to confirm.
+    auto *port = child<QLineEdit>(dialog, "spinBox_indiPort");
+    port->setText(QString::number(freeLocalPort()));
+    child<QPushButton>(dialog, "pushButton_indiRefresh")->click();
+    QTRY_VERIFY_WITH_TIMEOUT(cameras->count() == 0 && cameras->currentText().isEmpty() && !ok->isEnabled(), 10000);
+    port->setText(QString::number(server.port()));
+    child<QPushButton>(dialog, "pushButton_indiRefresh")->click();
+    QTRY_COMPARE_WITH_TIMEOUT(cameras->findText(QStringLiteral("Velto Q7 Sky")), 0, 10000);
+    QVERIFY(ok->isEnabled());
     ok->click();
 }
 
@@ -119,7 +129,7 @@ void TestIndiWindow::choosesAndStreamsAnIndiCamera()
     QTRY_VERIFY_WITH_TIMEOUT(cameraConnected, 15000);
     toggleConnection();
 
-    window->saveSettings();
+    window->close(); // writes the settings
     QSettings settings(SettingsFile::programPath(), QSettings::IniFormat);
     QCOMPARE(settings.value("CAMERA_SOURCE/kind").toString(), QStringLiteral("INDI"));
     QCOMPARE(settings.value("CAMERA_SOURCE/device").toString(), QStringLiteral("Velto Q7 Sky"));

@@ -1,6 +1,7 @@
 // Record Session and Camera Source in the window: a short recording of the simulated sky with its
 // notes, the same session replayed as the camera with the program's clock on the recorded frames'
 // time, a damaged recording refused with its reason in the log, and the source kept in the settings.
+#include "cameraconnection.h"
 #include "camerasourcedialog.h"
 #include "mainwindow.h"
 #include "serfile.h"
@@ -17,7 +18,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -66,6 +69,18 @@ private:
         return object;
     }
     void toggleConnection() { child<QAction>("actionConnect")->trigger(); }
+    // Chooses the source in Camera Source as a user would: its radio button, a recording's path, OK.
+    void chooseCameraSource(const char *radio, const QString &path = QString())
+    {
+        QTimer::singleShot(0, [radio, path] {
+            auto *dialog = qobject_cast<CameraSourceDialog *>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->findChild<QRadioButton *>(QLatin1String(radio))->click();
+            dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit_recording"))->setText(path);
+            dialog->accept();
+        });
+        child<QAction>("actionCamera_Source")->trigger();
+    }
 
     QTemporaryDir dir;
     std::unique_ptr<MainWindow> window;
@@ -102,7 +117,8 @@ void TestRecording::recordsAndReplaysASession()
     QVERIFY(child<QAction>("actionRecord_Session")->isChecked());
     QTRY_VERIFY_WITH_TIMEOUT(frameRecorder.progress().framesWritten >= 6, 10000);
     window->goToStep(2);
-    window->pickStar(QPoint(640, 480), QPointF(640, 480));
+    QTRY_VERIFY(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull());
+    QTest::mouseDClick(child<QLabel>("label_showImg"), Qt::LeftButton, Qt::NoModifier, QPoint(640, 480));
     auto *progress = child<QLabel>("label_recording");
     // Refreshed twice a second: the frames written and the size so far.
     QTRY_VERIFY(progress->text().contains(
@@ -143,14 +159,14 @@ void TestRecording::recordsAndReplaysASession()
     toggleConnection();
     QVERIFY(cameraConnected);
     QCOMPARE(window->windowTitle(), QString("Velto Q7 - ID: Q7-REPLAY"));
-    QVERIFY(!window->virtualMount || !window->virtualMount->isVisible()); // no mount to turn
+    const auto *mount = window->findChild<VirtualMountWindow *>();
+    QVERIFY(!mount || !mount->isVisible()); // no mount to turn
     QTRY_VERIFY_WITH_TIMEOUT(frameQueue.size() > 0 || rawImage.latest().image().data, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(utcNow(), reader.frameUtcSeconds(frames - 1), 10000);
     toggleConnection();
 
     // Back to the simulated sky: the system's clock again.
-    window->cameraSource = {CameraSource::Kind::Simulator, QString()};
-    CameraSource::apply(window->cameraSource);
+    CameraSource::apply({CameraSource::Kind::Simulator, QString()});
     QVERIFY(std::abs(utcNow() - QDateTime::currentMSecsSinceEpoch() / 1000.0) < 5);
 }
 
@@ -170,7 +186,10 @@ void TestRecording::damagedRecordingIsRefusedWithItsReason()
                 .arg(path)));
     toggleConnection();
     QVERIFY(!cameraConnected);
-    QTRY_COMPARE(boxes.text, QString("Can not connect Velto Q7 camera as open error!"));
+    QTRY_COMPARE(boxes.text,
+        QStringLiteral("Can not connect Velto Q7 camera as open error!\n\nrecording %1: 0 bits per pixel: only "
+                       "8-bit frames can be replayed")
+            .arg(path));
 }
 
 void TestRecording::cameraSourceIsKeptInTheSettings()
@@ -181,8 +200,8 @@ void TestRecording::cameraSourceIsKeptInTheSettings()
         dialog.show();
         dialog.grab().save(qEnvironmentVariable("VELTO_SHOTS") + QStringLiteral("/camerasource.png"));
     }
-    window->cameraSource = {CameraSource::Kind::Recording, QStringLiteral("/data/night.ser")};
-    window->saveSettings();
+    chooseCameraSource("radioButton_recording", QStringLiteral("/data/night.ser"));
+    window->close(); // writes the settings
     QSettings settings(SettingsFile::programPath(), QSettings::IniFormat);
     QCOMPARE(settings.value("CAMERA_SOURCE/kind").toString(), QString("Recording"));
     QCOMPARE(settings.value("CAMERA_SOURCE/path").toString(), QString("/data/night.ser"));
@@ -191,10 +210,11 @@ void TestRecording::cameraSourceIsKeptInTheSettings()
     const SettingsFile::Values values = SettingsFile::read(SettingsFile::programPath());
     QCOMPARE(values.cameraSourceKind, QString("Recording"));
     QCOMPARE(values.cameraSourcePath, QString("/data/night.ser"));
-    // The simulated sky again: the group goes, the other groups' keys stay as they were.
+    // The simulated sky again, in the next run: the group goes, the other groups' keys stay as they were.
     const int keysWithRecording = settings.allKeys().size();
-    window->cameraSource = {CameraSource::Kind::Simulator, QString()};
-    window->saveSettings();
+    window.reset(new MainWindow);
+    chooseCameraSource("radioButton_simulator");
+    window->close();
     settings.sync();
     QVERIFY(!settings.childGroups().contains(QStringLiteral("CAMERA_SOURCE")));
     QCOMPARE(settings.allKeys().size(), keysWithRecording - 2);

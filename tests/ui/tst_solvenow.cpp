@@ -1,6 +1,7 @@
 // Tools > Solve Now on the simulated sky: the solve runs while the window stays responsive and
 // shows that it works, and its result, or the wrong hemisphere choice, is told to the user.
 #include "mainwindow.h"
+#include "platesolvetask.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
 #include "simcontrol.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
 #include <QTimer>
@@ -70,6 +72,9 @@ private:
         return object;
     }
 
+    PlateSolveTask *solveTask() { return window->findChild<PlateSolveTask *>(); }
+    QPointF templateAt() { return window->alignment().templatePosition(); }
+
     std::unique_ptr<MainWindow> window;
 };
 
@@ -85,7 +90,9 @@ void TestSolveNow::init()
     cameraSimulator().setClock(dec8Evening2026);
     setUtcSource([] { return cameraSimulator().clock(); });
     window.reset(new MainWindow);
-    siteKnown = true; // Setting Finished goes straight to the template
+    AlignmentSession::Site site = window->alignment().site();
+    site.known = true; // Setting Finished goes straight to the template
+    window->alignment().setSite(site);
 }
 
 void TestSolveNow::cleanup()
@@ -132,7 +139,7 @@ void TestSolveNow::proposesTheTemplateWhilePolarisIsConfirmed()
     window->show();
     child<QAction>("actionConnect")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull(), 5000);
-    window->pushbuttonSettingDoneClicked();
+    child<QPushButton>("pushButton_setting_done")->click();
     QVERIFY(child<QLabel>("label_templateImg")->isHidden());
 
     MessageBoxCatcher catcher;
@@ -143,11 +150,11 @@ void TestSolveNow::proposesTheTemplateWhilePolarisIsConfirmed()
     QVERIFY(child<QLabel>("label_templateImg")->isVisible());
     const auto polaris = cameraSimulator().starPosition("HIP 11767");
     const auto starA = cameraSimulator().starPosition("HIP 84535");
-    QVERIFY(std::hypot(window->clickImagePos.x() - polaris->x, window->clickImagePos.y() - polaris->y) < 0.3);
+    QVERIFY(std::hypot(templateAt().x() - polaris->x, templateAt().y() - polaris->y) < 0.3);
     const int angle = child<QSlider>("horizontalSlider_confirm_match")->value();
-    QCOMPARE(window->matchAngle, angle);
-    const QPointF predicted
-        = wizard::predictedStarA(window->clickImagePos, window->templateStarA, window->templateStarB, angle);
+    QCOMPARE(window->alignment().templateAngle(), angle);
+    const HemisphereStarData &pattern = window->alignment().templateStars();
+    const QPointF predicted = wizard::predictedStarA(templateAt(), pattern.starA, pattern.starB, angle);
     QVERIFY2(std::hypot(predicted.x() - starA->x, predicted.y() - starA->y) < 5,
         qPrintable(QStringLiteral("angle %1: star A predicted at (%2, %3), truth (%4, %5)")
                        .arg(angle)
@@ -165,22 +172,22 @@ void TestSolveNow::entersTheConfirmStepWithTheTemplateProposed()
     child<QAction>("actionConnect")->trigger();
     QTRY_VERIFY_WITH_TIMEOUT(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull(), 5000);
     MessageBoxCatcher catcher;
-    window->pushbuttonSettingDoneClicked();
-    QVERIFY(window->plateSolveTask->isRunning());
+    child<QPushButton>("pushButton_setting_done")->click();
+    QVERIFY(solveTask()->isRunning());
     QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("label_templateImg")->isVisible(), 30000);
     const auto polaris = cameraSimulator().starPosition("HIP 11767");
-    QVERIFY(std::hypot(window->clickImagePos.x() - polaris->x, window->clickImagePos.y() - polaris->y) < 0.3);
-    QCOMPARE(child<QSlider>("horizontalSlider_confirm_match")->value(), window->matchAngle);
+    QVERIFY(std::hypot(templateAt().x() - polaris->x, templateAt().y() - polaris->y) < 0.3);
+    QCOMPARE(child<QSlider>("horizontalSlider_confirm_match")->value(), window->alignment().templateAngle());
     QVERIFY(!catcher.seen);
 
-    window->pushbuttonFinetunePoleResetClicked(); // back to the settings
-    window->pushbuttonSettingDoneClicked();
-    QVERIFY(window->plateSolveTask->isRunning());
-    const int turned = (window->matchAngle + 90) % 360;
+    child<QPushButton>("pushButton_finetunePole_reset")->click(); // back to the settings
+    child<QPushButton>("pushButton_setting_done")->click();
+    QVERIFY(solveTask()->isRunning());
+    const int turned = (window->alignment().templateAngle() + 90) % 360;
     child<QSlider>("horizontalSlider_confirm_match")->setValue(turned);
-    QTRY_VERIFY_WITH_TIMEOUT(!window->plateSolveTask->isRunning(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(!solveTask()->isRunning(), 30000);
     QCoreApplication::processEvents();
-    QCOMPARE(window->matchAngle, turned);
+    QCOMPARE(window->alignment().templateAngle(), turned);
     QVERIFY(!catcher.seen);
 }
 

@@ -1,12 +1,14 @@
 // The alignment wizard driven through the real window: what every step shows, every transition,
 // the saved axis-centre question, star picks by double-click on a frame with stars at known
 // places, template matching, the sliders, the reticle and the hemisphere switch.
+#include "hemispherestardata.h"
 #include "mainwindow.h"
 #include "presentation.h"
 #include "sharedstate.h"
 #include "utcclock.h"
 #include "wizardgeometry.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QGraphicsEffect>
 #include <QLabel>
@@ -139,7 +141,7 @@ private:
     QLabel *showImg() { return label("label_showImg"); }
     void doubleClick(const QPointF &imagePos)
     {
-        const QPoint p(qRound(imagePos.x() * window->zoomFactor), qRound(imagePos.y() * window->zoomFactor));
+        const QPoint p(qRound(imagePos.x() * window->zoom()), qRound(imagePos.y() * window->zoom()));
         QTest::mouseDClick(showImg(), Qt::LeftButton, Qt::NoModifier, p);
     }
     void setAllFlags(bool on)
@@ -148,6 +150,11 @@ private:
                  &showStarBMarker})
             *flag = on;
     }
+    QTimer *timer(const char *name) { return child<QTimer>(QLatin1String(name)); }
+    void fire(const char *name) { QVERIFY(QMetaObject::invokeMethod(timer(name), "timeout")); }
+    QLabel *arrow() { return label("label_direction"); }
+    // The pattern of the chosen hemisphere, template pixels.
+    const HemisphereStarData &pattern() { return window->alignment().templateStars(); }
     QString flags() const
     {
         QString s;
@@ -309,8 +316,8 @@ void TestWizard::presentationOfEachStep()
             for (const char *lamp : {"label_starPos1_icon", "label_starPos2_icon", "label_starPos3_icon"})
                 label(lamp)->setPixmap(QPixmap(marker));
             label("label_templateImg")->show();
-            window->label_direction->show();
-            window->effectTimer->start();
+            arrow()->show();
+            timer("effectTimer")->start();
             setAllFlags(startOn);
 
             window->goToStep(step);
@@ -328,7 +335,7 @@ void TestWizard::presentationOfEachStep()
                 QCOMPARE(!child<QWidget>(QStringLiteral("widget_%1").arg(heads[i]))->isHidden(), open);
             }
             QCOMPARE(label("label_templateImg")->isHidden(), labels[0] == 'h');
-            QCOMPARE(window->label_direction->isHidden(), labels[1] == 'h');
+            QCOMPARE(arrow()->isHidden(), labels[1] == 'h');
             for (int i = 0; i < 3; ++i) {
                 const QString expected = lamps < 0
                     ? marker
@@ -339,7 +346,7 @@ void TestWizard::presentationOfEachStep()
                     qPrintable(QStringLiteral("lamp %1 should show %2").arg(i + 1).arg(expected)));
             }
             QCOMPARE(flags(), startOn ? fromOn : fromOff);
-            QCOMPARE(window->effectTimer->isActive(), !timerStops);
+            QCOMPARE(timer("effectTimer")->isActive(), !timerStops);
         }
     }
 }
@@ -367,7 +374,7 @@ void TestWizard::commandsHideThePanel()
             QVERIFY(child<QWidget>(QStringLiteral("widget_%1").arg(head))->isHidden());
         }
         QVERIFY(label("label_templateImg")->isHidden());
-        QVERIFY(window->label_direction->isHidden());
+        QVERIFY(arrow()->isHidden());
         QCOMPARE(flags(), QStringLiteral("111111")); // a disconnection keeps the switches
     }
 }
@@ -506,6 +513,7 @@ void TestWizard::threeStarPicksFitTheAxisCentre()
         && std::abs(axisCenter.load().y() - 5910.0 / 11) < 1e-9);
     QCOMPARE(axisCircleRadius.load(), 237);
     QCOMPARE(window->alignment().axisCircleRadius(), 237);
+    QCOMPARE(label("label_axisPos")->text(), QStringLiteral("(493.6,537.3)"));
     QCOMPARE(flags().left(2), QStringLiteral("11"));
 }
 
@@ -541,7 +549,7 @@ void TestWizard::pickWithoutStarWarns()
         QCOMPARE(box.text, QStringLiteral("Seems no star in this point, please try other point."));
         QCOMPARE(window->alignment().step(), step);
         QVERIFY(label("label_templateImg")->isHidden());
-        QVERIFY(!window->effectTimer->isActive());
+        QVERIFY(!timer("effectTimer")->isActive());
     }
 }
 
@@ -560,12 +568,12 @@ void TestWizard::templateFollowsTheClickAndTheAngle()
     QFETCH(int, angle);
     QFETCH(QSize, size);
     window->goToStep(2);
-    window->matchAngle = angle;
+    child<QSlider>(QStringLiteral("horizontalSlider_confirm_match"))->setValue(angle);
     doubleClick(polaris + QPointF(2, 3));
     QLabel *templ = label("label_templateImg");
     QVERIFY(!templ->isHidden());
-    QVERIFY(window->effectTimer->isActive());
-    QCOMPARE(window->clickLabelPos, QPoint(642, 483));
+    QVERIFY(timer("effectTimer")->isActive());
+    QCOMPARE(window->alignment().templatePosition(), polaris + QPointF(2, 3));
     QVERIFY2(std::abs(templ->width() - size.width()) <= 1 && std::abs(templ->height() - size.height()) <= 1,
         qPrintable(QStringLiteral("%1 x %2").arg(templ->width()).arg(templ->height())));
     // The centre stays on the click whatever the angle.
@@ -577,22 +585,25 @@ void TestWizard::templateFollowsTheClickAndTheAngle()
     const QImage drawn = templ->pixmap(Qt::ReturnByValue).toImage();
     window->goToStep(3);
     QVERIFY(templ->pixmap(Qt::ReturnByValue).isNull());
-    QVERIFY(window->northMaskImage->isNull() && window->southMaskImage->isNull());
+    QVERIFY(!window->holdsTemplatePictures());
     window->goToStep(2);
     doubleClick(polaris + QPointF(2, 3));
     QCOMPARE(templ->pixmap(Qt::ReturnByValue).toImage(), drawn);
-    const QPoint markArm = northStarData.pole.toPoint() + QPoint(4, 0);
-    QVERIFY(qBlue(window->northMaskImage->pixel(markArm)) > 200); // the pole's light cyan cross
+    if (angle == 0) { // drawn as the template is, the pole's light cyan cross included
+        const QPoint markArm = northStarData.pole.toPoint() + QPoint(4, 0);
+        QVERIFY(qBlue(drawn.pixel(markArm)) > 200);
+    }
 }
 
 void TestWizard::pickAtHalfZoom()
 {
-    window->zoomFactor = 0.5f;
+    child<QAction>(QStringLiteral("action50"))->setChecked(true);
+    QCOMPARE(window->zoom(), 0.5f);
     publishFrame({QPointF(200, 100)});
     window->goToStep(3);
     QTest::mouseMove(showImg(), QPoint(100, 50));
     QTest::mouseDClick(showImg(), Qt::RightButton, Qt::NoModifier, QPoint(100, 50));
-    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("200.0,100.0"));
+    QCOMPARE(label("label_cursorPos")->text(), QStringLiteral("200.0,100.0"));
     QCOMPARE(window->alignment().step(), 4);
     QCOMPARE(window->alignment().axisPositions().value(0).star, QPointF(200, 100));
 }
@@ -605,18 +616,18 @@ void TestWizard::sliderButtonsStopAtTheEnds()
     confirm->setValue(1);
     QTest::mouseClick(button("pushButton_confirm_minus"), Qt::LeftButton);
     QTest::mouseClick(button("pushButton_confirm_minus"), Qt::LeftButton);
-    QCOMPARE(window->matchAngle, 0);
+    QCOMPARE(window->alignment().templateAngle(), 0);
     QCOMPARE(confirm->value(), 0);
     confirm->setValue(360);
     QTest::mouseClick(button("pushButton_confirm_add"), Qt::LeftButton);
-    QCOMPARE(window->matchAngle, 360);
+    QCOMPARE(window->alignment().templateAngle(), 360);
 
     // Matched at 120 in step 2; the first + on the rough slider in step 9 continues from there.
     confirm->setValue(120);
     window->goToStep(9);
     QCOMPARE(rough->value(), 0);
     QTest::mouseClick(button("pushButton_rough_add"), Qt::LeftButton);
-    QCOMPARE(window->matchAngle, 121);
+    QCOMPARE(window->alignment().templateAngle(), 121);
     QCOMPARE(rough->value(), 121);
     QCOMPARE(confirm->value(), 120);
 }
@@ -625,8 +636,8 @@ void TestWizard::sliderButtonsStopAtTheEnds()
 // must stand at the axis centre plus the vector from the pole to Polaris, turned with the template.
 void TestWizard::roughSliderComputesTheExpectedPosition()
 {
-    QCOMPARE(window->templateStarB, QPointF(400, 400));
-    const QPointF fromPoleToPolaris = window->templateStarB - window->templatePole;
+    QCOMPARE(pattern().starB, QPointF(400, 400));
+    const QPointF fromPoleToPolaris = pattern().starB - pattern().pole;
     QVERIFY(fromPoleToPolaris.y() > 70 && fromPoleToPolaris.y() < 90 && std::abs(fromPoleToPolaris.x()) < 10);
     axisCenter.store(QPointF(600, 450));
     window->goToStep(9);
@@ -658,17 +669,17 @@ void TestWizard::roughSliderComputesTheExpectedPosition()
 // matched in step 3 and the reticle already where that match puts Polaris.
 void TestWizard::expectedPositionIsKnownWhenItsStepBegins()
 {
-    const QPointF fromPoleToPolaris = window->templateStarB - window->templatePole;
+    const QPointF fromPoleToPolaris = pattern().starB - pattern().pole;
     const QPointF turned90(-fromPoleToPolaris.y(), fromPoleToPolaris.x());
     auto *rough = child<QSlider>(QStringLiteral("horizontalSlider_rough_match"));
     rough->setValue(0);
-    window->matchAngle = 90;
+    child<QSlider>(QStringLiteral("horizontalSlider_confirm_match"))->setValue(90);
     window->alignment().setAxisCentre(QPointF(600, 450), cv::Matx22d::eye());
     window->goToStep(8);
     QTest::mouseClick(button("pushButton_validateCenter_done"), Qt::LeftButton);
     QCOMPARE(window->alignment().step(), 9);
     QCOMPARE(rough->value(), 90);
-    QCOMPARE(window->matchAngle, 90);
+    QCOMPARE(window->alignment().templateAngle(), 90);
     QPointF e = expectedPolarisPos.load();
     QVERIFY2(QLineF(e, QPointF(600, 450) + turned90).length() < 0.01, qPrintable(wizard::cursorText(e)));
     QCOMPARE(label("label_eptPos")->text(), wizard::cursorText(e).prepend('(').append(')'));
@@ -693,17 +704,17 @@ void TestWizard::currentPositionLocatesTheReferenceStars()
     const QPointF starA = polaris + QPointF(45, -182);
     publishFrame({polaris + QPointF(0.0, 0.0), starA + QPointF(3, 2)});
     window->goToStep(11);
-    window->matchAngle = 0;
+    QCOMPARE(window->alignment().templateAngle(), 0);
     trackedRaTurn = 30.0; // a dial turn of an earlier monitoring
     doubleClick(polaris + QPointF(2, -1));
-    QCOMPARE(window->polarisPos, polaris);
+    QCOMPARE(window->alignment().poleStarPick().value_or(QPointF()), polaris);
     QCOMPARE(label("label_curPos")->text(), QStringLiteral("(640.0,480.0)"));
     QTest::mouseClick(button("pushButton_getCurPolaris_done"), Qt::LeftButton);
     QCOMPARE(window->alignment().step(), 12);
     QCOMPARE(starASearchPos.load(), starA + QPointF(3, 2)); // measured where the template put it
     QCOMPARE(starBSearchPos.load(), polaris);
-    QCOMPARE(window->starAStart, starA + QPointF(3, 2));
-    QCOMPARE(window->starBStart, polaris);
+    QCOMPARE(window->alignment().referenceStarA(), starA + QPointF(3, 2));
+    QCOMPARE(window->alignment().referenceStarB(), polaris);
     QCOMPARE(trackedRaTurn.load(), 0.0); // the new start positions are at home
 }
 
@@ -729,8 +740,8 @@ void TestWizard::reticlePhases()
     setUtcSource([&now] { return now; });
     QList<double> seen;
     for (int i = 0; i < 10; ++i) {
-        window->increaseAngleTimeout();
-        window->increaseAngleTimeout();
+        fire("angleTimer");
+        fire("angleTimer");
         seen << reticleAngle;
         now += 0.1;
     }
@@ -750,41 +761,43 @@ void TestWizard::glowBlinksOnlyWhileMatching()
         window->goToStep(step);
         confirmGlow->setEnabled(false);
         roughGlow->setEnabled(false);
-        window->graphicsEffectTimeout();
+        fire("effectTimer");
         QCOMPARE(confirmGlow->isEnabled(), step == 2);
         QCOMPARE(roughGlow->isEnabled(), step == 9 || step == 11);
-        window->graphicsEffectTimeout();
+        fire("effectTimer");
         QVERIFY(!confirmGlow->isEnabled() && !roughGlow->isEnabled());
     }
     window->goToStep(9);
     doubleClick(polaris);
-    QVERIFY(window->effectTimer->isActive());
-    window->graphicsEffectTimeout();
+    QVERIFY(timer("effectTimer")->isActive());
+    fire("effectTimer");
     QVERIFY(roughGlow->isEnabled());
     QTest::mouseClick(button("pushButton_getEptPolaris_done"), Qt::LeftButton);
-    QVERIFY(!window->effectTimer->isActive());
+    QVERIFY(!timer("effectTimer")->isActive());
     QVERIFY(!roughGlow->isEnabled());
 }
 
 void TestWizard::hemisphereSwitchRestartsInAnyStep()
 {
+    const double now = 1796688000.0;
+    setUtcSource([now] { return now; });
     for (const int step : {2, 8, 13}) {
         window->goToStep(step);
         setAllFlags(true);
         child<QRadioButton>(QStringLiteral("radioButton_south"))->setChecked(true);
-        QCOMPARE(window->regionName, QStringLiteral("South"));
+        QVERIFY(!window->alignment().north());
         QCOMPARE(window->alignment().step(), 1);
         QCOMPARE(flags(), QStringLiteral("000000"));
-        QCOMPARE(window->templateStarB, QPointF(400, 337));
-        QCOMPARE(poleAngles.load().atA, window->angleBAP);
+        QCOMPARE(pattern().starB, QPointF(400, 337));
+        QCOMPARE(poleAngles.load().atA, StarGeometry().angles(Hemisphere::South, now, southStarData).bap);
         QVERIFY(label("label_movePolaris_tipMsg")->text().contains(QStringLiteral("move σ Oct into")));
         QVERIFY(label("label_setting_tipMsg")->text().contains(QStringLiteral("around σ Oct visible.")));
 
         window->goToStep(step);
         child<QRadioButton>(QStringLiteral("radioButton_north"))->setChecked(true);
-        QCOMPARE(window->regionName, QStringLiteral("North"));
+        QVERIFY(window->alignment().north());
         QCOMPARE(window->alignment().step(), 1);
-        QCOMPARE(window->templateStarB, QPointF(400, 400));
+        QCOMPARE(pattern().starB, QPointF(400, 400));
         QVERIFY(label("label_getEptPolaris_tipMsg")
                     ->text()
                     .startsWith(QStringLiteral("Expected position: Double Click Polaris")));
@@ -822,26 +835,33 @@ void TestWizard::poleAnglesFollowTheClock()
 
     child<QRadioButton>(QStringLiteral("radioButton_north"))->setChecked(true);
     *now += 91 * 86400.0;
-    QCOMPARE(window->poleAnglesTimer->interval(), 60 * 1000);
-    QVERIFY(window->poleAnglesTimer->isActive());
-    QVERIFY(QMetaObject::invokeMethod(window->poleAnglesTimer, "timeout"));
+    QCOMPARE(timer("poleAnglesTimer")->interval(), 60 * 1000);
+    QVERIFY(timer("poleAnglesTimer")->isActive());
+    fire("poleAnglesTimer");
     QVERIFY(given(geometry.angles(Hemisphere::North, *now, {})));
 }
 
+// The panel floats over the top of the image: the pointer's place and a star picked through its
+// text are the image's beneath it.
 void TestWizard::pointerOverThePanelUpdatesTheReadout()
 {
     showImg()->setPixmap(QPixmap(1280, 960));
-    window->goToStep(4);
-    QLabel *tip = label("label_rotateStar1_tipMsg");
-    QMouseEvent move(QEvent::MouseMove, QPointF(20, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(tip->parentWidget(), &move);
-    // The panel sits at (163, 5) in the image area.
-    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("183.0,15.0"));
+    window->goToStep(3);
+    QWidget *page = label("label_getStar1_tipMsg")->parentWidget();
+    // The page's top left corner lies at (164, 6) on the image.
+    const QPoint underPanel(200, 30);
+    publishFrame({QPointF(underPanel)});
+    QMouseEvent move(QEvent::MouseMove, underPanel - QPoint(164, 6), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(page, &move);
+    QCOMPARE(label("label_cursorPos")->text(), QStringLiteral("200.0,30.0"));
+    QTest::mouseDClick(page, Qt::LeftButton, Qt::NoModifier, underPanel - QPoint(164, 6));
+    QCOMPARE(window->alignment().step(), 4);
+    QCOMPARE(window->alignment().axisPositions().value(0).star, QPointF(underPanel));
 
     cameraConnected = false; // without a camera nothing answers the pointer
     QMouseEvent later(QEvent::MouseMove, QPointF(40, 10), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(tip->parentWidget(), &later);
-    QCOMPARE(window->label_cursorPos->text(), QStringLiteral("183.0,15.0"));
+    QApplication::sendEvent(page, &later);
+    QCOMPARE(label("label_cursorPos")->text(), QStringLiteral("200.0,30.0"));
 }
 
 QTEST_MAIN(TestWizard)
