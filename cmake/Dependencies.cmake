@@ -1,6 +1,6 @@
 # Third-party libraries, all from Debian 12 packages (see scripts/deps.sh).
 
-find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network Test LinguistTools)
+find_package(Qt5 5.15 REQUIRED COMPONENTS Core Gui Widgets Network SerialPort Test LinguistTools)
 find_package(Threads REQUIRED)
 
 # Debian's split OpenCV packages (libopencv-core-dev, libopencv-imgproc-dev) ship no

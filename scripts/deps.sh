@@ -9,7 +9,8 @@ set -eu
 PACKAGES="libindi-dev indi-bin libgps-dev libcfitsio-dev zlib1g-dev libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
 liberfa-dev libqt5svg5-dev qttranslations5-l10n fonts-liberation2 fonts-wqy-microhei libgtest-dev libbenchmark-dev \
 xvfb xauth imagemagick cmake ninja-build g++ ccache clang libclang-rt-dev dpkg-dev appstream \
-desktop-file-utils libstellarsolver-dev astrometry-data-tycho2-10-19 libcpp-httplib-dev libqrencode-dev chromium"
+desktop-file-utils libstellarsolver-dev astrometry-data-tycho2-10-19 libcpp-httplib-dev libqrencode-dev chromium \
+libqt5serialport5-dev"
 
 missing=""
 for p in $PACKAGES; do

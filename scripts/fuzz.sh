@@ -4,7 +4,8 @@
 # seed corpus in fuzz/corpus/<name>. Fails on the first finding: a crash, a sanitizer report or a
 # failed check. The input that found it is left in $BUILD_DIR/findings/<name>/; reproduce it with
 #   $BUILD_DIR/bin/fuzz_<name> <file>
-# Usage: scripts/fuzz.sh [settings|stardata|numeric|serfile|indiframe|phoneview ...]   (no argument: all six)
+# Usage: scripts/fuzz.sh [settings|stardata|numeric|serfile|indiframe|phoneview|grblstatus|indiproperties ...]
+# (no argument: all eight)
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh
@@ -15,7 +16,7 @@ command -v ccache >/dev/null 2>&1 && launcher="-DCMAKE_CXX_COMPILER_LAUNCHER=cca
 CC=clang CXX=clang++ cmake -S . -B "$BUILD_DIR" -G Ninja -DVELTO_FUZZ=ON $launcher >/dev/null
 cmake --build "$BUILD_DIR" -j2
 
-[ $# -gt 0 ] || set -- settings stardata numeric serfile indiframe phoneview
+[ $# -gt 0 ] || set -- settings stardata numeric serfile indiframe phoneview grblstatus indiproperties
 for name in "$@"; do
   # The corpus grows in the build folder; the seeds in the repository are only read.
   corpus="$BUILD_DIR/corpus/$name"

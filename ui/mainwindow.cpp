@@ -2,6 +2,7 @@
 #include "axiserrorpanel.h"
 
 #include "aboutdialog.h"
+#include "adjusterpanel.h"
 #include "astrorefractiondialog.h"
 #include "cameraconnection.h"
 #include "capturethread.h"
@@ -99,6 +100,9 @@ void MainWindow::setupMagnifierAndReadouts()
     precise->addWidget(ui->widget_biggerView, 2, 0, 1, 4);
     precise->addWidget(axisErrorPanel, 1, 0, 1, 4);
     axisErrorPanel->hide();
+    adjusterPanel = new AdjusterPanel(session, ui->widget_precise);
+    precise->addWidget(adjusterPanel, 4, 0, 1, 4);
+    ui->menuDevice->addAction(adjusterPanel->menuAction());
     // The rough readout, while Polaris is moved into the reticle, on top of the Rough Pole section.
     roughAxisErrorPanel = new AxisErrorPanel(QStringLiteral("rough_"), ui->widget_rough);
     QGridLayout *rough = ui->gridLayout_rough_content;

@@ -36,6 +36,7 @@
 #include <vector>
 
 class AboutDialog;
+class AdjusterPanel;
 class AstroRefractionDialog;
 class AxisErrorPanel;
 class CaptureThread;
@@ -265,6 +266,7 @@ private:
     QLabel *label_direction;
     MagnifierWidget *magnifier;          // lens over the image area, fed by the pointer
     AxisErrorPanel *axisErrorPanel;      // Precise Pole: the altitude and azimuth to turn
+    AdjusterPanel *adjusterPanel;        // Precise Pole: motors that turn the bolts (Device > Adjuster...)
     AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
     QPointF roughPolaris;                // followed from frame to frame in that step
     bool roughPolarisFollowed = false;

@@ -1,5 +1,7 @@
 #include "skyccd.h"
 
+#include "skyadjuster.h"
+
 #include "sensormodel.h"
 
 #include <fitsio.h>
@@ -20,6 +22,15 @@ constexpr const char *kMountGroup = "Mount";
 constexpr const char *kSkyGroup = "Sky";
 
 std::unique_ptr<SkyCcd> camera(new SkyCcd());
+std::unique_ptr<SkyAdjuster> adjuster(new SkyAdjuster(camera->sky()));
+
+// The device a client's message is for: the adjuster by its name, the camera otherwise.
+INDI::DefaultDevice *deviceFor(const char *dev)
+{
+    if (dev && std::strcmp(dev, adjuster->getDeviceName()) == 0)
+        return adjuster.get();
+    return camera.get();
+}
 
 uint32_t seedFromEnvironment()
 {
@@ -47,27 +58,28 @@ std::string isoUtc(double seconds)
 void ISGetProperties(const char *dev)
 {
     camera->ISGetProperties(dev);
+    adjuster->ISGetProperties(dev);
 }
 
 void ISNewSwitch(const char *dev, const char *name, ISState *states, char *names[], int n)
 {
-    camera->ISNewSwitch(dev, name, states, names, n);
+    deviceFor(dev)->ISNewSwitch(dev, name, states, names, n);
 }
 
 void ISNewText(const char *dev, const char *name, char *texts[], char *names[], int n)
 {
-    camera->ISNewText(dev, name, texts, names, n);
+    deviceFor(dev)->ISNewText(dev, name, texts, names, n);
 }
 
 void ISNewNumber(const char *dev, const char *name, double values[], char *names[], int n)
 {
-    camera->ISNewNumber(dev, name, values, names, n);
+    deviceFor(dev)->ISNewNumber(dev, name, values, names, n);
 }
 
 void ISNewBLOB(const char *dev, const char *name, int sizes[], int blobsizes[], char *blobs[],
     char *formats[], char *names[], int n)
 {
-    camera->ISNewBLOB(dev, name, sizes, blobsizes, blobs, formats, names, n);
+    deviceFor(dev)->ISNewBLOB(dev, name, sizes, blobsizes, blobs, formats, names, n);
 }
 
 void ISSnoopDevice(XMLEle *root)

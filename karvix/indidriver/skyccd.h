@@ -19,7 +19,8 @@
 //                                                    time, which then moves on by each exposure
 //   CCD_GAIN        GAIN                             0-100, the built-in camera's gain steps
 // The environment variable VELTO_SKY_SEED chooses another seeded sky (polar error, camera tilt,
-// noise), as the simulator's seed does.
+// noise), as the simulator's seed does. The same driver serves a second device, "Velto Q7 Adjuster"
+// (skyadjuster.h): motors on the mount's bolts.
 #ifndef KARVIX_INDIDRIVER_SKYCCD_H
 #define KARVIX_INDIDRIVER_SKYCCD_H
 
@@ -37,6 +38,8 @@ public:
     SkyCcd();
 
     const char *getDefaultName() override;
+    // The sky, mount and bolts the driver's adjuster (skyadjuster.h) turns too.
+    karvix::sim::SkySimulator &sky() { return *m_sky; }
     bool initProperties() override;
     bool updateProperties() override;
     bool ISNewNumber(const char *dev, const char *name, double values[], char *names[], int n) override;

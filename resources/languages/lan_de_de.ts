@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>lernen</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Versteller</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI-Server</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>GRBL-Steuerung</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>INDI-Gerät</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Höhenachse</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Höhe: Einheiten pro Grad</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Azimutachse</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Azimut: Einheiten pro Grad</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Versteller…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Automatisch ausrichten</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>Die Angaben zum Versteller sind unvollständig.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Verbunden: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>Der Versteller ist ausgefallen (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Verbinde mit %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Zuerst die Achse messen und den Versteller verbinden: die Werte müssen aktuell sein.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Abgebrochen.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Messung…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Angehalten: die Werte sind nicht aktuell (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>kein Pol</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Angehalten: die Motoren liefen, aber der Pol hat sich nicht bewegt.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Ausgerichtet: %1″ von der Achse (± %2″); Bewegungen: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Angehalten: das ± von %1″ ist größer als der Schritt von %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Angehalten: nicht im Ziel; Bewegungen: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Angehalten: eine Bewegung von %1° in der Höhe und %2° im Azimut verließe den Stellweg des Verstellers.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Bewegung %1: Höhe %2°, Azimut %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Angehalten: der Versteller ist ausgefallen (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Angehalten: der Versteller hat seine Bewegung nicht innerhalb von %1 s beendet.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Angehalten: seit %1 s keine aktuellen Werte.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>er ist nicht mehr da</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>veraltet: seit %1 kein Bild — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>die Verbindung wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>seit %1 s keine Antwort</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>die Steuerung hat die Bewegung abgelehnt (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>Alarm %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>die Verbindung wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>die Antwort des Servers ist kein INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>das Gerät ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>das Gerät meldet einen Fehler</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>seit %1 s keine Antwort</translation>
     </message>
 </context>
 <context>

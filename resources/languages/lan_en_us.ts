@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>learn</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Adjuster</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI server</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>GRBL controller</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>INDI device</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Altitude axis</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Altitude units per degree</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Azimuth axis</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Azimuth units per degree</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Adjuster…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Align Automatically</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>The adjuster&apos;s settings are not complete.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Connected: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>The adjuster failed (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Connecting to %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Measure the axis and connect the adjuster first: the figures must be live.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Aborted.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Measuring…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Stopped: the figures are not live (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>no pole</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Stopped: the motors moved but the pole did not.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Aligned: %1″ from the axis (± %2″); moves: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Stopped: the ± of %1″ is larger than the step of %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Stopped: not inside the target; moves: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Move %1: altitude %2°, azimuth %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Stopped: the adjuster failed (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Stopped: the adjuster did not finish its move within %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Stopped: no live figures for %1 s.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>it is gone</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>stale: no frame for %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>the connection was closed</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>no answer for %1 s</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>the controller refused the move (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>alarm %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>the connection was closed</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>the server&apos;s answer is not INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>the device is gone</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>the device reports a failure</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>no answer for %1 s</translation>
     </message>
 </context>
 <context>

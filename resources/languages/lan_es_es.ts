@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>aprender</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Ajustador</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Servidor INDI</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>Controlador GRBL</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>Dispositivo INDI</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Eje de altura</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Altura: unidades por grado</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Eje de acimut</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Acimut: unidades por grado</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Ajustador…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Alinear automáticamente</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>Los ajustes del ajustador no están completos.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Conectado: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>El ajustador ha fallado (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Conectando con %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Primero mida el eje y conecte el ajustador: las cifras deben estar en vivo.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Cancelado.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Midiendo…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Detenido: las cifras no están en vivo (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>sin polo</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Detenido: los motores se movieron pero el polo no.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Alineado: a %1″ del eje (± %2″); movimientos: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Detenido: el ± de %1″ es mayor que el paso de %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Detenido: fuera del objetivo; movimientos: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Detenido: un movimiento de %1° en altura y %2° en acimut saldría del recorrido del ajustador.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Movimiento %1: altura %2°, acimut %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Detenido: el ajustador ha fallado (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Detenido: el ajustador no terminó su movimiento en %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Detenido: sin cifras en vivo durante %1 s.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>ya no está</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>desactualizado: sin imagen desde hace %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>se cerró la conexión</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sin respuesta durante %1 s</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>el controlador rechazó el movimiento (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>alarma %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>se cerró la conexión</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la respuesta del servidor no es INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>el dispositivo ya no está</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>el dispositivo informa de un fallo</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sin respuesta durante %1 s</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>apprendre</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Ajusteur</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Serveur INDI</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>Contrôleur GRBL</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>Appareil INDI</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Axe de hauteur</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Hauteur : unités par degré</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Axe d&apos;azimut</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Azimut : unités par degré</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Ajusteur…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Aligner automatiquement</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompre</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>Les réglages de l&apos;ajusteur sont incomplets.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Connecté : %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>L&apos;ajusteur a échoué (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Connexion à %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Mesurez d&apos;abord l&apos;axe et connectez l&apos;ajusteur : les valeurs doivent être en direct.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Interrompu.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Mesure…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Arrêté : les valeurs ne sont pas en direct (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>pas de pôle</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Arrêté : les moteurs ont tourné mais le pôle n&apos;a pas bougé.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Aligné : à %1″ de l&apos;axe (± %2″) ; mouvements : %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Arrêté : le ± de %1″ dépasse le pas de %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Arrêté : pas dans la cible ; mouvements : %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Arrêté : un mouvement de %1° en hauteur et %2° en azimut sortirait de la course de l&apos;ajusteur.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Mouvement %1 : hauteur %2°, azimut %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Arrêté : l&apos;ajusteur a échoué (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Arrêté : l&apos;ajusteur n&apos;a pas terminé son mouvement en %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Arrêté : aucune valeur en direct depuis %1 s.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>il a disparu</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>périmé : aucune image depuis %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connexion a été fermée</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>aucune réponse depuis %1 s</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>le contrôleur a refusé le mouvement (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>alarme %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connexion a été fermée</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la réponse du serveur n&apos;est pas de l&apos;INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>l&apos;appareil a disparu</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>l&apos;appareil signale une panne</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>aucune réponse depuis %1 s</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>apprendere</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Regolatore</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Server INDI</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>Controller GRBL</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>Dispositivo INDI</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Asse dell&apos;altezza</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Altezza: unità per grado</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Asse dell&apos;azimut</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Azimut: unità per grado</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Regolatore…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Allinea automaticamente</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interrompi</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>Le impostazioni del regolatore non sono complete.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Collegato: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>Il regolatore ha avuto un guasto (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Collegamento a %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Prima misurare l&apos;asse e collegare il regolatore: i valori devono essere in diretta.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Misurazione…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Fermato: i valori non sono in diretta (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>nessun polo</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Fermato: i motori si sono mossi ma il polo no.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Allineato: a %1″ dall&apos;asse (± %2″); movimenti: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Fermato: il ± di %1″ è maggiore del passo di %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Fermato: non entro l&apos;obiettivo; movimenti: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Fermato: un movimento di %1° in altezza e %2° in azimut uscirebbe dalla corsa del regolatore.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Movimento %1: altezza %2°, azimut %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Fermato: il regolatore ha avuto un guasto (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Fermato: il regolatore non ha terminato il movimento entro %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Fermato: nessun valore in diretta da %1 s.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>non c&apos;è più</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>non aggiornato: nessuna immagine da %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connessione è stata chiusa</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>nessuna risposta da %1 s</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>il controller ha rifiutato il movimento (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>allarme %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connessione è stata chiusa</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la risposta del server non è INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>il dispositivo non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>il dispositivo segnala un guasto</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>nessuna risposta da %1 s</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>学習</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>調整器</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI サーバー</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>GRBL コントローラー</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>種類</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>アドレス</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>INDI デバイス</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>高度軸</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>高度：1 度あたりの単位</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>方位軸</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>方位：1 度あたりの単位</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>調整器…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>自動で合わせる</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>調整器の設定が不完全です。</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>接続済み：%1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>調整器に障害が発生しました（%1）。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>%1 に接続中…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>先に軸を測定し、調整器を接続してください。数値はライブである必要があります。</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>中止しました。</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>測定中…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>停止：数値がライブではありません（%1）。</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>極なし</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>停止：モーターは動きましたが、極は動きませんでした。</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>調整完了：軸から %1″（± %2″）、移動回数：%3。</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>停止：± %1″ が移動量 %2″ より大きいです。</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>停止：目標内に入りません。移動回数：%1。</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>停止：高度 %1°、方位 %2° の移動は調整器の可動範囲を超えます。</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>移動 %1：高度 %2°、方位 %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>停止：調整器に障害が発生しました（%1）。</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>停止：調整器が %1 秒以内に移動を完了しませんでした。</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>停止：%1 秒間ライブの数値がありません。</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>見つかりません</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>古い表示: %1 の間フレームなし — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>接続が閉じられました</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒間応答がありません</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>コントローラーが移動を拒否しました（%1）</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>アラーム %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>接続が閉じられました</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>サーバーの応答が INDI ではありません</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>デバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>デバイスが障害を報告しています</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒間応答がありません</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>학습</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>조정기</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI 서버</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>GRBL 컨트롤러</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>종류</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>주소</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>INDI 장치</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>고도 축</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>고도: 도당 단위</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>방위 축</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>방위: 도당 단위</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>조정기…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>자동 정렬</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>중단</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>조정기 설정이 완전하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>연결됨: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>조정기에 오류가 발생했습니다 (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>%1에 연결 중…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>먼저 축을 측정하고 조정기를 연결하십시오. 수치가 실시간이어야 합니다.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>중단되었습니다.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>측정 중…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>정지: 수치가 실시간이 아닙니다 (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>극 없음</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>정지: 모터는 움직였지만 극은 움직이지 않았습니다.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>정렬됨: 축에서 %1″ (± %2″), 이동 횟수: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>정지: ± %1″이(가) 이동량 %2″보다 큽니다.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>정지: 목표 안에 들지 않았습니다. 이동 횟수: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>정지: 고도 %1°, 방위 %2°의 이동은 조정기의 이동 범위를 벗어납니다.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>이동 %1: 고도 %2°, 방위 %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>정지: 조정기에 오류가 발생했습니다 (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>정지: 조정기가 %1초 안에 이동을 마치지 못했습니다.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>정지: %1초 동안 실시간 수치가 없습니다.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>장치가 없습니다</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>오래된 값: %1 동안 프레임 없음 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>연결이 닫혔습니다</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1초 동안 응답이 없습니다</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>컨트롤러가 이동을 거부했습니다 (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>경보 %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>연결이 닫혔습니다</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>서버의 응답이 INDI가 아닙니다</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>장치가 사라졌습니다</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>장치가 오류를 보고합니다</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1초 동안 응답이 없습니다</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>aprender</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Ajustador</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Servidor INDI</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>Controlador GRBL</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Endereço</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>Dispositivo INDI</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Eixo de altitude</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Altitude: unidades por grau</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Eixo de azimute</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Azimute: unidades por grau</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Ajustador…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Alinhar automaticamente</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Interromper</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>As definições do ajustador não estão completas.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Ligado: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>O ajustador falhou (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>A ligar a %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Meça primeiro o eixo e ligue o ajustador: os valores têm de estar em direto.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Interrompido.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>A medir…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Parado: os valores não estão em direto (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>sem polo</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Parado: os motores moveram-se mas o polo não.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Alinhado: a %1″ do eixo (± %2″); movimentos: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Parado: o ± de %1″ é maior do que o passo de %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Parado: fora do alvo; movimentos: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Parado: um movimento de %1° em altitude e %2° em azimute sairia do curso do ajustador.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Movimento %1: altitude %2°, azimute %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Parado: o ajustador falhou (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Parado: o ajustador não terminou o movimento em %1 s.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Parado: sem valores em direto há %1 s.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>já não existe</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>desatualizado: sem imagem há %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>a ligação foi fechada</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sem resposta há %1 s</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>o controlador recusou o movimento (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>alarme %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>a ligação foi fechada</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>a resposta do servidor não é INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>o dispositivo já não existe</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>o dispositivo indica uma falha</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>sem resposta há %1 s</translation>
     </message>
 </context>
 <context>

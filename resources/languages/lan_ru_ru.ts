@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>определить</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>Юстировщик</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Сервер INDI</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>Контроллер GRBL</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Адрес</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>Устройство INDI</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>Ось высоты</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>Высота: единиц на градус</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>Ось азимута</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>Азимут: единиц на градус</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>Юстировщик…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>Выровнять автоматически</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>Настройки юстировщика неполны.</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>Подключено: %1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>Сбой юстировщика (%1).</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>Подключение к %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>Сначала измерьте ось и подключите юстировщик: данные должны быть актуальными.</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>Прервано.</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>Измерение…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>Остановлено: данные не актуальны (%1).</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>нет полюса</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>Остановлено: моторы двигались, а полюс нет.</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>Выровнено: %1″ от оси (± %2″); перемещений: %3.</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>Остановлено: ± %1″ больше шага %2″.</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>Остановлено: цель не достигнута; перемещений: %1.</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>Остановлено: перемещение на %1° по высоте и %2° по азимуту вышло бы за ход юстировщика.</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>Перемещение %1: высота %2°, азимут %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>Остановлено: сбой юстировщика (%1).</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>Остановлено: юстировщик не завершил перемещение за %1 с.</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>Остановлено: нет актуальных данных %1 с.</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>он исчез</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>устарело: нет кадра %1 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>соединение закрыто</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>нет ответа %1 с</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>контроллер отклонил перемещение (%1)</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>тревога %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>соединение закрыто</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>ответ сервера не INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>устройство исчезло</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>устройство сообщает о сбое</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>нет ответа %1 с</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,147 @@
     </message>
 </context>
 <context>
+    <name>AdjusterDialog</name>
+    <message>
+        <source>learn</source>
+        <translation>自动学习</translation>
+    </message>
+    <message>
+        <source>Adjuster</source>
+        <translation>调节器</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI 服务器</translation>
+    </message>
+    <message>
+        <source>GRBL controller</source>
+        <translation>GRBL 控制器</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>地址</translation>
+    </message>
+    <message>
+        <source>INDI device</source>
+        <translation>INDI 设备</translation>
+    </message>
+    <message>
+        <source>Altitude axis</source>
+        <translation>高度轴</translation>
+    </message>
+    <message>
+        <source>Altitude units per degree</source>
+        <translation>高度：每度单位数</translation>
+    </message>
+    <message>
+        <source>Azimuth axis</source>
+        <translation>方位轴</translation>
+    </message>
+    <message>
+        <source>Azimuth units per degree</source>
+        <translation>方位：每度单位数</translation>
+    </message>
+</context>
+<context>
+    <name>AdjusterPanel</name>
+    <message>
+        <source>Adjuster…</source>
+        <translation>调节器…</translation>
+    </message>
+    <message>
+        <source>Align Automatically</source>
+        <translation>自动对准</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>中止</translation>
+    </message>
+    <message>
+        <source>The adjuster&apos;s settings are not complete.</source>
+        <translation>调节器的设置不完整。</translation>
+    </message>
+    <message>
+        <source>Connected: %1</source>
+        <translation>已连接：%1</translation>
+    </message>
+    <message>
+        <source>The adjuster failed (%1).</source>
+        <translation>调节器故障（%1）。</translation>
+    </message>
+    <message>
+        <source>Connecting to %1…</source>
+        <translation>正在连接 %1…</translation>
+    </message>
+</context>
+<context>
+    <name>AlignmentLoop</name>
+    <message>
+        <source>Measure the axis and connect the adjuster first: the figures must be live.</source>
+        <translation>请先测量轴心并连接调节器：数值必须是实时的。</translation>
+    </message>
+    <message>
+        <source>Aborted.</source>
+        <translation>已中止。</translation>
+    </message>
+    <message>
+        <source>Measuring…</source>
+        <translation>正在测量…</translation>
+    </message>
+    <message>
+        <source>Stopped: the figures are not live (%1).</source>
+        <translation>已停止：数值不是实时的（%1）。</translation>
+    </message>
+    <message>
+        <source>no pole</source>
+        <translation>无极点</translation>
+    </message>
+    <message>
+        <source>Stopped: the motors moved but the pole did not.</source>
+        <translation>已停止：电机已转动，但极点没有移动。</translation>
+    </message>
+    <message>
+        <source>Aligned: %1″ from the axis (± %2″); moves: %3.</source>
+        <translation>已对准：距轴心 %1″（± %2″）；移动次数：%3。</translation>
+    </message>
+    <message>
+        <source>Stopped: the ± of %1″ is larger than the step of %2″.</source>
+        <translation>已停止：± %1″ 大于步长 %2″。</translation>
+    </message>
+    <message>
+        <source>Stopped: not inside the target; moves: %1.</source>
+        <translation>已停止：未进入目标范围；移动次数：%1。</translation>
+    </message>
+    <message>
+        <source>Stopped: a move of %1° in altitude and %2° in azimuth would leave the adjuster&apos;s travel.</source>
+        <translation>已停止：高度 %1°、方位 %2° 的移动将超出调节器的行程。</translation>
+    </message>
+    <message>
+        <source>Move %1: altitude %2°, azimuth %3°</source>
+        <translation>移动 %1：高度 %2°，方位 %3°</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster failed (%1).</source>
+        <translation>已停止：调节器故障（%1）。</translation>
+    </message>
+    <message>
+        <source>Stopped: the adjuster did not finish its move within %1 s.</source>
+        <translation>已停止：调节器未在 %1 秒内完成移动。</translation>
+    </message>
+    <message>
+        <source>Stopped: no live figures for %1 s.</source>
+        <translation>已停止：%1 秒内没有实时数值。</translation>
+    </message>
+    <message>
+        <source>it is gone</source>
+        <translation>设备已不存在</translation>
+    </message>
+</context>
+<context>
     <name>AlignmentSummary</name>
     <message>
         <source>Altitude: the axis is %1 above the pole</source>
@@ -287,6 +428,48 @@
     <message>
         <source>stale: no frame for %1 — %2</source>
         <translation>已过时：%1 未收到画面 — %2</translation>
+    </message>
+</context>
+<context>
+    <name>GrblAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>连接已关闭</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒内无应答</translation>
+    </message>
+    <message>
+        <source>the controller refused the move (%1)</source>
+        <translation>控制器拒绝了移动（%1）</translation>
+    </message>
+    <message>
+        <source>alarm %1</source>
+        <translation>报警 %1</translation>
+    </message>
+</context>
+<context>
+    <name>IndiAdjuster</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>连接已关闭</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>服务器的应答不是 INDI</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>设备已不存在</translation>
+    </message>
+    <message>
+        <source>the device reports a failure</source>
+        <translation>设备报告故障</translation>
+    </message>
+    <message>
+        <source>no answer for %1 s</source>
+        <translation>%1 秒内无应答</translation>
     </message>
 </context>
 <context>

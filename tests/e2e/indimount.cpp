@@ -76,7 +76,7 @@ public:
 protected:
     void newProperty(INDI::Property property) override
     {
-        if (std::strcmp(property.getDeviceName(), kDevice) != 0)
+        if (!ours(property))
             return;
         {
             std::lock_guard<std::mutex> lock(m_mutex);
@@ -87,9 +87,15 @@ protected:
     void updateProperty(INDI::Property property) override { take(property); }
 
 private:
+    // The sky's and the adjuster's properties: their names do not overlap.
+    static bool ours(INDI::Property property)
+    {
+        return std::strcmp(property.getDeviceName(), kDevice) == 0
+            || std::strcmp(property.getDeviceName(), kAdjuster) == 0;
+    }
     void take(INDI::Property property)
     {
-        if (property.getType() != INDI_NUMBER || std::strcmp(property.getDeviceName(), kDevice) != 0)
+        if (property.getType() != INDI_NUMBER || !ours(property))
             return;
         INDI::PropertyNumber numbers(property);
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -105,7 +111,8 @@ private:
     std::set<std::string> m_defined;
 };
 
-IndiMount::IndiMount(const Session &session) : m_client(new Client), m_stagedUtc(session.utcSeconds)
+IndiMount::IndiMount(const Session &session)
+    : m_client(new Client), m_port(session.indiPort), m_stagedUtc(session.utcSeconds)
 {
     stage(session);
 }
@@ -119,6 +126,7 @@ bool IndiMount::stage(const Session &session)
 {
     m_client->setServer("localhost", session.indiPort);
     m_client->watchDevice(kDevice);
+    m_client->watchDevice(kAdjuster);
     if (!m_client->connectServer()) {
         m_problem = "no indiserver at localhost:" + std::to_string(session.indiPort);
         return false;
@@ -144,7 +152,7 @@ bool IndiMount::stage(const Session &session)
         && set("POLAR_ERROR", {{"ALTITUDE_ARCSEC", error.altitude}, {"AZIMUTH_ARCSEC", error.azimuth}});
 }
 
-bool IndiMount::set(const char *property, Elements elements)
+bool IndiMount::set(const char *property, Elements elements, const char *device)
 {
     std::vector<INumber> numbers(elements.size());
     INumber *number = numbers.data();
@@ -152,7 +160,7 @@ bool IndiMount::set(const char *property, Elements elements)
         IUFillNumber(number++, name, "", "%.6f", 0, 0, 0, value);
     INumberVectorProperty vector {};
     IUFillNumberVector(
-        &vector, numbers.data(), int(numbers.size()), kDevice, property, "", "", IP_RW, 0, IPS_IDLE);
+        &vector, numbers.data(), int(numbers.size()), device, property, "", "", IP_RW, 0, IPS_IDLE);
     const std::optional<Client::Number> before = m_client->number(property);
     const unsigned updatesBefore = before ? before->updates : 0;
     m_client->sendNewNumber(INDI::Property(&vector));
@@ -177,6 +185,28 @@ bool IndiMount::set(const char *property, Elements elements)
     // of the change.
     m_changedAtUtc = m_client->value("SKY_CLOCK", "UTC_SECONDS");
     return true;
+}
+
+std::optional<AdjusterAddress> IndiMount::motoriseBolts(
+    const karvix::sim::MotorFaults &altitude, const karvix::sim::MotorFaults &azimuth)
+{
+    m_client->connectDevice(kAdjuster);
+    if (!waitFor([this] { return m_client->defined("ADJUSTER_FAULTS"); })) {
+        m_problem = std::string(kAdjuster) + " does not connect";
+        return std::nullopt;
+    }
+    const auto signedGain = [](const karvix::sim::MotorFaults &f) { return f.reversed ? -f.gain : f.gain; };
+    if (!set("ADJUSTER_FAULTS",
+            {{"ALT_BACKLASH_ARCMIN", altitude.backlashArcmin}, {"AZ_BACKLASH_ARCMIN", azimuth.backlashArcmin},
+                {"ALT_GAIN", signedGain(altitude)}, {"AZ_GAIN", signedGain(azimuth)},
+                {"TRAVEL_DEG", altitude.travelDeg}, {"SPEED_DEG_S", altitude.speedDegPerS}},
+            kAdjuster))
+        return std::nullopt;
+    AdjusterAddress address;
+    address.indi = true;
+    address.address = "localhost:" + std::to_string(m_port);
+    address.device = kAdjuster;
+    return address;
 }
 
 void IndiMount::turnRaAxis(double degrees)

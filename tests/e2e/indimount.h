@@ -22,6 +22,7 @@ class IndiMount : public Mount
 {
 public:
     static constexpr const char *kDevice = "Velto Q7 Sky";
+    static constexpr const char *kAdjuster = "Velto Q7 Adjuster";
 
     // Connects to localhost:session.indiPort, switches the driver on and stages the session.
     explicit IndiMount(const Session &session);
@@ -35,16 +36,19 @@ public:
     double clock() const override;
     karvix::sim::PolarError polarError() const override;
     std::optional<karvix::sim::ImagePoint> truePolePosition() const override;
+    std::optional<AdjusterAddress> motoriseBolts(
+        const karvix::sim::MotorFaults &altitude, const karvix::sim::MotorFaults &azimuth) override;
     std::string problem() const override { return m_problem; }
 
 private:
     class Client;
     using Elements = std::initializer_list<std::pair<const char *, double>>;
     // Sends new values of a number property and waits for the driver's echo of them.
-    bool set(const char *property, Elements elements);
+    bool set(const char *property, Elements elements, const char *device = kDevice);
     bool stage(const Session &session);
 
     std::unique_ptr<Client> m_client;
+    int m_port;
     const double m_stagedUtc;
     double m_raAxisDeg = 0;
     double m_altitudeBoltArcmin = 0, m_azimuthBoltArcmin = 0;

@@ -1,5 +1,6 @@
 #include "mount.h"
 
+#include "fakegrbl.h"
 #include "indimount.h"
 #include "observer.h"
 #include "simcontrol.h"
@@ -61,6 +62,22 @@ public:
         sky.setCameraTilt(std::hypot(x, y), qRadiansToDegrees(std::atan2(y, x)));
         return true;
     }
+    // A GRBL controller of 2 mm to the degree on a pseudo-terminal, keeping the sky's clock. The
+    // person does not know its units and lets the loop learn them.
+    std::optional<AdjusterAddress> motoriseBolts(
+        const karvix::sim::MotorFaults &altitude, const karvix::sim::MotorFaults &azimuth) override
+    {
+        m_controller = std::make_unique<FakeGrbl>(
+            altitude, azimuth, [](double arcmin) { cameraSimulator().turnAltitudeBolt(arcmin); },
+            [](double arcmin) { cameraSimulator().turnAzimuthBolt(arcmin); },
+            [] { return cameraSimulator().clock(); }, 2.0);
+        const QString terminal = m_controller->openPty();
+        if (terminal.isEmpty())
+            return std::nullopt;
+        AdjusterAddress address;
+        address.address = terminal.toStdString();
+        return address;
+    }
     bool awaitFrameAfterChange(int) override { return true; } // rendered when the program asks
     double clock() const override { return cameraSimulator().clock(); }
     karvix::sim::PolarError polarError() const override { return cameraSimulator().polarError(); }
@@ -68,6 +85,9 @@ public:
     {
         return cameraSimulator().truePolePosition();
     }
+
+private:
+    std::unique_ptr<FakeGrbl> m_controller;
 };
 
 } // namespace

@@ -4,6 +4,7 @@
 #ifndef E2E_MOUNT_H
 #define E2E_MOUNT_H
 
+#include "boltmotor.h"
 #include "simtypes.h"
 
 #include <memory>
@@ -13,6 +14,14 @@
 namespace e2e {
 
 struct Session;
+
+struct AdjusterAddress
+{
+    bool indi = false;
+    std::string address;    // a serial device's path, or host:port
+    std::string device;     // INDI: the device's name
+    double unitsPerDeg = 0; // GRBL: what the person knows of them (0: let the loop learn)
+};
 
 class Mount
 {
@@ -37,6 +46,13 @@ public:
 
     virtual karvix::sim::PolarError polarError() const = 0;
     virtual std::optional<karvix::sim::ImagePoint> truePolePosition() const = 0;
+
+    // Motors fitted under the bolts, with these faults: what a person enters in Device >
+    // Adjuster... to reach them (GRBL on a pseudo-terminal for the built-in camera's mount, the
+    // sky driver's adjuster on the server for ours). Empty when they could not be fitted.
+    virtual std::optional<AdjusterAddress> motoriseBolts(
+        const karvix::sim::MotorFaults &altitude, const karvix::sim::MotorFaults &azimuth)
+        = 0;
 
     // Why the mount could not be reached or staged; empty when it is ready.
     virtual std::string problem() const { return std::string(); }

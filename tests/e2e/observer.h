@@ -88,9 +88,17 @@ struct Session
     // Not 0: the camera is our sky driver on the local indiserver at this port, chosen in Camera
     // Source (chooseIndiCamera), and the mount is turned through the driver's properties.
     quint16 indiPort = 0;
+    // Motors under the bolts, with these faults, chosen in Device > Adjuster...: Align
+    // Automatically brings the pole onto the axis instead of the person's hands.
+    bool motorised = false;
+    karvix::sim::MotorFaults altitudeMotor, azimuthMotor;
     bool siteEntered = true;   // false: the person does not know the site and cancels the question
     bool latitudeTypo = false; // types 95 as the latitude while the readout runs (typeLatitudeTypo)
 };
+
+// The session with motors under the bolts that have the faults of real adjusters: 3' of slack on
+// each axis, moving 20 % more than told, the azimuth motor wired the wrong way round.
+Session withFaultyMotors(Session session);
 
 // A UTC instant as the sessions give it: "2027-03-21T13:00".
 double utc(const char *isoDateTime);
@@ -105,6 +113,7 @@ struct Verdict
     double sigmaArcsec = 0;      // the uncertainty the program states next to the pole (NaN: none)
     double sessionSeconds = 0;   // on the sky's clock, from the session's start to the verdict
     bool axisWarned = false;     // the program found the RA positions inconsistent and asked again
+    int adjusterMoves = -1;      // the moves Align Automatically says it made
 };
 
 // Prints the scenario's accuracy record, "RESULT e2e <name> correction=on|off residual_arcsec=..."
@@ -148,6 +157,8 @@ public:
     bool confirmCurrentPolaris();               // steps 11 and 12
     bool startMonitor();                        // step 13 begins
     bool bringPoleOntoAxis();                   // step 13: bolts until the pole sits on the centre
+    bool alignAutomatically();                  // step 13 by the motors: Device > Adjuster..., then
+                                                // Align Automatically, the sky's time passing
     bool finish();                              // step 13's Done
     bool alignFully(bool reuseSavedCentre);     // all of the above after the window is open
 
@@ -224,6 +235,7 @@ private:
     QVector<Action> m_actions;
     std::mt19937 m_pace; // the person's pauses, drawn from the session's name
     bool m_axisWarned = false;
+    int m_adjusterMoves = -1;
 };
 
 } // namespace e2e

@@ -201,6 +201,11 @@ void TestAlignment::alignment_data()
     unknownSite.errorDirectionDeg = 160;
     QTest::newRow("site unknown when the precise readout starts") << unknownSite;
 
+    // The bolts turned by motors that the program drives, through GRBL on a serial line.
+    Session motors = e2e::withFaultyMotors(northSession("motor-grbl", "2027-04-18T14:00"));
+    motors.errorDirectionDeg = 210;
+    QTest::newRow("motorised adjusters over GRBL") << motors;
+
     Session typo = northSession("latitude-typo", "2027-06-02T16:00");
     typo.latitudeTypo = true;
     typo.errorDirectionDeg = 50;

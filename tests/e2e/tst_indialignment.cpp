@@ -49,6 +49,7 @@ private slots:
     void initTestCase();
     void cleanup();
     void indiCameraAlignsAsTheBuiltInOne();
+    void driverAdjusterAlignsAutomatically();
 
 private:
     // The whole alignment of `session` from a window of its own; its verdict is reported. With a
@@ -132,6 +133,19 @@ void TestIndiAlignment::indiCameraAlignsAsTheBuiltInOne()
                 .arg(indi.poleErrorPx, 0, 'f', 2)
                 .arg(builtIn.residualArcsec, 0, 'f', 1)
                 .arg(builtIn.poleErrorPx, 0, 'f', 2)));
+}
+
+// The sky driver's second device turns the bolts: the program's INDI adjuster drives it by the
+// polar-alignment-correction properties.
+void TestIndiAlignment::driverAdjusterAlignsAutomatically()
+{
+    IndiServer server;
+    QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    Session session = e2e::withFaultyMotors(northSession(QStringLiteral("motor-indi")));
+    session.indiPort = server.port();
+    Verdict verdict;
+    QVERIFY(align(session, &verdict));
+    karvix::selectSource({});
 }
 
 QTEST_MAIN(TestIndiAlignment)

@@ -189,7 +189,8 @@ void TestForms::menuOrder_data()
                                      "menuLanguage", "menuHelp"};
     QTest::newRow("File") << "menuFile"
                           << QStringList {"actionSave_As", "actionRecord_Session", "-", "actionExit"};
-    QTest::newRow("Device") << "menuDevice" << QStringList {"actionConnect", "-", "actionCamera_Source"};
+    QTest::newRow("Device") << "menuDevice"
+                            << QStringList {"actionConnect", "-", "actionCamera_Source", "actionAdjuster"};
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style",
                                   "actionNight_Style", "actionStretch", "-", "actionAstronomical_Refraction",
