@@ -59,6 +59,7 @@ void TestForms::objects_data()
         {"actionManual_Trace", "QAction", "Manual Trace"},
         {"actionRefine_Axis_Centre", "QAction", "Refine Axis Centre from All Stars"},
         {"actionSolve_Now", "QAction", "Solve Now"},
+        {"actionPhone_View", "QAction", "Phone View…"},
         {"action100", "QAction", "100%"},
         {"action75", "QAction", "75%"},
         {"action50", "QAction", "50%"},
@@ -194,7 +195,8 @@ void TestForms::menuOrder_data()
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style",
                                   "actionNight_Style", "actionStretch", "-", "actionAstronomical_Refraction",
-                                  "actionManual_Trace", "actionRefine_Axis_Centre", "-", "actionSolve_Now"};
+                                  "actionManual_Trace", "actionRefine_Axis_Centre", "-", "actionSolve_Now",
+                                  "-", "actionPhone_View"};
     QTest::newRow("Zoom") << "menuZoom" << QStringList {"action100", "action75", "action50"};
     QTest::newRow("Language") << "menuLanguage"
                               << QStringList {"actionEnglish", "actionChinese", "actionJapanese",
