@@ -132,6 +132,12 @@ void IndiAdjuster::take(const IndiPropertyReader::Vector &vector)
     }
 }
 
+// The socket closes as it is destroyed: that is no failure to report from a half-destroyed object.
+IndiAdjuster::~IndiAdjuster()
+{
+    m_socket.disconnect(this);
+}
+
 void IndiAdjuster::fail(const QString &why)
 {
     if (m_failed)

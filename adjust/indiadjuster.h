@@ -25,6 +25,7 @@ class IndiAdjuster : public AdjusterDevice
 
 public:
     IndiAdjuster(const QString &host, quint16 port, const QString &device, QObject *parent = nullptr);
+    ~IndiAdjuster() override;
 
     QString description() const override;
     void open() override;

@@ -116,7 +116,13 @@ PhoneViewDialog::PhoneViewDialog(AlignmentSession *session, QWidget *parent)
     showState();
 }
 
-PhoneViewDialog::~PhoneViewDialog() = default;
+// The server stops as its owner, a child of this dialog, is destroyed: its last word must not reach
+// a dialog already half destroyed.
+PhoneViewDialog::~PhoneViewDialog()
+{
+    if (m_phone)
+        disconnect(&m_phone->server(), nullptr, this, nullptr);
+}
 
 bool PhoneViewDialog::startForThisRun(quint16 port)
 {
