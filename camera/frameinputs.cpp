@@ -27,6 +27,7 @@ FrameInputs FrameInputs::read()
     in.poleAngleAtB = angles.atB;
     in.poleAnglesErrorArcsec = angles.errorArcsec;
     in.zenithToLineTurnDeg = angles.zenithToLineTurnDeg;
+    in.poleSide = angles.poleSide;
     in.trackedRaTurn = ::trackedRaTurn;
     const BoltGuideMarks guide = boltGuideMarks.load();
     in.showBoltGuide = guide.shown;

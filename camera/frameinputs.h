@@ -32,6 +32,7 @@ struct FrameInputs
     double poleAngleAtB = 0.0;
     double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
     double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN(); // from A->B, sharedstate.h
+    int poleSide = 0;                                                      // PoleAngles::poleSide
     double trackedRaTurn = 0.0;                                            // degrees
     bool showBoltGuide = false; // while monitoring: the bolts' lines through their stops
     QPointF altitudeStop;

@@ -71,6 +71,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initialiseCameraLibrary();
     setupRecording();
     setupPlateSolving();
+    setupQuickAlignment();
     setupFreshness();
 }
 

@@ -43,6 +43,8 @@ class CaptureThread;
 class MagnifierWidget;
 class PhoneViewDialog;
 class PoleTrackingDialog;
+class QuickAlignment;
+class QuickAlignmentPanel;
 class QAction;
 class QActionGroup;
 class QGraphicsDropShadowEffect;
@@ -230,6 +232,8 @@ private:
     bool measureStar(const QPointF &near, QPointF *star) const;
     std::vector<cv::Point2d> measureStarField() const;
     void fitAxisCenter();
+    void logAxisMeasurement(const axismeasurement::Measurement &m) const;
+    void adoptAxisCentre();
     QPointF poleBeside(const QPointF &poleStar) const;
     void updateExpectedPolarisPos();
     void goToExpectedPolarisStep();
@@ -335,6 +339,25 @@ private:
     // Done's summary (mainwindow_summary.cpp).
     void showAlignmentSummary();
     double alignmentStartUtc = 0; // Connect, on the program's clock
+
+    // Quick Alignment (mainwindow_quick.cpp).
+    void setupQuickAlignment();
+    void startQuickAlignment();
+    void feedQuickAlignment();
+    void followQuickPhase();
+    void quickSolved(const QPointF &poleStar, const QPointF &starA);
+    void quickNotSolved(const QString &why, bool hopeless = false);
+    void quickAxisMeasured(const axismeasurement::Measurement &m);
+    void startQuickMonitoring(const QPointF &poleStar, const QPointF &starA);
+    void finishQuickAlignment();
+    void leaveQuickAlignment();
+    QuickAlignment *quickAlignment = nullptr;
+    QuickAlignmentPanel *quickPanel = nullptr;
+    QTimer *quickFrameTimer = nullptr;   // while the RA positions are taken: the field's stars
+    std::int64_t quickFrameSeen = 0;     // frameArrivalNs of the frame last looked at
+    int quickSolveFailures = 0;
+    std::vector<cv::Point2d> solveFrameStars; // of the frame the running solve was given
+    double solveFrameUtc = 0;
 
     // Plate solving (mainwindow_solve.cpp).
     void setupPlateSolving();

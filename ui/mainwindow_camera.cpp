@@ -169,6 +169,7 @@ void MainWindow::disconnectFromCamera()
     if (!disconnectCamera(*captureThread))
         return;
     ui->actionConnect->setText(tr("Connect"));
+    leaveQuickAlignment();
     goToStep(0);
     setCameraActionsEnabled(false);
     showVirtualMount(false);
