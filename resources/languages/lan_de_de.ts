@@ -1204,10 +1204,6 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <source>Inside the target</source>
         <translation>Im Ziel</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>Ziel %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

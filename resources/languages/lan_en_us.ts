@@ -1204,10 +1204,6 @@ The file keeps the %2 frames written before.</translation>
         <source>Inside the target</source>
         <translation>Inside the target</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>target %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

@@ -1204,10 +1204,6 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <source>Inside the target</source>
         <translation>Dentro del objetivo</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>objetivo %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

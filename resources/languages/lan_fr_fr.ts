@@ -1204,10 +1204,6 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <source>Inside the target</source>
         <translation>Dans la cible</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>cible %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

@@ -1204,10 +1204,6 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <source>Inside the target</source>
         <translation>Dentro l&apos;obiettivo</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>obiettivo %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

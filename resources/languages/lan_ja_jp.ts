@@ -1204,10 +1204,6 @@ The file keeps the %2 frames written before.</source>
         <source>Inside the target</source>
         <translation>目標内</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>目標 %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

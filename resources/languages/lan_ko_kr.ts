@@ -1204,10 +1204,6 @@ The file keeps the %2 frames written before.</source>
         <source>Inside the target</source>
         <translation>목표 안</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>목표 %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

@@ -1204,10 +1204,6 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <source>Inside the target</source>
         <translation>Dentro do alvo</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>alvo %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>

@@ -1204,10 +1204,6 @@ The file keeps the %2 frames written before.</source>
         <source>Inside the target</source>
         <translation>В пределах цели</translation>
     </message>
-    <message>
-        <source>target %1</source>
-        <translation>цель %1</translation>
-    </message>
 </context>
 <context>
     <name>PhoneViewDialog</name>
