@@ -56,7 +56,7 @@ ImagingSetupDialog::ImagingSetupDialog(const Values &values, QWidget *parent)
     m_learnStatus->setObjectName(QStringLiteral("label_learnStatus"));
     m_learnStatus->setWordWrap(true);
     m_target = new QLabel(this);
-    m_target->setObjectName(QStringLiteral("label_target"));
+    m_target->setObjectName(QStringLiteral("label_imagingTarget"));
     m_target->setWordWrap(true);
     QFont bold = m_target->font();
     bold.setBold(true);

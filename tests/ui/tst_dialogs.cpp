@@ -329,7 +329,7 @@ void TestDialogs::imagingSetupAsTyped()
     ImagingSetupDialog dialog({{400, 3.76, 6248, 4176, 300, std::nullopt}, {}, {150, true}});
     std::optional<std::pair<double, double>> needed;
     dialog.setNeededMoves([&needed] { return needed; });
-    const auto *target = child<QLabel>(&dialog, "label_target");
+    const auto *target = child<QLabel>(&dialog, "label_imagingTarget");
     const QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
     QCOMPARE(target->text(), QStringLiteral("target 1′29″"));
     child<QLineEdit>(&dialog, "lineEdit_exposure")->setText(QStringLiteral("600"));
