@@ -33,6 +33,7 @@ FrameInputs FrameInputs::read()
     in.showBoltGuide = guide.shown;
     in.altitudeStop = guide.altitudeStop;
     in.azimuthStop = guide.azimuthStop;
+    in.targetRadiusPx = ::targetRadiusPx;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;
     in.siteLatitude = std::fabs(::siteLatitude.load());

@@ -37,6 +37,7 @@ struct FrameInputs
     bool showBoltGuide = false; // while monitoring: the bolts' lines through their stops
     QPointF altitudeStop;
     QPointF azimuthStop;
+    double targetRadiusPx = 0.0; // while monitoring: the target about the axis centre; 0: none
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees, the pole's altitude (no sign)

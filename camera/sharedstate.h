@@ -94,6 +94,10 @@ struct BoltGuideMarks
     QPointF azimuthStop;
 };
 extern Guarded<BoltGuideMarks> boltGuideMarks;
+// The alignment's target (AlignmentSession::targetArcsec) in pole-camera pixels, the radius of the
+// circle drawn about the axis centre while the pole is monitored; 0: no target. Written by the GUI
+// thread when the target changes, read by the capture thread.
+extern std::atomic<double> targetRadiusPx;
 
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;

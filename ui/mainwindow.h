@@ -22,8 +22,10 @@
 
 #include "alignmentsession.h"
 #include "boltguide.h"
+#include "boltturns.h"
 #include "camerasource.h"
 #include "freshness.h"
+#include "imagingsetupdialog.h"
 #include "platesolvetask.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
@@ -106,6 +108,7 @@ private slots:
     // Shell menu commands and languages (mainwindow_menus.cpp).
     void on_actionExit_triggered();
     void on_actionAstronomical_Refraction_triggered();
+    void on_actionImaging_Setup_triggered();
     void on_actionManual_Trace_triggered();
     void on_actionNordvane_Manual_triggered();
     void on_actionAbout_triggered();
@@ -225,6 +228,10 @@ private:
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
     void updatePoleAngles();
     void showRefractionDialog(bool asSiteQuestion);
+    // The imaging setup and the knobs as Tools > Imaging Setup... or the settings give them: the
+    // session's target follows.
+    void applyImagingSetup(const ImagingSetupDialog::Values &values);
+    void showTarget();
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);
     void updatePointer(const QPoint &labelPos);
@@ -260,6 +267,7 @@ private:
     bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
         AxisErrorArcsec *error, PoleInImage *inImage = nullptr) const;
     void updateBoltGuide(const PoleInImage &inImage);
+    void showTurns(const AxisErrorArcsec &error, double sigmaArcsec);
     void applyDisplayStyle(const QString &style);
 
     Ui::MainWindow *ui;
@@ -276,6 +284,9 @@ private:
     bool roughPolarisFollowed = false;
     double roughPolarisPeak = 0; // its height over the sky when following began
     BoltGuide boltGuide;         // Precise Pole: each bolt's line, learnt while the user turns it
+    polartarget::ImagingSetup imagingSetup; // what the target is made for (Tools > Imaging Setup...)
+    boltturns::TurnAdvisor altitudeTurns;   // Precise Pole: how far to turn each knob by hand
+    boltturns::TurnAdvisor azimuthTurns;
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;

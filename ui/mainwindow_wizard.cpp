@@ -280,6 +280,8 @@ void MainWindow::on_pushButton_monitor_clicked()
 {
     updatePoleAngles();
     boltGuide.restart();
+    altitudeTurns.restart();
+    azimuthTurns.restart();
     goToStep(STEP_FINETUNE_POLE);
 }
 

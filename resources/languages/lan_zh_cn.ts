@@ -289,6 +289,42 @@
         <source>site unknown: the air&apos;s bending of up to 1′30″ is not corrected</source>
         <translation>观测地未知：未修正最多 1′30″ 的大气折射</translation>
     </message>
+    <message>
+        <source>target %1</source>
+        <translation type="unfinished">目标 %1</translation>
+    </message>
+    <message>
+        <source>%1 turns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>went past — turn back %1, then forward %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>less than ¼ turn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 clockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 anticlockwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Azimuth: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>CameraSourceDialog</name>
@@ -447,6 +483,113 @@
     <message>
         <source>alarm %1</source>
         <translation>报警 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImagingSetupDialog</name>
+    <message>
+        <source>Imaging Setup</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anywhere</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The altitude knob turns the other way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The azimuth knob turns the other way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Imaging</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bolts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Focal length (mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pixel size (µm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor width (pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sensor height (pixels)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longest exposure (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Declination of the target (°)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude: one turn moves the pole (′)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Azimuth: one turn moves the pole (′)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No imaging setup: no target.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fill in every field for a target, or none.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <translation type="unfinished">完成</translation>
+    </message>
+    <message>
+        <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One turn moves the pole %1.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1038,6 +1181,10 @@ The file keeps the %2 frames written before.</source>
         <source>Phone View…</source>
         <translation>手机视图…</translation>
     </message>
+    <message>
+        <source>Imaging Setup...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhoneView</name>
@@ -1056,10 +1203,6 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>Inside the target</source>
         <translation>已在目标内</translation>
-    </message>
-    <message>
-        <source>target %1</source>
-        <translation>目标 %1</translation>
     </message>
 </context>
 <context>
