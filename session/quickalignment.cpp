@@ -1,6 +1,8 @@
 // quickalignment.cpp - the quick alignment's phases, driven by frames, a solve and the mount.
 #include "quickalignment.h"
 
+#include "readoutwords.h"
+
 #include <QCoreApplication>
 #include <cmath>
 
@@ -297,8 +299,19 @@ void QuickAlignment::onReadout()
     if (m_phase != Phase::Monitoring)
         return;
     const AlignmentSession::Readout &r = m_session->readout();
-    const bool inside = r.shown && !r.stale && r.sigmaArcsec > 0 && r.totalArcsec <= target();
-    if (!inside) {
+    // A figure inside the target whose ± is wider than the target proves nothing (the air's bending
+    // left in, a site not known): the person is told rather than congratulated.
+    const bool inside = r.shown && !r.stale && r.totalArcsec <= target();
+    const bool trusted = r.sigmaArcsec > 0 && r.sigmaArcsec <= target();
+    const QString note = inside && !trusted
+        ? tr("Inside the target, but the ± %1 is wider than it: is the refraction correction on?")
+              .arg(readoutwords::sigmaText(r.sigmaArcsec))
+        : QString();
+    if (note != m_note) {
+        m_note = note;
+        emit noteChanged(note);
+    }
+    if (!inside || !trusted) {
         m_insideSince = -1;
         return;
     }

@@ -64,7 +64,8 @@ public:
     // The field is still when its frames over this long agree within stillDeg.
     static constexpr double stillSeconds = 2.0;
     static constexpr double stillDeg = 0.05;
-    // The pole inside the target this long on the clock finishes the alignment.
+    // The pole inside the target this long on the clock, with a ± no wider than the target,
+    // finishes the alignment.
     static constexpr double insideTargetSeconds = 10;
     // Without a target from the imaging setup: about what the readout can still tell from nothing
     // (a few times its usual ±).
@@ -106,6 +107,9 @@ signals:
     // The run ended without an alignment; `why` in words for the person.
     void failed(const QString &why);
     void finished();
+    // While monitoring: why the readout does not finish although the figure is inside (empty: no
+    // such reason).
+    void noteChanged(const QString &note);
 
 private:
     void setPhase(Phase phase);
@@ -136,6 +140,7 @@ private:
     };
     std::deque<Seen> m_recent; // the latest frames' turns, for stillness
     double m_insideSince = -1;
+    QString m_note;
     std::vector<cv::Point2d> m_monitorField; // the frame monitoring began with
     cv::Point2d m_monitorPoleStar, m_monitorStarA;  // in that frame
     cv::Point2d m_shownPoleStar, m_shownStarA;      // as last sent for the search places

@@ -27,13 +27,7 @@ QuickAlignmentPanel::QuickAlignmentPanel(const QuickAlignment &quick, QWidget *p
     m_detail->setObjectName(QStringLiteral("label_quickDetail"));
     m_manual->setObjectName(QStringLiteral("pushButton_quickManual"));
     m_abort->setObjectName(QStringLiteral("pushButton_quickAbort"));
-    setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
-    setGeometry(163, tipPanelY, 470, 100); // where the tip panel floats
-    QFont big = m_instruction->font();
-    big.setPointSizeF(big.pointSizeF() * 1.6);
-    big.setBold(true);
-    m_instruction->setFont(big);
+    setGeometry(163, tipPanelY, 470, 100); // where the tip panel floats; the style sheet draws it
     m_instruction->setWordWrap(true);
     m_detail->setWordWrap(true);
     auto *buttons = new QHBoxLayout;
@@ -52,6 +46,12 @@ QuickAlignmentPanel::QuickAlignmentPanel(const QuickAlignment &quick, QWidget *p
     connect(m_escape, &QShortcut::activated, this, &QuickAlignmentPanel::abortRequested);
     connect(&quick, &QuickAlignment::phaseChanged, this, &QuickAlignmentPanel::showPhase);
     connect(&quick, &QuickAlignment::turnedChanged, this, &QuickAlignmentPanel::showTurned);
+    connect(&quick, &QuickAlignment::noteChanged, this, [this](const QString &note) {
+        if (note.isEmpty())
+            showPhase();
+        else
+            m_detail->setText(note);
+    });
     retranslate();
     hide();
 }

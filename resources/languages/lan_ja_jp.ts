@@ -1185,6 +1185,26 @@ The file keeps the %2 frames written before.</source>
         <source>Imaging Setup...</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Quick Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the package %1 is not installed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PhoneView</name>
@@ -1291,6 +1311,76 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>&amp;No</source>
         <translation>いいえ(&amp;N)</translation>
+    </message>
+</context>
+<context>
+    <name>QuickAlignment</name>
+    <message>
+        <source>Solving the sky...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hold the mount still</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mount turns the RA axis...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the RA axis by 30° or more, either way</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mount turns the RA axis back...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn it back past the start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mount returns the RA axis to where it started...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turn the bolts until the pole is inside the target</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aligned</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No star to follow around the RA axis: the sky may be clouded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QuickAlignmentPanel</name>
+    <message>
+        <source>Done by itself when the pole stays inside %1 for %2 s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Turned %1°</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quick Alignment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manual Steps</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation type="unfinished">中止</translation>
     </message>
 </context>
 <context>
