@@ -291,39 +291,39 @@
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished">Ziel %1</translation>
+        <translation>Ziel %1</translation>
     </message>
     <message>
         <source>%1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Umdrehungen</translation>
     </message>
     <message>
         <source>%1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Umdrehung</translation>
     </message>
     <message>
         <source>went past — turn back %1, then forward %2</source>
-        <translation type="unfinished"></translation>
+        <translation>zu weit gedreht — %1 zurück, dann %2 vor</translation>
     </message>
     <message>
         <source>less than ¼ turn</source>
-        <translation type="unfinished"></translation>
+        <translation>weniger als ¼ Umdrehung</translation>
     </message>
     <message>
         <source>%1 clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 im Uhrzeigersinn</translation>
     </message>
     <message>
         <source>%1 anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 gegen den Uhrzeigersinn</translation>
     </message>
     <message>
         <source>Altitude: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe: %1</translation>
     </message>
     <message>
         <source>Azimuth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut: %1</translation>
     </message>
 </context>
 <context>
@@ -489,107 +489,107 @@
     <name>ImagingSetupDialog</name>
     <message>
         <source>Imaging Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmeausrüstung</translation>
     </message>
     <message>
         <source>Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzer Himmel</translation>
     </message>
     <message>
         <source>The altitude knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhenschraube dreht andersherum</translation>
     </message>
     <message>
         <source>The azimuth knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Azimutschraube dreht andersherum</translation>
     </message>
     <message>
         <source>Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernen</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahme</translation>
     </message>
     <message>
         <source>Bolts</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrauben</translation>
     </message>
     <message>
         <source>Focal length (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Brennweite (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixelgröße (µm)</translation>
     </message>
     <message>
         <source>Sensor width (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorbreite (Pixel)</translation>
     </message>
     <message>
         <source>Sensor height (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensorhöhe (Pixel)</translation>
     </message>
     <message>
         <source>Longest exposure (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Längste Belichtung (s)</translation>
     </message>
     <message>
         <source>Declination of the target (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Deklination des Aufnahmeobjekts (°)</translation>
     </message>
     <message>
         <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ziel hält die Drift eines Sterns und die Felddrehung in der Sensorecke während einer Belichtung unter einem Pixel dieser Kamera. „Ganzer Himmel“ berücksichtigt jede Deklination bis %1°. Das Ziel liegt nie unter %2: feiner misst die Polkamera nicht.</translation>
     </message>
     <message>
         <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Schraube im Uhrzeigersinn gedreht, von ihrem Kopf aus gesehen, hebt die Höhe an oder bewegt die Achse nach Osten. Setzen Sie ein Häkchen, wo Ihre Schraube das Gegenteil tut, wie Stellschrauben auf der anderen Seite der Montierung.</translation>
     </message>
     <message>
         <source>Altitude: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe: Polbewegung pro Umdrehung (′)</translation>
     </message>
     <message>
         <source>Azimuth: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut: Polbewegung pro Umdrehung (′)</translation>
     </message>
     <message>
         <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ist die Wirkung einer Umdrehung bekannt, zeigt die Anzeige, wie weit die Schraube zu drehen ist.</translation>
     </message>
     <message>
         <source>No imaging setup: no target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Aufnahmeausrüstung: kein Ziel.</translation>
     </message>
     <message>
         <source>Fill in every field for a target, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen Sie für ein Ziel alle Felder aus oder keines.</translation>
     </message>
     <message>
         <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Überwachen Sie zuerst den Pol (Feinausrichtung): die Umdrehung wird aus der Anzeige gelernt.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Fertig</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie die Höhenschraube eine volle Umdrehung im Uhrzeigersinn, warten Sie, bis sich die Werte beruhigt haben, und klicken Sie dann auf „Fertig“.</translation>
     </message>
     <message>
         <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie die Azimutschraube eine volle Umdrehung im Uhrzeigersinn, warten Sie, bis sich die Werte beruhigt haben, und klicken Sie dann auf „Fertig“.</translation>
     </message>
     <message>
         <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Pol hat sich nicht bewegt: drehen Sie die Schraube eine volle Umdrehung und klicken Sie dann erneut auf „Fertig“.</translation>
     </message>
     <message>
         <source>One turn moves the pole %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Umdrehung bewegt den Pol um %1.</translation>
     </message>
 </context>
 <context>
@@ -1183,27 +1183,27 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
     </message>
     <message>
         <source>Imaging Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufnahmeausrüstung...</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellausrichtung</translation>
     </message>
     <message>
         <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Himmel konnte nicht gelöst werden (%1): bitte gleichen Sie die Schablone in den Schritten des Assistenten von Hand ab.</translation>
     </message>
     <message>
         <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Achszentrum wurde nicht gefunden: halten Sie die Montierung ruhig und drehen Sie die RA-Achse erneut.</translation>
     </message>
     <message>
         <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sterne drehten sich nicht um einen Punkt (Abweichung %1″): prüfen Sie, ob alles fest sitzt, und drehen Sie die RA-Achse dann erneut.</translation>
     </message>
     <message>
         <source>the package %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>das Paket %1 ist nicht installiert</translation>
     </message>
 </context>
 <context>
@@ -1317,70 +1317,74 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
     <name>QuickAlignment</name>
     <message>
         <source>Solving the sky...</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmel wird gelöst...</translation>
     </message>
     <message>
         <source>Hold the mount still</source>
-        <translation type="unfinished"></translation>
+        <translation>Montierung ruhig halten</translation>
     </message>
     <message>
         <source>The mount turns the RA axis...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Montierung dreht die RA-Achse...</translation>
     </message>
     <message>
         <source>Turn the RA axis by 30° or more, either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie die RA-Achse um 30° oder mehr, in beliebiger Richtung</translation>
     </message>
     <message>
         <source>The mount turns the RA axis back...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Montierung dreht die RA-Achse zurück...</translation>
     </message>
     <message>
         <source>Turn it back past the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurückdrehen, über die Startposition hinaus</translation>
     </message>
     <message>
         <source>The mount returns the RA axis to where it started...</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Montierung dreht die RA-Achse in die Startposition zurück...</translation>
     </message>
     <message>
         <source>Turn the bolts until the pole is inside the target</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehen Sie die Schrauben, bis der Pol im Ziel liegt</translation>
     </message>
     <message>
         <source>Aligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgerichtet</translation>
     </message>
     <message>
         <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Montierung hat die Drehung gemeldet, aber die Sterne haben sich nicht mitgedreht: sitzt die Kamera auf dieser Montierung?</translation>
     </message>
     <message>
         <source>No star to follow around the RA axis: the sky may be clouded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Stern, dem um die RA-Achse gefolgt werden kann: der Himmel ist vielleicht bewölkt.</translation>
+    </message>
+    <message>
+        <source>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</source>
+        <translation>Im Ziel, aber die Unsicherheit ± %1 ist größer als das Ziel: ist die Refraktionskorrektur eingeschaltet?</translation>
     </message>
 </context>
 <context>
     <name>QuickAlignmentPanel</name>
     <message>
         <source>Done by itself when the pole stays inside %1 for %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Endet von selbst, wenn der Pol %2 s lang innerhalb von %1 bleibt</translation>
     </message>
     <message>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° gedreht</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnellausrichtung</translation>
     </message>
     <message>
         <source>Manual Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Manuelle Schritte</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Abbrechen</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -291,39 +291,39 @@
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished">target %1</translation>
+        <translation>target %1</translation>
     </message>
     <message>
         <source>%1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 turns</translation>
     </message>
     <message>
         <source>%1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 turn</translation>
     </message>
     <message>
         <source>went past — turn back %1, then forward %2</source>
-        <translation type="unfinished"></translation>
+        <translation>went past — turn back %1, then forward %2</translation>
     </message>
     <message>
         <source>less than ¼ turn</source>
-        <translation type="unfinished"></translation>
+        <translation>less than ¼ turn</translation>
     </message>
     <message>
         <source>%1 clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 clockwise</translation>
     </message>
     <message>
         <source>%1 anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 anticlockwise</translation>
     </message>
     <message>
         <source>Altitude: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude: %1</translation>
     </message>
     <message>
         <source>Azimuth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimuth: %1</translation>
     </message>
 </context>
 <context>
@@ -489,107 +489,107 @@
     <name>ImagingSetupDialog</name>
     <message>
         <source>Imaging Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaging Setup</translation>
     </message>
     <message>
         <source>Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Anywhere</translation>
     </message>
     <message>
         <source>The altitude knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>The altitude knob turns the other way</translation>
     </message>
     <message>
         <source>The azimuth knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>The azimuth knob turns the other way</translation>
     </message>
     <message>
         <source>Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Learn</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaging</translation>
     </message>
     <message>
         <source>Bolts</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolts</translation>
     </message>
     <message>
         <source>Focal length (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Focal length (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pixel size (µm)</translation>
     </message>
     <message>
         <source>Sensor width (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor width (pixels)</translation>
     </message>
     <message>
         <source>Sensor height (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensor height (pixels)</translation>
     </message>
     <message>
         <source>Longest exposure (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Longest exposure (s)</translation>
     </message>
     <message>
         <source>Declination of the target (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Declination of the target (°)</translation>
     </message>
     <message>
         <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
-        <translation type="unfinished"></translation>
+        <translation>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</translation>
     </message>
     <message>
         <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</translation>
     </message>
     <message>
         <source>Altitude: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude: one turn moves the pole (′)</translation>
     </message>
     <message>
         <source>Azimuth: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimuth: one turn moves the pole (′)</translation>
     </message>
     <message>
         <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
-        <translation type="unfinished"></translation>
+        <translation>With a knob&apos;s turn known, the readout says how far to turn it.</translation>
     </message>
     <message>
         <source>No imaging setup: no target.</source>
-        <translation type="unfinished"></translation>
+        <translation>No imaging setup: no target.</translation>
     </message>
     <message>
         <source>Fill in every field for a target, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fill in every field for a target, or none.</translation>
     </message>
     <message>
         <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Done</translation>
+        <translation>Done</translation>
     </message>
     <message>
         <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</translation>
     </message>
     <message>
         <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</translation>
     </message>
     <message>
         <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>The pole has not moved: turn the knob one full turn, then press Done again.</translation>
     </message>
     <message>
         <source>One turn moves the pole %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>One turn moves the pole %1.</translation>
     </message>
 </context>
 <context>
@@ -1183,27 +1183,27 @@ The file keeps the %2 frames written before.</translation>
     </message>
     <message>
         <source>Imaging Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imaging Setup...</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Alignment</translation>
     </message>
     <message>
         <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</translation>
     </message>
     <message>
         <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>The axis centre could not be found: hold the mount still and turn the RA axis again.</translation>
     </message>
     <message>
         <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</translation>
     </message>
     <message>
         <source>the package %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>the package %1 is not installed</translation>
     </message>
 </context>
 <context>
@@ -1317,70 +1317,74 @@ The file keeps the %2 frames written before.</translation>
     <name>QuickAlignment</name>
     <message>
         <source>Solving the sky...</source>
-        <translation type="unfinished"></translation>
+        <translation>Solving the sky...</translation>
     </message>
     <message>
         <source>Hold the mount still</source>
-        <translation type="unfinished"></translation>
+        <translation>Hold the mount still</translation>
     </message>
     <message>
         <source>The mount turns the RA axis...</source>
-        <translation type="unfinished"></translation>
+        <translation>The mount turns the RA axis...</translation>
     </message>
     <message>
         <source>Turn the RA axis by 30° or more, either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn the RA axis by 30° or more, either way</translation>
     </message>
     <message>
         <source>The mount turns the RA axis back...</source>
-        <translation type="unfinished"></translation>
+        <translation>The mount turns the RA axis back...</translation>
     </message>
     <message>
         <source>Turn it back past the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn it back past the start</translation>
     </message>
     <message>
         <source>The mount returns the RA axis to where it started...</source>
-        <translation type="unfinished"></translation>
+        <translation>The mount returns the RA axis to where it started...</translation>
     </message>
     <message>
         <source>Turn the bolts until the pole is inside the target</source>
-        <translation type="unfinished"></translation>
+        <translation>Turn the bolts until the pole is inside the target</translation>
     </message>
     <message>
         <source>Aligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligned</translation>
     </message>
     <message>
         <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</translation>
     </message>
     <message>
         <source>No star to follow around the RA axis: the sky may be clouded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No star to follow around the RA axis: the sky may be clouded.</translation>
+    </message>
+    <message>
+        <source>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</source>
+        <translation>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</translation>
     </message>
 </context>
 <context>
     <name>QuickAlignmentPanel</name>
     <message>
         <source>Done by itself when the pole stays inside %1 for %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Done by itself when the pole stays inside %1 for %2 s</translation>
     </message>
     <message>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Turned %1°</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Quick Alignment</translation>
     </message>
     <message>
         <source>Manual Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual Steps</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Abort</translation>
+        <translation>Abort</translation>
     </message>
 </context>
 <context>

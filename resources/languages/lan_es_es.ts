@@ -291,39 +291,39 @@
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished">objetivo %1</translation>
+        <translation>objetivo %1</translation>
     </message>
     <message>
         <source>%1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vueltas</translation>
     </message>
     <message>
         <source>%1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vuelta</translation>
     </message>
     <message>
         <source>went past — turn back %1, then forward %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha pasado — gire %1 hacia atrás y luego %2 hacia delante</translation>
     </message>
     <message>
         <source>less than ¼ turn</source>
-        <translation type="unfinished"></translation>
+        <translation>menos de ¼ de vuelta</translation>
     </message>
     <message>
         <source>%1 clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en sentido horario</translation>
     </message>
     <message>
         <source>%1 anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 en sentido antihorario</translation>
     </message>
     <message>
         <source>Altitude: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud: %1</translation>
     </message>
     <message>
         <source>Azimuth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut: %1</translation>
     </message>
 </context>
 <context>
@@ -489,107 +489,107 @@
     <name>ImagingSetupDialog</name>
     <message>
         <source>Imaging Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo de astrofotografía</translation>
     </message>
     <message>
         <source>Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el cielo</translation>
     </message>
     <message>
         <source>The altitude knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>El tornillo de altura gira al revés</translation>
     </message>
     <message>
         <source>The azimuth knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>El tornillo de azimut gira al revés</translation>
     </message>
     <message>
         <source>Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprender</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Astrofotografía</translation>
     </message>
     <message>
         <source>Bolts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tornillos</translation>
     </message>
     <message>
         <source>Focal length (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Distancia focal (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de píxel (µm)</translation>
     </message>
     <message>
         <source>Sensor width (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho del sensor (píxeles)</translation>
     </message>
     <message>
         <source>Sensor height (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alto del sensor (píxeles)</translation>
     </message>
     <message>
         <source>Longest exposure (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exposición más larga (s)</translation>
     </message>
     <message>
         <source>Declination of the target (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Declinación del objeto (°)</translation>
     </message>
     <message>
         <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
-        <translation type="unfinished"></translation>
+        <translation>El objetivo mantiene la deriva de una estrella y el giro del campo en la esquina del sensor por debajo de un píxel de esta cámara durante una exposición. «Todo el cielo» admite cualquier declinación hasta %1°. El objetivo nunca es inferior a %2: la cámara polar no mide con mayor precisión.</translation>
     </message>
     <message>
         <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al girar un tornillo en sentido horario, visto desde su cabeza, sube la altura o el eje se mueve hacia el este. Marque la casilla si el suyo hace lo contrario, como ocurre con los tornillos del otro lado de la montura.</translation>
     </message>
     <message>
         <source>Altitude: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitud: desplazamiento del polo por vuelta (′)</translation>
     </message>
     <message>
         <source>Azimuth: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acimut: desplazamiento del polo por vuelta (′)</translation>
     </message>
     <message>
         <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si se conoce el efecto de una vuelta del tornillo, la lectura indica cuánto hay que girarlo.</translation>
     </message>
     <message>
         <source>No imaging setup: no target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin equipo de astrofotografía: sin objetivo.</translation>
     </message>
     <message>
         <source>Fill in every field for a target, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rellene todos los campos para obtener un objetivo, o ninguno.</translation>
     </message>
     <message>
         <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero controle el polo (Alineación precisa): la vuelta se aprende de la lectura.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Fin</translation>
+        <translation>Hecho</translation>
     </message>
     <message>
         <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire el tornillo de altura una vuelta completa en sentido horario, espere a que las cifras se estabilicen y pulse «Hecho».</translation>
     </message>
     <message>
         <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire el tornillo de azimut una vuelta completa en sentido horario, espere a que las cifras se estabilicen y pulse «Hecho».</translation>
     </message>
     <message>
         <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>El polo no se ha movido: gire el tornillo una vuelta completa y vuelva a pulsar «Hecho».</translation>
     </message>
     <message>
         <source>One turn moves the pole %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una vuelta mueve el polo %1.</translation>
     </message>
 </context>
 <context>
@@ -1183,27 +1183,27 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
     </message>
     <message>
         <source>Imaging Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo de astrofotografía...</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación rápida</translation>
     </message>
     <message>
         <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo resolver el cielo (%1): ajuste la plantilla a mano en los pasos del asistente.</translation>
     </message>
     <message>
         <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el centro del eje: mantenga quieta la montura y vuelva a girar el eje de AR.</translation>
     </message>
     <message>
         <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las estrellas no giraron alrededor de un mismo punto (discrepan en %1″): asegúrese de que todo esté firme y vuelva a girar el eje de AR.</translation>
     </message>
     <message>
         <source>the package %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>el paquete %1 no está instalado</translation>
     </message>
 </context>
 <context>
@@ -1317,70 +1317,74 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
     <name>QuickAlignment</name>
     <message>
         <source>Solving the sky...</source>
-        <translation type="unfinished"></translation>
+        <translation>Resolviendo el cielo...</translation>
     </message>
     <message>
         <source>Hold the mount still</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantenga quieta la montura</translation>
     </message>
     <message>
         <source>The mount turns the RA axis...</source>
-        <translation type="unfinished"></translation>
+        <translation>La montura gira el eje de AR...</translation>
     </message>
     <message>
         <source>Turn the RA axis by 30° or more, either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire el eje de AR 30° o más, en cualquier sentido</translation>
     </message>
     <message>
         <source>The mount turns the RA axis back...</source>
-        <translation type="unfinished"></translation>
+        <translation>La montura gira el eje de AR de vuelta...</translation>
     </message>
     <message>
         <source>Turn it back past the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Gírelo de vuelta hasta pasar el inicio</translation>
     </message>
     <message>
         <source>The mount returns the RA axis to where it started...</source>
-        <translation type="unfinished"></translation>
+        <translation>La montura devuelve el eje de AR a su posición inicial...</translation>
     </message>
     <message>
         <source>Turn the bolts until the pole is inside the target</source>
-        <translation type="unfinished"></translation>
+        <translation>Gire los tornillos hasta que el polo quede dentro del objetivo</translation>
     </message>
     <message>
         <source>Aligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineado</translation>
     </message>
     <message>
         <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>La montura informó del giro, pero las estrellas no giraron con ella: ¿está la cámara en esta montura?</translation>
     </message>
     <message>
         <source>No star to follow around the RA axis: the sky may be clouded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna estrella que seguir alrededor del eje de AR: puede que el cielo esté nublado.</translation>
+    </message>
+    <message>
+        <source>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</source>
+        <translation>Dentro del objetivo, pero el ± %1 es mayor que él: ¿está activada la corrección de la refracción?</translation>
     </message>
 </context>
 <context>
     <name>QuickAlignmentPanel</name>
     <message>
         <source>Done by itself when the pole stays inside %1 for %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina solo cuando el polo permanece dentro de %1 durante %2 s</translation>
     </message>
     <message>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Girado %1°</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Alineación rápida</translation>
     </message>
     <message>
         <source>Manual Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasos manuales</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Cancelar</translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

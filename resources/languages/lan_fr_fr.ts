@@ -291,39 +291,39 @@
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished">cible %1</translation>
+        <translation>cible %1</translation>
     </message>
     <message>
         <source>%1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tours</translation>
     </message>
     <message>
         <source>%1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tour</translation>
     </message>
     <message>
         <source>went past — turn back %1, then forward %2</source>
-        <translation type="unfinished"></translation>
+        <translation>dépassé — revenez de %1, puis avancez de %2</translation>
     </message>
     <message>
         <source>less than ¼ turn</source>
-        <translation type="unfinished"></translation>
+        <translation>moins de ¼ de tour</translation>
     </message>
     <message>
         <source>%1 clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans le sens horaire</translation>
     </message>
     <message>
         <source>%1 anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 dans le sens antihoraire</translation>
     </message>
     <message>
         <source>Altitude: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Altitude : %1</translation>
     </message>
     <message>
         <source>Azimuth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut : %1</translation>
     </message>
 </context>
 <context>
@@ -489,107 +489,107 @@
     <name>ImagingSetupDialog</name>
     <message>
         <source>Imaging Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Équipement d&apos;imagerie</translation>
     </message>
     <message>
         <source>Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout le ciel</translation>
     </message>
     <message>
         <source>The altitude knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>La vis de hauteur tourne en sens inverse</translation>
     </message>
     <message>
         <source>The azimuth knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>La vis d&apos;azimut tourne en sens inverse</translation>
     </message>
     <message>
         <source>Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprendre</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagerie</translation>
     </message>
     <message>
         <source>Bolts</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis</translation>
     </message>
     <message>
         <source>Focal length (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Focale (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille des pixels (µm)</translation>
     </message>
     <message>
         <source>Sensor width (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du capteur (pixels)</translation>
     </message>
     <message>
         <source>Sensor height (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du capteur (pixels)</translation>
     </message>
     <message>
         <source>Longest exposure (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pose la plus longue (s)</translation>
     </message>
     <message>
         <source>Declination of the target (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Déclinaison de l&apos;objet (°)</translation>
     </message>
     <message>
         <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
-        <translation type="unfinished"></translation>
+        <translation>La cible maintient la dérive d&apos;une étoile et la rotation du champ au coin du capteur sous un pixel de cette caméra pendant une pose. «&#xa0;Tout le ciel&#xa0;» accepte toute déclinaison jusqu&apos;à %1°. La cible n&apos;est jamais inférieure à %2 : la caméra polaire ne mesure pas plus finement.</translation>
     </message>
     <message>
         <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourner une vis dans le sens horaire, vue de sa tête, monte la hauteur ou déplace l&apos;axe vers l&apos;est. Cochez la case si la vôtre fait l&apos;inverse, comme les vis situées de l&apos;autre côté de la monture.</translation>
     </message>
     <message>
         <source>Altitude: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur : déplacement du pôle par tour (′)</translation>
     </message>
     <message>
         <source>Azimuth: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut : déplacement du pôle par tour (′)</translation>
     </message>
     <message>
         <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand l&apos;effet d&apos;un tour de vis est connu, la lecture indique de combien la tourner.</translation>
     </message>
     <message>
         <source>No imaging setup: no target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;équipement d&apos;imagerie : pas de cible.</translation>
     </message>
     <message>
         <source>Fill in every field for a target, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplissez tous les champs pour obtenir une cible, ou aucun.</translation>
     </message>
     <message>
         <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillez d&apos;abord le pôle (Réglage fin) : le tour est appris à partir de la lecture.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Fini</translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez la vis de hauteur d&apos;un tour complet dans le sens horaire, attendez que les valeurs se stabilisent, puis cliquez sur «&#xa0;Terminé&#xa0;».</translation>
     </message>
     <message>
         <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez la vis d&apos;azimut d&apos;un tour complet dans le sens horaire, attendez que les valeurs se stabilisent, puis cliquez sur «&#xa0;Terminé&#xa0;».</translation>
     </message>
     <message>
         <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pôle n&apos;a pas bougé : tournez la vis d&apos;un tour complet, puis cliquez de nouveau sur «&#xa0;Terminé&#xa0;».</translation>
     </message>
     <message>
         <source>One turn moves the pole %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tour déplace le pôle de %1.</translation>
     </message>
 </context>
 <context>
@@ -1183,27 +1183,27 @@ Le fichier garde les %2 images écrites auparavant.</translation>
     </message>
     <message>
         <source>Imaging Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Équipement d&apos;imagerie...</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en station rapide</translation>
     </message>
     <message>
         <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le ciel n&apos;a pas pu être résolu (%1) : ajustez le gabarit à la main dans les étapes de l&apos;assistant.</translation>
     </message>
     <message>
         <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le centre de l&apos;axe est introuvable : gardez la monture immobile et tournez de nouveau l&apos;axe AD.</translation>
     </message>
     <message>
         <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les étoiles n&apos;ont pas tourné autour d&apos;un même point (écart de %1″) : vérifiez que tout est bien serré, puis tournez de nouveau l&apos;axe AD.</translation>
     </message>
     <message>
         <source>the package %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>le paquet %1 n&apos;est pas installé</translation>
     </message>
 </context>
 <context>
@@ -1317,70 +1317,74 @@ Le fichier garde les %2 images écrites auparavant.</translation>
     <name>QuickAlignment</name>
     <message>
         <source>Solving the sky...</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution du ciel...</translation>
     </message>
     <message>
         <source>Hold the mount still</source>
-        <translation type="unfinished"></translation>
+        <translation>Gardez la monture immobile</translation>
     </message>
     <message>
         <source>The mount turns the RA axis...</source>
-        <translation type="unfinished"></translation>
+        <translation>La monture tourne l&apos;axe AD...</translation>
     </message>
     <message>
         <source>Turn the RA axis by 30° or more, either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez l&apos;axe AD de 30° ou plus, dans un sens ou dans l&apos;autre</translation>
     </message>
     <message>
         <source>The mount turns the RA axis back...</source>
-        <translation type="unfinished"></translation>
+        <translation>La monture ramène l&apos;axe AD en arrière...</translation>
     </message>
     <message>
         <source>Turn it back past the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Ramenez-le au-delà du point de départ</translation>
     </message>
     <message>
         <source>The mount returns the RA axis to where it started...</source>
-        <translation type="unfinished"></translation>
+        <translation>La monture ramène l&apos;axe AD à sa position de départ...</translation>
     </message>
     <message>
         <source>Turn the bolts until the pole is inside the target</source>
-        <translation type="unfinished"></translation>
+        <translation>Tournez les vis jusqu&apos;à ce que le pôle soit dans la cible</translation>
     </message>
     <message>
         <source>Aligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligné</translation>
     </message>
     <message>
         <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>La monture a signalé la rotation, mais les étoiles n&apos;ont pas tourné avec elle : la caméra est-elle sur cette monture ?</translation>
     </message>
     <message>
         <source>No star to follow around the RA axis: the sky may be clouded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune étoile à suivre autour de l&apos;axe AD : le ciel est peut-être nuageux.</translation>
+    </message>
+    <message>
+        <source>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</source>
+        <translation>Dans la cible, mais le ± %1 est plus large qu&apos;elle : la correction de la réfraction est-elle activée ?</translation>
     </message>
 </context>
 <context>
     <name>QuickAlignmentPanel</name>
     <message>
         <source>Done by itself when the pole stays inside %1 for %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Se termine seul quand le pôle reste dans %1 pendant %2 s</translation>
     </message>
     <message>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Tourné de %1°</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Mise en station rapide</translation>
     </message>
     <message>
         <source>Manual Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Étapes manuelles</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Interrompre</translation>
+        <translation>Interrompre</translation>
     </message>
 </context>
 <context>

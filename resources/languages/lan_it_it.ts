@@ -291,39 +291,39 @@
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished">obiettivo %1</translation>
+        <translation>obiettivo %1</translation>
     </message>
     <message>
         <source>%1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giri</translation>
     </message>
     <message>
         <source>%1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 giro</translation>
     </message>
     <message>
         <source>went past — turn back %1, then forward %2</source>
-        <translation type="unfinished"></translation>
+        <translation>oltrepassato — torna indietro di %1, poi avanti di %2</translation>
     </message>
     <message>
         <source>less than ¼ turn</source>
-        <translation type="unfinished"></translation>
+        <translation>meno di ¼ di giro</translation>
     </message>
     <message>
         <source>%1 clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in senso orario</translation>
     </message>
     <message>
         <source>%1 anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 in senso antiorario</translation>
     </message>
     <message>
         <source>Altitude: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza: %1</translation>
     </message>
     <message>
         <source>Azimuth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut: %1</translation>
     </message>
 </context>
 <context>
@@ -489,107 +489,107 @@
     <name>ImagingSetupDialog</name>
     <message>
         <source>Imaging Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Attrezzatura di ripresa</translation>
     </message>
     <message>
         <source>Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutto il cielo</translation>
     </message>
     <message>
         <source>The altitude knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>La vite di altezza gira al contrario</translation>
     </message>
     <message>
         <source>The azimuth knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>La vite di azimut gira al contrario</translation>
     </message>
     <message>
         <source>Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprendi</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>Ripresa</translation>
     </message>
     <message>
         <source>Bolts</source>
-        <translation type="unfinished"></translation>
+        <translation>Viti</translation>
     </message>
     <message>
         <source>Focal length (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lunghezza focale (mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Dimensione pixel (µm)</translation>
     </message>
     <message>
         <source>Sensor width (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Larghezza sensore (pixel)</translation>
     </message>
     <message>
         <source>Sensor height (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza sensore (pixel)</translation>
     </message>
     <message>
         <source>Longest exposure (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Posa più lunga (s)</translation>
     </message>
     <message>
         <source>Declination of the target (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>Declinazione del soggetto (°)</translation>
     </message>
     <message>
         <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;obiettivo mantiene la deriva di una stella e la rotazione del campo nell&apos;angolo del sensore sotto un pixel di questa camera durante una posa. «Tutto il cielo» accetta qualsiasi declinazione fino a %1°. L&apos;obiettivo non è mai inferiore a %2: la camera polare non misura più finemente.</translation>
     </message>
     <message>
         <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
-        <translation type="unfinished"></translation>
+        <translation>Girando una vite in senso orario, vista dalla testa, l&apos;altezza sale o l&apos;asse si sposta a est. Spunta la casella se la tua fa il contrario, come le viti sull&apos;altro lato della montatura.</translation>
     </message>
     <message>
         <source>Altitude: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Altezza: spostamento del polo per giro (′)</translation>
     </message>
     <message>
         <source>Azimuth: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>Azimut: spostamento del polo per giro (′)</translation>
     </message>
     <message>
         <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noto l&apos;effetto di un giro di vite, la lettura indica di quanto girarla.</translation>
     </message>
     <message>
         <source>No imaging setup: no target.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna attrezzatura di ripresa: nessun obiettivo.</translation>
     </message>
     <message>
         <source>Fill in every field for a target, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Compila tutti i campi per avere un obiettivo, oppure nessuno.</translation>
     </message>
     <message>
         <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prima monitora il polo (Allineamento fine): il giro viene appreso dalla lettura.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">Fine</translation>
+        <translation>Fatto</translation>
     </message>
     <message>
         <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira la vite di altezza di un giro completo in senso orario, attendi che i valori si stabilizzino, poi premi «Fatto».</translation>
     </message>
     <message>
         <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira la vite di azimut di un giro completo in senso orario, attendi che i valori si stabilizzino, poi premi «Fatto».</translation>
     </message>
     <message>
         <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il polo non si è mosso: gira la vite di un giro completo, poi premi di nuovo «Fatto».</translation>
     </message>
     <message>
         <source>One turn moves the pole %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un giro sposta il polo di %1.</translation>
     </message>
 </context>
 <context>
@@ -1183,27 +1183,27 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
     </message>
     <message>
         <source>Imaging Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>Attrezzatura di ripresa...</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento rapido</translation>
     </message>
     <message>
         <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile risolvere il cielo (%1): allinea il modello a mano nei passi della procedura guidata.</translation>
     </message>
     <message>
         <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Centro dell&apos;asse non trovato: tieni ferma la montatura e ruota di nuovo l&apos;asse AR.</translation>
     </message>
     <message>
         <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le stelle non hanno ruotato attorno a un unico punto (differiscono di %1″): verifica che tutto sia saldo, poi ruota di nuovo l&apos;asse AR.</translation>
     </message>
     <message>
         <source>the package %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>il pacchetto %1 non è installato</translation>
     </message>
 </context>
 <context>
@@ -1317,70 +1317,74 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
     <name>QuickAlignment</name>
     <message>
         <source>Solving the sky...</source>
-        <translation type="unfinished"></translation>
+        <translation>Risoluzione del cielo...</translation>
     </message>
     <message>
         <source>Hold the mount still</source>
-        <translation type="unfinished"></translation>
+        <translation>Tieni ferma la montatura</translation>
     </message>
     <message>
         <source>The mount turns the RA axis...</source>
-        <translation type="unfinished"></translation>
+        <translation>La montatura ruota l&apos;asse AR...</translation>
     </message>
     <message>
         <source>Turn the RA axis by 30° or more, either way</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruota l&apos;asse AR di 30° o più, in un senso o nell&apos;altro</translation>
     </message>
     <message>
         <source>The mount turns the RA axis back...</source>
-        <translation type="unfinished"></translation>
+        <translation>La montatura riporta indietro l&apos;asse AR...</translation>
     </message>
     <message>
         <source>Turn it back past the start</source>
-        <translation type="unfinished"></translation>
+        <translation>Riportalo indietro oltre il punto di partenza</translation>
     </message>
     <message>
         <source>The mount returns the RA axis to where it started...</source>
-        <translation type="unfinished"></translation>
+        <translation>La montatura riporta l&apos;asse AR alla posizione di partenza...</translation>
     </message>
     <message>
         <source>Turn the bolts until the pole is inside the target</source>
-        <translation type="unfinished"></translation>
+        <translation>Gira le viti finché il polo non è dentro l&apos;obiettivo</translation>
     </message>
     <message>
         <source>Aligned</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineato</translation>
     </message>
     <message>
         <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>La montatura ha segnalato la rotazione, ma le stelle non hanno ruotato con essa: la camera è su questa montatura?</translation>
     </message>
     <message>
         <source>No star to follow around the RA axis: the sky may be clouded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna stella da seguire attorno all&apos;asse AR: il cielo potrebbe essere nuvoloso.</translation>
+    </message>
+    <message>
+        <source>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</source>
+        <translation>Dentro l&apos;obiettivo, ma il ± %1 è più ampio di esso: la correzione della rifrazione è attiva?</translation>
     </message>
 </context>
 <context>
     <name>QuickAlignmentPanel</name>
     <message>
         <source>Done by itself when the pole stays inside %1 for %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Termina da solo quando il polo resta entro %1 per %2 s</translation>
     </message>
     <message>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>Ruotato di %1°</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>Allineamento rapido</translation>
     </message>
     <message>
         <source>Manual Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>Passi manuali</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">Interrompi</translation>
+        <translation>Interrompi</translation>
     </message>
 </context>
 <context>

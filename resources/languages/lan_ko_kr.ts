@@ -291,39 +291,39 @@
     </message>
     <message>
         <source>target %1</source>
-        <translation type="unfinished">목표 %1</translation>
+        <translation>목표 %1</translation>
     </message>
     <message>
         <source>%1 turns</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 바퀴</translation>
     </message>
     <message>
         <source>%1 turn</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 바퀴</translation>
     </message>
     <message>
         <source>went past — turn back %1, then forward %2</source>
-        <translation type="unfinished"></translation>
+        <translation>지나침 — %1 되돌린 후 %2 앞으로</translation>
     </message>
     <message>
         <source>less than ¼ turn</source>
-        <translation type="unfinished"></translation>
+        <translation>¼ 바퀴 미만</translation>
     </message>
     <message>
         <source>%1 clockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>시계 방향으로 %1</translation>
     </message>
     <message>
         <source>%1 anticlockwise</source>
-        <translation type="unfinished"></translation>
+        <translation>반시계 방향으로 %1</translation>
     </message>
     <message>
         <source>Altitude: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>고도: %1</translation>
     </message>
     <message>
         <source>Azimuth: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>방위: %1</translation>
     </message>
 </context>
 <context>
@@ -489,107 +489,107 @@
     <name>ImagingSetupDialog</name>
     <message>
         <source>Imaging Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>촬영 장비 설정</translation>
     </message>
     <message>
         <source>Anywhere</source>
-        <translation type="unfinished"></translation>
+        <translation>전천</translation>
     </message>
     <message>
         <source>The altitude knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>고도 조절 볼트가 반대로 돕니다</translation>
     </message>
     <message>
         <source>The azimuth knob turns the other way</source>
-        <translation type="unfinished"></translation>
+        <translation>방위 조절 볼트가 반대로 돕니다</translation>
     </message>
     <message>
         <source>Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>학습</translation>
     </message>
     <message>
         <source>Imaging</source>
-        <translation type="unfinished"></translation>
+        <translation>촬영</translation>
     </message>
     <message>
         <source>Bolts</source>
-        <translation type="unfinished"></translation>
+        <translation>볼트</translation>
     </message>
     <message>
         <source>Focal length (mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>초점 거리(mm)</translation>
     </message>
     <message>
         <source>Pixel size (µm)</source>
-        <translation type="unfinished"></translation>
+        <translation>픽셀 크기(µm)</translation>
     </message>
     <message>
         <source>Sensor width (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 너비(픽셀)</translation>
     </message>
     <message>
         <source>Sensor height (pixels)</source>
-        <translation type="unfinished"></translation>
+        <translation>센서 높이(픽셀)</translation>
     </message>
     <message>
         <source>Longest exposure (s)</source>
-        <translation type="unfinished"></translation>
+        <translation>최장 노출(초)</translation>
     </message>
     <message>
         <source>Declination of the target (°)</source>
-        <translation type="unfinished"></translation>
+        <translation>촬영 대상의 적위(°)</translation>
     </message>
     <message>
         <source>The target keeps a star&apos;s drift and the turn of the field at the sensor&apos;s corner under one pixel of this camera within one exposure. &quot;Anywhere&quot; takes any declination up to %1°. The target is never below %2: the pole camera measures no finer.</source>
-        <translation type="unfinished"></translation>
+        <translation>목표는 한 번의 노출 동안 별의 흐름과 센서 모서리에서의 시야 회전을 이 카메라의 1픽셀 미만으로 유지하는 값입니다. &apos;전천&apos;은 적위 %1°까지 모든 방향을 허용합니다. 극축 카메라는 그보다 정밀하게 측정하지 못하므로 목표는 %2보다 작아지지 않습니다.</translation>
     </message>
     <message>
         <source>Turning a knob clockwise, seen from its head, raises the altitude or moves the axis east. Tick a box where yours does the opposite, as adjusters on the other side of the mount do.</source>
-        <translation type="unfinished"></translation>
+        <translation>볼트를 머리 쪽에서 보아 시계 방향으로 돌리면 고도가 올라가거나 축이 동쪽으로 움직입니다. 적도의 반대편의 조절 볼트처럼 반대로 움직이는 경우 확인란을 선택하세요.</translation>
     </message>
     <message>
         <source>Altitude: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>고도: 1바퀴당 극 이동량(′)</translation>
     </message>
     <message>
         <source>Azimuth: one turn moves the pole (′)</source>
-        <translation type="unfinished"></translation>
+        <translation>방위: 1바퀴당 극 이동량(′)</translation>
     </message>
     <message>
         <source>With a knob&apos;s turn known, the readout says how far to turn it.</source>
-        <translation type="unfinished"></translation>
+        <translation>볼트 1바퀴당 이동량을 알면 판독값이 얼마나 돌려야 하는지 알려 줍니다.</translation>
     </message>
     <message>
         <source>No imaging setup: no target.</source>
-        <translation type="unfinished"></translation>
+        <translation>촬영 장비 설정 없음: 목표 없음.</translation>
     </message>
     <message>
         <source>Fill in every field for a target, or none.</source>
-        <translation type="unfinished"></translation>
+        <translation>목표를 구하려면 모든 칸을 입력하거나 모두 비워 두세요.</translation>
     </message>
     <message>
         <source>Monitor the pole first (Precise Pole): the turn is learnt from the readout.</source>
-        <translation type="unfinished"></translation>
+        <translation>먼저 극을 모니터링하세요(정밀 정렬). 1바퀴당 이동량은 판독값에서 학습합니다.</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished">완료</translation>
+        <translation>완료</translation>
     </message>
     <message>
         <source>Turn the altitude knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>고도 조절 볼트를 시계 방향으로 정확히 한 바퀴 돌리고 수치가 안정될 때까지 기다린 다음 &apos;완료&apos;를 누르세요.</translation>
     </message>
     <message>
         <source>Turn the azimuth knob one full turn clockwise, wait until the figures settle, then press Done.</source>
-        <translation type="unfinished"></translation>
+        <translation>방위 조절 볼트를 시계 방향으로 정확히 한 바퀴 돌리고 수치가 안정될 때까지 기다린 다음 &apos;완료&apos;를 누르세요.</translation>
     </message>
     <message>
         <source>The pole has not moved: turn the knob one full turn, then press Done again.</source>
-        <translation type="unfinished"></translation>
+        <translation>극이 움직이지 않았습니다. 볼트를 한 바퀴 돌린 다음 &apos;완료&apos;를 다시 누르세요.</translation>
     </message>
     <message>
         <source>One turn moves the pole %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>한 바퀴에 극이 %1 움직입니다.</translation>
     </message>
 </context>
 <context>
@@ -1183,27 +1183,27 @@ The file keeps the %2 frames written before.</source>
     </message>
     <message>
         <source>Imaging Setup...</source>
-        <translation type="unfinished"></translation>
+        <translation>촬영 장비 설정...</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>빠른 극축 정렬</translation>
     </message>
     <message>
         <source>The sky could not be solved (%1): please match the pattern by hand in the wizard&apos;s steps.</source>
-        <translation type="unfinished"></translation>
+        <translation>하늘을 해석하지 못했습니다(%1). 마법사 단계에서 템플릿을 직접 맞추세요.</translation>
     </message>
     <message>
         <source>The axis centre could not be found: hold the mount still and turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>축 중심을 찾지 못했습니다. 적도의를 움직이지 말고 적경축을 다시 돌리세요.</translation>
     </message>
     <message>
         <source>The stars did not turn about one point (they disagree by %1″): make sure all is firm, then turn the RA axis again.</source>
-        <translation type="unfinished"></translation>
+        <translation>별들이 한 점을 중심으로 돌지 않았습니다(차이 %1″). 모든 부분이 단단히 고정되었는지 확인한 다음 적경축을 다시 돌리세요.</translation>
     </message>
     <message>
         <source>the package %1 is not installed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 패키지가 설치되어 있지 않습니다</translation>
     </message>
 </context>
 <context>
@@ -1317,70 +1317,74 @@ The file keeps the %2 frames written before.</source>
     <name>QuickAlignment</name>
     <message>
         <source>Solving the sky...</source>
-        <translation type="unfinished"></translation>
+        <translation>하늘 해석 중...</translation>
     </message>
     <message>
         <source>Hold the mount still</source>
-        <translation type="unfinished"></translation>
+        <translation>적도의를 움직이지 마세요</translation>
     </message>
     <message>
         <source>The mount turns the RA axis...</source>
-        <translation type="unfinished"></translation>
+        <translation>적도의가 적경축을 돌리는 중...</translation>
     </message>
     <message>
         <source>Turn the RA axis by 30° or more, either way</source>
-        <translation type="unfinished"></translation>
+        <translation>적경축을 어느 방향으로든 30° 이상 돌리세요</translation>
     </message>
     <message>
         <source>The mount turns the RA axis back...</source>
-        <translation type="unfinished"></translation>
+        <translation>적도의가 적경축을 되돌리는 중...</translation>
     </message>
     <message>
         <source>Turn it back past the start</source>
-        <translation type="unfinished"></translation>
+        <translation>시작 위치를 지나도록 되돌리세요</translation>
     </message>
     <message>
         <source>The mount returns the RA axis to where it started...</source>
-        <translation type="unfinished"></translation>
+        <translation>적도의가 적경축을 시작 위치로 되돌리는 중...</translation>
     </message>
     <message>
         <source>Turn the bolts until the pole is inside the target</source>
-        <translation type="unfinished"></translation>
+        <translation>극이 목표 안에 들어올 때까지 볼트를 돌리세요</translation>
     </message>
     <message>
         <source>Aligned</source>
-        <translation type="unfinished"></translation>
+        <translation>정렬 완료</translation>
     </message>
     <message>
         <source>The mount reported the turn, but the stars did not turn with it: is the camera on this mount?</source>
-        <translation type="unfinished"></translation>
+        <translation>적도의가 회전을 보고했지만 별이 함께 돌지 않았습니다. 카메라가 이 적도의에 장착되어 있습니까?</translation>
     </message>
     <message>
         <source>No star to follow around the RA axis: the sky may be clouded.</source>
-        <translation type="unfinished"></translation>
+        <translation>적경축 주위로 따라갈 별이 없습니다. 하늘이 흐린 것 같습니다.</translation>
+    </message>
+    <message>
+        <source>Inside the target, but the ± %1 is wider than it: is the refraction correction on?</source>
+        <translation>목표 안에 있지만 오차(± %1)가 목표보다 큽니다. 대기차 보정이 켜져 있습니까?</translation>
     </message>
 </context>
 <context>
     <name>QuickAlignmentPanel</name>
     <message>
         <source>Done by itself when the pole stays inside %1 for %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>극이 %2초 동안 %1 안에 머무르면 자동으로 완료됩니다</translation>
     </message>
     <message>
         <source>Turned %1°</source>
-        <translation type="unfinished"></translation>
+        <translation>%1° 회전함</translation>
     </message>
     <message>
         <source>Quick Alignment</source>
-        <translation type="unfinished"></translation>
+        <translation>빠른 극축 정렬</translation>
     </message>
     <message>
         <source>Manual Steps</source>
-        <translation type="unfinished"></translation>
+        <translation>수동 단계</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished">중단</translation>
+        <translation>중단</translation>
     </message>
 </context>
 <context>
