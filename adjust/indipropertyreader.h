@@ -3,7 +3,7 @@
 // The stream has no root element and arrives in pieces; each whole def*Vector, set*Vector and
 // delProperty of the device comes out as one Vector with its state, message and the numbers
 // (value, min, max) or switches it carries. Everything else is passed over. A stream that is not
-// XML makes failed() true.
+// XML makes failed() true. A reader of no device ("") reads every device's vectors.
 #ifndef INDIPROPERTYREADER_H
 #define INDIPROPERTYREADER_H
 
@@ -23,6 +23,7 @@ public:
     struct Vector
     {
         enum class Kind { Define, Set, Delete } kind = Kind::Set;
+        QString device;
         QString name;    // empty when a delProperty removes the whole device
         QString state;   // Idle, Ok, Busy, Alert ("" when the vector says none)
         QString message; // the driver's words with it, if any
