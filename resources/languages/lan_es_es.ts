@@ -452,14 +452,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>se cerró la conexión</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>la respuesta del servidor no es INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>el dispositivo ya no está</translation>
     </message>
@@ -470,6 +462,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>sin respuesta durante %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>se cerró la conexión</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>el dispositivo ya no está</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la respuesta del servidor no es INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1071,48 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
     <message>
         <source>Phone View…</source>
         <translation>Vista en el teléfono…</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished">Actualizar</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation type="unfinished">Servidor INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">Puerto</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -452,14 +452,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>接続が閉じられました</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>サーバーの応答が INDI ではありません</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>デバイスが見つかりません</translation>
     </message>
@@ -470,6 +462,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>%1 秒間応答がありません</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>接続が閉じられました</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>デバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>サーバーの応答が INDI ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1071,47 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>Phone View…</source>
         <translation>スマートフォン表示…</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished">更新</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation type="unfinished">INDI サーバー</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">ポート</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

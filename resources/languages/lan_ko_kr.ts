@@ -452,14 +452,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>연결이 닫혔습니다</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>서버의 응답이 INDI가 아닙니다</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>장치가 사라졌습니다</translation>
     </message>
@@ -470,6 +462,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>%1초 동안 응답이 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>연결이 닫혔습니다</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>장치가 사라졌습니다</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>서버의 응답이 INDI가 아닙니다</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1071,47 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>Phone View…</source>
         <translation>휴대폰 보기…</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished">새로 고침</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation type="unfinished">INDI 서버</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">포트</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -452,14 +452,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>a ligação foi fechada</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>a resposta do servidor não é INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>o dispositivo já não existe</translation>
     </message>
@@ -470,6 +462,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>sem resposta há %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>a ligação foi fechada</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>o dispositivo já não existe</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>a resposta do servidor não é INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1037,6 +1071,48 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
     <message>
         <source>Phone View…</source>
         <translation>Vista no telemóvel…</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="unfinished">Atualizar</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation type="unfinished">Servidor INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished">Porta</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
