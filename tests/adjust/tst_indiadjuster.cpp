@@ -71,15 +71,19 @@ void TestIndiAdjuster::troubleInAMove()
         for (const auto &vector : reader.feed(watcher.readAll())) {
             states[vector.name] = vector.state;
             coordinatesSent += vector.name == moving;
+            // The camera shows the RA axis once it is switched on, which the server passes on once
+            // it knows the device.
+            if (vector.device == QLatin1String("Velto Q7 Sky") && vector.name == QLatin1String("CONNECTION")
+                && !vector.switches.value(QStringLiteral("CONNECT"), true))
+                watcher.write("<newSwitchVector device=\"Velto Q7 Sky\" name=\"CONNECTION\"><oneSwitch "
+                              "name=\"CONNECT\">On</oneSwitch></newSwitchVector>\n");
             for (auto number = vector.numbers.begin(); number != vector.numbers.end(); ++number)
                 position[number.key()] = number.value().value;
         }
     });
     watcher.connectToHost(QStringLiteral("localhost"), server.port());
     QVERIFY(watcher.waitForConnected(5000));
-    watcher.write(
-        "<getProperties version=\"1.7\"/>\n<newSwitchVector device=\"Velto Q7 Sky\" name=\"CONNECTION\">"
-        "<oneSwitch name=\"CONNECT\">On</oneSwitch></newSwitchVector>\n");
+    watcher.write("<getProperties version=\"1.7\"/>\n");
 
     std::unique_ptr<QObject> object;
     if (isMount)
