@@ -85,5 +85,7 @@ void IndiPropertyReader::end(QVector<Vector> *done)
         m_vector.numbers.insert(m_element, m_number);
     } else if (name.endsWith(QLatin1String("Switch"))) {
         m_vector.switches.insert(m_element, m_text.trimmed() == QLatin1String("On"));
+    } else if (name.endsWith(QLatin1String("Text"))) {
+        m_vector.texts.insert(m_element, m_text.trimmed());
     }
 }

@@ -6,6 +6,19 @@
 namespace {
 // A local server defines everything in a few milliseconds; one across a network needs longer.
 constexpr int answerMs = 2000;
+// INDI::BaseDevice::TELESCOPE_INTERFACE in DRIVER_INFO's DRIVER_INTERFACE bits: a telescope not
+// yet connected defines no coordinates.
+constexpr unsigned telescopeInterface = 1u << 0;
+
+bool isTelescope(const IndiPropertyReader::Vector &vector)
+{
+    if (vector.kind != IndiPropertyReader::Vector::Kind::Define)
+        return false;
+    if (vector.name == QLatin1String("EQUATORIAL_EOD_COORD"))
+        return true;
+    return vector.name == QLatin1String("DRIVER_INFO")
+        && (vector.texts.value(QStringLiteral("DRIVER_INTERFACE")).toUInt() & telescopeInterface);
+}
 } // namespace
 
 TelescopeFinder::TelescopeFinder(QObject *parent) : QObject(parent)
@@ -17,8 +30,7 @@ TelescopeFinder::TelescopeFinder(QObject *parent) : QObject(parent)
         [this] { m_socket.write("<getProperties version=\"1.7\"/>\n"); });
     connect(&m_socket, &QTcpSocket::readyRead, this, [this] {
         for (const IndiPropertyReader::Vector &vector : m_reader.feed(m_socket.readAll()))
-            if (vector.kind == IndiPropertyReader::Vector::Kind::Define
-                && vector.name == QLatin1String("EQUATORIAL_EOD_COORD"))
+            if (isTelescope(vector))
                 m_telescopes.insert(vector.device);
         if (m_reader.failed())
             finish();

@@ -1,5 +1,6 @@
 // telescopefinder.h - the telescopes an INDI server offers: the devices that define
-// EQUATORIAL_EOD_COORD, as they answer one request for every property within a short wait.
+// EQUATORIAL_EOD_COORD or say they are telescopes (DRIVER_INFO), as they answer one request for
+// every property within a short wait.
 //
 //   TelescopeFinder finder;
 //   connect(&finder, &TelescopeFinder::found, ...);   // the names, sorted; empty when none
