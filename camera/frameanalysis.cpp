@@ -69,9 +69,16 @@ PoleMeasurement measurePole(const cv::Mat &grey, const FrameInputs &inputs, Star
         a += correction;
         b += correction;
     }
+    // The apex on the pattern's side of the line from A to B; a point well out on that side
+    // chooses it, wherever the axis centre is.
+    QPointF side = inputs.axisCenter;
+    if (inputs.poleSide != 0) {
+        const QPointF line = b - a;
+        side = (a + b) / 2 + QPointF(-line.y(), line.x()) * inputs.poleSide;
+    }
     double x = 0.0, y = 0.0;
-    m.poleFound = starAlgorithms.CalcPoleCOOR(a.x(), a.y(), inputs.poleAngleAtA, b.x(), b.y(),
-                      inputs.poleAngleAtB, &x, &y, inputs.axisCenter.x(), inputs.axisCenter.y())
+    m.poleFound = starAlgorithms.CalcPoleCOOR(
+                      a.x(), a.y(), inputs.poleAngleAtA, b.x(), b.y(), inputs.poleAngleAtB, &x, &y, side.x(), side.y())
         == 0;
     m.polePos = QPointF(x, y);
     m.jacobianFound = m.poleFound

@@ -27,11 +27,13 @@ FrameInputs FrameInputs::read()
     in.poleAngleAtB = angles.atB;
     in.poleAnglesErrorArcsec = angles.errorArcsec;
     in.zenithToLineTurnDeg = angles.zenithToLineTurnDeg;
+    in.poleSide = angles.poleSide;
     in.trackedRaTurn = ::trackedRaTurn;
     const BoltGuideMarks guide = boltGuideMarks.load();
     in.showBoltGuide = guide.shown;
     in.altitudeStop = guide.altitudeStop;
     in.azimuthStop = guide.azimuthStop;
+    in.targetRadiusPx = ::targetRadiusPx;
     in.refractionEnabled = ::refractionEnabled;
     in.refractionModel = ::refractionModel;
     in.siteLatitude = std::fabs(::siteLatitude.load());

@@ -32,10 +32,12 @@ struct FrameInputs
     double poleAngleAtB = 0.0;
     double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
     double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN(); // from A->B, sharedstate.h
+    int poleSide = 0;                                                      // PoleAngles::poleSide
     double trackedRaTurn = 0.0;                                            // degrees
     bool showBoltGuide = false; // while monitoring: the bolts' lines through their stops
     QPointF altitudeStop;
     QPointF azimuthStop;
+    double targetRadiusPx = 0.0; // while monitoring: the target about the axis centre; 0: none
     bool refractionEnabled = false;
     RefractionModel refractionModel = RefractionModel::Bennett;
     float siteLatitude = 0.0f;   // degrees, the pole's altitude (no sign)

@@ -97,6 +97,10 @@ QColor azimuthBolt(bool monoStyle)
 {
     return monoStyle ? QColor(255, 255, 255, 200) : QColor(0, 200, 255, 200);
 }
+QColor target(bool monoStyle)
+{
+    return monoStyle ? QColor(255, 255, 255, 220) : QColor(255, 80, 255, 220);
+}
 QColor night()
 {
     return QColor(170, 0, 0);
@@ -131,6 +135,12 @@ void drawDisplayOverlays(QImage *frame, const FrameInputs &s, const PoleMeasurem
         drawStarMarker(painter, m.starAPos);
     if (s.showStarBMarker && drawable(m.starBPos))
         drawStarMarker(painter, m.starBPos);
+    // The pole inside this circle is good enough for the user's imaging (polartarget.h).
+    if (s.monitorPole && axisKnown && s.targetRadiusPx > 0 && s.targetRadiusPx < farAway) {
+        const double r = s.targetRadiusPx;
+        pen(overlayColours::target(s.monoStyle));
+        painter.drawEllipse(QRectF(s.axisCenter.x() - r, s.axisCenter.y() - r, 2 * r, 2 * r));
+    }
     if (s.monitorPole && s.showBoltGuide && drawable(m.polePos)) {
         const auto boltLine = [&](const QPointF &stop, const QColor &colour) {
             if (!drawable(stop))

@@ -16,14 +16,15 @@ QColor pole(bool monoStyle);
 QColor night(); // every mark in the night style
 QColor altitudeBolt(bool monoStyle);
 QColor azimuthBolt(bool monoStyle);
+QColor target(bool monoStyle);
 } // namespace overlayColours
 
 // Paints, in this order and each only when its switch in `inputs` is set: the axis-centre mark, the
 // axis circle, the rotating reticle at the expected Polaris position, the marks of reference stars
-// A and B and the computed pole (at the positions in `measured`), and while monitoring each bolt's
-// line from the pole through the point where to stop turning it, the stop circled. Antialiased,
-// one-device-pixel (cosmetic) pens, nothing filled, coordinates not rounded. A mark whose position is not a
-// finite number is skipped.
+// A and B and the computed pole (at the positions in `measured`), and while monitoring the target's
+// circle about the axis centre and each bolt's line from the pole through the point where to stop
+// turning it, the stop circled. Antialiased, one-device-pixel (cosmetic) pens, nothing filled,
+// coordinates not rounded. A mark whose position is not a finite number is skipped.
 void drawDisplayOverlays(QImage *frame, const FrameInputs &inputs, const PoleMeasurement &measured);
 
 #endif // OVERLAYS_H

@@ -30,6 +30,7 @@ Guarded<QPointF> starBSearchPos;
 Guarded<PoleAngles> poleAngles;
 std::atomic<double> trackedRaTurn {0.0};
 Guarded<BoltGuideMarks> boltGuideMarks;
+std::atomic<double> targetRadiusPx {0.0};
 
 std::atomic<bool> refractionEnabled {false};
 std::atomic<RefractionModel> refractionModel {RefractionModel::Bennett};

@@ -72,6 +72,11 @@ struct PoleAngles
     // (zenithdirection.h), degrees; NaN while unknown, when the refraction correction falls back to
     // the camera sitting in its holder.
     double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN();
+    // Which side of the line from A to B the pole lies on in the image, as the star pattern has it:
+    // +1 where the cross product (B - A) x (P - A) is positive (y down), -1 on the other; 0 while
+    // unknown, when the apex nearer the axis centre is taken. The triangle's two apexes are mirror
+    // images, and the axis centre picks the right one only while the pole is near it.
+    int poleSide = 0;
 };
 extern Guarded<PoleAngles> poleAngles;
 // How far the pole-tracking dial says the RA axis has turned since the reference stars were found
@@ -89,6 +94,10 @@ struct BoltGuideMarks
     QPointF azimuthStop;
 };
 extern Guarded<BoltGuideMarks> boltGuideMarks;
+// The alignment's target (AlignmentSession::targetArcsec) in pole-camera pixels, the radius of the
+// circle drawn about the axis centre while the pole is monitored; 0: no target. Written by the GUI
+// thread when the target changes, read by the capture thread.
+extern std::atomic<double> targetRadiusPx;
 
 // Refraction correction inputs (refraction dialog and settings file).
 extern std::atomic<bool> refractionEnabled;

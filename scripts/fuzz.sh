@@ -4,6 +4,7 @@
 # seed corpus in fuzz/corpus/<name>. Fails on the first finding: a crash, a sanitizer report or a
 # failed check. The input that found it is left in $BUILD_DIR/findings/<name>/; reproduce it with
 #   $BUILD_DIR/bin/fuzz_<name> <file>
+# FUZZ_SEED fixes libFuzzer's seed (CI does, so a run repeats).
 # Usage: scripts/fuzz.sh [settings|stardata|numeric|serfile|indiframe|phoneview|grblstatus|indiproperties ...]
 # (no argument: all eight)
 set -eu
@@ -25,6 +26,8 @@ for name in "$@"; do
   dict=""
   [ -f "fuzz/$name.dict" ] && dict="-dict=fuzz/$name.dict"
   echo "fuzz_$name: $seconds s"
-  "$BUILD_DIR/bin/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 $dict \
+  seed=""
+  [ -n "${FUZZ_SEED:-}" ] && seed="-seed=$FUZZ_SEED"
+  "$BUILD_DIR/bin/fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 $dict $seed \
     -artifact_prefix="$findings/" "$corpus" "fuzz/corpus/$name"
 done

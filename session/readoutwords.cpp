@@ -45,6 +45,58 @@ QString total(double totalArcsec)
     return translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "Total %1")).arg(arcText(totalArcsec));
 }
 
+QString target(double targetArcsec)
+{
+    return translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "target %1")).arg(arcText(targetArcsec));
+}
+
+bool insideTarget(double totalArcsec, double targetArcsec)
+{
+    return targetArcsec > 0 && totalArcsec <= targetArcsec;
+}
+
+QString quarterText(double turns)
+{
+    const long quarters = std::lround(std::fabs(turns) * 4.0);
+    static const QString fractions[]
+        = {QString(), QStringLiteral("¼"), QStringLiteral("½"), QStringLiteral("¾")};
+    if (quarters < 4)
+        return quarters == 0 ? QStringLiteral("0") : fractions[quarters];
+    return QString::number(quarters / 4) + fractions[quarters % 4];
+}
+
+namespace {
+
+QString turnCount(double turns)
+{
+    return (turns > 1.0 ? translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "%1 turns"))
+                        : translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "%1 turn")))
+        .arg(quarterText(turns));
+}
+
+} // namespace
+
+QString turns(bool altitude, const boltturns::Advice &advice)
+{
+    if (!advice.known)
+        return {};
+    QString what;
+    if (advice.wentPast) {
+        what = translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "went past — turn back %1, then forward %2"))
+                   .arg(turnCount(advice.turns), turnCount(advice.forwardTurns));
+    } else {
+        const QString amount = advice.turns > 0
+            ? turnCount(advice.turns)
+            : translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "less than ¼ turn"));
+        what = (advice.clockwise ? translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "%1 clockwise"))
+                                 : translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "%1 anticlockwise")))
+                   .arg(amount);
+    }
+    return (altitude ? translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "Altitude: %1"))
+                     : translated(QT_TRANSLATE_NOOP("AxisErrorPanel", "Azimuth: %1")))
+        .arg(what);
+}
+
 QString siteUnknown()
 {
     return translated(QT_TRANSLATE_NOOP(

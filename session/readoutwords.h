@@ -5,6 +5,7 @@
 #ifndef READOUTWORDS_H
 #define READOUTWORDS_H
 
+#include "boltturns.h"
 #include "skyorientation.h"
 
 #include <QString>
@@ -25,6 +26,18 @@ Line altitude(const AxisErrorArcsec &error);
 Line azimuth(const AxisErrorArcsec &error, bool north);
 // "Total 2′20″".
 QString total(double totalArcsec);
+// "target 1′12″": the total good enough to stop at (AlignmentSession::targetArcsec).
+QString target(double targetArcsec);
+// Whether the total is inside a target that is set. The ± is not added: it is the spread of one
+// reading about the mean, and the pole held inside the target for seconds is that mean; with it
+// added a target near the pole camera's reach could never be met.
+bool insideTarget(double totalArcsec, double targetArcsec);
+// The knob's advice (boltturns.h) for the altitude bolt or the azimuth bolt: "Altitude: ¾ turn
+// clockwise", "Azimuth: less than ¼ turn anticlockwise", "Altitude: went past — turn back ½
+// turn, then forward ¼ turn"; empty while the knob's turn is not known.
+QString turns(bool altitude, const boltturns::Advice &advice);
+// A number of quarter turns in digits and fractions: ¼, 1, 1¾.
+QString quarterText(double turns);
 // Said below the figures while they still carry the air's refraction.
 QString siteUnknown();
 

@@ -12,6 +12,12 @@ const char *const rotationAsk = QT_TRANSLATE_NOOP("MainWindow", "Has rotation fi
 const char *const rotationDone = QT_TRANSLATE_NOOP("MainWindow", "rotation Finished");
 const char *const resetText = QT_TRANSLATE_NOOP("MainWindow", "Reset");
 
+} // namespace
+
+const char *const quickAlignment = QT_TRANSLATE_NOOP("MainWindow", "Quick Alignment");
+
+namespace {
+
 const PageText pageTexts[pageCount] = {
     {"setting",
         QT_TRANSLATE_NOOP(

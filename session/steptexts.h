@@ -23,6 +23,9 @@ struct PageText
     const char *done;
 };
 
+// The first page's second button, untranslated: the way to the quick alignment.
+extern const char *const quickAlignment;
+
 // The page of `step` (1 to pageCount); all null for any other step.
 const PageText &page(int step);
 // `text` in the current language; empty for null.

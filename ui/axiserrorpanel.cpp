@@ -3,7 +3,9 @@
 
 #include "readoutwords.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QStyle>
 #include <QTextDocument>
 #include <QVBoxLayout>
 #include <cmath>
@@ -36,7 +38,8 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     : QWidget(parent), m_altitude(readoutLabel(QStringLiteral("label_%1altitudeError").arg(section), this)),
       m_azimuth(readoutLabel(QStringLiteral("label_%1azimuthError").arg(section), this)),
       m_total(readoutLabel(QStringLiteral("label_%1totalError").arg(section), this)),
-      m_siteUnknown(new QLabel(this)), m_staleNote(new QLabel(this))
+      m_target(new QLabel(this)), m_turns(new QLabel(this)), m_siteUnknown(new QLabel(this)),
+      m_staleNote(new QLabel(this))
 {
     m_siteUnknown->setObjectName(QStringLiteral("label_%1siteUnknown").arg(section));
     m_siteUnknown->setWordWrap(true);
@@ -55,11 +58,25 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     font.setPointSize(14);
     font.setBold(true);
     m_total->setFont(font);
+    m_target->setObjectName(QStringLiteral("label_%1target").arg(section));
+    m_target->setFont(font);
+    m_target->hide();
+    m_turns->setObjectName(QStringLiteral("label_%1turns").arg(section));
+    m_turns->setFont(font);
+    m_turns->setWordWrap(true);
+    m_turns->setTextFormat(Qt::PlainText);
+    m_turns->hide();
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_altitude);
     layout->addWidget(m_azimuth);
-    layout->addWidget(m_total);
+    layout->addWidget(m_turns);
+    auto *totalRow = new QHBoxLayout;
+    totalRow->addWidget(m_total);
+    totalRow->addSpacing(12);
+    totalRow->addWidget(m_target);
+    totalRow->addStretch(1);
+    layout->addLayout(totalRow);
     layout->addWidget(m_siteUnknown);
     layout->addWidget(m_staleNote);
 }
@@ -67,7 +84,7 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
 // Disabled labels take the style's greyed text; the note itself stays readable.
 void AxisErrorPanel::setStale(const QString &note)
 {
-    for (QLabel *figure : {m_altitude, m_azimuth, m_total})
+    for (QLabel *figure : {m_altitude, m_azimuth, m_turns, m_total, m_target})
         figure->setEnabled(note.isEmpty());
     m_staleNote->setText(note);
     m_staleNote->setVisible(!note.isEmpty());
@@ -88,7 +105,42 @@ void AxisErrorPanel::showError(const AxisErrorArcsec &error, double poleAltitude
     }
     m_altitude->setText(withLargeFigure(readoutwords::altitude(error)));
     m_azimuth->setText(withLargeFigure(readoutwords::azimuth(error, north)));
-    m_total->setText(readoutwords::total(readoutwords::totalArcsec(error, poleAltitudeDeg)).toHtmlEscaped());
+    m_totalArcsec = readoutwords::totalArcsec(error, poleAltitudeDeg);
+    m_total->setText(readoutwords::total(m_totalArcsec).toHtmlEscaped());
+    showTarget();
+}
+
+void AxisErrorPanel::setTarget(double targetArcsec)
+{
+    m_targetArcsec = std::isfinite(targetArcsec) && targetArcsec > 0 ? targetArcsec : 0.0;
+    showTarget();
+}
+
+void AxisErrorPanel::showTarget()
+{
+    const bool inside = m_totalArcsec >= 0 && readoutwords::insideTarget(m_totalArcsec, m_targetArcsec);
+    const QString words = readoutwords::target(m_targetArcsec);
+    m_target->setText(inside ? QStringLiteral("\u2713 ") + words : words);
+    m_target->setVisible(m_targetArcsec > 0);
+    if (inside == m_inside)
+        return;
+    m_inside = inside;
+    // The style sheet's colour follows the property only once the labels are polished again.
+    for (QLabel *label : {m_altitude, m_azimuth, m_total, m_target}) {
+        label->setProperty("insideTarget", inside);
+        label->style()->unpolish(label);
+        label->style()->polish(label);
+    }
+}
+
+void AxisErrorPanel::setTurns(const QString &altitude, const QString &azimuth)
+{
+    QStringList lines;
+    for (const QString &line : {altitude, azimuth})
+        if (!line.isEmpty())
+            lines << line;
+    m_turns->setText(lines.join(QLatin1Char('\n')));
+    m_turns->setVisible(!lines.isEmpty());
 }
 
 void AxisErrorPanel::setSiteKnown(bool known)

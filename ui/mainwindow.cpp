@@ -72,6 +72,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     initialiseCameraLibrary();
     setupRecording();
     setupPlateSolving();
+    setupQuickAlignment();
     setupFreshness();
 }
 
@@ -101,6 +102,7 @@ void MainWindow::setupMagnifierAndReadouts()
     precise->addWidget(ui->widget_biggerView, 2, 0, 1, 4);
     precise->addWidget(axisErrorPanel, 1, 0, 1, 4);
     axisErrorPanel->hide();
+    connect(&session, &AlignmentSession::targetChanged, this, &MainWindow::showTarget);
     adjusterPanel = new AdjusterPanel(session, ui->widget_precise);
     precise->addWidget(adjusterPanel, 4, 0, 1, 4);
     ui->menuDevice->addAction(adjusterPanel->menuAction());

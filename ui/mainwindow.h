@@ -23,8 +23,10 @@
 
 #include "alignmentsession.h"
 #include "boltguide.h"
+#include "boltturns.h"
 #include "camerasource.h"
 #include "freshness.h"
+#include "imagingsetupdialog.h"
 #include "mountdevice.h"
 #include "mountdialog.h"
 #include "platesolvetask.h"
@@ -47,6 +49,8 @@ class CaptureThread;
 class MagnifierWidget;
 class PhoneViewDialog;
 class PoleTrackingDialog;
+class QuickAlignment;
+class QuickAlignmentPanel;
 class QAction;
 class QActionGroup;
 class QGraphicsDropShadowEffect;
@@ -110,6 +114,7 @@ private slots:
     // Shell menu commands and languages (mainwindow_menus.cpp).
     void on_actionExit_triggered();
     void on_actionAstronomical_Refraction_triggered();
+    void on_actionImaging_Setup_triggered();
     void on_actionManual_Trace_triggered();
     void on_actionNordvane_Manual_triggered();
     void on_actionAbout_triggered();
@@ -233,6 +238,10 @@ private:
     void selectHemisphere(const QString &region, const HemisphereStarData &data);
     void updatePoleAngles();
     void showRefractionDialog(bool asSiteQuestion);
+    // The imaging setup and the knobs as Tools > Imaging Setup... or the settings give them: the
+    // session's target follows.
+    void applyImagingSetup(const ImagingSetupDialog::Values &values);
+    void showTarget();
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);
     void updatePointer(const QPoint &labelPos);
@@ -240,6 +249,8 @@ private:
     bool measureStar(const QPointF &near, QPointF *star) const;
     std::vector<cv::Point2d> measureStarField() const;
     void fitAxisCenter();
+    void logAxisMeasurement(const axismeasurement::Measurement &m) const;
+    void adoptAxisCentre();
     QPointF poleBeside(const QPointF &poleStar) const;
     void updateExpectedPolarisPos();
     void goToExpectedPolarisStep();
@@ -266,6 +277,7 @@ private:
     bool axisErrorInImage(const QPointF &pole, const QPointF &starA, const QPointF &starB, double turnDeg,
         AxisErrorArcsec *error, PoleInImage *inImage = nullptr) const;
     void updateBoltGuide(const PoleInImage &inImage);
+    void showTurns(const AxisErrorArcsec &error, double sigmaArcsec);
     void applyDisplayStyle(const QString &style);
 
     Ui::MainWindow *ui;
@@ -282,6 +294,9 @@ private:
     bool roughPolarisFollowed = false;
     double roughPolarisPeak = 0; // its height over the sky when following began
     BoltGuide boltGuide;         // Precise Pole: each bolt's line, learnt while the user turns it
+    polartarget::ImagingSetup imagingSetup; // what the target is made for (Tools > Imaging Setup...)
+    boltturns::TurnAdvisor altitudeTurns;   // Precise Pole: how far to turn each knob by hand
+    boltturns::TurnAdvisor azimuthTurns;
     AboutDialog *aboutDialog;
     AstroRefractionDialog *astroRefractionDialog;
     PoleTrackingDialog *poleTrackingDialog;
@@ -350,6 +365,26 @@ private:
     // Done's summary (mainwindow_summary.cpp).
     void showAlignmentSummary();
     double alignmentStartUtc = 0; // Connect, on the program's clock
+
+    // Quick Alignment (mainwindow_quick.cpp).
+    void setupQuickAlignment();
+    void startQuickAlignment();
+    void connectQuickMount();
+    void feedQuickAlignment();
+    void followQuickPhase();
+    void quickSolved(const QPointF &poleStar, const QPointF &starA);
+    void quickNotSolved(const QString &why, bool hopeless = false);
+    void quickAxisMeasured(const axismeasurement::Measurement &m);
+    void startQuickMonitoring(const QPointF &poleStar, const QPointF &starA);
+    void finishQuickAlignment();
+    void leaveQuickAlignment();
+    QuickAlignment *quickAlignment = nullptr;
+    QuickAlignmentPanel *quickPanel = nullptr;
+    QTimer *quickFrameTimer = nullptr;   // while the RA positions are taken: the field's stars
+    std::int64_t quickFrameSeen = 0;     // frameArrivalNs of the frame last looked at
+    int quickSolveFailures = 0;
+    std::vector<cv::Point2d> solveFrameStars; // of the frame the running solve was given
+    double solveFrameUtc = 0;
 
     // Plate solving (mainwindow_solve.cpp).
     void setupPlateSolving();

@@ -169,6 +169,7 @@ void MainWindow::disconnectFromCamera()
     if (!disconnectCamera(*captureThread))
         return;
     ui->actionConnect->setText(tr("Connect"));
+    leaveQuickAlignment();
     goToStep(0);
     setCameraActionsEnabled(false);
     showVirtualMount(false);
@@ -323,8 +324,20 @@ void MainWindow::showAxisError(double sigmaArcsec)
     readout.staleReason = staleNote;
     session.setReadout(readout);
     axisErrorPanel->showError(error, std::fabs(siteLatitude.load()), session.north());
+    showTurns(error, sigmaArcsec);
     axisErrorPanel->setSiteKnown(readout.siteKnown);
     axisErrorPanel->show();
+}
+
+// Each knob's move in quarter turns (boltturns.h). A reading that differs from the last by less
+// than twice the pole's uncertainty, or than the pole camera's reach, is the pole's noise, not a turn.
+void MainWindow::showTurns(const AxisErrorArcsec &error, double sigmaArcsec)
+{
+    const double noise = std::max(2.0 * sigmaArcsec, polartarget::measurableArcsec);
+    const auto [raise, east] = boltturns::neededMoves(error, std::fabs(siteLatitude.load()));
+    const boltturns::Advice altitude = altitudeTurns.advise(raise, noise);
+    const boltturns::Advice azimuth = azimuthTurns.advise(east, noise);
+    axisErrorPanel->setTurns(readoutwords::turns(true, altitude), readoutwords::turns(false, azimuth));
 }
 
 // The altitude bolt moves the pole along the zenith's image direction and the azimuth bolt along

@@ -1,6 +1,8 @@
-// Shell menu commands (Exit, the two tool dialogs, the manual, About) and the interface language.
+// Shell menu commands (Exit, the tool dialogs, the imaging setup and its target, the manual, About)
+// and the interface language.
 #include "aboutdialog.h"
 #include "astrorefractiondialog.h"
+#include "axiserrorpanel.h"
 #include "mainwindow.h"
 #include "phoneviewdialog.h"
 #include "poletrackingdialog.h"
@@ -81,6 +83,36 @@ void MainWindow::on_actionExit_triggered()
 void MainWindow::on_actionAstronomical_Refraction_triggered()
 {
     showRefractionDialog(false);
+}
+
+void MainWindow::on_actionImaging_Setup_triggered()
+{
+    ImagingSetupDialog dialog({imagingSetup, altitudeTurns.knob(), azimuthTurns.knob()}, this);
+    // The frames go on while the dialog is open: a knob's turn is learnt from the live readout.
+    dialog.setNeededMoves([this]() -> std::optional<std::pair<double, double>> {
+        const AlignmentSession::Readout &readout = session.readout();
+        if (!readout.shown || readout.stale)
+            return std::nullopt;
+        return boltturns::neededMoves(readout.error, std::fabs(siteLatitude.load()));
+    });
+    if (dialog.exec() == QDialog::Accepted)
+        applyImagingSetup(dialog.values());
+}
+
+void MainWindow::applyImagingSetup(const ImagingSetupDialog::Values &values)
+{
+    imagingSetup = values.setup;
+    altitudeTurns.setKnob(values.altitude);
+    azimuthTurns.setKnob(values.azimuth);
+    session.setTargetArcsec(polartarget::targetArcsec(imagingSetup));
+    qInfo("Target: %.0f arcsec from the imaging setup (0: none)", session.targetArcsec());
+}
+
+// The target in the readout and as a circle about the axis centre in the image.
+void MainWindow::showTarget()
+{
+    targetRadiusPx = session.targetArcsec() / cameraArcsecPerPixel;
+    axisErrorPanel->setTarget(session.targetArcsec());
 }
 
 void MainWindow::showRefractionDialog(bool asSiteQuestion)

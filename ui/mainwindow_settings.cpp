@@ -75,6 +75,7 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
         = values.airPressure * (values.pressureUnit == QLatin1String("kPa") ? 10.0 : 1.0);
     session.setSite(
         {values.siteLatitude, values.siteLongitude, hectopascal, values.airTemperature, values.siteKnown});
+    applyImagingSetup({values.imagingSetup, values.altitudeKnob, values.azimuthKnob});
 }
 
 void MainWindow::saveSettings()
@@ -144,6 +145,32 @@ void MainWindow::saveSettings()
             settings.setValue(QStringLiteral("host"), mountChoice.host);
             settings.setValue(QStringLiteral("port"), mountChoice.port);
             settings.setValue(QStringLiteral("device"), mountChoice.device);
+            settings.endGroup();
+        }
+        // Only a setup that gives a target, and knobs that differ from the default: a file without
+        // them has the keys it has always had.
+        settings.remove(QStringLiteral("IMAGING_SETUP"));
+        if (polartarget::targetArcsec(imagingSetup) > 0) {
+            settings.beginGroup(QStringLiteral("IMAGING_SETUP"));
+            settings.setValue(QStringLiteral("focalLengthMm"), number(imagingSetup.focalLengthMm));
+            settings.setValue(QStringLiteral("pixelSizeUm"), number(imagingSetup.pixelSizeUm));
+            settings.setValue(QStringLiteral("sensorWidthPx"), imagingSetup.sensorWidthPx);
+            settings.setValue(QStringLiteral("sensorHeightPx"), imagingSetup.sensorHeightPx);
+            settings.setValue(QStringLiteral("exposureS"), number(imagingSetup.exposureS));
+            settings.setValue(QStringLiteral("declinationDeg"),
+                imagingSetup.declinationDeg ? number(*imagingSetup.declinationDeg)
+                                            : QStringLiteral("anywhere"));
+            settings.endGroup();
+        }
+        settings.remove(QStringLiteral("BOLTS"));
+        const boltturns::Knob altitude = altitudeTurns.knob(), azimuth = azimuthTurns.knob();
+        if (altitude.arcsecPerTurn > 0 || azimuth.arcsecPerTurn > 0 || altitude.reversed
+            || azimuth.reversed) {
+            settings.beginGroup(QStringLiteral("BOLTS"));
+            settings.setValue(QStringLiteral("altitudeArcsecPerTurn"), number(altitude.arcsecPerTurn));
+            settings.setValue(QStringLiteral("altitudeReversed"), altitude.reversed);
+            settings.setValue(QStringLiteral("azimuthArcsecPerTurn"), number(azimuth.arcsecPerTurn));
+            settings.setValue(QStringLiteral("azimuthReversed"), azimuth.reversed);
             settings.endGroup();
         }
 

@@ -6,6 +6,8 @@
 #include "camerasource.h"
 #include "indexfiles.h"
 #include "mainwindow.h"
+#include "quickalignment.h"
+#include "starfinder.h"
 #include "sharedstate.h"
 #include "source.h"
 #include "ui_mainwindow.h"
@@ -72,6 +74,8 @@ void MainWindow::startAutomaticSolve()
             ui->statusBar->showMessage(tr("The template is not proposed: to have it, install the package %1.")
                                            .arg(QLatin1String(indexPackageName)));
         }
+        if (quickAlignment->phase() == QuickAlignment::Phase::Solving)
+            quickNotSolved(tr("the package %1 is not installed").arg(QLatin1String(indexPackageName)), true);
         return;
     }
     if (startPlateSolve())
@@ -100,6 +104,9 @@ bool MainWindow::startPlateSolve()
     // An INDI camera's lens may be unknown or entered wrong, so its frames need not be at the
     // program's scale: they are solved blind in scale, and the scale found measures the lens.
     const double scale = CameraSource::active().kind == CameraSource::Kind::Indi ? 0.0 : programArcsecPerPx;
+    // The quick alignment follows the field from the solved frame on.
+    solveFrameUtc = utcNow();
+    solveFrameStars = quickAlignment->running() ? findStars(frame.image()) : std::vector<cv::Point2d>();
     return plateSolveTask->start(
         frame.image(), site, utcNow(), scale, patternStars(north ? Hemisphere::North : Hemisphere::South));
 }
@@ -137,9 +144,11 @@ void MainWindow::showPlateSolution()
     }
     if (solveIsAutomatic) {
         solveIsAutomatic = false;
-        if (!sky.ok)
+        if (!sky.ok) {
             qInfo("Plate solving: the template is not proposed: %s", qPrintable(sky.whyNot));
-        else if (session.step() == STEP_CONFIRM && !templateTurnedByHand)
+            if (quickAlignment->phase() == QuickAlignment::Phase::Solving)
+                quickNotSolved(sky.whyNot);
+        } else if (session.step() == STEP_CONFIRM && !templateTurnedByHand)
             proposeTemplate(sky);
         return;
     }
@@ -190,6 +199,8 @@ void MainWindow::proposeTemplate(const SkyInImage &sky)
     placeTemplateAt(
         QPoint(int(std::lround(pole.x() * zoomFactor)), int(std::lround(pole.y() * zoomFactor))), pole);
     templatePoleStar = pole;
+    if (quickAlignment->phase() == QuickAlignment::Phase::Solving)
+        quickSolved(pole, QPointF(starA->position.x, starA->position.y));
 }
 
 // An INDI camera's frames come scaled from the lens's focal length as entered: a solve that finds

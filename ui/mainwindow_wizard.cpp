@@ -9,6 +9,7 @@
 #include "mainwindow.h"
 #include "nightstyle.h"
 #include "presentation.h"
+#include "quickalignment.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
 #include "staralgorithms.h"
@@ -279,16 +280,20 @@ void MainWindow::on_pushButton_monitor_clicked()
 {
     updatePoleAngles();
     boltGuide.restart();
+    altitudeTurns.restart();
+    azimuthTurns.restart();
     goToStep(STEP_FINETUNE_POLE);
 }
 
 void MainWindow::pushbuttonFinetunePoleResetClicked()
 {
+    leaveQuickAlignment();
     goToStep(STEP_SETTING);
 }
 
 void MainWindow::pushbuttonFinetunePoleDoneClicked()
 {
+    leaveQuickAlignment(); // Done before the quick alignment finished by itself
     goToStep(STEP_FINISHED);
     session.setFinished(true);
     showAlignmentSummary();
@@ -334,10 +339,12 @@ void MainWindow::updatePoleAngles()
     const double turn = starGeometry.zenithToLineTurnDeg(hemisphere, utc,
         std::fabs(siteLatitude.load()) * (north ? 1 : -1), session.site().longitudeDeg, at(pattern.pole),
         at(pattern.starA), at(pattern.starB), &imageEastTurn);
+    const QPointF line = pattern.starB - pattern.starA, toPole = pattern.pole - pattern.starA;
+    const double cross = line.x() * toPole.y() - line.y() * toPole.x();
     poleAngles.store({now.bap, now.abp,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
                                     : polestatistics::yearlyAnglesErrorArcsec,
-        turn});
+        turn, cross > 0 ? 1 : cross < 0 ? -1 : 0});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
@@ -420,6 +427,8 @@ std::vector<cv::Point2d> MainWindow::measureStarField() const
 
 void MainWindow::pickStar(const QPoint &labelPos, const QPointF &imagePos)
 {
+    if (quickAlignment->running())
+        return; // the quick alignment takes its positions itself
     QPointF star;
     const bool found = measureStar(imagePos, &star);
     const int currentStep = session.step();
@@ -484,13 +493,7 @@ void MainWindow::fitAxisCenter()
     }
     if (refine && !m.fit.ok)
         qCritical("Axis centre from all stars: %s; the chosen star's circle is used.", m.fit.failure);
-    const auto &positions = session.axisPositions();
-    qInfo("Axis centre (%.2f,%.2f) +- %.2f px from %s (%d stars, %.3f px each, fit +- %.3f px); sky turned "
-          "%.0f s, positions disagree by %.2f px",
-        m.centre.centre.x, m.centre.centre.y, axisfit::radialSigma(m.centre.covariance),
-        m.centre.fromAllStars ? "all stars" : "the chosen star's circle", m.fit.starsUsed, m.fit.noisePx,
-        axisfit::radialSigma(m.fit.covariance), positions.last().utc - positions.first().utc,
-        m.inconsistencyPx);
+    logAxisMeasurement(m);
     if (!m.consistent) {
         qCritical(
             "Axis centre rejected: the stars did not turn about one point (%.2f px)", m.inconsistencyPx);
@@ -505,11 +508,28 @@ void MainWindow::fitAxisCenter()
         goToStep(STEP_GET_STAR1);
         return;
     }
+    adoptAxisCentre();
+    goToStep(STEP_VALIDATE_CENTER);
+}
+
+void MainWindow::logAxisMeasurement(const axismeasurement::Measurement &m) const
+{
+    const auto &positions = session.axisPositions();
+    qInfo("Axis centre (%.2f,%.2f) +- %.2f px from %s (%d stars, %.3f px each, fit +- %.3f px); sky turned "
+          "%.0f s, positions disagree by %.2f px",
+        m.centre.centre.x, m.centre.centre.y, axisfit::radialSigma(m.centre.covariance),
+        m.centre.fromAllStars ? "all stars" : "the chosen star's circle", m.fit.starsUsed, m.fit.noisePx,
+        axisfit::radialSigma(m.fit.covariance), positions.last().utc - positions.first().utc,
+        m.inconsistencyPx);
+}
+
+// A consistent measurement: kept for the next run and shown beside its circle.
+void MainWindow::adoptAxisCentre()
+{
     axisCenter.store(session.axisCentre());
     axisCenterCovariance.store(session.axisCovariance());
     axisCircleRadius = session.axisCircleRadius();
     ui->label_axisPos->setText(positionText(session.axisCentre())); // beside the circle it belongs to
-    goToStep(STEP_VALIDATE_CENTER);
 }
 
 // The celestial pole where the matched template, laid on the pole star at `poleStar`, puts it.

@@ -95,13 +95,14 @@ void applyNightStyle(QWidget *window, bool night)
 {
     // What the day tells apart by hue alone, or leaves to the palette, must differ by brightness at
     // night: a ticked box from an empty one; selections (the palette's bright blue, a drop-down's
-    // highlighted item) and input fields (the palette's white) stay dark red, and the buttons'
-    // coloured icons go.
+    // highlighted item) and input fields (the palette's white) stay dark red, the readout inside
+    // its target (green by day) stands on a dark red band, and the buttons' coloured icons go.
     const QString nightOnly = QStringLiteral(
         "\nQCheckBox::indicator:checked, QRadioButton::indicator:checked { background-color: rgb(160, 0, 0); }"
         "\n* { selection-background-color: rgb(70, 0, 0); selection-color: rgb(200, 0, 0); }"
         "\nQLineEdit, QAbstractSpinBox, QAbstractItemView { background-color: rgb(20, 0, 0); color: rgb(200, 0, 0); }"
-        "\nQDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }");
+        "\nQDialogButtonBox { dialogbuttonbox-buttons-have-icons: 0; }"
+        "\nQLabel[insideTarget=\"true\"] { color: rgb(200, 0, 0); background-color: rgb(60, 0, 0); }");
     setNightSheet(qApp, qApp->styleSheet(), night,
         [night, nightOnly](const QString &sheet) { qApp->setStyleSheet(night ? sheet + nightOnly : sheet); });
     QList<QWidget *> widgets = window->findChildren<QWidget *>();

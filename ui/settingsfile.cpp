@@ -45,6 +45,22 @@ int preset(const QSettings &settings, const char *key, const int (&presets)[N], 
     return fallback;
 }
 
+// A size or a time of the groups IMAGING_SETUP and BOLTS: a missing key or 0 is not entered; any
+// other value that is not a positive number is not entered either, with one critical line.
+double entered(const QSettings &settings, const char *key)
+{
+    const QVariant stored = settings.value(QLatin1String(key));
+    if (!stored.isValid())
+        return 0.0;
+    bool ok = false;
+    const double value = stored.toDouble(&ok);
+    if (ok && (value == 0 || (std::isfinite(value) && value > 0)))
+        return value;
+    qCritical("loadSettings: %s/%s is not a positive number, it is taken as not entered.",
+        qPrintable(settings.group()), key);
+    return 0.0;
+}
+
 bool writeTo(const QString &path, const std::function<void(QSettings &)> &write)
 {
     QSettings settings(path, QSettings::IniFormat);
@@ -137,6 +153,30 @@ Values read(const QString &path)
     settings.beginGroup(QStringLiteral("Q7_SETTING"));
     values.exposureMs = preset(settings, "exposureMs", exposurePresetsMs, values.exposureMs);
     values.gain = preset(settings, "gain", gainPresets, values.gain);
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("IMAGING_SETUP"));
+    polartarget::ImagingSetup &setup = values.imagingSetup;
+    setup.focalLengthMm = entered(settings, "focalLengthMm");
+    setup.pixelSizeUm = entered(settings, "pixelSizeUm");
+    setup.sensorWidthPx = int(std::min(entered(settings, "sensorWidthPx"), 1e6));
+    setup.sensorHeightPx = int(std::min(entered(settings, "sensorHeightPx"), 1e6));
+    setup.exposureS = entered(settings, "exposureS");
+    const QString declination
+        = settings.value(QStringLiteral("declinationDeg"), QStringLiteral("anywhere")).toString();
+    bool number = false;
+    const double degrees = declination.toDouble(&number);
+    if (number && std::isfinite(degrees) && std::fabs(degrees) <= 90.0)
+        setup.declinationDeg = degrees;
+    else if (declination != QLatin1String("anywhere"))
+        qCritical("loadSettings: IMAGING_SETUP/declinationDeg is no declination, anywhere is used instead.");
+    settings.endGroup();
+
+    settings.beginGroup(QStringLiteral("BOLTS"));
+    values.altitudeKnob = {entered(settings, "altitudeArcsecPerTurn"),
+        settings.value(QStringLiteral("altitudeReversed"), false).toBool()};
+    values.azimuthKnob = {entered(settings, "azimuthArcsecPerTurn"),
+        settings.value(QStringLiteral("azimuthReversed"), false).toBool()};
     settings.endGroup();
     values.windowGeometry = settings.value(QStringLiteral("WINDOW/geometry")).toByteArray();
     return values;

@@ -6,6 +6,9 @@
 #ifndef SETTINGSFILE_H
 #define SETTINGSFILE_H
 
+#include "boltturns.h"
+#include "polartarget.h"
+
 #include <QByteArray>
 #include <QPointF>
 #include <QString>
@@ -57,6 +60,13 @@ struct Values
     // gives the default.
     int exposureMs = 50;
     int gain = 50;
+    // Group IMAGING_SETUP (Tools > Imaging Setup...), written while it gives a target: the imaging
+    // the alignment's target is made for. Its declination is a number or "anywhere".
+    polartarget::ImagingSetup imagingSetup;
+    // Group BOLTS, written once changed: each knob's full turn on the sky (arcsec, 0: not known) and
+    // whether it turns the other way.
+    boltturns::Knob altitudeKnob;
+    boltturns::Knob azimuthKnob;
     // Group WINDOW: the main window's place and size as QWidget::saveGeometry gives them.
     QByteArray windowGeometry;
 };

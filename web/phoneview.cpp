@@ -61,9 +61,9 @@ QJsonObject PhoneView::readoutMessage(const AlignmentSession &session)
     message.insert(QStringLiteral("siteUnknown"), r.siteKnown ? QString() : readoutwords::siteUnknown());
     const double target = session.targetArcsec();
     if (target > 0) {
-        message.insert(QStringLiteral("target"), tr("target %1").arg(readoutwords::arcText(target)));
+        message.insert(QStringLiteral("target"), readoutwords::target(target));
         message.insert(QStringLiteral("targetArcsec"), target);
-        message.insert(QStringLiteral("inside"), !r.stale && r.totalArcsec <= target);
+        message.insert(QStringLiteral("inside"), !r.stale && readoutwords::insideTarget(r.totalArcsec, target));
     }
     return message;
 }

@@ -49,7 +49,7 @@ void fitAnswerRow(const TipPage &p)
     // Border and padding of the style sheet, plus a little air around the text.
     constexpr int textMargin = 12;
     int left = rightEdge + gap;
-    for (QPushButton *button : {p.done, p.reset}) {
+    for (QPushButton *button : {p.done, p.reset, p.quick}) {
         if (!button)
             continue;
         button->ensurePolished();
@@ -93,6 +93,7 @@ TipPanel buildTipPanel(QWidget *parent, QObject *eventFilter)
                 = addButton(p.page, QStringLiteral("pushButton_%1_done").arg(name), QRect(380, 70, 75, 23));
         panel.tabWidget->addTab(p.page, QString());
     }
+    panel.pages[0].quick = addButton(panel.pages[0].page, QStringLiteral("pushButton_setting_quick"), QRect(220, 70, 75, 23));
     panel.pages[0].tip->setStyleSheet(QStringLiteral("color: rgb(170, 170, 0);"));
     retranslateTipPanel(panel, QStringLiteral("North"));
     return panel;
@@ -121,6 +122,8 @@ void retranslateTipPanel(const TipPanel &panel, const QString &region)
             p.reset->setText(tr(text.reset));
         if (p.done)
             p.done->setText(tr(text.done));
+        if (p.quick)
+            p.quick->setText(tr(steptexts::quickAlignment));
         fitAnswerRow(p);
     }
     setRegionTipTexts(panel, region);

@@ -27,6 +27,7 @@ struct TipPage
     QLabel *ask = nullptr;        // label_<name>_ask, where the page asks a question
     QPushButton *reset = nullptr; // pushButton_<name>_reset, where the page has one
     QPushButton *done = nullptr;  // pushButton_<name>_done, where the page has one
+    QPushButton *quick = nullptr; // pushButton_setting_quick: the first page starts Quick Alignment
 };
 
 struct TipPanel

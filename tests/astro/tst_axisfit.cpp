@@ -4,6 +4,7 @@
 // taken minutes apart, and a camera that shifts between them.
 #include "axisfit.h"
 #include "axismeasurement.h"
+#include "fieldturn.h"
 #include "messagelog.h"
 #include "staralgorithms.h"
 
@@ -116,6 +117,8 @@ private slots:
     void betterDeterminedCentreIsChosen();
     void skyTurnBetweenPositionsIsTakenOut_data();
     void skyTurnBetweenPositionsIsTakenOut();
+    void fieldTurnIsFoundAtAnyAngle_data();
+    void fieldTurnIsFoundAtAnyAngle();
 };
 
 void TestAxisFit::centreLiesWithinItsCovariance_data()
@@ -318,6 +321,44 @@ void TestAxisFit::skyTurnBetweenPositionsIsTakenOut()
     const double uncorrected = cv::norm(
         axismeasurement::measureAxis(picked, fields, turn, sky.lens, useField).centre.centre - sky.centre());
     QVERIFY2(uncorrected >= uncorrectedMissPx, qPrintable(QStringLiteral("left in: %1 px").arg(uncorrected)));
+}
+
+// The quick alignment follows the field from frame to frame however far the axis was turned
+// between them: the turn, and the centre it implies, from the stars alone.
+void TestAxisFit::fieldTurnIsFoundAtAnyAngle_data()
+{
+    QTest::addColumn<double>("angleDeg");
+    QTest::addColumn<unsigned>("otherSky"); // not 0: the second frame shows the sky of this seed
+    QTest::addColumn<int>("stars");
+    QTest::addColumn<bool>("found");
+    QTest::newRow("turned 40 deg") << 40.0 << 0u << 120 << true;
+    QTest::newRow("turned back 170 deg") << -170.0 << 0u << 120 << true;
+    QTest::newRow("still") << 0.0 << 0u << 120 << true;
+    QTest::newRow("another sky") << 40.0 << 99u << 120 << false;
+    QTest::newRow("five stars") << 40.0 << 0u << 5 << false;
+}
+
+void TestAxisFit::fieldTurnIsFoundAtAnyAngle()
+{
+    QFETCH(double, angleDeg);
+    QFETCH(unsigned, otherSky);
+    QFETCH(int, stars);
+    QFETCH(bool, found);
+    Sky sky(7, 0.3, stars);
+    Sky other(otherSky, 0.3, stars);
+    const std::vector<cv::Point2d> before = sky.field(0, 0.15);
+    const std::vector<cv::Point2d> now = (otherSky ? other : sky).field(angleDeg * degree, 0.15);
+    const FieldTurn turn = fieldTurnBetween(before, now);
+    QCOMPARE(turn.ok, found);
+    if (!found)
+        return;
+    QVERIFY2(std::fabs(turn.angleRad / degree - angleDeg) < 0.02, qPrintable(QString::number(turn.angleRad / degree)));
+    QVERIFY(turn.starsMatched > 30);
+    cv::Point2d centre;
+    if (angleDeg != 0) {
+        QVERIFY(turn.centre(&centre));
+        QVERIFY2(cv::norm(centre - sky.centre()) < 1.0, qPrintable(QString::number(cv::norm(centre - sky.centre()))));
+    }
 }
 
 QTEST_APPLESS_MAIN(TestAxisFit)

@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
@@ -69,6 +70,11 @@ constexpr int poleSettlingFrames = 10;
 constexpr int replayActionDelayMs = 15;
 // The pause between a click and the next turn of the axis: how late a replayed click may come.
 constexpr double pauseBeforeTurnS = 0.3;
+// Quick Alignment at a person's pace: typing the site, walking to the mount and turning the axis.
+constexpr double siteTypingS = 30, raTurnByHandS = 10;
+// How long the person watches for the quick alignment to finish after the bolts, seconds.
+constexpr int quickFinishWaitS = 40;
+constexpr int mountSlewsTimeoutMs = 240000;
 // How long a person waits for the program to propose the template (the solve, real time).
 constexpr int proposalTimeoutMs = 30000;
 // Where a person following the readout stops: the readout's own noise is a few arcseconds.
@@ -124,6 +130,8 @@ double refractionAtPoleArcsec(const Session &s)
 // where the air's refraction puts the pole.
 constexpr double correctedLimitArcsec = 10;
 constexpr int maxAdjusterMoves = 6;
+constexpr int maxQuickActions = 4;
+constexpr double maxQuickReadoutS = 120;
 constexpr double uncorrectedToleranceArcsec = 8;
 
 void report(const Session &s, const Verdict &v)
@@ -141,6 +149,16 @@ void report(const Session &s, const Verdict &v)
             qPrintable(s.name), v.adjusterMoves, v.residualArcsec, s.altitudeMotor.backlashArcmin,
             std::abs(s.altitudeMotor.gain - 1), reversed, s.tracking ? "on" : "off", v.sessionSeconds);
     }
+    if (s.quick && s.mountByProgram)
+        std::printf("RESULT e2e %s ra_turns_by_hand=0 actions=%d mount_actions=%d residual_arcsec=%.1f correction=%s "
+                    "tracking=%s pace_s=%.0f\n",
+            qPrintable(s.name), v.programActions, v.mountActions, v.residualArcsec,
+            s.refractionCorrection ? "on" : "off", s.tracking ? "on" : "off", v.sessionSeconds);
+    else if (s.quick)
+        std::printf("RESULT e2e %s actions=%d mount_actions=%d time_to_readout_s=%.0f residual_arcsec=%.1f "
+                    "correction=%s tracking=%s pace_s=%.0f\n",
+            qPrintable(s.name), v.programActions, v.mountActions, v.timeToReadoutS, v.residualArcsec,
+            s.refractionCorrection ? "on" : "off", s.tracking ? "on" : "off", v.sessionSeconds);
     std::fflush(stdout);
 }
 
@@ -162,10 +180,14 @@ bool meetsExpectation(const Session &s, const Verdict &v, QString *why)
     if (v.axisWarned != (s.cameraShiftPx > 0) && (v.axisWarned || s.cameraShiftPx > 0 || !disturbed))
         *why += v.axisWarned ? QStringLiteral(", the steady RA positions were called inconsistent")
                              : QStringLiteral(", the camera's slip went unnoticed");
+    // Quick Alignment: a few actions in the program, and the precise readout within two minutes.
+    const bool quickEnough = !s.quick || (v.programActions <= maxQuickActions && v.timeToReadoutS <= maxQuickReadoutS);
+    if (!quickEnough)
+        *why += QStringLiteral(", %1 actions and %2 s to the readout").arg(v.programActions).arg(v.timeToReadoutS);
     // Motors bring the pole within the tolerance in a few moves.
     if (s.motorised && (v.adjusterMoves < 0 || v.adjusterMoves > maxAdjusterMoves))
         *why += QStringLiteral(", after %1 moves of the motors").arg(v.adjusterMoves);
-    return (!s.motorised || (v.adjusterMoves >= 0 && v.adjusterMoves <= maxAdjusterMoves))
+    return quickEnough && (!s.motorised || (v.adjusterMoves >= 0 && v.adjusterMoves <= maxAdjusterMoves))
         && std::abs(v.residualArcsec - expected) <= tolerance
         && std::abs(poleErrorArcsec - expected) <= tolerance
         && (v.axisWarned == (s.cameraShiftPx > 0) || (disturbed && s.cameraShiftPx == 0));
@@ -199,6 +221,7 @@ public:
     QString recordingToUse;        // the answer to Camera Source: this recorded session
     quint16 indiPortToUse = 0;     // or: our sky driver on the indiserver at this local port
     AdjusterAddress adjusterToUse; // the answer to Device > Adjuster...
+    quint16 mountPortToUse = 0;    // the answer to Device > Mount...: the sky driver's telescope
     QStringList seen;
 
     BoxAnswerer()
@@ -217,6 +240,14 @@ public:
             }
             if (modal && modal->objectName() == QLatin1String("dialog_adjuster")) {
                 chooseAdjuster(modal);
+                return;
+            }
+            if (modal && modal->objectName() == QLatin1String("dialog_mount")) {
+                modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_mountHost"))->setText(QStringLiteral("localhost"));
+                modal->findChild<QSpinBox *>(QStringLiteral("spinBox_mountPort"))->setValue(mountPortToUse);
+                modal->findChild<QComboBox *>(QStringLiteral("comboBox_mountDevice"))
+                    ->setEditText(QLatin1String(IndiMount::kTelescope));
+                modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
                 return;
             }
             if (modal && modal->objectName() == QLatin1String("CameraSourceDialog")) {
@@ -591,6 +622,7 @@ bool Observer::turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> 
     double trialArcmin, const char *what)
 {
     const auto p0 = seen();
+    m_mountActions += 2;
     m_mount->turnAltitudeBolt(trialArcmin);
     const auto p1 = seen();
     m_mount->turnAzimuthBolt(trialArcmin);
@@ -604,12 +636,15 @@ bool Observer::turnBoltsUntilMeet(const std::function<std::optional<QPointF>()> 
         return fail(QStringLiteral("the bolts do not move %1 independently").arg(what));
     QPointF now = *p2;
     for (int turn = 0; turn < 10; ++turn) {
+        if (summaryShown()) // a person stops turning when the program says it is done
+            return true;
         const QPointF d = target - now;
         if (std::abs(d.x()) <= 0.1 && std::abs(d.y()) <= 0.1)
             return true;
         const double altitude = (d.x() * perAzimuth.y() - d.y() * perAzimuth.x()) / det;
         const double azimuth = (perAltitude.x() * d.y() - perAltitude.y() * d.x()) / det;
         pause(boltMoveS);
+        m_mountActions += 2;
         m_mount->turnAltitudeBolt(altitude);
         if (!waitForFreshFrames(0))
             return false;
@@ -669,6 +704,13 @@ bool Observer::setRefraction()
     if (!m_session.siteEntered)
         return true;
     child<QAction>("actionAstronomical_Refraction")->trigger();
+    return fillRefractionDialog();
+}
+
+// The refraction dialog, open (from the menu or as the site question): the site's weather typed,
+// the correction and the model chosen, OK.
+bool Observer::fillRefractionDialog()
+{
     auto *hpa = child<QComboBox>("comboBox_presure");
     auto *enable = child<QCheckBox>("checkBox_enableAstroRef");
     if (!hpa || !enable || !enable->isVisible())
@@ -986,6 +1028,7 @@ bool Observer::followAxisErrorReadout(const QString &section, double goodEnoughA
     const auto turnSteadily = [&](void (Mount::*bolt)(double), double amountArcmin) {
         pause(boltMoveS);
         const int steps = int(std::ceil(std::abs(amountArcmin) / steadyTurnArcminPerFrame));
+        ++m_mountActions;
         for (int i = 0; i < steps; ++i) {
             (m_mount.get()->*bolt)(amountArcmin / steps);
             if (!waitForFreshFrames(0))
@@ -994,6 +1037,8 @@ bool Observer::followAxisErrorReadout(const QString &section, double goodEnoughA
         return true;
     };
     for (int turn = 0; turn < 8; ++turn) {
+        if (summaryShown())
+            return true;
         pause(readoutWatchS);
         if (!waitForFreshFrames(poleSettlingFrames))
             return false;
@@ -1085,6 +1130,12 @@ bool Observer::finish()
 {
     if (!press("pushButton_finetunePole_done") || step() != 0)
         return fail(QStringLiteral("Done does not hide the panel"));
+    return readSummary(true);
+}
+
+// The summary, closed once read; its total and ± are the readout's when it was shown just now.
+bool Observer::readSummary(bool justShown)
+{
     auto *summary = m_window->findChild<QDialog *>(QStringLiteral("dialog_alignmentSummary"));
     const auto *text
         = summary ? summary->findChild<QLabel *>(QStringLiteral("label_alignmentSummary")) : nullptr;
@@ -1094,7 +1145,9 @@ bool Observer::finish()
     summary->close();
     qInfo("Summary: %s", qPrintable(QString(said).replace(QLatin1Char('\n'), QLatin1String("; "))));
     const QString sigma = child<QLabel>("label_poleSigma")->text();
-    if (child<QWidget>("widget_axisError")->isVisible()
+    if (!totalArcsecIn(said))
+        return fail(QStringLiteral("the summary \"%1\" gives no total").arg(said));
+    if (justShown && child<QWidget>("widget_axisError")->isVisible()
         && (totalArcsecIn(said) != totalArcsecIn(child<QLabel>("label_totalError")->text())
             || !totalArcsecIn(said) || !said.contains(sigma)))
         return fail(QStringLiteral("the summary \"%1\" is not what the readout shows").arg(said));
@@ -1109,6 +1162,94 @@ bool Observer::alignFully(bool reuseSavedCentre)
         return false;
     return placeExpectedPolaris() && movePolarisIntoReticle() && confirmCurrentPolaris() && startMonitor()
         && (m_session.motorised ? alignAutomatically() : bringPoleOntoAxis()) && finish();
+}
+
+// Quick Alignment as a person at the mount does it: the menu entry (which connects), the site typed
+// when asked, the RA axis turned when the panel says so and back past the start, then the bolts by
+// the readout; the program takes every position itself and finishes when the pole stays inside
+// the target.
+bool Observer::quickAlign()
+{
+    const double start = m_mount->clock();
+    int actions = 0;
+    if (m_session.south) {
+        QTest::mouseClick(child<QRadioButton>("radioButton_south"), Qt::LeftButton);
+        ++actions;
+    }
+    if (m_session.mountByProgram) {
+        m_boxes->mountPortToUse = m_session.indiPort;
+        child<QAction>("actionMount")->trigger();
+        ++actions;
+    }
+    child<QAction>("actionQuick_Alignment")->trigger();
+    ++actions;
+    const auto *intro = child<QLabel>("label_siteIntro");
+    QElapsedTimer clock;
+    clock.start();
+    while (m_session.siteEntered && !(intro && intro->isVisible())) {
+        if (clock.elapsed() > answerTimeoutMs)
+            return fail(QStringLiteral("Quick Alignment does not ask for the site"));
+        QTest::qWait(10);
+    }
+    if (m_session.siteEntered) {
+        pause(siteTypingS);
+        if (!fillRefractionDialog())
+            return false;
+        ++actions;
+    }
+    for (const double turn : {m_session.raTurnDeg, -2 * m_session.raTurnDeg}) {
+        if (m_session.mountByProgram)
+            break;
+        if (!waitForInstruction(turn > 0 ? QStringLiteral("Turn the RA axis by 30° or more, either way")
+                                         : QStringLiteral("Turn it back past the start"), proposalTimeoutMs))
+            return false;
+        pause(raTurnByHandS);
+        if (!turnRaAxisAfterAPause(turn))
+            return false;
+        ++m_mountActions;
+    }
+    // The mount's slews take a minute and more of the sky's clock.
+    if (!waitForInstruction(QStringLiteral("Turn the bolts until the pole is inside the target"),
+            m_session.mountByProgram ? mountSlewsTimeoutMs : proposalTimeoutMs)
+        || step() != 13)
+        return fail(QStringLiteral("Quick Alignment does not lead to the precise readout (step %1)").arg(step()));
+    m_timeToReadoutS = m_mount->clock() - start;
+    m_programActions = actions;
+    if (!bringPoleOntoAxis())
+        return false;
+    // The person watches the readout; the program finishes by itself.
+    for (int second = 0; second < quickFinishWaitS; ++second) {
+        if (summaryShown())
+            return step() == 0 ? readSummary(false) : fail(QStringLiteral("the panel stays after the summary"));
+        m_mount->letTimePass(1.0);
+        if (!waitForFreshFrames(0))
+            return false;
+    }
+    return fail(QStringLiteral("Quick Alignment does not finish by itself: \"%1\"")
+                    .arg(child<QLabel>("label_quickInstruction")->text()));
+}
+
+bool Observer::summaryShown() const
+{
+    const auto *summary = m_window->findChild<QDialog *>(QStringLiteral("dialog_alignmentSummary"));
+    return summary && summary->isVisible();
+}
+
+// The quick panel's instruction, while the sky's time passes frame by frame.
+bool Observer::waitForInstruction(const QString &text, int timeoutMs)
+{
+    const auto *label = child<QLabel>("label_quickInstruction");
+    QElapsedTimer clock;
+    clock.start();
+    while (label->text() != text) {
+        if (clock.elapsed() > timeoutMs)
+            return fail(QStringLiteral("Quick Alignment says \"%1\" (%2), not \"%3\"")
+                            .arg(label->text(), child<QLabel>("label_quickDetail")->text(), text));
+        m_mount->letTimePass(frameIntervalS);
+        if (!waitForFreshFrames(0))
+            return false;
+    }
+    return true;
 }
 
 bool Observer::slewAndTrack(double degrees, QPointF *poleBefore, QPointF *poleAfter)
@@ -1278,6 +1419,9 @@ Verdict Observer::verdict()
     v.sessionSeconds = m_mount->clock() - m_session.utcSeconds;
     v.axisWarned = m_axisWarned;
     v.adjusterMoves = m_adjusterMoves;
+    v.programActions = m_programActions;
+    v.mountActions = m_mountActions;
+    v.timeToReadoutS = m_timeToReadoutS;
     // "± 4″": the first number of the label beside the pole, when the program shows one.
     v.sigmaArcsec = qQNaN();
     static const QRegularExpression number(QStringLiteral("[0-9]+(\\.[0-9]+)?"));

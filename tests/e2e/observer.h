@@ -92,6 +92,10 @@ struct Session
     // Automatically brings the pole onto the axis instead of the person's hands.
     bool motorised = false;
     karvix::sim::MotorFaults altitudeMotor, azimuthMotor;
+    // Quick Alignment instead of the wizard's steps: Connect, the site and the positions by the
+    // program; the person turns the RA axis when asked, then the bolts; it finishes by itself.
+    bool quick = false;
+    bool mountByProgram = false; // and the program turns the RA axis through the driver's telescope
     bool siteEntered = true;   // false: the person does not know the site and cancels the question
     bool latitudeTypo = false; // types 95 as the latitude while the readout runs (typeLatitudeTypo)
 };
@@ -114,6 +118,9 @@ struct Verdict
     double sessionSeconds = 0;   // on the sky's clock, from the session's start to the verdict
     bool axisWarned = false;     // the program found the RA positions inconsistent and asked again
     int adjusterMoves = -1;      // the moves Align Automatically says it made
+    int programActions = -1;     // Quick Alignment: what the person did in the program
+    int mountActions = 0;        // RA turns and bolt moves by the person's hands
+    double timeToReadoutS = -1;  // Quick Alignment: on the sky's clock, from the start to the precise readout
 };
 
 // Prints the scenario's accuracy record, "RESULT e2e <name> correction=on|off residual_arcsec=..."
@@ -161,6 +168,7 @@ public:
                                                 // Align Automatically, the sky's time passing
     bool finish();                              // step 13's Done
     bool alignFully(bool reuseSavedCentre);     // all of the above after the window is open
+    bool quickAlign();                          // Quick Alignment, from the menu to its summary
 
     // File > Record Session into `path` (the file dialog answered), and the same menu entry again
     // to stop; the progress line shows while recording.
@@ -204,6 +212,10 @@ private:
     bool typeInto(const char *field, const QString &text);
     QPushButton *refractionButton(QDialogButtonBox::StandardButton which) const;
     bool answerSiteQuestion();
+    bool fillRefractionDialog();
+    bool waitForInstruction(const QString &text, int timeoutMs);
+    bool readSummary(bool justShown);
+    bool summaryShown() const;
     int step() const; // the page the tip panel shows, as a step number (0: panel hidden)
     double templateCover(double sigmaLabelPx);
     void rememberVisibleStars(); // for templateCover, label pixels
@@ -236,6 +248,9 @@ private:
     std::mt19937 m_pace; // the person's pauses, drawn from the session's name
     bool m_axisWarned = false;
     int m_adjusterMoves = -1;
+    int m_programActions = -1;
+    int m_mountActions = 0;
+    double m_timeToReadoutS = -1;
 };
 
 } // namespace e2e

@@ -210,6 +210,13 @@ void TestAlignment::alignment_data()
     typo.latitudeTypo = true;
     typo.errorDirectionDeg = 50;
     QTest::newRow("latitude typo in the refraction dialog") << typo;
+
+    Session quick = northSession("quick-align", "2027-05-12T15:00");
+    quick.quick = true;
+    quick.boltsByReadout = true;
+    quick.polarErrorDeg = 1.5;
+    quick.errorDirectionDeg = 120;
+    QTest::newRow("quick alignment") << quick;
 }
 
 void TestAlignment::alignment()
@@ -217,7 +224,7 @@ void TestAlignment::alignment()
     QFETCH(Session, session);
     Observer observer(session);
     observer.openWindow();
-    QVERIFY2(observer.alignFully(false), qPrintable(observer.failure()));
+    QVERIFY2(session.quick ? observer.quickAlign() : observer.alignFully(false), qPrintable(observer.failure()));
     const QString words = observer.siteWarning();
     if (!session.siteEntered) {
         std::printf("RESULT e2e %s words_shown=%d\n", qPrintable(session.name), int(!words.isEmpty()));

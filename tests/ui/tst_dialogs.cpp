@@ -1,10 +1,11 @@
 // The About dialog and the tool dialogs: fixed size, texts, the refraction dialog's unit switching
 // and stored values, what the refraction and Camera Source dialogs refuse, and the tracking dial's
-// limits.
+// limits, the imaging setup's target as typed and a knob's turn learnt.
 #include "aboutdialog.h"
 #include "alignmentsession.h"
 #include "astrorefractiondialog.h"
 #include "camerasourcedialog.h"
+#include "imagingsetupdialog.h"
 #include "poletrackingdialog.h"
 #include "sharedstate.h"
 
@@ -36,6 +37,7 @@ private slots:
     void dialogsApplyOnlyWhatIsValid();
     void trackingDialLimits();
     void trackingResetAndDial();
+    void imagingSetupAsTyped();
 
 private:
     template <typename T> static T *child(QWidget *dialog, const char *name)
@@ -318,6 +320,40 @@ void TestDialogs::trackingResetAndDial()
     QCOMPARE(dial->value(), 0);
     QCOMPARE(spy.count(), 3);
     QCOMPARE(spy.at(2).at(0).toDouble(), 0.0);
+}
+
+// The target follows the fields (tst_polartarget's first row); OK waits for every imaging field
+// or none; Learn and Done take a knob's turn from the readout between them.
+void TestDialogs::imagingSetupAsTyped()
+{
+    ImagingSetupDialog dialog({{400, 3.76, 6248, 4176, 300, std::nullopt}, {}, {150, true}});
+    std::optional<std::pair<double, double>> needed;
+    dialog.setNeededMoves([&needed] { return needed; });
+    const auto *target = child<QLabel>(&dialog, "label_imagingTarget");
+    const QPushButton *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+    QCOMPARE(target->text(), QStringLiteral("target 1′29″"));
+    child<QLineEdit>(&dialog, "lineEdit_exposure")->setText(QStringLiteral("600"));
+    QCOMPARE(target->text(), QStringLiteral("target 0′44″"));
+    child<QLineEdit>(&dialog, "lineEdit_pixelSize")->clear();
+    QVERIFY(!ok->isEnabled());
+    for (const char *name :
+        {"lineEdit_focalLength", "lineEdit_sensorWidth", "lineEdit_sensorHeight", "lineEdit_exposure"})
+        child<QLineEdit>(&dialog, name)->clear();
+    QVERIFY(ok->isEnabled());
+    QCOMPARE(polartarget::targetArcsec(dialog.values().setup), 0.0);
+    child<QCheckBox>(&dialog, "checkBox_anywhere")->setChecked(false);
+    QVERIFY(!ok->isEnabled()); // a declination is asked for
+
+    auto *learn = child<QPushButton>(&dialog, "pushButton_learnAltitude");
+    learn->click(); // not monitored: nothing to learn from
+    QCOMPARE(learn->text(), QStringLiteral("Learn"));
+    needed = std::make_pair(200.0, 0.0);
+    learn->click();
+    needed = std::make_pair(290.0, 0.0); // one clockwise turn lowered it by 1'30"
+    learn->click();
+    QCOMPARE(child<QLineEdit>(&dialog, "lineEdit_altitudePerTurn")->text(), QStringLiteral("1.5"));
+    QVERIFY(child<QCheckBox>(&dialog, "checkBox_altitudeReversed")->isChecked());
+    QCOMPARE(dialog.values().azimuth.arcsecPerTurn, 150.0);
 }
 
 QTEST_MAIN(TestDialogs)

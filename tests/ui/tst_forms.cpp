@@ -56,6 +56,7 @@ void TestForms::objects_data()
         {"actionNight_Style", "QAction", "Night Style"},
         {"actionStretch", "QAction", "Stretch"},
         {"actionAstronomical_Refraction", "QAction", "Astronomical Refraction"},
+        {"actionImaging_Setup", "QAction", "Imaging Setup..."},
         {"actionManual_Trace", "QAction", "Manual Trace"},
         {"actionRefine_Axis_Centre", "QAction", "Refine Axis Centre from All Stars"},
         {"actionSolve_Now", "QAction", "Solve Now"},
@@ -191,12 +192,12 @@ void TestForms::menuOrder_data()
     QTest::newRow("File") << "menuFile"
                           << QStringList {"actionSave_As", "actionRecord_Session", "-", "actionExit"};
     QTest::newRow("Device") << "menuDevice"
-                            << QStringList {"actionConnect", "-", "actionCamera_Source", "actionAdjuster", "actionMount"};
+                            << QStringList {"actionConnect", "actionQuick_Alignment", "-", "actionCamera_Source", "actionAdjuster", "actionMount"};
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style",
                                   "actionNight_Style", "actionStretch", "-", "actionAstronomical_Refraction",
-                                  "actionManual_Trace", "actionRefine_Axis_Centre", "-", "actionSolve_Now",
-                                  "-", "actionPhone_View"};
+                                  "actionImaging_Setup", "actionManual_Trace", "actionRefine_Axis_Centre",
+                                  "-", "actionSolve_Now", "-", "actionPhone_View"};
     QTest::newRow("Zoom") << "menuZoom" << QStringList {"action100", "action75", "action50"};
     QTest::newRow("Language") << "menuLanguage"
                               << QStringList {"actionEnglish", "actionChinese", "actionJapanese",

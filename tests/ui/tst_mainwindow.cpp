@@ -213,8 +213,16 @@ void TestMainWindow::storedValuesAreApplied()
         {"ASTRONOMICAL_REFRACTION/enabledCorrect", "true"}, {"ASTRONOMICAL_REFRACTION/model", "Physical"},
         {"AXIS_CENTER/x", "612.5"}, {"AXIS_CENTER/y", "470.25"}, {"AXIS_CENTER/varianceXX", "0.04"},
         {"AXIS_CENTER/varianceXY", "-0.01"}, {"AXIS_CENTER/varianceYY", "0.09"},
-        {"AXIS_CENTER/refineFromAllStars", "false"}, {"Q7_SETTING/exposureMs", "200"}, {"Q7_SETTING/gain", "70"}});
+        {"AXIS_CENTER/refineFromAllStars", "false"}, {"Q7_SETTING/exposureMs", "200"},
+        {"Q7_SETTING/gain", "70"}, {"IMAGING_SETUP/focalLengthMm", "400"},
+        {"IMAGING_SETUP/pixelSizeUm", "3.76"}, {"IMAGING_SETUP/sensorWidthPx", "6248"},
+        {"IMAGING_SETUP/sensorHeightPx", "4176"}, {"IMAGING_SETUP/exposureS", "300"},
+        {"IMAGING_SETUP/declinationDeg", "89"}, {"BOLTS/azimuthArcsecPerTurn", "150"},
+        {"BOLTS/azimuthReversed", "true"}});
     window.reset(new MainWindow);
+    // The imaging setup's target (tst_polartarget) in the session and as the image's circle.
+    QCOMPARE(qRound(window->alignment().targetArcsec()), 44);
+    QCOMPARE(qRound(targetRadiusPx.load() * 10), 14); // 43.8" at 30.5" a pixel
     QCOMPARE(exposureTime.load(), 200000.0);
     QCOMPARE(gain.load(), 70);
     QVERIFY(child<QPushButton>("pushButton_exp_200")->isChecked() && !child<QPushButton>("pushButton_exp_50")->isChecked());
@@ -245,6 +253,11 @@ void TestMainWindow::storedValuesAreApplied()
     QCOMPARE(file->value("AXIS_CENTER/y").toString(), QStringLiteral("470.25"));
     QCOMPARE(file->value("AXIS_CENTER/varianceXY").toString(), QStringLiteral("-0.01"));
     QCOMPARE(file->value("AXIS_CENTER/refineFromAllStars").toString(), QStringLiteral("false"));
+    QCOMPARE(file->value("IMAGING_SETUP/pixelSizeUm").toString(), QStringLiteral("3.76"));
+    QCOMPARE(file->value("IMAGING_SETUP/declinationDeg").toString(), QStringLiteral("89"));
+    QCOMPARE(file->value("BOLTS/azimuthArcsecPerTurn").toString(), QStringLiteral("150"));
+    QCOMPARE(file->value("BOLTS/azimuthReversed").toString(), QStringLiteral("true"));
+    QCOMPARE(file->value("BOLTS/altitudeReversed").toString(), QStringLiteral("false"));
 }
 
 // Variances that describe no spread (not numbers, negative, a correlation beyond 1) give the
@@ -331,6 +344,19 @@ void TestMainWindow::invalidStoredValuesFallBack_data()
                                    << "-inf" << refraction("P", "101");
     QTest::newRow("temperature beyond float") << "ASTRONOMICAL_REFRACTION/T"
                                               << "1e39" << refraction("T", "10");
+    QTest::newRow("pixel size negative")
+        << "IMAGING_SETUP/pixelSizeUm"
+        << "-3.76"
+        << "loadSettings: IMAGING_SETUP/pixelSizeUm is not a positive number, it "
+           "is taken as not entered.";
+    QTest::newRow("knob turn in words") << "BOLTS/altitudeArcsecPerTurn"
+                                        << "half"
+                                        << "loadSettings: BOLTS/altitudeArcsecPerTurn is not a positive "
+                                           "number, it is taken as not entered.";
+    QTest::newRow("declination in words") << "IMAGING_SETUP/declinationDeg"
+                                          << "north"
+                                          << "loadSettings: IMAGING_SETUP/declinationDeg is no "
+                                             "declination, anywhere is used instead.";
 }
 
 void TestMainWindow::invalidStoredValuesFallBack()

@@ -74,6 +74,7 @@ void TestOverlays::marksByStyle()
     in.showStarAMarker = in.showStarBMarker = in.monitorPole = true;
     in.axisCenter = axis;
     in.axisCircleRadius = 50;
+    in.targetRadiusPx = 30;
     in.expectedPolarisPos = expected;
     QImage frame = blackFrame();
     drawDisplayOverlays(&frame, in, measured());
@@ -92,6 +93,10 @@ void TestOverlays::marksByStyle()
     QCOMPARE(onCircle.red(), mono ? onCircle.green() : 0);
     QCOMPARE(onCircle.blue(), mono ? onCircle.green() : 0);
     QVERIFY(dark(frame, 400 + 47, 300));
+    // The target's circle: magenta, grey in Mono.
+    const QColor onTarget = frame.pixelColor(400, 300 + 30);
+    QVERIFY2(onTarget.red() > 150 && onTarget.blue() == onTarget.red(), qPrintable(onTarget.name()));
+    QVERIFY2(mono ? onTarget.green() == onTarget.red() : onTarget.green() < 100, qPrintable(onTarget.name()));
     // Reticle: a cross of +-3 pixels in white.
     QCOMPARE(frame.pixelColor(700 + 2, 500), white);
     QCOMPARE(frame.pixelColor(700, 500 - 2), white);
@@ -164,12 +169,14 @@ void TestOverlays::eachMarkOnlyWithItsSwitch()
         {&FrameInputs::showStarAMarker, QPoint(200 - 20, 600 + 7)},
         {&FrameInputs::showStarBMarker, QPoint(900 - 20, 200 + 7)},
         {&FrameInputs::monitorPole, QPoint(1000 + 7, 700)},
+        {&FrameInputs::monitorPole, QPoint(400, 300 + 30)}, // the target's circle
     };
     for (const Case &only : cases) {
         FrameInputs in;
         in.*only.flag = true;
         in.axisCenter = axis;
         in.axisCircleRadius = 50;
+        in.targetRadiusPx = 30;
         in.expectedPolarisPos = expected;
         QImage frame = blackFrame();
         drawDisplayOverlays(&frame, in, measured());

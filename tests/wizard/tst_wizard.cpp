@@ -217,8 +217,10 @@ void TestWizard::panelIsBuilt()
         auto *ask = page->findChild<QLabel *>(QStringLiteral("label_%1_ask").arg(pages[i]));
         auto *reset = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_reset").arg(pages[i]));
         auto *done = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_done").arg(pages[i]));
+        auto *quick = page->findChild<QPushButton *>(QStringLiteral("pushButton_%1_quick").arg(pages[i]));
+        QCOMPARE(quick != nullptr, i == 0);
         int left = 460;
-        for (QPushButton *b : {done, reset}) {
+        for (QPushButton *b : {done, reset, quick}) {
             if (!b)
                 continue;
             const int textWidth = b->fontMetrics().horizontalAdvance(b->text());
