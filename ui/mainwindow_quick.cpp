@@ -137,7 +137,11 @@ void MainWindow::feedQuickAlignment()
         return;
     }
     if (quickAlignment->phase() == QuickAlignment::Phase::Solving) {
-        if (session.step() == STEP_CONFIRM && !plateSolveTask->isRunning())
+        // A network camera connects a moment after Connect, and the wizard starts again at its
+        // first step then.
+        if (cameraConnected && session.step() != STEP_CONFIRM && !astroRefractionDialog->isVisible())
+            goToStep(STEP_CONFIRM);
+        else if (session.step() == STEP_CONFIRM && !plateSolveTask->isRunning())
             startAutomaticSolve();
         return;
     }

@@ -1218,7 +1218,9 @@ bool Observer::quickAlign()
     if (!bringPoleOntoAxis())
         return false;
     // The person watches the readout; the program finishes by itself.
-    for (int second = 0; second < quickFinishWaitS; ++second) {
+    // On the sky's clock: the driver's moves on by its exposures, not by the observer's pauses.
+    const double watchUntil = m_mount->clock() + quickFinishWaitS;
+    for (int frame = 0; m_mount->clock() < watchUntil && frame < 2000; ++frame) {
         if (summaryShown())
             return step() == 0 ? readSummary(false) : fail(QStringLiteral("the panel stays after the summary"));
         m_mount->letTimePass(1.0);
