@@ -10,34 +10,26 @@ constexpr int silenceMs = 3000;
 } // namespace
 
 IndiAdjuster::IndiAdjuster(const QString &host, quint16 port, const QString &device, QObject *parent)
-    : AdjusterDevice(parent), m_host(host), m_device(device), m_port(port), m_reader(device)
+    : AdjusterDevice(parent), m_link(host, port, device)
 {
-    connect(&m_socket, &QTcpSocket::readyRead, this, &IndiAdjuster::onReadyRead);
-    connect(&m_socket, &QTcpSocket::connected, this, [this] {
-        m_socket.write(QStringLiteral("<getProperties version=\"1.7\" device=\"%1\"/>\n")
-                           .arg(m_device.toHtmlEscaped())
-                           .toUtf8());
-    });
-    connect(&m_socket, &QTcpSocket::disconnected, this, [this] { fail(tr("the connection was closed")); });
+    connect(&m_link, &IndiDeviceLink::received, this, &IndiAdjuster::take);
+    connect(&m_link, &IndiDeviceLink::lost, this, &IndiAdjuster::fail);
     m_watch.setInterval(silenceMs / 6);
     connect(&m_watch, &QTimer::timeout, this, [this] {
-        if (m_moving && m_sinceHeard.elapsed() > silenceMs)
+        if (m_moving && m_link.silentMs() > silenceMs)
             fail(tr("no answer for %1 s").arg(silenceMs / 1000));
     });
-    connect(&m_socket, &QTcpSocket::errorOccurred, this, [this] { fail(m_socket.errorString()); });
 }
 
 QString IndiAdjuster::description() const
 {
-    return QStringLiteral("INDI device \"%1\" on %2:%3").arg(m_device, m_host).arg(m_port);
+    return m_link.description();
 }
 
 void IndiAdjuster::open()
 {
     m_open = m_failed = m_moving = false;
-    m_socket.abort();
-    m_reader.restart();
-    m_socket.connectToHost(m_host, m_port);
+    m_link.open();
 }
 
 void IndiAdjuster::move(double altitudeDeg, double azimuthDeg)
@@ -45,15 +37,9 @@ void IndiAdjuster::move(double altitudeDeg, double azimuthDeg)
     if (!m_open || m_moving)
         return;
     m_moving = true;
-    m_sinceHeard.start();
     m_watch.start();
-    const QString command = QStringLiteral(
-        "<newNumberVector device=\"%1\" name=\"PAC_MANUAL_ADJUSTMENT\"><oneNumber name=\"MANUAL_AZ_STEP\">%2"
-        "</oneNumber><oneNumber name=\"MANUAL_ALT_STEP\">%3</oneNumber></newNumberVector>\n")
-                                .arg(m_device.toHtmlEscaped())
-                                .arg(azimuthDeg, 0, 'f', 6)
-                                .arg(altitudeDeg, 0, 'f', 6);
-    m_socket.write(command.toUtf8());
+    m_link.sendNumbers(manualAdjustment,
+        {{QStringLiteral("MANUAL_AZ_STEP"), azimuthDeg}, {QStringLiteral("MANUAL_ALT_STEP"), altitudeDeg}});
     qInfo("INDI adjuster: MANUAL_ALT_STEP %.6f, MANUAL_AZ_STEP %.6f", altitudeDeg, azimuthDeg);
 }
 
@@ -61,31 +47,17 @@ void IndiAdjuster::abort()
 {
     if (m_failed)
         return;
-    m_socket.write(QStringLiteral("<newSwitchVector device=\"%1\" name=\"PAC_ABORT_MOTION\"><oneSwitch "
-                                  "name=\"ABORT\">On</oneSwitch></newSwitchVector>\n")
-                       .arg(m_device.toHtmlEscaped())
-                       .toUtf8());
-    m_socket.flush();
+    m_link.sendSwitches(QStringLiteral("PAC_ABORT_MOTION"), {{QStringLiteral("ABORT"), true}});
     m_moving = false;
     qInfo("INDI adjuster: PAC_ABORT_MOTION");
-}
-
-void IndiAdjuster::onReadyRead()
-{
-    m_sinceHeard.start();
-    for (const IndiPropertyReader::Vector &vector : m_reader.feed(m_socket.readAll())) {
-        take(vector);
-        if (m_failed)
-            return;
-    }
-    if (m_reader.failed())
-        fail(tr("the server's answer is not INDI"));
 }
 
 void IndiAdjuster::take(const IndiPropertyReader::Vector &vector)
 {
     using Kind = IndiPropertyReader::Vector::Kind;
-    if (vector.kind == Kind::Delete && (vector.name.isEmpty() || vector.name == manualAdjustment)) {
+    if (m_failed)
+        return;
+    if (vector.kind == Kind::Delete && vector.name == manualAdjustment) {
         fail(tr("the device is gone"));
         return;
     }
@@ -106,16 +78,6 @@ void IndiAdjuster::take(const IndiPropertyReader::Vector &vector)
         m_travel = known ? std::optional<Travel>(travel) : std::nullopt;
         return;
     }
-    // A server passes a request on only to a device it knows: the device is switched on once
-    // it has shown its CONNECTION switch off.
-    if (vector.name == QLatin1String("CONNECTION")
-        && !vector.switches.value(QStringLiteral("CONNECT"), true)) {
-        m_socket.write(QStringLiteral("<newSwitchVector device=\"%1\" name=\"CONNECTION\"><oneSwitch "
-                                      "name=\"CONNECT\">On</oneSwitch></newSwitchVector>\n")
-                           .arg(m_device.toHtmlEscaped())
-                           .toUtf8());
-        return;
-    }
     if (vector.name != manualAdjustment)
         return;
     if (vector.state == QLatin1String("Alert")) {
@@ -132,12 +94,6 @@ void IndiAdjuster::take(const IndiPropertyReader::Vector &vector)
     }
 }
 
-// The socket closes as it is destroyed: that is no failure to report from a half-destroyed object.
-IndiAdjuster::~IndiAdjuster()
-{
-    m_socket.disconnect(this);
-}
-
 void IndiAdjuster::fail(const QString &why)
 {
     if (m_failed)
@@ -145,6 +101,7 @@ void IndiAdjuster::fail(const QString &why)
     m_failed = true;
     m_open = m_moving = false;
     m_watch.stop();
+    m_link.close();
     qCritical().noquote() << "INDI adjuster:" << description() << why;
     emit failed(why);
 }

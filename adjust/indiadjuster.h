@@ -13,10 +13,8 @@
 #define INDIADJUSTER_H
 
 #include "adjusterdevice.h"
-#include "indipropertyreader.h"
+#include "indidevicelink.h"
 
-#include <QElapsedTimer>
-#include <QTcpSocket>
 #include <QTimer>
 
 class IndiAdjuster : public AdjusterDevice
@@ -25,7 +23,6 @@ class IndiAdjuster : public AdjusterDevice
 
 public:
     IndiAdjuster(const QString &host, quint16 port, const QString &device, QObject *parent = nullptr);
-    ~IndiAdjuster() override;
 
     QString description() const override;
     void open() override;
@@ -36,16 +33,11 @@ public:
     std::optional<Travel> travel() const override { return m_travel; }
 
 private:
-    void onReadyRead();
     void take(const IndiPropertyReader::Vector &vector);
     void fail(const QString &why);
 
-    QString m_host, m_device;
-    quint16 m_port;
-    QTcpSocket m_socket;
+    IndiDeviceLink m_link;
     QTimer m_watch;
-    QElapsedTimer m_sinceHeard;
-    IndiPropertyReader m_reader;
     bool m_open = false, m_failed = false, m_moving = false;
     std::optional<Travel> m_travel;
 };

@@ -51,8 +51,10 @@ void IndiPropertyReader::start()
     const QStringRef name = m_xml.name();
     const bool vector = name.endsWith(QLatin1String("Vector")) || name == QLatin1String("delProperty");
     if (vector) {
-        m_inVector = attributes.value(QLatin1String("device")) == m_device;
+        const QStringRef device = attributes.value(QLatin1String("device"));
+        m_inVector = m_device.isEmpty() || device == m_device;
         m_vector = Vector();
+        m_vector.device = device.toString();
         m_vector.kind = name.startsWith(QLatin1String("def")) ? Vector::Kind::Define
             : name.startsWith(QLatin1String("del"))           ? Vector::Kind::Delete
                                                               : Vector::Kind::Set;
@@ -83,5 +85,7 @@ void IndiPropertyReader::end(QVector<Vector> *done)
         m_vector.numbers.insert(m_element, m_number);
     } else if (name.endsWith(QLatin1String("Switch"))) {
         m_vector.switches.insert(m_element, m_text.trimmed() == QLatin1String("On"));
+    } else if (name.endsWith(QLatin1String("Text"))) {
+        m_vector.texts.insert(m_element, m_text.trimmed());
     }
 }

@@ -2,8 +2,8 @@
 //
 // The stream has no root element and arrives in pieces; each whole def*Vector, set*Vector and
 // delProperty of the device comes out as one Vector with its state, message and the numbers
-// (value, min, max) or switches it carries. Everything else is passed over. A stream that is not
-// XML makes failed() true.
+// (value, min, max), switches or texts it carries. Everything else is passed over. A stream that is not
+// XML makes failed() true. A reader of no device ("") reads every device's vectors.
 #ifndef INDIPROPERTYREADER_H
 #define INDIPROPERTYREADER_H
 
@@ -23,11 +23,13 @@ public:
     struct Vector
     {
         enum class Kind { Define, Set, Delete } kind = Kind::Set;
+        QString device;
         QString name;    // empty when a delProperty removes the whole device
         QString state;   // Idle, Ok, Busy, Alert ("" when the vector says none)
         QString message; // the driver's words with it, if any
         QHash<QString, Number> numbers;
         QHash<QString, bool> switches;
+        QHash<QString, QString> texts; // the first 64 characters of each
     };
 
     explicit IndiPropertyReader(const QString &device);

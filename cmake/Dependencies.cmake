@@ -42,8 +42,10 @@ add_library(CFITSIO::cfitsio ALIAS velto_cfitsio)
 find_package(ZLIB REQUIRED)
 
 # libindi (libindi-dev): the client library the INDI camera back end talks through, and the driver
-# library our sky camera driver is built on.
+# library our sky camera driver is built on. Its telescope base class (the driver's mount) includes
+# libnova's headers, which Debian's libindi-dev does not bring (libnova-dev).
 find_path(INDI_INCLUDE_DIR baseclient.h PATH_SUFFIXES libindi REQUIRED)
+find_path(LIBNOVA_INCLUDE_DIR libnova/julian_day.h REQUIRED)
 find_library(INDI_CLIENT_LIBRARY indiclient REQUIRED)
 find_library(INDI_DRIVER_LIBRARY indidriver REQUIRED)
 add_library(velto_indiclient INTERFACE)

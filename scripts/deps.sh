@@ -6,7 +6,7 @@
 # the heaviest (22 packages, about 394 MB; a headless start takes about a second). As root it
 # installs them; otherwise it prints the one apt-get line to run and fails if anything is missing.
 set -eu
-PACKAGES="libindi-dev indi-bin libgps-dev libcfitsio-dev zlib1g-dev libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
+PACKAGES="libindi-dev libnova-dev indi-bin libgps-dev libcfitsio-dev zlib1g-dev libopencv-core-dev libopencv-imgproc-dev qtbase5-dev qttools5-dev-tools qttools5-dev \
 liberfa-dev libqt5svg5-dev qttranslations5-l10n fonts-liberation2 fonts-wqy-microhei libgtest-dev libbenchmark-dev \
 xvfb xauth imagemagick cmake ninja-build g++ ccache clang libclang-rt-dev dpkg-dev appstream \
 desktop-file-utils libstellarsolver-dev astrometry-data-tycho2-10-19 libcpp-httplib-dev libqrencode-dev chromium \

@@ -48,6 +48,7 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->setupUi(this);
     fitLeftPanelWidth();
     setupMagnifierAndReadouts();
+    setupMount();
     setupWizardPictures();
     setupTipPanel();
     setupMenuGroups();

@@ -9,6 +9,7 @@
 //   mainwindow_wizard.cpp    the alignment wizard: tip panel, steps, star picks, template matching
 //   mainwindow_camera.cpp    the camera: Connect, exposure and gain, live view, zoom, Mono Style, Save As
 //   mainwindow_recording.cpp Record Session and the camera source (simulated sky or a recording)
+//   mainwindow_mount.cpp     Device > Mount...: the INDI telescope that turns the RA axis
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
@@ -26,6 +27,8 @@
 #include "camerasource.h"
 #include "freshness.h"
 #include "imagingsetupdialog.h"
+#include "mountdevice.h"
+#include "mountdialog.h"
 #include "platesolvetask.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
@@ -33,6 +36,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <opencv2/core.hpp>
 #include <optional>
 #include <vector>
@@ -81,6 +85,8 @@ public:
 
     // The alignment this window shows and drives.
     AlignmentSession &alignment() { return session; }
+    // The mount chosen in Device > Mount..., not opened; null while none is chosen.
+    MountDevice *mountDevice() const { return mount.get(); }
 
     // Shows step `step` of the wizard (wizardstep.h) as its buttons do; any other number (a
     // command such as Done of the last step, or a disconnection) hides the tip panel.
@@ -186,6 +192,9 @@ private slots:
     void on_actionCamera_Source_triggered();
     void showRecordingProgress();
 
+    // The mount (mainwindow_mount.cpp).
+    void on_actionMount_triggered();
+
     // Plate solving (mainwindow_solve.cpp).
     void on_actionSolve_Now_triggered();
     void showPlateSolution();
@@ -194,6 +203,7 @@ private:
     // Construction (mainwindow.cpp), in this order.
     void fitLeftPanelWidth();
     void setupMagnifierAndReadouts();
+    void setupMount();
     void setupWizardPictures();
     void setupMenuGroups();
     void setupImageArea();
@@ -329,6 +339,11 @@ private:
     QJsonObject sessionContext() const;
     void showCameraSource(const CameraSource::Choice &choice);
     CameraSource::Choice cameraSource; // as the settings file keeps it
+
+    // The mount (mainwindow_mount.cpp).
+    void useMount(const MountChoice &choice);
+    MountChoice mountChoice;             // as the settings file keeps it (group MOUNT)
+    std::unique_ptr<MountDevice> mount; // made from mountChoice; opened by whoever turns it
     CameraSource::Choice shownSource; // named in the status bar, again in each language
     SessionLog sessionLog;             // notes of the recording in progress
     QLabel *label_source = nullptr;    // status bar: the camera source in use
@@ -354,6 +369,7 @@ private:
     // Quick Alignment (mainwindow_quick.cpp).
     void setupQuickAlignment();
     void startQuickAlignment();
+    void connectQuickMount();
     void feedQuickAlignment();
     void followQuickPhase();
     void quickSolved(const QPointF &poleStar, const QPointF &starA);

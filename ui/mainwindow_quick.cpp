@@ -8,6 +8,7 @@
 #include "astrorefractiondialog.h"
 #include "axisfit.h"
 #include "karvix.h"
+#include "mountdevice.h"
 #include "presentation.h"
 #include "quickalignmentpanel.h"
 #include "sharedstate.h"
@@ -96,7 +97,8 @@ void MainWindow::startQuickAlignment()
         if (!cameraConnected && !connectRetry->isActive())
             return; // Connect said why
     }
-    quickAlignment->start(false);
+    connectQuickMount();
+    quickAlignment->start(mount != nullptr);
     quickFrameTimer->start();
     if (!session.site().known && !siteAsked) {
         siteAsked = true;
@@ -112,6 +114,20 @@ void MainWindow::startQuickAlignment()
     goToStep(STEP_CONFIRM);
 }
 
+// With a mount chosen in Device > Mount..., the program turns the RA axis itself: opened now,
+// turned when the quick alignment asks, its answers passed back. A mount that fails ends the run.
+void MainWindow::connectQuickMount()
+{
+    if (!mount)
+        return;
+    MountDevice *device = mount.get();
+    connect(quickAlignment, &QuickAlignment::turnWanted, device, &MountDevice::turnRa, Qt::UniqueConnection);
+    connect(device, &MountDevice::turnDone, quickAlignment, &QuickAlignment::mountTurned, Qt::UniqueConnection);
+    connect(device, &MountDevice::failed, quickAlignment, &QuickAlignment::mountFailed, Qt::UniqueConnection);
+    if (!device->isOpen())
+        device->open();
+}
+
 // Every new live frame's stars go to the quick alignment; while it waits for the solve, a solve
 // that could not start (no frame yet, the camera still being reached) is started again.
 void MainWindow::feedQuickAlignment()
@@ -121,7 +137,11 @@ void MainWindow::feedQuickAlignment()
         return;
     }
     if (quickAlignment->phase() == QuickAlignment::Phase::Solving) {
-        if (session.step() == STEP_CONFIRM && !plateSolveTask->isRunning())
+        // A network camera connects a moment after Connect, and the wizard starts again at its
+        // first step then.
+        if (cameraConnected && session.step() != STEP_CONFIRM && !astroRefractionDialog->isVisible())
+            goToStep(STEP_CONFIRM);
+        else if (session.step() == STEP_CONFIRM && !plateSolveTask->isRunning())
             startAutomaticSolve();
         return;
     }
@@ -205,6 +225,8 @@ void MainWindow::leaveQuickAlignment()
     if (!quickAlignment->running())
         return;
     const QuickAlignment::Phase phase = quickAlignment->phase();
+    if (mount && mount->moving())
+        mount->abort(); // before anything else: the axis stops where it is
     quickAlignment->stop();
     quickFrameTimer->stop();
     if (!cameraConnected)

@@ -64,6 +64,7 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     stored.focalLengthMm = values.cameraSourceFocalLengthMm;
     cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
+    useMount({values.mountHost, values.mountPort, values.mountDevice});
     chooseExposure(presetButton(exposureButtons(), SettingsFile::exposurePresetsMs, values.exposureMs),
         values.exposureMs * 1000.0);
     chooseGain(presetButton(gainButtons(), SettingsFile::gainPresets, values.gain), values.gain);
@@ -137,6 +138,15 @@ void MainWindow::saveSettings()
             settings.endGroup();
         }
 
+        // Like the camera source: written only when a mount is chosen.
+        settings.remove(QStringLiteral("MOUNT"));
+        if (!mountChoice.device.isEmpty()) {
+            settings.beginGroup(QStringLiteral("MOUNT"));
+            settings.setValue(QStringLiteral("host"), mountChoice.host);
+            settings.setValue(QStringLiteral("port"), mountChoice.port);
+            settings.setValue(QStringLiteral("device"), mountChoice.device);
+            settings.endGroup();
+        }
         // Only a setup that gives a target, and knobs that differ from the default: a file without
         // them has the keys it has always had.
         settings.remove(QStringLiteral("IMAGING_SETUP"));

@@ -144,6 +144,12 @@ Values read(const QString &path)
         = settings.value(QStringLiteral("focalLengthMm"), values.cameraSourceFocalLengthMm).toDouble();
     settings.endGroup();
 
+    settings.beginGroup(QStringLiteral("MOUNT"));
+    values.mountHost = settings.value(QStringLiteral("host"), values.mountHost).toString();
+    values.mountPort = settings.value(QStringLiteral("port"), values.mountPort).toInt();
+    values.mountDevice = settings.value(QStringLiteral("device"), values.mountDevice).toString();
+    settings.endGroup();
+
     settings.beginGroup(QStringLiteral("Q7_SETTING"));
     values.exposureMs = preset(settings, "exposureMs", exposurePresetsMs, values.exposureMs);
     values.gain = preset(settings, "gain", gainPresets, values.gain);

@@ -52,6 +52,10 @@ struct Values
     int cameraSourcePort = 7624;
     QString cameraSourceDevice;
     double cameraSourceFocalLengthMm = 25.36;
+    // Group MOUNT: the INDI server and the telescope that turns the RA axis (no device: none).
+    QString mountHost = QStringLiteral("localhost");
+    int mountPort = 7624;
+    QString mountDevice;
     // Group Q7_SETTING: the exposure (ms) and gain presets last chosen; a value that is no preset
     // gives the default.
     int exposureMs = 50;

@@ -1,6 +1,7 @@
 #include "skyccd.h"
 
 #include "skyadjuster.h"
+#include "skytelescope.h"
 
 #include "sensormodel.h"
 
@@ -23,12 +24,16 @@ constexpr const char *kSkyGroup = "Sky";
 
 std::unique_ptr<SkyCcd> camera(new SkyCcd());
 std::unique_ptr<SkyAdjuster> adjuster(new SkyAdjuster(camera->sky()));
+std::unique_ptr<SkyTelescope> telescope(new SkyTelescope(*camera));
 
-// The device a client's message is for: the adjuster by its name, the camera otherwise.
+// The device a client's message is for: the adjuster or the telescope by its name, the camera
+// otherwise.
 INDI::DefaultDevice *deviceFor(const char *dev)
 {
     if (dev && std::strcmp(dev, adjuster->getDeviceName()) == 0)
         return adjuster.get();
+    if (dev && std::strcmp(dev, telescope->getDeviceName()) == 0)
+        return telescope.get();
     return camera.get();
 }
 
@@ -59,6 +64,7 @@ void ISGetProperties(const char *dev)
 {
     camera->ISGetProperties(dev);
     adjuster->ISGetProperties(dev);
+    telescope->ISGetProperties(dev);
 }
 
 void ISNewSwitch(const char *dev, const char *name, ISState *states, char *names[], int n)
@@ -184,9 +190,16 @@ bool SkyCcd::Disconnect()
     return true;
 }
 
-// The mount's state and the truth, as the simulator has them now.
 void SkyCcd::showMount()
 {
+    if (!isConnected())
+        return;
+    const bool tracking = m_sky->tracking();
+    if ((m_trackingS[0].s == ISS_ON) != tracking) {
+        m_trackingS[0].s = tracking ? ISS_ON : ISS_OFF;
+        m_trackingS[1].s = tracking ? ISS_OFF : ISS_ON;
+        IDSetSwitch(&m_trackingSP, nullptr);
+    }
     m_raAxisN[0].value = std::remainder(m_sky->raAxis(), 360.0);
     const karvix::sim::PolarError error = m_sky->polarError();
     m_polarErrorN[0].value = error.altitudeArcsec;

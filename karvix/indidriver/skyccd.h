@@ -19,8 +19,9 @@
 //                                                    time, which then moves on by each exposure
 //   CCD_GAIN        GAIN                             0-100, the built-in camera's gain steps
 // The environment variable VELTO_SKY_SEED chooses another seeded sky (polar error, camera tilt,
-// noise), as the simulator's seed does. The same driver serves a second device, "Velto Q7 Adjuster"
-// (skyadjuster.h): motors on the mount's bolts.
+// noise), as the simulator's seed does. The same driver serves two more devices: "Velto Q7 Adjuster"
+// (skyadjuster.h), motors on the mount's bolts, and "Velto Q7 Mount" (skytelescope.h), the RA axis
+// as an INDI telescope.
 #ifndef KARVIX_INDIDRIVER_SKYCCD_H
 #define KARVIX_INDIDRIVER_SKYCCD_H
 
@@ -40,6 +41,10 @@ public:
     const char *getDefaultName() override;
     // The sky, mount and bolts the driver's adjuster (skyadjuster.h) turns too.
     karvix::sim::SkySimulator &sky() { return *m_sky; }
+    bool exposing() const { return InExposure; }
+    // Sends the mount's state and the truth as the simulator has them now (the telescope turns the
+    // RA axis and switches tracking too).
+    void showMount();
     bool initProperties() override;
     bool updateProperties() override;
     bool ISNewNumber(const char *dev, const char *name, double values[], char *names[], int n) override;
@@ -56,7 +61,6 @@ protected:
 
 private:
     using Clock = std::chrono::steady_clock;
-    void showMount();
 
     std::unique_ptr<karvix::sim::SkySimulator> m_sky;
     Clock::time_point m_exposureEnd;

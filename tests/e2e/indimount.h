@@ -23,6 +23,9 @@ class IndiMount : public Mount
 public:
     static constexpr const char *kDevice = "Velto Q7 Sky";
     static constexpr const char *kAdjuster = "Velto Q7 Adjuster";
+    // The same RA axis as an INDI telescope, for a run whose RA turns the program makes itself
+    // (Device > Mount... names it on this server).
+    static constexpr const char *kTelescope = "Velto Q7 Mount";
 
     // Connects to localhost:session.indiPort, switches the driver on and stages the session.
     explicit IndiMount(const Session &session);

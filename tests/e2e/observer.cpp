@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
@@ -73,6 +74,7 @@ constexpr double pauseBeforeTurnS = 0.3;
 constexpr double siteTypingS = 30, raTurnByHandS = 10;
 // How long the person watches for the quick alignment to finish after the bolts, seconds.
 constexpr int quickFinishWaitS = 40;
+constexpr int mountSlewsTimeoutMs = 240000;
 // How long a person waits for the program to propose the template (the solve, real time).
 constexpr int proposalTimeoutMs = 30000;
 // Where a person following the readout stops: the readout's own noise is a few arcseconds.
@@ -147,7 +149,12 @@ void report(const Session &s, const Verdict &v)
             qPrintable(s.name), v.adjusterMoves, v.residualArcsec, s.altitudeMotor.backlashArcmin,
             std::abs(s.altitudeMotor.gain - 1), reversed, s.tracking ? "on" : "off", v.sessionSeconds);
     }
-    if (s.quick)
+    if (s.quick && s.mountByProgram)
+        std::printf("RESULT e2e %s ra_turns_by_hand=0 actions=%d mount_actions=%d residual_arcsec=%.1f correction=%s "
+                    "tracking=%s pace_s=%.0f\n",
+            qPrintable(s.name), v.programActions, v.mountActions, v.residualArcsec,
+            s.refractionCorrection ? "on" : "off", s.tracking ? "on" : "off", v.sessionSeconds);
+    else if (s.quick)
         std::printf("RESULT e2e %s actions=%d mount_actions=%d time_to_readout_s=%.0f residual_arcsec=%.1f "
                     "correction=%s tracking=%s pace_s=%.0f\n",
             qPrintable(s.name), v.programActions, v.mountActions, v.timeToReadoutS, v.residualArcsec,
@@ -214,6 +221,7 @@ public:
     QString recordingToUse;        // the answer to Camera Source: this recorded session
     quint16 indiPortToUse = 0;     // or: our sky driver on the indiserver at this local port
     AdjusterAddress adjusterToUse; // the answer to Device > Adjuster...
+    quint16 mountPortToUse = 0;    // the answer to Device > Mount...: the sky driver's telescope
     QStringList seen;
 
     BoxAnswerer()
@@ -232,6 +240,14 @@ public:
             }
             if (modal && modal->objectName() == QLatin1String("dialog_adjuster")) {
                 chooseAdjuster(modal);
+                return;
+            }
+            if (modal && modal->objectName() == QLatin1String("dialog_mount")) {
+                modal->findChild<QLineEdit *>(QStringLiteral("lineEdit_mountHost"))->setText(QStringLiteral("localhost"));
+                modal->findChild<QSpinBox *>(QStringLiteral("spinBox_mountPort"))->setValue(mountPortToUse);
+                modal->findChild<QComboBox *>(QStringLiteral("comboBox_mountDevice"))
+                    ->setEditText(QLatin1String(IndiMount::kTelescope));
+                modal->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok)->click();
                 return;
             }
             if (modal && modal->objectName() == QLatin1String("CameraSourceDialog")) {
@@ -1160,6 +1176,11 @@ bool Observer::quickAlign()
         QTest::mouseClick(child<QRadioButton>("radioButton_south"), Qt::LeftButton);
         ++actions;
     }
+    if (m_session.mountByProgram) {
+        m_boxes->mountPortToUse = m_session.indiPort;
+        child<QAction>("actionMount")->trigger();
+        ++actions;
+    }
     child<QAction>("actionQuick_Alignment")->trigger();
     ++actions;
     const auto *intro = child<QLabel>("label_siteIntro");
@@ -1177,22 +1198,29 @@ bool Observer::quickAlign()
         ++actions;
     }
     for (const double turn : {m_session.raTurnDeg, -2 * m_session.raTurnDeg}) {
+        if (m_session.mountByProgram)
+            break;
         if (!waitForInstruction(turn > 0 ? QStringLiteral("Turn the RA axis by 30° or more, either way")
-                                         : QStringLiteral("Turn it back past the start")))
+                                         : QStringLiteral("Turn it back past the start"), proposalTimeoutMs))
             return false;
         pause(raTurnByHandS);
         if (!turnRaAxisAfterAPause(turn))
             return false;
         ++m_mountActions;
     }
-    if (!waitForInstruction(QStringLiteral("Turn the bolts until the pole is inside the target")) || step() != 13)
+    // The mount's slews take a minute and more of the sky's clock.
+    if (!waitForInstruction(QStringLiteral("Turn the bolts until the pole is inside the target"),
+            m_session.mountByProgram ? mountSlewsTimeoutMs : proposalTimeoutMs)
+        || step() != 13)
         return fail(QStringLiteral("Quick Alignment does not lead to the precise readout (step %1)").arg(step()));
     m_timeToReadoutS = m_mount->clock() - start;
     m_programActions = actions;
     if (!bringPoleOntoAxis())
         return false;
     // The person watches the readout; the program finishes by itself.
-    for (int second = 0; second < quickFinishWaitS; ++second) {
+    // On the sky's clock: the driver's moves on by its exposures, not by the observer's pauses.
+    const double watchUntil = m_mount->clock() + quickFinishWaitS;
+    for (int frame = 0; m_mount->clock() < watchUntil && frame < 2000; ++frame) {
         if (summaryShown())
             return step() == 0 ? readSummary(false) : fail(QStringLiteral("the panel stays after the summary"));
         m_mount->letTimePass(1.0);
@@ -1210,13 +1238,13 @@ bool Observer::summaryShown() const
 }
 
 // The quick panel's instruction, while the sky's time passes frame by frame.
-bool Observer::waitForInstruction(const QString &text)
+bool Observer::waitForInstruction(const QString &text, int timeoutMs)
 {
     const auto *label = child<QLabel>("label_quickInstruction");
     QElapsedTimer clock;
     clock.start();
     while (label->text() != text) {
-        if (clock.elapsed() > proposalTimeoutMs)
+        if (clock.elapsed() > timeoutMs)
             return fail(QStringLiteral("Quick Alignment says \"%1\" (%2), not \"%3\"")
                             .arg(label->text(), child<QLabel>("label_quickDetail")->text(), text));
         m_mount->letTimePass(frameIntervalS);

@@ -95,6 +95,7 @@ struct Session
     // Quick Alignment instead of the wizard's steps: Connect, the site and the positions by the
     // program; the person turns the RA axis when asked, then the bolts; it finishes by itself.
     bool quick = false;
+    bool mountByProgram = false; // and the program turns the RA axis through the driver's telescope
     bool siteEntered = true;   // false: the person does not know the site and cancels the question
     bool latitudeTypo = false; // types 95 as the latitude while the readout runs (typeLatitudeTypo)
 };
@@ -212,7 +213,7 @@ private:
     QPushButton *refractionButton(QDialogButtonBox::StandardButton which) const;
     bool answerSiteQuestion();
     bool fillRefractionDialog();
-    bool waitForInstruction(const QString &text);
+    bool waitForInstruction(const QString &text, int timeoutMs);
     bool readSummary(bool justShown);
     bool summaryShown() const;
     int step() const; // the page the tip panel shows, as a step number (0: panel hidden)

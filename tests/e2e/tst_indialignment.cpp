@@ -50,6 +50,7 @@ private slots:
     void cleanup();
     void indiCameraAlignsAsTheBuiltInOne();
     void driverAdjusterAlignsAutomatically();
+    void driverMountTurnsTheAxis();
 
 private:
     // The whole alignment of `session` from a window of its own; its verdict is reported. With a
@@ -76,7 +77,8 @@ bool TestIndiAlignment::align(const Session &session, Verdict *verdict, IndiServ
 {
     Observer observer(session);
     observer.openWindow();
-    const bool aligned = (session.indiPort == 0 || observer.chooseIndiCamera()) && observer.alignFully(false);
+    const bool aligned = (session.indiPort == 0 || observer.chooseIndiCamera())
+        && (session.quick ? observer.quickAlign() : observer.alignFully(false));
     if (!aligned) {
         qWarning("%s: %s", qPrintable(session.name), qPrintable(observer.failure()));
         return false;
@@ -143,6 +145,20 @@ void TestIndiAlignment::driverAdjusterAlignsAutomatically()
     QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
     Session session = e2e::withFaultyMotors(northSession(QStringLiteral("motor-indi")));
     session.indiPort = server.port();
+    Verdict verdict;
+    QVERIFY(align(session, &verdict));
+    karvix::selectSource({});
+}
+
+// Quick Alignment with the driver's telescope chosen in Device > Mount...: the program turns the
+// RA axis itself, through INDI from end to end; the person's hands are on the bolts only.
+void TestIndiAlignment::driverMountTurnsTheAxis()
+{
+    IndiServer server;
+    QVERIFY(server.start({QStringLiteral(VELTO_SKY_DRIVER)}));
+    Session session = northSession(QStringLiteral("indi-mount-hands-free"));
+    session.indiPort = server.port();
+    session.quick = session.mountByProgram = session.boltsByReadout = true;
     Verdict verdict;
     QVERIFY(align(session, &verdict));
     karvix::selectSource({});

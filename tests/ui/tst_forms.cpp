@@ -192,7 +192,7 @@ void TestForms::menuOrder_data()
     QTest::newRow("File") << "menuFile"
                           << QStringList {"actionSave_As", "actionRecord_Session", "-", "actionExit"};
     QTest::newRow("Device") << "menuDevice"
-                            << QStringList {"actionConnect", "actionQuick_Alignment", "-", "actionCamera_Source", "actionAdjuster"};
+                            << QStringList {"actionConnect", "actionQuick_Alignment", "-", "actionCamera_Source", "actionAdjuster", "actionMount"};
     QTest::newRow("Tools") << "menuTools"
                            << QStringList {"actionDisplay_Template", "-", "actionMono_Style",
                                   "actionNight_Style", "actionStretch", "-", "actionAstronomical_Refraction",
