@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>die Verbindung wurde geschlossen</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>die Antwort des Servers ist kein INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>das Gerät ist nicht mehr da</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>seit %1 s keine Antwort</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>die Verbindung wurde geschlossen</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>das Gerät ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>die Antwort des Servers ist kein INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>die Montierung antwortet nicht (seit %1 s keine Koordinaten)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>die Montierung kann weder Koordinaten anfahren noch nach Westen und Osten fahren</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>die Montierung ist nicht mehr da</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>die Montierung meldet einen Fehler</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>die Montierung dreht in die falsche Richtung (%1 Grad Stundenwinkel entgegen dem Befehl)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>die Montierung hat sich um %1 von %2 Grad Stundenwinkel gedreht</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,48 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
     <message>
         <source>the package %1 is not installed</source>
         <translation>das Paket %1 ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Montierung...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Montierung</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI-Server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Teleskop</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Frage den Server…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>Der Server bietet kein Teleskop an.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>%n Teleskop gefunden.</numerusform>
+            <numerusform>%n Teleskope gefunden.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

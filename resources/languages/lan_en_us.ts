@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>the connection was closed</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>the server&apos;s answer is not INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>the device is gone</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>no answer for %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>the connection was closed</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>the device is gone</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>the server&apos;s answer is not INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>the mount does not answer (no coordinates for %1 s)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>the mount can neither go to coordinates nor move west and east</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>the mount is gone</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>the mount reports a failure</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>the mount turns the wrong way (%1 degrees of hour angle against the command)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>the mount turned %1 of %2 degrees of hour angle</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,48 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>the package %1 is not installed</source>
         <translation>the package %1 is not installed</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Mount...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Mount</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI server</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescope</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Asking the server…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>The server offers no telescope.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>%n telescope found.</numerusform>
+            <numerusform>%n telescopes found.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

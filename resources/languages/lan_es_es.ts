@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>se cerró la conexión</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>la respuesta del servidor no es INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>el dispositivo ya no está</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>sin respuesta durante %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>se cerró la conexión</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>el dispositivo ya no está</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la respuesta del servidor no es INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>la montura no responde (sin coordenadas durante %1 s)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>la montura no puede ir a unas coordenadas ni moverse hacia el oeste y el este</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>la montura ya no está</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>la montura informa de un fallo</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>la montura gira en sentido contrario (%1 grados de ángulo horario en contra de la orden)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>la montura ha girado %1 de %2 grados de ángulo horario</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,48 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
     <message>
         <source>the package %1 is not installed</source>
         <translation>el paquete %1 no está instalado</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Montura...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Montura</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Servidor INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Puerto</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Preguntando al servidor…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>El servidor no ofrece ningún telescopio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>Se ha encontrado %n telescopio.</numerusform>
+            <numerusform>Se han encontrado %n telescopios.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

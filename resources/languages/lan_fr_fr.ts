@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>la connexion a été fermée</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>la réponse du serveur n&apos;est pas de l&apos;INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>l&apos;appareil a disparu</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>aucune réponse depuis %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connexion a été fermée</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>l&apos;appareil a disparu</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la réponse du serveur n&apos;est pas de l&apos;INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>la monture ne répond pas (aucune coordonnée depuis %1 s)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>la monture ne peut ni pointer des coordonnées ni se déplacer vers l&apos;ouest et l&apos;est</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>la monture a disparu</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>la monture signale une panne</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>la monture tourne dans le mauvais sens (%1 degrés d&apos;angle horaire à l&apos;encontre de la commande)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>la monture a tourné de %1 sur %2 degrés d&apos;angle horaire</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,48 @@ Le fichier garde les %2 images écrites auparavant.</translation>
     <message>
         <source>the package %1 is not installed</source>
         <translation>le paquet %1 n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Monture...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Monture</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Serveur INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Télescope</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Interrogation du serveur…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>Le serveur ne propose aucun télescope.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>%n télescope trouvé.</numerusform>
+            <numerusform>%n télescopes trouvés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>la connessione è stata chiusa</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>la risposta del server non è INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>il dispositivo non c&apos;è più</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>nessuna risposta da %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>la connessione è stata chiusa</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>il dispositivo non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>la risposta del server non è INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>la montatura non risponde (nessuna coordinata da %1 s)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>la montatura non può né puntare delle coordinate né muoversi verso ovest ed est</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>la montatura non c&apos;è più</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>la montatura segnala un guasto</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>la montatura ruota nel verso sbagliato (%1 gradi di angolo orario contro il comando)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>la montatura ha ruotato di %1 su %2 gradi di angolo orario</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,48 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
     <message>
         <source>the package %1 is not installed</source>
         <translation>il pacchetto %1 non è installato</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Montatura...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Montatura</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aggiorna</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Server INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescopio</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Richiesta al server…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>Il server non offre alcun telescopio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>%n telescopio trovato.</numerusform>
+            <numerusform>%n telescopi trovati.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>接続が閉じられました</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>サーバーの応答が INDI ではありません</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>デバイスが見つかりません</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>%1 秒間応答がありません</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>接続が閉じられました</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>デバイスが見つかりません</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>サーバーの応答が INDI ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>赤道儀が応答しません（%1 秒間座標がありません）</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>赤道儀は座標への導入も東西への移動もできません</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>赤道儀が見つかりません</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>赤道儀が障害を報告しています</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>赤道儀が逆方向に回転しています（指令と逆に時角 %1 度）</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>赤道儀は時角 %2 度のうち %1 度回転しました</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,47 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>the package %1 is not installed</source>
         <translation>パッケージ %1 がインストールされていません</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>赤道儀...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>赤道儀</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>更新</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI サーバー</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>望遠鏡</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>サーバーに問い合わせています…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>サーバーに望遠鏡がありません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>%n 台の望遠鏡が見つかりました。</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>연결이 닫혔습니다</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>서버의 응답이 INDI가 아닙니다</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>장치가 사라졌습니다</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>%1초 동안 응답이 없습니다</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>연결이 닫혔습니다</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>장치가 사라졌습니다</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>서버의 응답이 INDI가 아닙니다</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>적도의가 응답하지 않습니다(%1초 동안 좌표 없음)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>적도의가 좌표로 이동할 수도, 서쪽과 동쪽으로 움직일 수도 없습니다</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>적도의가 사라졌습니다</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>적도의가 오류를 보고합니다</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>적도의가 반대 방향으로 돕니다(명령과 반대로 시간각 %1도)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>적도의가 시간각 %2도 중 %1도 돌았습니다</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,47 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>the package %1 is not installed</source>
         <translation>%1 패키지가 설치되어 있지 않습니다</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>적도의...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>적도의</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>새로 고침</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI 서버</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>포트</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>망원경</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>서버에 묻는 중…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>서버에 망원경이 없습니다.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>망원경 %n대를 찾았습니다.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>a ligação foi fechada</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>a resposta do servidor não é INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>o dispositivo já não existe</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>sem resposta há %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>a ligação foi fechada</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>o dispositivo já não existe</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>a resposta do servidor não é INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>a montagem não responde (sem coordenadas há %1 s)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>a montagem não consegue apontar para coordenadas nem mover-se para oeste e para leste</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>a montagem já não existe</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>a montagem indica uma falha</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>a montagem roda no sentido errado (%1 graus de ângulo horário contra o comando)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>a montagem rodou %1 de %2 graus de ângulo horário</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,48 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
     <message>
         <source>the package %1 is not installed</source>
         <translation>o pacote %1 não está instalado</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Montagem...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Montagem</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Atualizar</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Servidor INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Telescópio</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>A perguntar ao servidor…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>O servidor não oferece nenhum telescópio.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>Foi encontrado %n telescópio.</numerusform>
+            <numerusform>Foram encontrados %n telescópios.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

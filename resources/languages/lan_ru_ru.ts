@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>соединение закрыто</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>ответ сервера не INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>устройство исчезло</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>нет ответа %1 с</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>соединение закрыто</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>устройство исчезло</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>ответ сервера не INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>монтировка не отвечает (нет координат %1 с)</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>монтировка не может ни наводиться на координаты, ни двигаться на запад и восток</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>монтировка исчезла</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>монтировка сообщает о сбое</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>монтировка поворачивает не в ту сторону (%1 градусов часового угла против команды)</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>монтировка повернулась на %1 из %2 градусов часового угла</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,49 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>the package %1 is not installed</source>
         <translation>пакет %1 не установлен</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>Монтировка...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>Монтировка</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Обновить</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>Сервер INDI</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Порт</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>Телескоп</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>Запрос к серверу…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>Сервер не предлагает ни одного телескопа.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>Найден %n телескоп.</numerusform>
+            <numerusform>Найдено %n телескопа.</numerusform>
+            <numerusform>Найдено %n телескопов.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

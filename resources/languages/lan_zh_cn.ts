@@ -595,14 +595,6 @@
 <context>
     <name>IndiAdjuster</name>
     <message>
-        <source>the connection was closed</source>
-        <translation>连接已关闭</translation>
-    </message>
-    <message>
-        <source>the server&apos;s answer is not INDI</source>
-        <translation>服务器的应答不是 INDI</translation>
-    </message>
-    <message>
         <source>the device is gone</source>
         <translation>设备已不存在</translation>
     </message>
@@ -613,6 +605,48 @@
     <message>
         <source>no answer for %1 s</source>
         <translation>%1 秒内无应答</translation>
+    </message>
+</context>
+<context>
+    <name>IndiDeviceLink</name>
+    <message>
+        <source>the connection was closed</source>
+        <translation>连接已关闭</translation>
+    </message>
+    <message>
+        <source>the device is gone</source>
+        <translation>设备已不存在</translation>
+    </message>
+    <message>
+        <source>the server&apos;s answer is not INDI</source>
+        <translation>服务器的应答不是 INDI</translation>
+    </message>
+</context>
+<context>
+    <name>IndiMount</name>
+    <message>
+        <source>the mount does not answer (no coordinates for %1 s)</source>
+        <translation>赤道仪无应答（%1 秒内没有坐标）</translation>
+    </message>
+    <message>
+        <source>the mount can neither go to coordinates nor move west and east</source>
+        <translation>赤道仪既不能指向坐标，也不能向西和向东移动</translation>
+    </message>
+    <message>
+        <source>the mount is gone</source>
+        <translation>赤道仪已不存在</translation>
+    </message>
+    <message>
+        <source>the mount reports a failure</source>
+        <translation>赤道仪报告故障</translation>
+    </message>
+    <message>
+        <source>the mount turns the wrong way (%1 degrees of hour angle against the command)</source>
+        <translation>赤道仪转动方向错误（与指令相反 %1 度时角）</translation>
+    </message>
+    <message>
+        <source>the mount turned %1 of %2 degrees of hour angle</source>
+        <translation>赤道仪已转动 %2 度时角中的 %1 度</translation>
     </message>
 </context>
 <context>
@@ -1204,6 +1238,47 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>the package %1 is not installed</source>
         <translation>未安装软件包 %1</translation>
+    </message>
+    <message>
+        <source>Mount...</source>
+        <translation>赤道仪...</translation>
+    </message>
+</context>
+<context>
+    <name>MountDialog</name>
+    <message>
+        <source>Mount</source>
+        <translation>赤道仪</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>INDI server</source>
+        <translation>INDI 服务器</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Telescope</source>
+        <translation>望远镜</translation>
+    </message>
+    <message>
+        <source>Asking the server…</source>
+        <translation>正在询问服务器…</translation>
+    </message>
+    <message>
+        <source>The server offers no telescope.</source>
+        <translation>服务器没有提供望远镜。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n telescope(s) found.</source>
+        <translation>
+            <numerusform>找到 %n 台望远镜。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
