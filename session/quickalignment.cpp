@@ -134,10 +134,6 @@ void QuickAlignment::addFrame(double utc, const std::vector<cv::Point2d> &stars)
         followReferenceStars(stars);
         return;
     }
-    // A frame exposed while the mount still turned (or before it said it stopped) shows nothing
-    // steady.
-    if (m_withMount && (m_mountMoving || utc < m_mountStoppedUtc))
-        return;
     const std::vector<cv::Point2d> &reference = m_firstField.empty() ? m_solution.field : m_firstField;
     const FieldTurn turn = fieldTurnBetween(reference, stars);
     if (!turn.ok) {
@@ -145,14 +141,18 @@ void QuickAlignment::addFrame(double utc, const std::vector<cv::Point2d> &stars)
         return;
     }
     const double angleDeg = turn.angleRad * degPerRad;
-    // Only the latest stillSeconds (and the frame just before them) tell whether it is still.
-    m_recent.push_back({utc, angleDeg});
-    while (m_recent.size() > 2 && m_recent[1].utc <= utc - stillSeconds)
-        m_recent.pop_front();
     if (!m_firstField.empty() && std::fabs(angleDeg - m_turnedDeg) > 0.01) {
         m_turnedDeg = angleDeg;
         emit turnedChanged(m_turnedDeg);
     }
+    // A frame exposed while the mount still turned (or before it said it stopped) shows nothing
+    // steady.
+    if (m_withMount && (m_mountMoving || utc < m_mountStoppedUtc))
+        return;
+    // Only the latest stillSeconds (and the frame just before them) tell whether it is still.
+    m_recent.push_back({utc, angleDeg});
+    while (m_recent.size() > 2 && m_recent[1].utc <= utc - stillSeconds)
+        m_recent.pop_front();
     if (!still())
         return;
     switch (m_phase) {

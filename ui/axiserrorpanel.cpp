@@ -3,7 +3,6 @@
 
 #include "readoutwords.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QTextDocument>
@@ -71,12 +70,10 @@ AxisErrorPanel::AxisErrorPanel(const QString &section, QWidget *parent)
     layout->addWidget(m_altitude);
     layout->addWidget(m_azimuth);
     layout->addWidget(m_turns);
-    auto *totalRow = new QHBoxLayout;
-    totalRow->addWidget(m_total);
-    totalRow->addSpacing(12);
-    totalRow->addWidget(m_target);
-    totalRow->addStretch(1);
-    layout->addLayout(totalRow);
+    // The target under the total: beside it, a total of a degree and more would push it out of
+    // the narrow panel.
+    layout->addWidget(m_total);
+    layout->addWidget(m_target);
     layout->addWidget(m_siteUnknown);
     layout->addWidget(m_staleNote);
 }

@@ -17,7 +17,13 @@ void MainWindow::on_actionMount_triggered()
 {
     if (mount && mount->moving())
         return;
-    MountDialog dialog(mountChoice, this);
+    // A mount not chosen yet is most likely on the camera's own INDI server.
+    MountChoice offered = mountChoice;
+    if (offered.device.isEmpty() && cameraSource.kind == CameraSource::Kind::Indi) {
+        offered.host = cameraSource.host;
+        offered.port = cameraSource.port;
+    }
+    MountDialog dialog(offered, this);
     if (dialog.exec() == QDialog::Accepted)
         useMount(dialog.choice());
 }

@@ -75,7 +75,8 @@ void QuickAlignmentPanel::showPhase()
         m_detail->setText(tr("Done by itself when the pole stays inside %1 for %2 s")
                               .arg(readoutwords::arcText(m_quick.target()))
                               .arg(QuickAlignment::insideTargetSeconds, 0, 'f', 0));
-    else if (phase != QuickAlignment::Phase::TurnAway && phase != QuickAlignment::Phase::TurnBack)
+    else if (phase != QuickAlignment::Phase::TurnAway && phase != QuickAlignment::Phase::TurnBack
+        && phase != QuickAlignment::Phase::ReturnHome)
         m_detail->clear();
 }
 
