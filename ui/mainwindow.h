@@ -382,6 +382,7 @@ private:
     QuickAlignmentPanel *quickPanel = nullptr;
     QTimer *quickFrameTimer = nullptr;   // while the RA positions are taken: the field's stars
     std::int64_t quickFrameSeen = 0;     // frameArrivalNs of the frame last looked at
+    double quickFrameUtc = 0;            // and when, on the program's clock
     int quickSolveFailures = 0;
     std::vector<cv::Point2d> solveFrameStars; // of the frame the running solve was given
     double solveFrameUtc = 0;

@@ -26,9 +26,12 @@
 #include <memory>
 
 namespace {
-// The field is looked at this often while the RA positions are taken; finding a frame's stars takes
-// a few milliseconds.
-constexpr int quickFrameMs = 200;
+// Each new frame is looked for at the display's pace, and the field is looked at on the sky's
+// clock: a frame at least this long after the last one looked at. Finding a frame's stars takes a
+// few milliseconds; on the sky's clock the frames looked at are the same whatever the machine's
+// speed, so a session repeats exactly.
+constexpr int quickFrameMs = 20;
+constexpr double quickFrameIntervalS = 0.2;
 } // namespace
 
 void MainWindow::setupQuickAlignment()
@@ -98,6 +101,7 @@ void MainWindow::startQuickAlignment()
             return; // Connect said why
     }
     connectQuickMount();
+    quickFrameUtc = 0;
     quickAlignment->start(mount != nullptr);
     quickFrameTimer->start();
     if (!session.site().known && !siteAsked) {
@@ -146,11 +150,13 @@ void MainWindow::feedQuickAlignment()
         return;
     }
     const std::int64_t arrival = frameArrivalNs;
-    if (arrival == quickFrameSeen || !staleNote.isEmpty())
+    const double utc = utcNow();
+    if (arrival == quickFrameSeen || !staleNote.isEmpty() || utc < quickFrameUtc + quickFrameIntervalS)
         return;
     quickFrameSeen = arrival;
+    quickFrameUtc = utc;
     const FrameLease frame = rawImage.latest();
-    quickAlignment->addFrame(utcNow(), findStars(frame.image()));
+    quickAlignment->addFrame(utc, findStars(frame.image()));
 }
 
 // The quiet solve of the confirm step placed the pattern: the quick alignment takes it from there.
