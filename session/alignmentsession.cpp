@@ -180,3 +180,11 @@ void AlignmentSession::setPoleView(const cv::Mat &rgb)
         rgb.copyTo(m_poleView);
     emit poleViewChanged();
 }
+
+void AlignmentSession::setInstruction(const QString &words)
+{
+    if (words == m_instruction)
+        return;
+    m_instruction = words;
+    emit instructionChanged();
+}

@@ -134,6 +134,11 @@ public:
     double targetArcsec() const { return m_targetArcsec; }
     void setTargetArcsec(double arcsec);
 
+    // What the person is asked to do when it is not the step's tip (Quick Alignment's words, in
+    // the current language); empty: the step's tip.
+    QString instruction() const { return m_instruction; }
+    void setInstruction(const QString &words);
+
     // The magnified view of the pole and the axis centre as the window shows it (RGB, 8 bits a
     // channel); empty while the pole is not monitored. The session keeps its own copy.
     const cv::Mat &poleView() const { return m_poleView; }
@@ -151,6 +156,7 @@ signals:
     void finishedChanged(bool finished);
     void targetChanged();
     void poleViewChanged();
+    void instructionChanged();
 
 private:
     int m_step = 0;
@@ -171,6 +177,7 @@ private:
     Readout m_readout;
     double m_targetArcsec = 0;
     cv::Mat m_poleView;
+    QString m_instruction;
 };
 
 #endif // ALIGNMENTSESSION_H

@@ -94,6 +94,7 @@ void QuickAlignment::setPhase(Phase phase)
         return;
     m_phase = phase;
     m_recent.clear();
+    m_session->setInstruction(instruction());
     emit phaseChanged(phase);
 }
 

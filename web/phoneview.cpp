@@ -31,6 +31,7 @@ PhoneView::PhoneView(AlignmentSession *session, QObject *parent) : QObject(paren
         connect(session, changed, this, &PhoneView::publishReadout);
     connect(session, &AlignmentSession::stepChanged, this, &PhoneView::publishReadout);
     connect(session, &AlignmentSession::finishedChanged, this, &PhoneView::publishReadout);
+    connect(session, &AlignmentSession::instructionChanged, this, &PhoneView::publishReadout);
     connect(session, &AlignmentSession::poleViewChanged, this, &PhoneView::publishPoleView);
     // Once the server starts there is a readout for the first viewer, even before anything changes.
     connect(&m_server, &PhoneViewServer::viewersChanged, this, &PhoneView::publishReadout);
@@ -40,7 +41,9 @@ QJsonObject PhoneView::readoutMessage(const AlignmentSession &session)
 {
     const AlignmentSession::Readout &r = session.readout();
     QJsonObject message {{QStringLiteral("step"), session.step()},
-        {QStringLiteral("tip"), steptexts::tip(session.step(), session.north())},
+        {QStringLiteral("tip"),
+            session.instruction().isEmpty() ? steptexts::tip(session.step(), session.north())
+                                            : session.instruction()},
         {QStringLiteral("done"), session.finished()}, {QStringLiteral("shown"), r.shown},
         {QStringLiteral("labels"),
             QJsonObject {

@@ -104,6 +104,7 @@ void TestQuickAlignment::positionsAreTakenWhenTheFieldIsStill()
         QVERIFY2(cv::norm(cv::Point2d(session.axisCentre().x(), session.axisCentre().y()) - axis) < 0.05,
             qPrintable(QStringLiteral("(%1,%2)").arg(session.axisCentre().x()).arg(session.axisCentre().y())));
         QCOMPARE(quick.phase(), QuickAlignment::Phase::Monitoring);
+        QCOMPARE(session.instruction(), quick.instruction()); // what a phone shows in place of the tip
     }
 }
 
