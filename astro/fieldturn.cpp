@@ -75,9 +75,10 @@ std::vector<Vote> pairVotes(const std::vector<cv::Point2d> &before, const std::v
     for (const Pair &p : a) {
         auto q = std::lower_bound(b.begin(), b.end(), p.length - lengthTolerancePx, shorter);
         for (; q != b.end() && q->length <= p.length + lengthTolerancePx; ++q) {
-            votes.push_back({std::remainder(q->angle - p.angle, 2 * CV_PI), {p.first, q->first}, {p.second, q->second}});
             votes.push_back(
-                {std::remainder(q->angle + CV_PI - p.angle, 2 * CV_PI), {p.first, q->second}, {p.second, q->first}});
+                {std::remainder(q->angle - p.angle, 2 * CV_PI), {p.first, q->first}, {p.second, q->second}});
+            votes.push_back({std::remainder(q->angle + CV_PI - p.angle, 2 * CV_PI), {p.first, q->second},
+                {p.second, q->first}});
         }
     }
     return votes;
@@ -93,7 +94,8 @@ double peakAngle(const std::vector<Vote> &votes, int *count)
     int best = 0;
     *count = 0;
     for (int i = 0; i < angleBins; ++i) {
-        const int c = histogram[(i + angleBins - 1) % angleBins] + histogram[i] + histogram[(i + 1) % angleBins];
+        const int c
+            = histogram[(i + angleBins - 1) % angleBins] + histogram[i] + histogram[(i + 1) % angleBins];
         if (c > *count) {
             *count = c;
             best = i;

@@ -20,10 +20,10 @@
 struct FieldTurn
 {
     bool ok = false;
-    double angleRad = 0;    // positive clockwise on the screen (y down), in (-pi, pi]
-    cv::Point2d shift;      // now = R(angle) * before + shift
-    int starsMatched = 0;   // stars of `before` found again
-    double residualPx = 0;  // root-mean-square distance of the matched stars from their predicted place
+    double angleRad = 0;   // positive clockwise on the screen (y down), in (-pi, pi]
+    cv::Point2d shift;     // now = R(angle) * before + shift
+    int starsMatched = 0;  // stars of `before` found again
+    double residualPx = 0; // root-mean-square distance of the matched stars from their predicted place
 
     // Where a point of the first frame lies in the second.
     cv::Point2d apply(const cv::Point2d &before) const;

@@ -75,7 +75,8 @@ QString QuickAlignment::instruction() const
     case Phase::FirstPosition:
         return tr("Hold the mount still");
     case Phase::TurnAway:
-        return m_withMount ? tr("The mount turns the RA axis...") : tr("Turn the RA axis by 30° or more, either way");
+        return m_withMount ? tr("The mount turns the RA axis...")
+                           : tr("Turn the RA axis by 30° or more, either way");
     case Phase::TurnBack:
         return m_withMount ? tr("The mount turns the RA axis back...") : tr("Turn it back past the start");
     case Phase::ReturnHome:
@@ -195,7 +196,8 @@ void QuickAlignment::takeFirstPosition(double utc, const std::vector<cv::Point2d
     for (const cv::Point2d &s : stars) { // brightest first
         const double r = cv::norm(s - middle);
         cv::Point2d alone;
-        if (r < followedMinPx || r > followedMaxPx || cv::norm(s - poleStar) < 60 || !starNear(stars, s, &alone))
+        if (r < followedMinPx || r > followedMaxPx || cv::norm(s - poleStar) < 60
+            || !starNear(stars, s, &alone))
             continue;
         m_followedStar = s;
         m_firstField = stars;

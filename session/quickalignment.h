@@ -141,9 +141,9 @@ private:
     std::deque<Seen> m_recent; // the latest frames' turns, for stillness
     double m_insideSince = -1;
     QString m_note;
-    std::vector<cv::Point2d> m_monitorField; // the frame monitoring began with
-    cv::Point2d m_monitorPoleStar, m_monitorStarA;  // in that frame
-    cv::Point2d m_shownPoleStar, m_shownStarA;      // as last sent for the search places
+    std::vector<cv::Point2d> m_monitorField;       // the frame monitoring began with
+    cv::Point2d m_monitorPoleStar, m_monitorStarA; // in that frame
+    cv::Point2d m_shownPoleStar, m_shownStarA;     // as last sent for the search places
 };
 
 #endif // QUICKALIGNMENT_H

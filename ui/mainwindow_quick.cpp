@@ -40,7 +40,8 @@ void MainWindow::setupQuickAlignment()
         &session, utcNow, axisfit::cameraLens(cv::Size(KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT)), this);
     quickPanel = new QuickAlignmentPanel(*quickAlignment, ui->scrollArea_showImg);
     ui->menuDevice->insertAction(ui->menuDevice->actions().value(1), quickPanel->menuAction());
-    connect(tipPanel.pages[STEP_SETTING - 1].quick, &QPushButton::clicked, this, &MainWindow::startQuickAlignment);
+    connect(tipPanel.pages[STEP_SETTING - 1].quick, &QPushButton::clicked, this,
+        &MainWindow::startQuickAlignment);
     quickFrameTimer = new QTimer(this);
     quickFrameTimer->setInterval(quickFrameMs);
     connect(quickFrameTimer, &QTimer::timeout, this, &MainWindow::feedQuickAlignment);
@@ -86,8 +87,8 @@ void MainWindow::followQuickPhase()
         break;
     }
     const bool monitoring = quickAlignment->phase() == QuickAlignment::Phase::Monitoring;
-    tipPanel.tabWidget->setVisible((!quickAlignment->running() || monitoring) && session.step() >= STEP_SETTING
-        && session.step() <= STEP_FINETUNE_POLE);
+    tipPanel.tabWidget->setVisible((!quickAlignment->running() || monitoring)
+        && session.step() >= STEP_SETTING && session.step() <= STEP_FINETUNE_POLE);
 }
 
 // Connect when not yet connected, ask for the site when it is unknown, then solve.
@@ -126,7 +127,8 @@ void MainWindow::connectQuickMount()
         return;
     MountDevice *device = mount.get();
     connect(quickAlignment, &QuickAlignment::turnWanted, device, &MountDevice::turnRa, Qt::UniqueConnection);
-    connect(device, &MountDevice::turnDone, quickAlignment, &QuickAlignment::mountTurned, Qt::UniqueConnection);
+    connect(
+        device, &MountDevice::turnDone, quickAlignment, &QuickAlignment::mountTurned, Qt::UniqueConnection);
     connect(device, &MountDevice::failed, quickAlignment, &QuickAlignment::mountFailed, Qt::UniqueConnection);
     if (!device->isOpen())
         device->open();
@@ -179,7 +181,8 @@ void MainWindow::quickNotSolved(const QString &why, bool hopeless)
     quickAlignment->stop();
     tipPanel.tabWidget->show();
     const QString text
-        = tr("The sky could not be solved (%1): please match the pattern by hand in the wizard's steps.").arg(why);
+        = tr("The sky could not be solved (%1): please match the pattern by hand in the wizard's steps.")
+              .arg(why);
     qCritical("Quick Alignment: %s", qPrintable(text));
     QMessageBox::warning(this, tr("Quick Alignment"), text);
 }

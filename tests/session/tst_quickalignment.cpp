@@ -102,7 +102,8 @@ void TestQuickAlignment::positionsAreTakenWhenTheFieldIsStill()
     if (!failed) {
         QVERIFY(session.axisCentreKnown());
         QVERIFY2(cv::norm(cv::Point2d(session.axisCentre().x(), session.axisCentre().y()) - axis) < 0.05,
-            qPrintable(QStringLiteral("(%1,%2)").arg(session.axisCentre().x()).arg(session.axisCentre().y())));
+            qPrintable(
+                QStringLiteral("(%1,%2)").arg(session.axisCentre().x()).arg(session.axisCentre().y())));
         QCOMPARE(quick.phase(), QuickAlignment::Phase::Monitoring);
         QCOMPARE(session.instruction(), quick.instruction()); // what a phone shows in place of the tip
     }
@@ -142,7 +143,9 @@ void TestQuickAlignment::finishesOnlyOnATrustedFigure()
         session.setReadout(r);
     }
     QCOMPARE(done.count(), int(finished));
-    QCOMPARE(!notes.isEmpty(), sigmaArcsec > QuickAlignment::defaultTargetArcsec && totalArcsec <= QuickAlignment::defaultTargetArcsec);
+    QCOMPARE(!notes.isEmpty(),
+        sigmaArcsec > QuickAlignment::defaultTargetArcsec
+            && totalArcsec <= QuickAlignment::defaultTargetArcsec);
 }
 
 QTEST_GUILESS_MAIN(TestQuickAlignment)
