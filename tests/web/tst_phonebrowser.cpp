@@ -101,18 +101,25 @@ public:
         }
     }
 
-    // Attaches to the page the browser opened.
+    // Attaches to the page the browser opened. A browser slow to start (a loaded machine) answers
+    // before its page exists: it is asked again for 30 s.
     bool attach()
     {
-        for (const QJsonValue target :
-            call(QStringLiteral("Target.getTargets")).value(QStringLiteral("targetInfos")).toArray()) {
-            if (target[QStringLiteral("type")].toString() != QLatin1String("page"))
-                continue;
-            m_session = call(QStringLiteral("Target.attachToTarget"),
-                {{QStringLiteral("targetId"), target[QStringLiteral("targetId")]},
-                    {QStringLiteral("flatten"), true}})
-                            .value(QStringLiteral("sessionId"))
-                            .toString();
+        QElapsedTimer waited;
+        waited.start();
+        while (m_session.isEmpty() && waited.elapsed() < 30000) {
+            for (const QJsonValue target :
+                call(QStringLiteral("Target.getTargets")).value(QStringLiteral("targetInfos")).toArray()) {
+                if (target[QStringLiteral("type")].toString() != QLatin1String("page"))
+                    continue;
+                m_session = call(QStringLiteral("Target.attachToTarget"),
+                    {{QStringLiteral("targetId"), target[QStringLiteral("targetId")]},
+                        {QStringLiteral("flatten"), true}})
+                                .value(QStringLiteral("sessionId"))
+                                .toString();
+            }
+            if (m_session.isEmpty())
+                QTest::qWait(200);
         }
         return !m_session.isEmpty();
     }
