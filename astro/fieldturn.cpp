@@ -164,6 +164,21 @@ void fitTurn(const std::vector<cv::Point2d> &from, const std::vector<cv::Point2d
 
 } // namespace
 
+std::optional<cv::Point2d> loneStarNear(
+    const std::vector<cv::Point2d> &stars, const cv::Point2d &near, double tolerancePx)
+{
+    std::optional<cv::Point2d> found;
+    int nearby = 0;
+    for (const cv::Point2d &s : stars) {
+        const double d = cv::norm(s - near);
+        if (d <= 2 * tolerancePx && ++nearby > 1)
+            return std::nullopt;
+        if (d <= tolerancePx)
+            found = s;
+    }
+    return found;
+}
+
 cv::Point2d FieldTurn::apply(const cv::Point2d &before) const
 {
     return rotation(angleRad) * before + shift;
@@ -205,20 +220,11 @@ FieldTurn fieldTurnBetween(const std::vector<cv::Point2d> &before, const std::ve
     // the turn; twice, as the first refinement may bring more stars in.
     for (int round = 0; round < 2; ++round) {
         std::vector<cv::Point2d> from, to;
-        for (const cv::Point2d &star : before) {
-            const cv::Point2d predicted = turn.apply(star);
-            int found = -1, near = 0;
-            for (std::size_t j = 0; j < now.size(); ++j)
-                if (cv::norm(now[j] - predicted) <= 2 * matchTolerancePx) {
-                    ++near;
-                    if (cv::norm(now[j] - predicted) <= matchTolerancePx)
-                        found = int(j);
-                }
-            if (found >= 0 && near == 1) {
+        for (const cv::Point2d &star : before)
+            if (const auto partner = loneStarNear(now, turn.apply(star), matchTolerancePx)) {
                 from.push_back(star);
-                to.push_back(now[found]);
+                to.push_back(*partner);
             }
-        }
         if (int(from.size()) < minStarsMatched)
             return turn;
         fitTurn(from, to, &turn.angleRad, &turn.shift);

@@ -15,6 +15,7 @@
 #define FIELDTURN_H
 
 #include <opencv2/core.hpp>
+#include <optional>
 #include <vector>
 
 struct FieldTurn
@@ -30,6 +31,11 @@ struct FieldTurn
     // The point the turn leaves in place (the RA axis's image); false for a turn too small to tell.
     bool centre(cv::Point2d *fixedPoint) const;
 };
+
+// The star of `stars` within `tolerancePx` of `near` when no other lies within twice that: a star
+// found again without doubt.
+std::optional<cv::Point2d> loneStarNear(
+    const std::vector<cv::Point2d> &stars, const cv::Point2d &near, double tolerancePx);
 
 // The turn and shift that carry the stars of `before` onto those of `now` (both brightest first, as
 // findStars gives them). Fails (ok false) when too few stars agree: clouds, a frame of another sky,

@@ -18,18 +18,6 @@ constexpr double mountTurnSeenDeg = 20;
 // The axis is home again when the field is this close to the first position's.
 constexpr double homeDeg = 2.0;
 
-// The star of `stars` within matchPx of `near`, if exactly one.
-bool starNear(const std::vector<cv::Point2d> &stars, const cv::Point2d &near, cv::Point2d *found)
-{
-    int count = 0;
-    for (const cv::Point2d &s : stars)
-        if (cv::norm(s - near) <= matchPx) {
-            *found = s;
-            ++count;
-        }
-    return count == 1;
-}
-
 } // namespace
 
 QuickAlignment::QuickAlignment(
@@ -195,9 +183,8 @@ void QuickAlignment::takeFirstPosition(double utc, const std::vector<cv::Point2d
     const cv::Point2d poleStar(m_solution.poleStar.x(), m_solution.poleStar.y());
     for (const cv::Point2d &s : stars) { // brightest first
         const double r = cv::norm(s - middle);
-        cv::Point2d alone;
         if (r < followedMinPx || r > followedMaxPx || cv::norm(s - poleStar) < 60
-            || !starNear(stars, s, &alone))
+            || !loneStarNear(stars, s, matchPx))
             continue;
         m_followedStar = s;
         m_firstField = stars;
@@ -217,9 +204,10 @@ void QuickAlignment::takeFirstPosition(double utc, const std::vector<cv::Point2d
 
 bool QuickAlignment::takePosition(double utc, const std::vector<cv::Point2d> &stars, const FieldTurn &turn)
 {
-    cv::Point2d star;
-    if (!starNear(stars, turn.apply(m_followedStar), &star))
+    const auto found = loneStarNear(stars, turn.apply(m_followedStar), matchPx);
+    if (!found)
         return false;
+    const cv::Point2d star = *found;
     m_session->addAxisPosition({QPointF(star.x, star.y), utc, stars});
     qInfo("Quick Alignment: position %d taken at %.1f deg, the star at (%.1f,%.1f), %d stars agree",
         m_session->axisPositionsTaken(), turn.angleRad * degPerRad, star.x, star.y, turn.starsMatched);

@@ -46,8 +46,8 @@ void MainWindow::setupQuickAlignment()
     quickFrameTimer->setInterval(quickFrameMs);
     connect(quickFrameTimer, &QTimer::timeout, this, &MainWindow::feedQuickAlignment);
     connect(quickPanel, &QuickAlignmentPanel::startRequested, this, &MainWindow::startQuickAlignment);
-    connect(quickPanel, &QuickAlignmentPanel::manualRequested, this, [this] { leaveQuickAlignment(); });
-    connect(quickPanel, &QuickAlignmentPanel::abortRequested, this, [this] { leaveQuickAlignment(); });
+    connect(quickPanel, &QuickAlignmentPanel::manualRequested, this, &MainWindow::leaveQuickAlignment);
+    connect(quickPanel, &QuickAlignmentPanel::abortRequested, this, &MainWindow::leaveQuickAlignment);
     connect(quickAlignment, &QuickAlignment::axisMeasured, this, &MainWindow::quickAxisMeasured);
     connect(quickAlignment, &QuickAlignment::readyToMonitor, this, &MainWindow::startQuickMonitoring);
     connect(quickAlignment, &QuickAlignment::finished, this, &MainWindow::finishQuickAlignment);
