@@ -166,14 +166,9 @@ int runFindAxisCommand(int argc, char *argv[])
     double scaleArcsecPerPx = 0;
     const Hemisphere hemisphere = site.latitudeDeg < 0 ? Hemisphere::South : Hemisphere::North;
     for (size_t k = 0; k < frames.size(); ++k) {
-        SolveHints hints;
-        const auto pole = visiblePolePlace(site, turn.utc[k]);
-        if (!pole)
+        if (!visiblePolePlace(site, turn.utc[k]))
             return badArguments(command, QStringLiteral("the instant or the site is unusable"));
-        hints.usePosition = true;
-        hints.position = *pole;
-        hints.utcSeconds = turn.utc[k];
-        const PlateSolution solution = solvePlate(frames[k], hints);
+        const PlateSolution solution = solveNearVisiblePole(greyPixels(frames[k]), {}, site, turn.utc[k]);
         skies[k] = skyInImage(solution, site, turn.utc[k], patternStars(hemisphere));
         if (!skies[k].ok) {
             print(notFound(QStringLiteral("frame %1 not solved: %2").arg(k + 1).arg(skies[k].whyNot)));

@@ -131,17 +131,14 @@ int runSolveCommand(int argc, char *argv[])
         return badArguments(
             "--solve", QStringLiteral("cannot read %1: %2").arg(request.framePath, reader.errorString()));
 
-    SolveHints hints;
-    const auto pole = visiblePolePlace(request.site, request.utcSeconds);
-    if (!pole)
+    if (!visiblePolePlace(request.site, request.utcSeconds))
         return badArguments("--solve", QStringLiteral("the instant or the site is unusable"));
-    hints.usePosition = true;
-    hints.position = *pole;
-    hints.utcSeconds = request.utcSeconds;
+    SolveHints hints;
     // A frame saved from the window at 75 or 50 % zoom holds the camera's whole field in fewer pixels.
     if (frame.width() != KARVIX_FRAME_WIDTH)
         hints.scaleArcsecPerPx = cameraArcsecPerPixel * KARVIX_FRAME_WIDTH / frame.width();
-    const PlateSolution solution = solvePlate(frame, hints);
+    const PlateSolution solution
+        = solveNearVisiblePole(greyPixels(frame), hints, request.site, request.utcSeconds);
     const Hemisphere hemisphere = request.site.latitudeDeg < 0 ? Hemisphere::South : Hemisphere::North;
     const SkyInImage sky = skyInImage(solution, request.site, request.utcSeconds, patternStars(hemisphere));
     print(answer(solution, sky, request));

@@ -1,6 +1,8 @@
 // poletriangles.cpp - star places and pole with ERFA, and the spherical angles between them.
 #include "poletriangles.h"
 
+#include "utcclock.h"
+
 #include <QFile>
 #include <algorithm>
 #include <cmath>
@@ -8,8 +10,6 @@
 #include <erfam.h>
 
 namespace {
-
-constexpr double unixEpochJd = 2440587.5;
 
 // TT of a UTC date given as ERFA's two-part quasi Julian date.
 void utcToTt(double utc1, double utc2, double *tt1, double *tt2)
@@ -19,13 +19,11 @@ void utcToTt(double utc1, double utc2, double *tt1, double *tt2)
     eraTaitt(tai1, tai2, tt1, tt2);
 }
 
-// TT of a Unix time. Unix time has 86,400 s in every day, as ERFA's quasi Julian date has on days
-// without a leap second; the fraction is kept apart for precision.
+// TT of a Unix time.
 void unixToTt(double utcSeconds, double *tt1, double *tt2)
 {
-    const double days = utcSeconds / 86400.0;
-    const double wholeDays = std::floor(days);
-    utcToTt(unixEpochJd + wholeDays, days - wholeDays, tt1, tt2);
+    const UtcJulianDate utc = utcJulianDate(utcSeconds);
+    utcToTt(utc.day, utc.fraction, tt1, tt2);
 }
 
 // Unit vector of a catalogue star's mean place at the TT date (tt1 + tt2).

@@ -2,6 +2,7 @@
 #include "skyorientation.h"
 
 #include "refraction.h"
+#include "utcclock.h"
 
 #include <QtGlobal>
 #include <cmath>
@@ -10,7 +11,6 @@
 
 namespace {
 
-constexpr double unixEpochJd = 2440587.5;
 constexpr double referenceOffsetRad = 1.0 * ERFA_DD2R;
 
 SkyPlace astrometricOfCirs(double ri, double di, eraASTROM *astrom)
@@ -30,14 +30,13 @@ bool poleReferences(double utcSeconds, double latitudeDeg, double longitudeDeg, 
             latitudeDeg, longitudeDeg);
         return false;
     }
-    const double days = utcSeconds / 86400.0;
-    const double wholeDays = std::floor(days);
+    const UtcJulianDate utc = utcJulianDate(utcSeconds);
     eraASTROM astrom;
     double equationOfOrigins = 0;
     // UT1 is taken as UTC and polar motion as zero; no refraction here (pressure 0): the caller's
     // WCS carries it. The site's velocity enters the aberration taken back (diurnal aberration).
-    if (eraApco13(unixEpochJd + wholeDays, days - wholeDays, 0.0, longitudeDeg * ERFA_DD2R,
-            latitudeDeg * ERFA_DD2R, 0.0, 0.0, 0.0, 0.0, 10.0, 0.5, 0.55, &astrom, &equationOfOrigins)
+    if (eraApco13(utc.day, utc.fraction, 0.0, longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0.0, 0.0,
+            0.0, 0.0, 10.0, 0.5, 0.55, &astrom, &equationOfOrigins)
         < 0) {
         qCritical("Pole of date: ERFA rejects the instant %g s", utcSeconds);
         return false;

@@ -40,3 +40,11 @@ void setUtcSource(std::function<double()> source)
     std::lock_guard<std::mutex> lock(sourceMutex);
     installedSource = source ? std::make_shared<const std::function<double()>>(std::move(source)) : nullptr;
 }
+
+UtcJulianDate utcJulianDate(double utcSeconds)
+{
+    constexpr double unixEpochJd = 2440587.5;
+    const double days = utcSeconds / 86400.0;
+    const double wholeDays = std::floor(days);
+    return {unixEpochJd + wholeDays, days - wholeDays};
+}

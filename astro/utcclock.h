@@ -20,4 +20,14 @@ QDateTime utcNowDateTime();
 // is not finite is replaced by the system clock).
 void setUtcSource(std::function<double()> source);
 
+// A Unix time as ERFA's two-part quasi Julian date of UTC: the Julian date of the day's start and
+// the fraction of the day, kept apart for precision. Unix time has 86,400 s in every day, as ERFA's
+// quasi Julian date has on days without a leap second.
+struct UtcJulianDate
+{
+    double day = 0;
+    double fraction = 0;
+};
+UtcJulianDate utcJulianDate(double utcSeconds);
+
 #endif // UTCCLOCK_H

@@ -1,14 +1,14 @@
 // zenithdirection.cpp - star places around the pole with ERFA, and the image turn they give.
 #include "zenithdirection.h"
 
+#include "utcclock.h"
+
 #include <QtGlobal>
 #include <cmath>
 #include <erfa.h>
 #include <erfam.h>
 
 namespace {
-
-constexpr double unixEpochJd = 2440587.5;
 
 double cross(double ax, double ay, double bx, double by)
 {
@@ -26,15 +26,14 @@ std::optional<AroundPole> starAroundPole(
             utcSeconds, latitudeDeg, longitudeDeg);
         return std::nullopt;
     }
-    const double days = utcSeconds / 86400.0;
-    const double wholeDays = std::floor(days);
+    const UtcJulianDate utc = utcJulianDate(utcSeconds);
     double azimuth = 0, zenithDistance = 0, hourAngle = 0, declination = 0, ra = 0, eo = 0;
     // UT1 taken as UTC and no polar motion, as the pole of date is elsewhere in the program;
     // pressure 0: the place without refraction, which is what the correction is measured against.
     if (eraAtco13(star.raDeg * ERFA_DD2R, star.decDeg * ERFA_DD2R, pmRaRadPerYear(star),
-            pmDecRadPerYear(star), 0, 0, unixEpochJd + wholeDays, days - wholeDays, 0,
-            longitudeDeg * ERFA_DD2R, latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth,
-            &zenithDistance, &hourAngle, &declination, &ra, &eo)
+            pmDecRadPerYear(star), 0, 0, utc.day, utc.fraction, 0, longitudeDeg * ERFA_DD2R,
+            latitudeDeg * ERFA_DD2R, 0, 0, 0, 0, 10, 0.5, 0.55, &azimuth, &zenithDistance, &hourAngle,
+            &declination, &ra, &eo)
         < 0) {
         qCritical("Zenith direction: ERFA rejects the instant %g s", utcSeconds);
         return std::nullopt;

@@ -22,6 +22,7 @@ FrameInputs FrameInputs::read()
     in.reticleAngle = ::reticleAngle;
     in.starASearchPos = ::starASearchPos.load();
     in.starBSearchPos = ::starBSearchPos.load();
+    in.pickedStarMarks = ::pickedStarMarks.load();
     const PoleAngles angles = poleAngles.load();
     in.poleAngleAtA = angles.atA;
     in.poleAngleAtB = angles.atB;

@@ -10,6 +10,7 @@
 #include <QPointF>
 #include <limits>
 #include <opencv2/core.hpp>
+#include <vector>
 
 struct FrameInputs
 {
@@ -28,7 +29,8 @@ struct FrameInputs
     double reticleAngle = 0.0; // degrees
     QPointF starASearchPos;
     QPointF starBSearchPos;
-    double poleAngleAtA = 0.0; // degrees
+    std::vector<QPointF> pickedStarMarks; // the star's place at each RA position taken
+    double poleAngleAtA = 0.0;            // degrees
     double poleAngleAtB = 0.0;
     double poleAnglesErrorArcsec = 0.0; // of the pole they give, root-mean-square
     double zenithToLineTurnDeg = std::numeric_limits<double>::quiet_NaN(); // from A->B, sharedstate.h

@@ -65,6 +65,17 @@ void drawPole(QPainter &painter, const QPointF &c)
     }
 }
 
+// A star picked at an RA position: a ring a little wider than the star, with one tick above it
+// for each position (no text: glyphs are not drawn on the capture thread).
+void drawPickedStar(QPainter &painter, const QPointF &p, int position)
+{
+    painter.drawEllipse(p, 9.0, 9.0);
+    for (int k = 0; k < position; ++k) {
+        const double x = p.x() + 4.0 * (k - (position - 1) / 2.0);
+        painter.drawLine(QLineF(x, p.y() - 12, x, p.y() - 16));
+    }
+}
+
 void setPenColour(QPainter &painter, const QColor &colour)
 {
     painter.setPen(QPen(QBrush(colour), 0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
@@ -131,6 +142,9 @@ void drawDisplayOverlays(QImage *frame, const FrameInputs &s, const PoleMeasurem
     pen(overlayColours::marker());
     if (s.showReticle && drawable(s.expectedPolarisPos) && std::isfinite(s.reticleAngle))
         drawReticle(painter, s.expectedPolarisPos, std::fmod(s.reticleAngle, 360.0));
+    for (size_t k = 0; k < s.pickedStarMarks.size(); ++k)
+        if (drawable(s.pickedStarMarks[k]))
+            drawPickedStar(painter, s.pickedStarMarks[k], int(k) + 1);
     if (s.showStarAMarker && drawable(m.starAPos))
         drawStarMarker(painter, m.starAPos);
     if (s.showStarBMarker && drawable(m.starBPos))

@@ -24,7 +24,8 @@ QColor target(bool monoStyle);
 // A and B and the computed pole (at the positions in `measured`), and while monitoring the target's
 // circle about the axis centre and each bolt's line from the pole through the point where to stop
 // turning it, the stop circled. Antialiased, one-device-pixel (cosmetic) pens, nothing filled,
-// coordinates not rounded. A mark whose position is not a finite number is skipped.
+// coordinates not rounded. A mark whose position is not a finite number is skipped. The stars picked
+// at the RA positions taken so far are ringed (one tick per position) whenever `inputs` holds them.
 void drawDisplayOverlays(QImage *frame, const FrameInputs &inputs, const PoleMeasurement &measured);
 
 #endif // OVERLAYS_H

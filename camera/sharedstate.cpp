@@ -27,6 +27,7 @@ Guarded<QPointF> expectedPolarisPos;
 std::atomic<double> reticleAngle {0.0};
 Guarded<QPointF> starASearchPos;
 Guarded<QPointF> starBSearchPos;
+Guarded<std::vector<QPointF>> pickedStarMarks;
 Guarded<PoleAngles> poleAngles;
 std::atomic<double> trackedRaTurn {0.0};
 Guarded<BoltGuideMarks> boltGuideMarks;

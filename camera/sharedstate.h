@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <limits>
 #include <opencv2/core.hpp>
+#include <vector>
 
 // ---- Camera and stream settings -----------------------------------------------------------------
 // Written by Connect/Disconnect and the window's close; read by the capture loop. Whether the library
@@ -58,6 +59,9 @@ extern Guarded<QPointF> expectedPolarisPos; // centre of the rotating reticle
 extern std::atomic<double> reticleAngle;    // degrees
 extern Guarded<QPointF> starASearchPos;
 extern Guarded<QPointF> starBSearchPos;
+// Where the star was picked at each RA position taken so far, while the axis is measured: marked
+// so that the person turning the axis sees where the star set out from. Empty otherwise.
+extern Guarded<std::vector<QPointF>> pickedStarMarks;
 // The angles of the triangle A-B-P at A and at B, degrees, for the chosen hemisphere at the instant
 // of the program's clock: written when the hemisphere is chosen, when monitoring starts and once a
 // minute (the window's star geometry). One pair, so a frame never takes A's angle from one instant

@@ -15,6 +15,8 @@
 namespace {
 
 constexpr int pollMs = 20;
+// Fewer stars than this cannot match a field anywhere: no second try at the other pole.
+constexpr int minimumStarsForOtherPole = 4;
 
 PlateSolution failed(const QString &why)
 {
@@ -90,13 +92,38 @@ PlateSolution solvePlate(const cv::Mat &frame, const SolveHints &hints, const So
     return solution;
 }
 
-PlateSolution solvePlate(const QImage &frame, const SolveHints &hints, const SolveControl &control)
+cv::Mat greyPixels(const QImage &frame)
 {
     if (frame.isNull())
-        return failed(QStringLiteral("The frame is empty."));
+        return {};
     const QImage grey = frame.convertToFormat(QImage::Format_Grayscale8);
     // QImage rows are padded to 4 bytes: wrap them with their stride, then copy into one block.
     const cv::Mat wrapped(grey.height(), grey.width(), CV_8UC1, const_cast<uchar *>(grey.constBits()),
         size_t(grey.bytesPerLine()));
-    return solvePlate(wrapped.clone(), hints, control);
+    return wrapped.clone();
+}
+
+PlateSolution solvePlate(const QImage &frame, const SolveHints &hints, const SolveControl &control)
+{
+    if (frame.isNull())
+        return failed(QStringLiteral("The frame is empty."));
+    return solvePlate(greyPixels(frame), hints, control);
+}
+
+PlateSolution solveNearVisiblePole(const cv::Mat &frame, SolveHints hints, const ObservingSite &site,
+    double utcSeconds, const SolveControl &control)
+{
+    const auto pole = visiblePolePlace(site, utcSeconds);
+    if (!pole)
+        return failed(QStringLiteral("The instant or the site is unusable."));
+    hints.usePosition = true;
+    hints.position = *pole;
+    hints.utcSeconds = utcSeconds;
+    PlateSolution solution = solvePlate(frame, hints, control);
+    const bool cancelled = control.cancel && control.cancel->load();
+    if (solution.solved || cancelled || int(solution.stars.size()) < minimumStarsForOtherPole)
+        return solution;
+    hints.position = {pole->raDeg, -pole->decDeg};
+    PlateSolution other = solvePlate(frame, hints, control);
+    return other.solved ? other : solution;
 }

@@ -10,6 +10,7 @@
 #define PLATESOLVER_H
 
 #include "platesolution.h"
+#include "skyinimage.h"
 
 #include <QImage>
 #include <atomic>
@@ -26,6 +27,16 @@ struct SolveControl
 // `frame`: 8-bit, one channel (a colour QImage is converted to grey).
 PlateSolution solvePlate(const cv::Mat &frame, const SolveHints &hints, const SolveControl &control = {});
 PlateSolution solvePlate(const QImage &frame, const SolveHints &hints, const SolveControl &control = {});
+
+// The frame as 8-bit grey pixels in one block (a colour image converted); empty for a null image.
+cv::Mat greyPixels(const QImage &frame);
+
+// A frame of the pole the site sees, solved near that pole at `utcSeconds`. When its field is not
+// found there but it holds stars enough, the other pole is tried, so that a frame of the wrong
+// hemisphere is named as such (by skyInImage) rather than reported as matching no part of the sky.
+// `hints` gives the scale; its position and instant are set here.
+PlateSolution solveNearVisiblePole(const cv::Mat &frame, SolveHints hints, const ObservingSite &site,
+    double utcSeconds, const SolveControl &control = {});
 
 // The solver worker's executable, or an empty string when it cannot be found.
 QString solverWorkerPath();

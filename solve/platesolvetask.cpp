@@ -1,4 +1,4 @@
-// platesolvetask.cpp - the solving thread and the second try at the other pole.
+// platesolvetask.cpp - the solving thread.
 #include "platesolvetask.h"
 
 #include <QThread>
@@ -75,19 +75,7 @@ void PlateSolveTask::solveOnThread(const cv::Mat &frame, const ObservingSite &si
     control.cancel = &m_cancel;
     SolveHints hints;
     hints.scaleArcsecPerPx = scaleArcsecPerPx;
-    hints.usePosition = true;
-    hints.utcSeconds = utcSeconds;
-    const auto pole = visiblePolePlace(site, utcSeconds);
-    if (pole)
-        hints.position = *pole;
-    PlateSolution solution = solvePlate(frame, hints, control);
-    if (!solution.solved && !m_cancel && pole && solution.stars.size() >= 4) {
-        // The other pole: a frame of it tells the user the hemisphere choice is wrong.
-        hints.position = {pole->raDeg, -pole->decDeg};
-        const PlateSolution other = solvePlate(frame, hints, control);
-        if (other.solved)
-            solution = other;
-    }
+    PlateSolution solution = solveNearVisiblePole(frame, hints, site, utcSeconds, control);
     m_sky = skyInImage(solution, site, utcSeconds, named);
     m_solution = std::move(solution);
 }

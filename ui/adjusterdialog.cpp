@@ -9,9 +9,18 @@
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
+#include <cstring>
 
 namespace {
 constexpr int indiKind = 0;
+constexpr int grblKind = 1;
+const char axisLetters[] = "XYZABC";
+
+bool validAxis(char letter)
+{
+    return letter != 0 && std::strchr(axisLetters, letter) != nullptr;
+}
+
 QDoubleSpinBox *unitsField(const QString &name, QWidget *parent)
 {
     auto *field = new QDoubleSpinBox(parent);
@@ -23,29 +32,34 @@ QDoubleSpinBox *unitsField(const QString &name, QWidget *parent)
 }
 } // namespace
 
-AdjusterDialog::AdjusterDialog(QWidget *parent) : QDialog(parent)
+AdjusterDialog::AdjusterDialog(const AdjusterChoice &choice, QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("dialog_adjuster"));
     setWindowTitle(tr("Adjuster"));
     m_kind = new QComboBox(this);
     m_kind->setObjectName(QStringLiteral("comboBox_adjusterKind"));
     m_kind->addItems({tr("INDI server"), tr("GRBL controller")});
-    m_address = new QLineEdit(QStringLiteral("localhost:7624"), this);
+    m_kind->setCurrentIndex(choice.grbl ? grblKind : indiKind);
+    m_address = new QLineEdit(choice.address, this);
     m_address->setObjectName(QStringLiteral("lineEdit_adjusterAddress"));
-    m_indiDevice = new QLineEdit(QStringLiteral("Velto Q7 Adjuster"), this);
+    m_indiDevice = new QLineEdit(choice.indiDevice, this);
     m_indiDevice->setObjectName(QStringLiteral("lineEdit_adjusterDevice"));
     const auto axisLetter = [this](const QString &name, const QString &letter) {
         auto *field = new QLineEdit(letter, this);
         field->setObjectName(name);
         field->setMaxLength(1);
-        field->setValidator(
-            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[XYZABC]")), field));
+        field->setValidator(new QRegularExpressionValidator(
+            QRegularExpression(QStringLiteral("[%1]").arg(QLatin1String(axisLetters))), field));
         return field;
     };
-    m_altitudeAxis = axisLetter(QStringLiteral("lineEdit_altitudeAxis"), QStringLiteral("X"));
-    m_azimuthAxis = axisLetter(QStringLiteral("lineEdit_azimuthAxis"), QStringLiteral("Y"));
+    m_altitudeAxis
+        = axisLetter(QStringLiteral("lineEdit_altitudeAxis"), QString(QLatin1Char(choice.altitudeAxis)));
+    m_azimuthAxis
+        = axisLetter(QStringLiteral("lineEdit_azimuthAxis"), QString(QLatin1Char(choice.azimuthAxis)));
     m_altitudeUnits = unitsField(QStringLiteral("doubleSpinBox_altitudeUnits"), this);
+    m_altitudeUnits->setValue(choice.altitudeUnitsPerDeg);
     m_azimuthUnits = unitsField(QStringLiteral("doubleSpinBox_azimuthUnits"), this);
+    m_azimuthUnits->setValue(choice.azimuthUnitsPerDeg);
 
     auto *form = new QFormLayout(this);
     form->addRow(tr("Kind"), m_kind);
@@ -72,26 +86,39 @@ void AdjusterDialog::showKind()
         grblField->setEnabled(!indi);
 }
 
-std::unique_ptr<AdjusterDevice> AdjusterDialog::device() const
+AdjusterChoice AdjusterDialog::choice() const
 {
-    const QString address = m_address->text().trimmed();
-    if (m_kind->currentIndex() == indiKind) {
+    AdjusterChoice choice;
+    choice.grbl = m_kind->currentIndex() == grblKind;
+    choice.address = m_address->text().trimmed();
+    choice.indiDevice = m_indiDevice->text().trimmed();
+    choice.altitudeAxis = m_altitudeAxis->text().isEmpty() ? 0 : m_altitudeAxis->text().at(0).toLatin1();
+    choice.azimuthAxis = m_azimuthAxis->text().isEmpty() ? 0 : m_azimuthAxis->text().at(0).toLatin1();
+    choice.altitudeUnitsPerDeg = m_altitudeUnits->value();
+    choice.azimuthUnitsPerDeg = m_azimuthUnits->value();
+    return choice;
+}
+
+std::unique_ptr<AdjusterDevice> AdjusterDialog::device(const AdjusterChoice &choice)
+{
+    const QString &address = choice.address;
+    if (!choice.grbl) {
         const int colon = address.lastIndexOf(QLatin1Char(':'));
         const uint port = colon > 0 ? address.mid(colon + 1).toUInt() : 7624;
-        if (address.isEmpty() || port == 0 || port > 65535 || m_indiDevice->text().trimmed().isEmpty())
+        if (address.isEmpty() || port == 0 || port > 65535 || choice.indiDevice.isEmpty())
             return nullptr;
         return std::make_unique<IndiAdjuster>(
-            colon > 0 ? address.left(colon) : address, quint16(port), m_indiDevice->text().trimmed());
+            colon > 0 ? address.left(colon) : address, quint16(port), choice.indiDevice);
     }
-    if (address.isEmpty() || m_altitudeAxis->text().isEmpty() || m_azimuthAxis->text().isEmpty()
-        || m_altitudeAxis->text() == m_azimuthAxis->text())
+    if (address.isEmpty() || !validAxis(choice.altitudeAxis) || !validAxis(choice.azimuthAxis)
+        || choice.altitudeAxis == choice.azimuthAxis)
         return nullptr;
     GrblAdjuster::Settings settings;
     settings.port = address;
-    settings.altitudeAxis = m_altitudeAxis->text().at(0).toLatin1();
-    settings.azimuthAxis = m_azimuthAxis->text().at(0).toLatin1();
+    settings.altitudeAxis = choice.altitudeAxis;
+    settings.azimuthAxis = choice.azimuthAxis;
     // Unknown units: one to a degree, the loop learns the real ratio as a gain.
-    settings.altitudeUnitsPerDeg = m_altitudeUnits->value() > 0 ? m_altitudeUnits->value() : 1.0;
-    settings.azimuthUnitsPerDeg = m_azimuthUnits->value() > 0 ? m_azimuthUnits->value() : 1.0;
+    settings.altitudeUnitsPerDeg = choice.altitudeUnitsPerDeg > 0 ? choice.altitudeUnitsPerDeg : 1.0;
+    settings.azimuthUnitsPerDeg = choice.azimuthUnitsPerDeg > 0 ? choice.azimuthUnitsPerDeg : 1.0;
     return std::make_unique<GrblAdjuster>(settings);
 }

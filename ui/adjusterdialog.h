@@ -6,6 +6,8 @@
 #ifndef ADJUSTERDIALOG_H
 #define ADJUSTERDIALOG_H
 
+#include "adjusterchoice.h"
+
 #include <QDialog>
 #include <memory>
 
@@ -19,9 +21,10 @@ class AdjusterDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit AdjusterDialog(QWidget *parent = nullptr);
-    // The device as the fields describe it, not yet opened; empty when they do not make one.
-    std::unique_ptr<AdjusterDevice> device() const;
+    explicit AdjusterDialog(const AdjusterChoice &choice, QWidget *parent = nullptr);
+    AdjusterChoice choice() const;
+    // The device a choice describes, not yet opened; empty when it does not make one.
+    static std::unique_ptr<AdjusterDevice> device(const AdjusterChoice &choice);
 
 private:
     void showKind();

@@ -73,10 +73,11 @@ void AdjusterPanel::retranslate()
 
 void AdjusterPanel::chooseDevice()
 {
-    AdjusterDialog dialog(window());
+    AdjusterDialog dialog(m_choice.value_or(AdjusterChoice {}), window());
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (auto device = dialog.device())
+    m_choice = dialog.choice();
+    if (auto device = AdjusterDialog::device(*m_choice))
         useDevice(std::move(device));
     else
         say(tr("The adjuster's settings are not complete."));

@@ -7,8 +7,11 @@
 #ifndef ADJUSTERPANEL_H
 #define ADJUSTERPANEL_H
 
+#include "adjusterchoice.h"
+
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 class AdjusterDevice;
 class AlignmentLoop;
@@ -27,6 +30,10 @@ public:
 
     // Device > Adjuster...: the dialog, then the chosen device connected in place of the last.
     void chooseDevice();
+    // The choice the dialog was last confirmed with (or, before that, the stored one); empty when
+    // no adjuster was ever chosen. Setting it opens nothing: motors stay off until the user asks.
+    const std::optional<AdjusterChoice> &choice() const { return m_choice; }
+    void setChoice(const std::optional<AdjusterChoice> &choice) { m_choice = choice; }
     void useDevice(std::unique_ptr<AdjusterDevice> device);
     // "Adjuster...", for the Device menu.
     QAction *menuAction() const { return m_menuAction; }
@@ -41,6 +48,7 @@ private:
 
     AlignmentSession &m_session;
     std::unique_ptr<AdjusterDevice> m_device;
+    std::optional<AdjusterChoice> m_choice;
     AlignmentLoop *m_loop;
     QAction *m_menuAction;
     QPushButton *m_align, *m_abort;

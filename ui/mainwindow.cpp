@@ -103,6 +103,7 @@ void MainWindow::setupMagnifierAndReadouts()
     precise->addWidget(axisErrorPanel, 1, 0, 1, 4);
     axisErrorPanel->hide();
     connect(&session, &AlignmentSession::targetChanged, this, &MainWindow::showTarget);
+    connect(&session, &AlignmentSession::axisPositionsChanged, this, &MainWindow::showPickedStars);
     adjusterPanel = new AdjusterPanel(session, ui->widget_precise);
     precise->addWidget(adjusterPanel, 4, 0, 1, 4);
     ui->menuDevice->addAction(adjusterPanel->menuAction());
@@ -123,7 +124,6 @@ void MainWindow::setupWizardPictures()
     label_direction = new QLabel(ui->scrollArea_showImg);
     label_direction->setObjectName(QStringLiteral("label_direction"));
     label_direction->setGeometry(0, 130, 238, 171);
-    label_direction->setPixmap(QPixmap(QStringLiteral(":/images/direction.png")));
     label_direction->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     // Read while the template is on the screen only (templateMask).
@@ -293,6 +293,7 @@ void MainWindow::showUnconnectedState()
     setCameraActionsEnabled(false);
     ui->actionStretch->setVisible(false);
     ui->actionDisplay_Template->setVisible(false);
+    showMagnifiedPlaceholder();
 
     // The exposure and gain presets are the stored ones (applySettings).
 

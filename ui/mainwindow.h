@@ -242,6 +242,8 @@ private:
     // session's target follows.
     void applyImagingSetup(const ImagingSetupDialog::Values &values);
     void showTarget();
+    void showPickedStars();
+    void showMagnifiedPlaceholder();
     bool handleImageEvent(QEvent *event);
     bool handleTipPageEvent(QObject *page, QEvent *event);
     void updatePointer(const QPoint &labelPos);
@@ -285,15 +287,15 @@ private:
     QActionGroup *languageGroup;
     QGridLayout *imageLayout;
     QLabel *label_cursorPos;
-    QLabel *label_direction;
+    QLabel *label_direction = nullptr;
     MagnifierWidget *magnifier;          // lens over the image area, fed by the pointer
     AxisErrorPanel *axisErrorPanel;      // Precise Pole: the altitude and azimuth to turn
     AdjusterPanel *adjusterPanel;        // Precise Pole: motors that turn the bolts (Device > Adjuster...)
     AxisErrorPanel *roughAxisErrorPanel; // Rough Pole, while Polaris is moved into the reticle
     QPointF roughPolaris;                // followed from frame to frame in that step
     bool roughPolarisFollowed = false;
-    double roughPolarisPeak = 0; // its height over the sky when following began
-    BoltGuide boltGuide;         // Precise Pole: each bolt's line, learnt while the user turns it
+    double roughPolarisPeak = 0;            // its height over the sky when following began
+    BoltGuide boltGuide;                    // Precise Pole: each bolt's line, learnt while the user turns it
     polartarget::ImagingSetup imagingSetup; // what the target is made for (Tools > Imaging Setup...)
     boltturns::TurnAdvisor altitudeTurns;   // Precise Pole: how far to turn each knob by hand
     boltturns::TurnAdvisor azimuthTurns;
@@ -342,13 +344,13 @@ private:
 
     // The mount (mainwindow_mount.cpp).
     void useMount(const MountChoice &choice);
-    MountChoice mountChoice;             // as the settings file keeps it (group MOUNT)
+    MountChoice mountChoice;            // as the settings file keeps it (group MOUNT)
     std::unique_ptr<MountDevice> mount; // made from mountChoice; opened by whoever turns it
-    CameraSource::Choice shownSource; // named in the status bar, again in each language
-    SessionLog sessionLog;             // notes of the recording in progress
-    QLabel *label_source = nullptr;    // status bar: the camera source in use
-    QLabel *label_recording = nullptr; // status bar: the recording's progress
-    QTimer *recordingTimer = nullptr;  // 500 ms while recording: progress and write failures
+    CameraSource::Choice shownSource;   // named in the status bar, again in each language
+    SessionLog sessionLog;              // notes of the recording in progress
+    QLabel *label_source = nullptr;     // status bar: the camera source in use
+    QLabel *label_recording = nullptr;  // status bar: the recording's progress
+    QTimer *recordingTimer = nullptr;   // 500 ms while recording: progress and write failures
 
     // Whether what the window shows is live (mainwindow_freshness.cpp).
     void setupFreshness();
@@ -380,9 +382,9 @@ private:
     void leaveQuickAlignment();
     QuickAlignment *quickAlignment = nullptr;
     QuickAlignmentPanel *quickPanel = nullptr;
-    QTimer *quickFrameTimer = nullptr;   // while the RA positions are taken: the field's stars
-    std::int64_t quickFrameSeen = 0;     // frameArrivalNs of the frame last looked at
-    double quickFrameUtc = 0;            // and when, on the program's clock
+    QTimer *quickFrameTimer = nullptr; // while the RA positions are taken: the field's stars
+    std::int64_t quickFrameSeen = 0;   // frameArrivalNs of the frame last looked at
+    double quickFrameUtc = 0;          // and when, on the program's clock
     int quickSolveFailures = 0;
     std::vector<cv::Point2d> solveFrameStars; // of the frame the running solve was given
     double solveFrameUtc = 0;

@@ -24,10 +24,11 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
-#include <QScreen>
-#include <QWindow>
 #include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QtMath>
 
 namespace {
@@ -134,14 +135,15 @@ void MainWindow::connectToCamera()
         return;
     case ConnectOutcome::OpenFailed:
         clearCameraView();
-    {
-        // The box says what it always said, and then why, as far as the source knows.
-        const QString why = logSourceProblem();
-        QMessageBox::critical(this, tr("Error"),
-            tr("Can not connect Velto Q7 camera as open error!") + (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
-            QMessageBox::Ok);
-        return;
-    }
+        {
+            // The box says what it always said, and then why, as far as the source knows.
+            const QString why = logSourceProblem();
+            QMessageBox::critical(this, tr("Error"),
+                tr("Can not connect Velto Q7 camera as open error!")
+                    + (why.isEmpty() ? QString() : QStringLiteral("\n\n") + why),
+                QMessageBox::Ok);
+            return;
+        }
     case ConnectOutcome::InitFailed:
         clearCameraView();
         QMessageBox::critical(this, tr("Error"), tr("Can not connect Velto Q7 camera as initialize error!"));
@@ -149,6 +151,7 @@ void MainWindow::connectToCamera()
     case ConnectOutcome::Connected:
         break;
     }
+    clearCameraView(); // a new alignment: nothing of the last one's pole, figures or readout stays
     ui->actionConnect->setText(tr("Disconnect"));
     alignmentStartUtc = utcNow();
     goToStep(1);
@@ -425,9 +428,22 @@ void MainWindow::applyZoom(float zoom)
     }
 }
 
+// The arrow is the way the stars travel in the image, which is not the way the mount turns (the
+// camera turns with the RA axis, so the field turns against it): the words under the arc say so.
 void MainWindow::scaleDirectionArrow(float zoom)
 {
-    const QPixmap arrow(QStringLiteral(":/images/direction.png"));
+    QPixmap arrow(QStringLiteral(":/images/direction.png"));
+    {
+        QPainter painter(&arrow);
+        QFont font = painter.font();
+        font.setPixelSize(18);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.setPen(QColor(0xf0, 0x96, 0x1e)); // the arrow's orange
+        const int top = arrow.height() * 3 / 5;   // below the arc, which fills the upper part
+        painter.drawText(QRect(0, top, arrow.width(), arrow.height() - top),
+            Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, tr("The stars move this way in the image"));
+    }
     label_direction->setPixmap(arrow.scaled(int(arrow.width() * zoom), int(arrow.height() * zoom),
         Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }

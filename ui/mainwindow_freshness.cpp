@@ -101,6 +101,14 @@ void MainWindow::showMagnifiedCrop()
         QPixmap::fromImage(staleNote.isEmpty() ? biggerViewImage : staleLook(biggerViewImage)));
 }
 
+// Until the pole is monitored there is nothing to magnify: the view says when there will be.
+void MainWindow::showMagnifiedPlaceholder()
+{
+    biggerViewImage = QImage();
+    ui->label_biggerImg->setWordWrap(true);
+    ui->label_biggerImg->setText(tr("The pole and the axis appear here, magnified, after Start Monitor."));
+}
+
 // Nothing of the previous camera stays: its queued frames, picture, magnified view, figures and
 // the window title that named it.
 void MainWindow::clearCameraView()
@@ -111,8 +119,7 @@ void MainWindow::clearCameraView()
     ui->label_showImg->clear();
     magnifier->setSourcePixmap(QPixmap());
     magnifier->update();
-    biggerViewImage = QImage();
-    ui->label_biggerImg->clear();
+    showMagnifiedPlaceholder();
     for (QLabel *figure :
         {ui->label_refStarA_pos, ui->label_refStarB_pos, ui->label_pole, ui->label_poleSigma})
         figure->clear();

@@ -14,9 +14,9 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
-#include <QMessageBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QProcess>
 #include <QTranslator>
@@ -68,8 +68,10 @@ const Language &languageFor(const QString &code)
 bool pdfViewerKnown()
 {
     QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
-    return query.waitForFinished(2000) && query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+    query.start(QStringLiteral("xdg-mime"),
+        {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("application/pdf")});
+    return query.waitForFinished(2000) && query.exitCode() == 0
+        && !query.readAllStandardOutput().trimmed().isEmpty();
 }
 #endif
 
@@ -153,7 +155,8 @@ void MainWindow::on_actionNordvane_Manual_triggered()
     if (!pdfViewerKnown() || !QDesktopServices::openUrl(QUrl::fromLocalFile(manual))) {
         qCritical("The manual %s was not opened: no program to show PDF files", qPrintable(manual));
         QMessageBox box(QMessageBox::Information, tr("Manual"),
-            tr("No program on this computer opened the manual. It lies in:\n%1").arg(QDir::toNativeSeparators(manual)),
+            tr("No program on this computer opened the manual. It lies in:\n%1")
+                .arg(QDir::toNativeSeparators(manual)),
             QMessageBox::Ok, this);
         box.setTextInteractionFlags(Qt::TextSelectableByMouse); // the path can be copied
         box.exec();
@@ -274,6 +277,10 @@ void MainWindow::uiReset()
         setWindowTitle(title);
     }
     wizard::retranslateTipPanel(tipPanel, regionName);
+    if (label_direction)
+        scaleDirectionArrow(zoomFactor);
+    if (biggerViewImage.isNull())
+        showMagnifiedPlaceholder();
     if (label_source) // not yet made while the window is built in the stored language
         showCameraSource(shownSource);
 }

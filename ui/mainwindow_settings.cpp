@@ -1,5 +1,6 @@
 // The settings file "Velto Q7.ini": read once while the window is built, written once at close.
 // Groups and keys are fixed names that earlier versions' files use too.
+#include "adjusterpanel.h"
 #include "camerasource.h"
 #include "mainwindow.h"
 #include "settingsfile.h"
@@ -65,6 +66,7 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     cameraSource = CameraSource::fromSettings(values.cameraSourceKind, stored);
     CameraSource::apply(cameraSource);
     useMount({values.mountHost, values.mountPort, values.mountDevice});
+    adjusterPanel->setChoice(values.adjuster);
     chooseExposure(presetButton(exposureButtons(), SettingsFile::exposurePresetsMs, values.exposureMs),
         values.exposureMs * 1000.0);
     chooseGain(presetButton(gainButtons(), SettingsFile::gainPresets, values.gain), values.gain);
@@ -145,6 +147,19 @@ void MainWindow::saveSettings()
             settings.setValue(QStringLiteral("host"), mountChoice.host);
             settings.setValue(QStringLiteral("port"), mountChoice.port);
             settings.setValue(QStringLiteral("device"), mountChoice.device);
+            settings.endGroup();
+        }
+        settings.remove(QStringLiteral("ADJUSTER"));
+        if (const auto &adjuster = adjusterPanel->choice()) {
+            settings.beginGroup(QStringLiteral("ADJUSTER"));
+            settings.setValue(
+                QStringLiteral("kind"), adjuster->grbl ? QStringLiteral("GRBL") : QStringLiteral("INDI"));
+            settings.setValue(QStringLiteral("address"), adjuster->address);
+            settings.setValue(QStringLiteral("device"), adjuster->indiDevice);
+            settings.setValue(QStringLiteral("altitudeAxis"), QString(QLatin1Char(adjuster->altitudeAxis)));
+            settings.setValue(QStringLiteral("azimuthAxis"), QString(QLatin1Char(adjuster->azimuthAxis)));
+            settings.setValue(QStringLiteral("altitudeUnitsPerDeg"), number(adjuster->altitudeUnitsPerDeg));
+            settings.setValue(QStringLiteral("azimuthUnitsPerDeg"), number(adjuster->azimuthUnitsPerDeg));
             settings.endGroup();
         }
         // Only a setup that gives a target, and knobs that differ from the default: a file without

@@ -96,6 +96,7 @@ void MainWindow::goToStep(int step)
         sessionLog.addStep(step);
     }
     const int currentStep = session.step();
+    showPickedStars();
     if (currentStep != STEP_MOVE_POLARIS)
         roughAxisErrorPanel->hide();
     if (currentStep != STEP_FINETUNE_POLE)
@@ -225,6 +226,17 @@ void MainWindow::pushbuttonValidateCenterDoneClicked()
 // The rough slider takes over the angle matched in the confirm step, and the reticle goes where
 // that match puts Polaris at once: a user who finds the template still matching need not move
 // the slider, and the reticle is never drawn at a stale place such as (0, 0).
+// While the RA axis is measured, the star picked at each position taken stays ringed where it was.
+void MainWindow::showPickedStars()
+{
+    std::vector<QPointF> marks;
+    const int step = session.step();
+    if (step >= STEP_GET_STAR1 && step <= STEP_VALIDATE_CENTER)
+        for (const AlignmentSession::AxisPosition &position : session.axisPositions())
+            marks.push_back(position.star);
+    pickedStarMarks.store(marks);
+}
+
 void MainWindow::goToExpectedPolarisStep()
 {
     {
@@ -344,7 +356,10 @@ void MainWindow::updatePoleAngles()
     poleAngles.store({now.bap, now.abp,
         starGeometry.hasCatalogue() ? polestatistics::instantAnglesErrorArcsec
                                     : polestatistics::yearlyAnglesErrorArcsec,
-        turn, cross > 0 ? 1 : cross < 0 ? -1 : 0});
+        turn,
+        cross > 0       ? 1
+            : cross < 0 ? -1
+                        : 0});
 }
 
 // ---- Pointer on the image and on the tip panel ---------------------------------------------------
@@ -376,14 +391,16 @@ bool MainWindow::handleImageEvent(QEvent *event)
 // their own clicks). The place is the image label's, whatever the image is scrolled to.
 bool MainWindow::handleTipPageEvent(QObject *page, QEvent *event)
 {
-    if (!cameraConnected || (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonDblClick))
+    if (!cameraConnected
+        || (event->type() != QEvent::MouseMove && event->type() != QEvent::MouseButtonDblClick))
         return false;
     const bool isPage = std::any_of(tipPanel.pages.begin(), tipPanel.pages.end(),
         [page](const wizard::TipPage &p) { return p.page == page; });
     if (!isPage)
         return false;
     const QPoint onPage = static_cast<QMouseEvent *>(event)->pos();
-    const QPoint labelPos = ui->label_showImg->mapFromGlobal(static_cast<QWidget *>(page)->mapToGlobal(onPage));
+    const QPoint labelPos
+        = ui->label_showImg->mapFromGlobal(static_cast<QWidget *>(page)->mapToGlobal(onPage));
     if (!ui->label_showImg->pixmap(Qt::ReturnByValue).rect().contains(labelPos))
         return false;
     updatePointer(labelPos);
@@ -559,7 +576,8 @@ void MainWindow::drawTemplate(int angle)
     const wizard::PlacedTemplate placed = wizard::placeTemplate(mask, zoomFactor, angle, clickLabelPos);
     ui->label_templateImg->setGeometry(placed.geometry);
     const QPixmap picture = QPixmap::fromImage(placed.image);
-    ui->label_templateImg->setPixmap(displayStyle.load() == QLatin1String("Night") ? nightTinted(picture) : picture);
+    ui->label_templateImg->setPixmap(
+        displayStyle.load() == QLatin1String("Night") ? nightTinted(picture) : picture);
 }
 
 void MainWindow::on_horizontalSlider_confirm_match_valueChanged(int value)

@@ -45,8 +45,8 @@ int preset(const QSettings &settings, const char *key, const int (&presets)[N], 
     return fallback;
 }
 
-// A size or a time of the groups IMAGING_SETUP and BOLTS: a missing key or 0 is not entered; any
-// other value that is not a positive number is not entered either, with one critical line.
+// A size, a time or a ratio of the groups IMAGING_SETUP, BOLTS and ADJUSTER: a missing key or 0 is not
+// entered; any other value that is not a positive number is not entered either, with one critical line.
 double entered(const QSettings &settings, const char *key)
 {
     const QVariant stored = settings.value(QLatin1String(key));
@@ -59,6 +59,27 @@ double entered(const QSettings &settings, const char *key)
     qCritical("loadSettings: %s/%s is not a positive number, it is taken as not entered.",
         qPrintable(settings.group()), key);
     return 0.0;
+}
+
+// What the adjuster dialog was last confirmed with. Fields it would refuse (an axis letter the
+// controller has not) are shown there again and refused then.
+AdjusterChoice readAdjuster(QSettings &settings)
+{
+    AdjusterChoice choice;
+    settings.beginGroup(QStringLiteral("ADJUSTER"));
+    choice.grbl = settings.value(QStringLiteral("kind")).toString() == QLatin1String("GRBL");
+    choice.address = settings.value(QStringLiteral("address"), choice.address).toString();
+    choice.indiDevice = settings.value(QStringLiteral("device"), choice.indiDevice).toString();
+    const auto axis = [&settings](const char *key, char fallback) {
+        const QString letter = settings.value(QLatin1String(key)).toString();
+        return letter.size() == 1 && letter.at(0).toLatin1() > 0 ? letter.at(0).toLatin1() : fallback;
+    };
+    choice.altitudeAxis = axis("altitudeAxis", choice.altitudeAxis);
+    choice.azimuthAxis = axis("azimuthAxis", choice.azimuthAxis);
+    choice.altitudeUnitsPerDeg = entered(settings, "altitudeUnitsPerDeg");
+    choice.azimuthUnitsPerDeg = entered(settings, "azimuthUnitsPerDeg");
+    settings.endGroup();
+    return choice;
 }
 
 bool writeTo(const QString &path, const std::function<void(QSettings &)> &write)
@@ -149,6 +170,9 @@ Values read(const QString &path)
     values.mountPort = settings.value(QStringLiteral("port"), values.mountPort).toInt();
     values.mountDevice = settings.value(QStringLiteral("device"), values.mountDevice).toString();
     settings.endGroup();
+
+    if (settings.childGroups().contains(QStringLiteral("ADJUSTER")))
+        values.adjuster = readAdjuster(settings);
 
     settings.beginGroup(QStringLiteral("Q7_SETTING"));
     values.exposureMs = preset(settings, "exposureMs", exposurePresetsMs, values.exposureMs);

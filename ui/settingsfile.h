@@ -6,6 +6,7 @@
 #ifndef SETTINGSFILE_H
 #define SETTINGSFILE_H
 
+#include "adjusterchoice.h"
 #include "boltturns.h"
 #include "polartarget.h"
 
@@ -13,6 +14,7 @@
 #include <QPointF>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QSettings;
 
@@ -56,6 +58,8 @@ struct Values
     QString mountHost = QStringLiteral("localhost");
     int mountPort = 7624;
     QString mountDevice;
+    // Group ADJUSTER: the motorised adjuster last chosen; none when never chosen.
+    std::optional<AdjusterChoice> adjuster;
     // Group Q7_SETTING: the exposure (ms) and gain presets last chosen; a value that is no preset
     // gives the default.
     int exposureMs = 50;

@@ -1243,6 +1243,14 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <source>Mount...</source>
         <translation>Montierung...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>Die Sterne ziehen im Bild in diese Richtung</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>Pol und Achse erscheinen hier vergrößert nach „Überwachen“.</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -989,7 +989,7 @@
     </message>
     <message>
         <source>Rotate your mounts &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degree&apos;s).</source>
-        <translation>Rotate your mount&apos;s &apos;RA&apos; axis in the direction indicated by the arrow now at the top of the screen (rotate a minimum of 30 degrees).</translation>
+        <translation>Turn your mount&apos;s &apos;RA&apos; axis so that the stars move in the image the way the arrow shows (turn it at least 30 degrees).</translation>
     </message>
     <message>
         <source>Double click the same star again chosen in the previous step (Step 2 of 3).</source>
@@ -1242,6 +1242,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Mount...</source>
         <translation>Mount...</translation>
+    </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>The stars move this way in the image</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>The pole and the axis appear here, magnified, after Start Monitor.</translation>
     </message>
 </context>
 <context>

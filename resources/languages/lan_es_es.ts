@@ -1243,6 +1243,14 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <source>Mount...</source>
         <translation>Montura...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>Las estrellas se mueven así en la imagen</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>El polo y el eje aparecen aquí ampliados tras «Iniciar control».</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

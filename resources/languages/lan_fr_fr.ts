@@ -1243,6 +1243,14 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <source>Mount...</source>
         <translation>Monture...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>Les étoiles se déplacent ainsi dans l’image</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>Le pôle et l’axe apparaissent ici, agrandis, après « Surveiller ».</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

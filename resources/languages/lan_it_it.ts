@@ -1243,6 +1243,14 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <source>Mount...</source>
         <translation>Montatura...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>Le stelle si muovono così nell’immagine</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>Il polo e l’asse compaiono qui, ingranditi, dopo «Monitora».</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -1243,6 +1243,14 @@ The file keeps the %2 frames written before.</source>
         <source>Mount...</source>
         <translation>赤道儀...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>画像の中で星はこの向きに動きます</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>「監視開始」の後、極と軸がここに拡大表示されます。</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -1243,6 +1243,14 @@ The file keeps the %2 frames written before.</source>
         <source>Mount...</source>
         <translation>적도의...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>이미지에서 별은 이 방향으로 움직입니다</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>「모니터링 시작」 후 극과 축이 여기에 확대되어 표시됩니다.</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

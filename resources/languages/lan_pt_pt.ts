@@ -1243,6 +1243,14 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <source>Mount...</source>
         <translation>Montagem...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>As estrelas movem-se assim na imagem</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>O polo e o eixo aparecem aqui, ampliados, depois de «Monitorizar».</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

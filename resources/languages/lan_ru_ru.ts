@@ -1243,6 +1243,14 @@ The file keeps the %2 frames written before.</source>
         <source>Mount...</source>
         <translation>Монтировка...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>Звёзды движутся на изображении так</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>Полюс и ось появятся здесь в увеличении после «Начать контроль».</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -1243,6 +1243,14 @@ The file keeps the %2 frames written before.</source>
         <source>Mount...</source>
         <translation>赤道仪...</translation>
     </message>
+    <message>
+        <source>The stars move this way in the image</source>
+        <translation>星星在图像中按此方向移动</translation>
+    </message>
+    <message>
+        <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
+        <translation>点击“开始监视”后，此处放大显示极点和轴。</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -64,6 +64,7 @@ private slots:
     void initTestCase();
     void printsThePoleAndTheAxisError_data();
     void printsThePoleAndTheAxisError();
+    void anUnsolvableFrameExitsWithOne_data();
     void anUnsolvableFrameExitsWithOne();
     void badArgumentsExitWithTwo_data();
     void badArgumentsExitWithTwo();
@@ -120,13 +121,15 @@ void TestSolveCommand::printsThePoleAndTheAxisError()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.json.value(QStringLiteral("solved")).toBool(), printed.constData());
     QCOMPARE(run.json.value(QStringLiteral("hemisphere")).toString(), QStringLiteral("north"));
-    QVERIFY2(std::fabs(run.json.value(QStringLiteral("plate_scale_arcsec_per_px")).toDouble() - 30.5 / zoom) < 0.05,
+    QVERIFY2(std::fabs(run.json.value(QStringLiteral("plate_scale_arcsec_per_px")).toDouble() - 30.5 / zoom)
+            < 0.05,
         printed.constData());
     QVERIFY2(distancePx(run.json.value(QStringLiteral("pole_px")), zoomed(*sky.truePolePosition())) < 0.3,
         printed.constData());
     QCOMPARE(run.json.contains(QStringLiteral("refracted_pole_px")), pressureHpa > 0);
     if (pressureHpa > 0)
-        QVERIFY2(distancePx(run.json.value(QStringLiteral("refracted_pole_px")), zoomed(*sky.refractedPolePosition()))
+        QVERIFY2(distancePx(run.json.value(QStringLiteral("refracted_pole_px")),
+                     zoomed(*sky.refractedPolePosition()))
                 < 0.3,
             printed.constData());
 
@@ -136,8 +139,8 @@ void TestSolveCommand::printsThePoleAndTheAxisError()
     for (const QJsonValue &star : stars) {
         const QString id = star.toObject().value(QStringLiteral("id")).toString();
         const auto truth = sky.starPosition(id.toStdString());
-        QVERIFY2(
-            truth && distancePx(star.toObject().value(QStringLiteral("px")), zoomed(*truth)) < 0.3, qPrintable(id));
+        QVERIFY2(truth && distancePx(star.toObject().value(QStringLiteral("px")), zoomed(*truth)) < 0.3,
+            qPrintable(id));
     }
 
     const QJsonObject error = run.json.value(QStringLiteral("axis_error_arcsec")).toObject();
@@ -148,20 +151,40 @@ void TestSolveCommand::printsThePoleAndTheAxisError()
         printed.constData());
 }
 
+void TestSolveCommand::anUnsolvableFrameExitsWithOne_data()
+{
+    QTest::addColumn<bool>("starry"); // the simulated northern sky, else a black frame
+    QTest::addColumn<QString>("latitude");
+    QTest::addColumn<QString>("why"); // a part of the reason printed
+    QTest::newRow("black frame") << false << QStringLiteral("39.9") << QString();
+    QTest::newRow("northern sky, southern site")
+        << true << QStringLiteral("-33.9") << QStringLiteral("northern sky");
+}
+
 void TestSolveCommand::anUnsolvableFrameExitsWithOne()
 {
-    const QString path = savedFrame(m_dir, cv::Mat::zeros(960, 1280, CV_8UC1), QStringLiteral("black.png"));
+    QFETCH(bool, starry);
+    QFETCH(QString, latitude);
+    QFETCH(QString, why);
+    cv::Mat frame = cv::Mat::zeros(960, 1280, CV_8UC1);
+    if (starry) {
+        SkySimulator sky;
+        sky.setClock(dec8Evening2026);
+        sky.renderFrame(50000, 50, frame);
+    }
+    const QString path = savedFrame(m_dir, frame, QStringLiteral("unsolvable.png"));
     const Run run = runProgram({QStringLiteral("--solve"), path, QStringLiteral("--utc"), utcText,
-        QStringLiteral("--lat"), QStringLiteral("39.9"), QStringLiteral("--lon"), QStringLiteral("116.3")});
+        QStringLiteral("--lat"), latitude, QStringLiteral("--lon"), QStringLiteral("116.3")});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.json.value(QStringLiteral("solved")), QJsonValue(false));
-    QVERIFY(!run.json.value(QStringLiteral("why")).toString().isEmpty());
+    const QString printedWhy = run.json.value(QStringLiteral("why")).toString();
+    QVERIFY2(!printedWhy.isEmpty() && printedWhy.contains(why), qPrintable(printedWhy));
 }
 
 void TestSolveCommand::badArgumentsExitWithTwo_data()
 {
     QTest::addColumn<QStringList>("arguments");
-    const QString frame = m_dir.filePath(QStringLiteral("black.png"));
+    const QString frame = m_dir.filePath(QStringLiteral("unsolvable.png"));
     const QStringList site {
         QStringLiteral("--lat"), QStringLiteral("39.9"), QStringLiteral("--lon"), QStringLiteral("116.3")};
     QTest::newRow("no instant") << (QStringList {QStringLiteral("--solve"), frame} + site);

@@ -1,6 +1,7 @@
 // The main window's start-up state, the settings file it reads and writes, the interface
 // languages and the shell menu commands.
 #include "aboutdialog.h"
+#include "adjusterpanel.h"
 #include "astrorefractiondialog.h"
 #include "cameraconnection.h"
 #include "mainwindow.h"
@@ -193,11 +194,11 @@ void TestMainWindow::firstRunCloseWritesAllKeys()
         {"REGION/region", "North"}, {"ZOOM/factor", "1"}, {"ASTRONOMICAL_REFRACTION/latitude", "39.9"},
         {"ASTRONOMICAL_REFRACTION/longitude", "116.3"}, {"ASTRONOMICAL_REFRACTION/P", "101"},
         {"ASTRONOMICAL_REFRACTION/T", "10"}, {"ASTRONOMICAL_REFRACTION/enabledCorrect", "false"},
-        {"ASTRONOMICAL_REFRACTION/siteKnown", "false"},
-        {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"}, {"ASTRONOMICAL_REFRACTION/model", "Bennett"},
-        {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"}, {"AXIS_CENTER/varianceXX", "0.21125"},
-        {"AXIS_CENTER/varianceXY", "0"}, {"AXIS_CENTER/varianceYY", "0.21125"},
-        {"AXIS_CENTER/refineFromAllStars", "true"}, {"Q7_SETTING/exposureMs", "50"}, {"Q7_SETTING/gain", "50"}};
+        {"ASTRONOMICAL_REFRACTION/siteKnown", "false"}, {"ASTRONOMICAL_REFRACTION/P_unit", "kPa"},
+        {"ASTRONOMICAL_REFRACTION/model", "Bennett"}, {"AXIS_CENTER/x", "0"}, {"AXIS_CENTER/y", "0"},
+        {"AXIS_CENTER/varianceXX", "0.21125"}, {"AXIS_CENTER/varianceXY", "0"},
+        {"AXIS_CENTER/varianceYY", "0.21125"}, {"AXIS_CENTER/refineFromAllStars", "true"},
+        {"Q7_SETTING/exposureMs", "50"}, {"Q7_SETTING/gain", "50"}};
     // The eighteen keys every version wrote, the presets and the window's place.
     QCOMPARE(file->allKeys().size(), 21);
     QVERIFY(file->contains(QStringLiteral("WINDOW/geometry")));
@@ -218,14 +219,20 @@ void TestMainWindow::storedValuesAreApplied()
         {"IMAGING_SETUP/pixelSizeUm", "3.76"}, {"IMAGING_SETUP/sensorWidthPx", "6248"},
         {"IMAGING_SETUP/sensorHeightPx", "4176"}, {"IMAGING_SETUP/exposureS", "300"},
         {"IMAGING_SETUP/declinationDeg", "89"}, {"BOLTS/azimuthArcsecPerTurn", "150"},
-        {"BOLTS/azimuthReversed", "true"}});
+        {"BOLTS/azimuthReversed", "true"}, {"ADJUSTER/kind", "GRBL"}, {"ADJUSTER/address", "/dev/ttyUSB0"},
+        {"ADJUSTER/altitudeAxis", "Z"}, {"ADJUSTER/azimuthUnitsPerDeg", "800"}});
     window.reset(new MainWindow);
+    // The adjuster is offered again, not connected: motors stay off until asked.
+    const auto adjuster = window->findChild<AdjusterPanel *>()->choice();
+    QVERIFY(adjuster && adjuster->grbl && adjuster->altitudeAxis == 'Z' && adjuster->azimuthAxis == 'Y');
+    QCOMPARE(adjuster->azimuthUnitsPerDeg, 800.0);
     // The imaging setup's target (tst_polartarget) in the session and as the image's circle.
     QCOMPARE(qRound(window->alignment().targetArcsec()), 44);
     QCOMPARE(qRound(targetRadiusPx.load() * 10), 14); // 43.8" at 30.5" a pixel
     QCOMPARE(exposureTime.load(), 200000.0);
     QCOMPARE(gain.load(), 70);
-    QVERIFY(child<QPushButton>("pushButton_exp_200")->isChecked() && !child<QPushButton>("pushButton_exp_50")->isChecked());
+    QVERIFY(child<QPushButton>("pushButton_exp_200")->isChecked()
+        && !child<QPushButton>("pushButton_exp_50")->isChecked());
     QVERIFY(child<QPushButton>("pushButton_gain_70")->isChecked());
     // Kept as stored, the sign too; a file from before siteKnown knew the site with the correction on.
     QCOMPARE(siteLatitude.load(), -33.5f);
@@ -258,6 +265,8 @@ void TestMainWindow::storedValuesAreApplied()
     QCOMPARE(file->value("BOLTS/azimuthArcsecPerTurn").toString(), QStringLiteral("150"));
     QCOMPARE(file->value("BOLTS/azimuthReversed").toString(), QStringLiteral("true"));
     QCOMPARE(file->value("BOLTS/altitudeReversed").toString(), QStringLiteral("false"));
+    QCOMPARE(file->value("ADJUSTER/address").toString(), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(file->value("ADJUSTER/altitudeAxis").toString(), QStringLiteral("Z"));
 }
 
 // Variances that describe no spread (not numbers, negative, a correlation beyond 1) give the
@@ -312,8 +321,10 @@ void TestMainWindow::invalidStoredValuesFallBack_data()
     const QString axis = "loadSettings: AXIS_CENTER is not a finite position, (0,0) is used instead.";
     QTest::newRow("zoom 0") << "ZOOM/factor"
                             << "0" << zoom;
-    QTest::newRow("exposure no preset") << "Q7_SETTING/exposureMs"
-                                        << "75" << "loadSettings: Q7_SETTING/exposureMs is no preset, 50 is used instead.";
+    QTest::newRow("exposure no preset")
+        << "Q7_SETTING/exposureMs"
+        << "75"
+        << "loadSettings: Q7_SETTING/exposureMs is no preset, 50 is used instead.";
     QTest::newRow("zoom negative") << "ZOOM/factor"
                                    << "-0.5" << zoom;
     QTest::newRow("zoom text") << "ZOOM/factor"

@@ -46,6 +46,7 @@ private slots:
     void reticleTurnsWithItsAngle();
     void eachMarkOnlyWithItsSwitch();
     void unusablePositionsAreSkipped();
+    void pickedStarsAreRingedWhereTheyWereTaken();
     void boltLinesRunFromThePoleToTheirStops();
 };
 
@@ -199,9 +200,22 @@ void TestOverlays::unusablePositionsAreSkipped()
     m.starAPos = QPointF(nan, nan);
     m.starBPos = QPointF(-1e12, 5);
     m.polePos = QPointF(5, std::numeric_limits<double>::infinity());
+    in.pickedStarMarks = {QPointF(nan, 5), QPointF(1e300, 1)};
     QImage frame = blackFrame();
     drawDisplayOverlays(&frame, in, m);
     QCOMPARE(frame, blackFrame());
+}
+
+void TestOverlays::pickedStarsAreRingedWhereTheyWereTaken()
+{
+    FrameInputs in;
+    in.pickedStarMarks = {starA, starB};
+    QImage frame = blackFrame();
+    drawDisplayOverlays(&frame, in, measured());
+    for (const QPointF &star : {starA, starB}) {
+        QVERIFY(!dark(frame, int(star.x()) + 9, int(star.y())));
+        QVERIFY(dark(frame, int(star.x()), int(star.y()))); // the star itself stays visible
+    }
 }
 
 // Each bolt's dashed line leaves the pole towards its stop, circled there; only while monitored.
