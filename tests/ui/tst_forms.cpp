@@ -145,7 +145,7 @@ void TestForms::objects_data()
         {"label_precise_axis", "QLabel", "Axis:"},
         {"label_precise_axisIcon", "QLabel", ""},
         {"widget_biggerView", "QWidget", ""},
-        {"label_biggerImg", "QLabel", "roiBigger_image"},
+        {"label_biggerImg", "QLabel", "The pole and the axis appear here, magnified, after Start Monitor."},
         {"groupBox_monitor", "QGroupBox", "Monitor Pole"},
         {"groupBox_refStarA", "QGroupBox", "Reference Star A"},
         {"formLayout", "QFormLayout", ""},
