@@ -9,6 +9,7 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -58,6 +59,11 @@ quint16 IndiServer::port()
     if (m_port == 0)
         m_port = freeLocalPort();
     return m_port;
+}
+
+void IndiServer::ServerProcess::setupChildProcess()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
 }
 
 bool IndiServer::start(const QStringList &drivers)

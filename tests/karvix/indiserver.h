@@ -27,7 +27,15 @@ public:
     void pauseDrivers(bool paused);
 
 private:
-    QProcess m_process;
+    // The server ends with the test process, even one killed by a timeout: left running, it would
+    // hold the test's error stream open and keep ctest waiting for its end.
+    class ServerProcess : public QProcess
+    {
+    protected:
+        void setupChildProcess() override;
+    };
+
+    ServerProcess m_process;
     quint16 m_port = 0;
     bool m_listened = false;
 };
