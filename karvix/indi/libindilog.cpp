@@ -24,7 +24,8 @@ void logLine(std::string text)
 {
     while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
         text.pop_back();
-    if (text.empty())
+    // Said at every connection attempt; the link logs the attempts that fail.
+    if (text.empty() || text.find("creating new connection") != std::string::npos)
         return;
     const auto log = destination.load();
     if (!log) {
