@@ -1190,10 +1190,6 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <translation>Kamera getrennt</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>Kamera verloren (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Ausrichtung beendet</translation>
     </message>
@@ -1242,6 +1238,14 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
     <message>
         <source>Mount...</source>
         <translation>Montierung...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>camera disconnected</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>camera lost (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alignment finished</translation>
     </message>
@@ -1242,6 +1238,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>Mount...</source>
         <translation>Mount...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <translation>cámara desconectada</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>cámara perdida (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alineación terminada</translation>
     </message>
@@ -1242,6 +1238,14 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
     <message>
         <source>Mount...</source>
         <translation>Montura...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

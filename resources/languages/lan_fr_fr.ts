@@ -1190,10 +1190,6 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <translation>caméra déconnectée</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>caméra perdue (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alignement terminé</translation>
     </message>
@@ -1242,6 +1238,14 @@ Le fichier garde les %2 images écrites auparavant.</translation>
     <message>
         <source>Mount...</source>
         <translation>Monture...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <translation>camera disconnessa</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>camera persa (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Allineamento terminato</translation>
     </message>
@@ -1242,6 +1238,14 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
     <message>
         <source>Mount...</source>
         <translation>Montatura...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

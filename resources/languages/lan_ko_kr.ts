@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</source>
         <translation>카메라 연결 끊김</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>카메라 끊김 (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>정렬 완료</translation>
     </message>
@@ -1242,6 +1238,14 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>Mount...</source>
         <translation>적도의...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

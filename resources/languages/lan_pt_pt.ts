@@ -1190,10 +1190,6 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <translation>câmara desligada</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>câmara perdida (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alinhamento concluído</translation>
     </message>
@@ -1242,6 +1238,14 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
     <message>
         <source>Mount...</source>
         <translation>Montagem...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</source>
         <translation>相机已断开</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>相机丢失（%1）</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>校准完成</translation>
     </message>
@@ -1242,6 +1238,14 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>Mount...</source>
         <translation>赤道仪...</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
