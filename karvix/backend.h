@@ -47,6 +47,10 @@ public:
     virtual std::string outage() { return std::string(); }
     // Whether the camera is still being reached (a network camera) with nothing gone wrong yet.
     virtual bool connecting() { return false; }
+    // Whether the open camera, lost, is being reached again by itself.
+    virtual bool reconnecting() { return false; }
+    // A camera given up (a network camera not reached) is tried once more.
+    virtual void reach() { }
     // For a camera whose frames are scaled from its lens (INDI): the scale a plate solve measured
     // on the delivered frames. Returns the focal length used from now on (mm); NaN for back ends
     // without a lens or when the figure cannot be used.

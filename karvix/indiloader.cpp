@@ -97,7 +97,7 @@ std::vector<IndiCamera> listIndiCameras(
             *problem = module.problem;
         return cameras;
     }
-    module.listCameras(&host, port, timeoutMs, problem, &cameras);
+    module.listCameras(&host, port, timeoutMs, problem, &cameras, &logProblem);
     return cameras;
 }
 

@@ -92,6 +92,16 @@ bool sourceConnecting()
     return selectedBackend()->connecting();
 }
 
+void reachSource()
+{
+    selectedBackend()->reach();
+}
+
+bool sourceReconnecting()
+{
+    return selectedBackend()->reconnecting();
+}
+
 void setProblemLog(std::function<void(const std::string &)> log)
 {
     std::lock_guard<std::mutex> lock(problemLogMutex);

@@ -61,6 +61,14 @@ KARVIX_SOURCE_EXPORT double adoptIndiPlateScale(double arcsecPerPixel);
 // gone wrong yet: opening it now would fail, opening it a moment later may not.
 KARVIX_SOURCE_EXPORT bool sourceConnecting();
 
+// An INDI camera is reached again by itself only when it was lost while live; one that could not be
+// reached, or that another client switched off, is tried again when the program asks, here (before
+// each Connect). Nothing changes for a camera connected or being reached, nor for other sources.
+KARVIX_SOURCE_EXPORT void reachSource();
+// While sourceOutage() is not empty: whether the source is reaching the camera again by itself
+// (false for a camera that stays off until reachSource()).
+KARVIX_SOURCE_EXPORT bool sourceReconnecting();
+
 // Where a source reports, in one line each, what went wrong while it streams (a server that went
 // away, a frame that could not be read); the program logs them. Until set they go to stderr.
 KARVIX_SOURCE_EXPORT void setProblemLog(std::function<void(const std::string &)> log);

@@ -108,6 +108,8 @@ void MainWindow::on_actionConnect_triggered()
         return;
     }
     connectStarted.start();
+    // An INDI camera not reached before (a server started since) is tried afresh by each Connect.
+    karvix::reachSource();
     connectToCamera();
 }
 

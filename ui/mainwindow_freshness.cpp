@@ -48,8 +48,11 @@ void MainWindow::followFreshness()
     }
     frameFreshness.setExposure(std::chrono::microseconds(std::llround(exposureTime.load())));
     QString lost = tr("camera disconnected");
-    if (cameraConnected)
-        lost = outage.empty() ? QString() : tr("camera lost (%1)").arg(QString::fromStdString(outage));
+    if (cameraConnected && outage.empty())
+        lost.clear();
+    else if (cameraConnected)
+        lost = (karvix::sourceReconnecting() ? tr("camera lost: reconnecting… (%1)") : tr("camera stopped (%1)"))
+                   .arg(QString::fromStdString(outage));
     frameFreshness.setLost(lost);
     const QString note = frameFreshness.note(FrameFreshness::Clock::now());
     if (note != staleNote)

@@ -208,8 +208,11 @@ void MainWindow::proposeTemplate(const SkyInImage &sky)
 // frame on, and the settings keep it for this camera.
 bool MainWindow::adoptMeasuredPlateScale(double arcsecPerPx)
 {
-    if (CameraSource::active().kind != CameraSource::Kind::Indi || !(arcsecPerPx > 0)
-        || std::fabs(arcsecPerPx / programArcsecPerPx - 1) < scaleTolerance)
+    // A lens left unknown is measured even when the frames happen to be at the program's scale,
+    // which is the scale they are shown at while it is unknown.
+    const CameraSource::Choice active = CameraSource::active();
+    if (active.kind != CameraSource::Kind::Indi || !(arcsecPerPx > 0)
+        || (active.focalLengthMm > 0 && std::fabs(arcsecPerPx / programArcsecPerPx - 1) < scaleTolerance))
         return false;
     const double focalLengthMm = karvix::adoptIndiPlateScale(arcsecPerPx);
     if (!std::isfinite(focalLengthMm))

@@ -34,6 +34,8 @@ public:
     double frameUtc() override { return m_frameUtc; }
     std::string outage() override { return m_link->outage(); }
     bool connecting() override { return m_link->connecting(); }
+    bool reconnecting() override { return m_link->reconnecting(); }
+    void reach() override { m_link->reach(); }
     double adoptPlateScale(double arcsecPerPixel) override { return m_link->adoptPlateScale(arcsecPerPixel); }
 
 private:

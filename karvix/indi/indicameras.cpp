@@ -2,6 +2,8 @@
 // entry point karvixIndiListCameras (indimodule.h).
 #include "indimodule.h"
 
+#include "libindilog.h"
+
 #include <baseclient.h>
 #include <basedevice.h>
 #include <indiproperty.h>
@@ -84,8 +86,9 @@ private:
 } // namespace karvix
 
 void karvixIndiListCameras(const std::string *host, int port, int timeoutMs, std::string *problem,
-    std::vector<karvix::IndiCamera> *cameras)
+    std::vector<karvix::IndiCamera> *cameras, karvix::indi::IndiLink::ProblemLog log)
 {
+    karvix::indi::routeLibindiOutput(log);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     karvix::Lister lister;
     lister.setServer(host->c_str(), unsigned(port));

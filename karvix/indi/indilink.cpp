@@ -80,7 +80,9 @@ protected:
             if (blob.size() == 0)
                 return;
             const size_t size = size_t(std::max(0, blob[0].bloblen));
-            if (isRawStreamFormat(blob[0].format))
+            // Any video frame (".stream", ".stream.z", ".stream_jpg", ...) is the stream's, never
+            // the exposure's the link waits for.
+            if (std::strncmp(blob[0].format, ".stream", 7) == 0)
                 m_link.streamFrameArrived(blob[0].blob, size, blob[0].format);
             else
                 m_link.frameArrived(blob[0].blob, size, blob[0].format);
@@ -220,6 +222,29 @@ bool IndiLink::connecting()
     return !ready() && m_serverProblem.empty() && m_deviceProblem.empty();
 }
 
+bool IndiLink::reconnecting()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_live && !ready() && !m_switchedOff;
+}
+
+void IndiLink::reach()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const auto now = Clock::now();
+    if (!m_serverUp) {
+        if (m_nextServerAttempt == Clock::time_point::max()) {
+            m_nextServerAttempt = now;
+            m_serverProblem.clear();
+        }
+    } else if (m_deviceSeen && !m_deviceConnected && m_nextDeviceConnect == Clock::time_point::max()) {
+        m_switchedOff = false;
+        m_nextDeviceConnect = now;
+        m_deviceProblem.clear();
+    }
+    m_changed.notify_all();
+}
+
 std::string IndiLink::outage()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -301,7 +326,8 @@ IndiLink::Work IndiLink::nextWork(Clock::time_point now)
     if (!m_deviceConnected) {
         if (now >= m_nextDeviceConnect) {
             work.connectDevice = true;
-            m_nextDeviceConnect = now + kDeviceConnectInterval;
+            // Asked again only for a camera lost while live; the driver says when it fails.
+            m_nextDeviceConnect = m_live ? now + kDeviceConnectInterval : Clock::time_point::max();
         }
         return work;
     }
@@ -326,6 +352,8 @@ IndiLink::Work IndiLink::nextWork(Clock::time_point now)
         m_streamOn = false;
         work.stopStream = true;
     }
+    // A gain control the driver defines after its exposure goes out before the next frame.
+    work.gain = !m_gainSent && !m_gainProperty.empty();
     const auto due = frameDueAfter(m_armedAt);
     if (!m_armed) {
         work.arm = true;
@@ -351,7 +379,7 @@ void IndiLink::connectServer()
     // Blocks for up to kConnectTimeout when nothing answers.
     const bool connected = m_client->connectServer();
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_nextServerAttempt = Clock::now() + kRetryInterval;
+    m_nextServerAttempt = nextServerAttemptAfter(Clock::now());
     if (!connected) {
         report(&m_serverProblem,
             "INDI server " + m_choice.host + ":" + std::to_string(m_choice.port) + " not reachable");
@@ -366,14 +394,31 @@ void IndiLink::connectServer()
     m_changed.notify_all();
 }
 
+IndiLink::Clock::time_point IndiLink::nextServerAttemptAfter(Clock::time_point now) const
+{
+    return m_live ? now + kRetryInterval : Clock::time_point::max();
+}
+
+void IndiLink::forgetDeviceState()
+{
+    m_canExpose = m_armed = false;
+    m_streamOffered = m_rawEncoder = m_streamOn = m_streamRefused = false;
+    // A driver that comes back starts from its defaults (its gain among them), and may define its
+    // controls only after its exposure: the gain waits for its control or a frame, as at the start.
+    m_gainSent = m_gain < 0;
+    m_gainApplied = -1;
+    m_gainProperty.clear();
+    m_frameSinceLive = false;
+}
+
 void IndiLink::serverLost(int exitCode)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     const bool wasUp = m_serverUp;
     ++m_serverLosses;
-    m_serverUp = m_deviceSeen = m_blobsAsked = m_deviceConnected = m_canExpose = m_armed = false;
-    m_streamOffered = m_rawEncoder = m_streamOn = m_streamRefused = false;
-    m_nextServerAttempt = Clock::now() + kRetryInterval;
+    m_serverUp = m_deviceSeen = m_blobsAsked = m_deviceConnected = m_switchedOff = false;
+    forgetDeviceState();
+    m_nextServerAttempt = nextServerAttemptAfter(Clock::now());
     // exitCode 0: we asked for the disconnection.
     if (wasUp && exitCode != 0 && !m_stopping)
         report(&m_serverProblem,
@@ -384,10 +429,36 @@ void IndiLink::serverLost(int exitCode)
 void IndiLink::deviceGone()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    m_deviceSeen = m_blobsAsked = m_deviceConnected = m_canExpose = m_armed = false;
-    m_streamOffered = m_rawEncoder = m_streamOn = m_streamRefused = false;
+    m_deviceSeen = m_blobsAsked = m_deviceConnected = m_switchedOff = false;
+    forgetDeviceState();
+    // A driver restarted by its server defines the device anew, switched off.
+    m_nextDeviceConnect = Clock::now();
     report(&m_deviceProblem, where() + " is gone");
     m_changed.notify_all();
+}
+
+void IndiLink::connectionChanged(bool on, bool failed)
+{
+    const bool was = m_deviceConnected;
+    m_deviceConnected = on;
+    if (on) {
+        m_deviceProblem.clear();
+        m_switchedOff = false;
+        return;
+    }
+    forgetDeviceState();
+    const auto now = Clock::now();
+    if (failed) {
+        // The driver failed to reach its camera: lost, and asked again only while live.
+        report(&m_deviceProblem,
+            where() + (was ? " failed" : " does not connect") + (m_live ? "; connecting it again" : ""));
+        m_nextDeviceConnect = m_live ? now + kDeviceConnectInterval : Clock::time_point::max();
+    } else if (was) {
+        // Only a client switches a working device off: someone means it, and it stays off.
+        m_switchedOff = true;
+        m_nextDeviceConnect = Clock::time_point::max();
+        report(&m_deviceProblem, where() + " was switched off by another INDI client; not connecting it again");
+    }
 }
 
 void IndiLink::propertyChanged(const INDI::Property &property)
@@ -400,18 +471,7 @@ void IndiLink::propertyChanged(const INDI::Property &property)
     if (name == "CONNECTION") {
         INDI::PropertySwitch connection(property);
         const auto *connect = connection.findWidgetByName("CONNECT");
-        const bool on = connect && connect->getState() == ISS_ON;
-        if (on) {
-            m_deviceProblem.clear();
-        } else if (m_deviceConnected) {
-            report(&m_deviceProblem, where() + " was disconnected; connecting it again");
-            m_nextDeviceConnect = Clock::now() + kDeviceConnectInterval;
-        } else if (property.getState() == IPS_ALERT) {
-            report(&m_deviceProblem, where() + " does not connect");
-        }
-        m_deviceConnected = on;
-        if (!on)
-            m_armed = m_streamOn = m_streamRefused = false;
+        connectionChanged(connect && connect->getState() == ISS_ON, property.getState() == IPS_ALERT);
     } else if (name == "CCD_EXPOSURE") {
         m_canExpose = true;
         INDI::PropertyNumber exposure(property);
@@ -466,13 +526,31 @@ void IndiLink::propertyChanged(const INDI::Property &property)
             m_gainElement = element.getName();
             m_gainMin = element.getMin();
             m_gainMax = element.getMax();
-            if (property.getState() == IPS_ALERT && m_gainSent && m_gain >= 0)
-                report(&m_gainProblem, where() + " rejected gain " + number(element.getValue()));
-            else if (property.getState() == IPS_OK)
-                m_gainProblem.clear();
+            gainChanged(property, element.getValue(), element.getStep());
         }
     }
     m_changed.notify_all();
+}
+
+void IndiLink::gainChanged(const INDI::Property &property, double value, double step)
+{
+    if (property.getState() == IPS_ALERT && m_gainSent && m_gain >= 0) {
+        report(&m_gainProblem, where() + " rejected gain " + number(value));
+        return;
+    }
+    if (property.getState() != IPS_OK)
+        return;
+    // Another client (a planetarium, a second instance) changed the gain the frames are judged at:
+    // the user's choice in this program stands, and is sent again with the next frame. A driver
+    // that rounds to its steps has not been overruled.
+    if (m_gainSent && m_gainApplied >= 0 && std::fabs(value - m_gainApplied) > step / 2 + 1e-6) {
+        report(&m_gainProblem,
+            "the gain of " + where() + " was set to " + number(value) + " by another INDI client; setting "
+                + number(m_gainApplied) + " again");
+        m_gainSent = false;
+        return;
+    }
+    m_gainProblem.clear();
 }
 
 void IndiLink::setLive(bool live)
@@ -531,6 +609,7 @@ bool IndiLink::takeGainToSend(std::string *property, std::string *element, doubl
                 + " of " + where() + "; using " + number(*gain));
     *property = m_gainProperty;
     *element = m_gainElement;
+    m_gainApplied = *gain;
     return true;
 }
 
@@ -709,7 +788,9 @@ void IndiLink::streamFrameArrived(const void *data, size_t size, const char *for
     int width = 0, height = 0;
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_live)
+        // Exposing frame by frame, a video frame is another client's stream (or one that outlived
+        // ours): skipped, the exposure under way still awaited.
+        if (!m_live || !m_streamOn)
             return;
         m_frameSinceLive = true;
         m_streamFrameDue = frameDueAfter(Clock::now());

@@ -1,8 +1,11 @@
 // indilink.h - the connection to one camera on an INDI server, kept up by a thread of its own.
 //
 // The thread connects to the server (with a timeout), waits for the device, asks for its BLOBs and
-// switches its CONNECTION on; when the server goes away it tries again every few seconds, and it
-// switches the device on again when it is switched off. While live it keeps one CCD_EXPOSURE
+// switches its CONNECTION on. A camera lost while live (its server gone, its driver failed or
+// restarted) is reached again every few seconds, and the gain asked for goes to it again; a camera
+// that was not live is tried once, and again only when asked (reach()): a wrong port or a server
+// not started yet costs one logged line, not one every few seconds. A camera another client
+// switched off on purpose stays off until asked. While live it keeps one CCD_EXPOSURE
 // armed: the next is asked for as soon as a frame arrives, and again when an exposure has not
 // come back long after it should have. Frames arrive on libindi's thread, which decodes and
 // converts them (fitsframe.h) and keeps the newest; the lock is held there only to swap buffers, and
@@ -73,6 +76,12 @@ public:
     std::string outage();
     // Not ready yet, and no fault so far.
     bool connecting();
+    // While live and not ready: whether the camera is being reached again by itself (false for one
+    // another client switched off).
+    bool reconnecting();
+    // A server or device given up (not reachable, refused, switched off by another client) is tried
+    // once more; nothing changes while it is connected or being reached.
+    void reach();
 
     // Exposures loop while live. Leaving live aborts the exposure under way and drops any frame
     // not yet taken.
@@ -108,6 +117,14 @@ private:
     void keepFrame(std::vector<unsigned char> *frame, double utcSeconds, double scale);
     void serverLost(int exitCode);
     void deviceGone();
+    // With the lock held: the device's CONNECTION switched on or off; failed: in Alert.
+    void connectionChanged(bool on, bool failed);
+    // With the lock held: what was sent to the camera goes to it again once it is back.
+    void forgetDeviceState();
+    // With the lock held: when the server is tried next after a failed or lost connection.
+    Clock::time_point nextServerAttemptAfter(Clock::time_point now) const;
+    // With the lock held: the driver's gain as it says it is now, and its step.
+    void gainChanged(const INDI::Property &property, double value, double step);
     void armExposure();
     // With the lock held: the gain to send with the next exposure or stream, if any is due.
     bool takeGainToSend(std::string *property, std::string *element, double *gain);
@@ -143,6 +160,7 @@ private:
     bool m_deviceSeen = false;
     bool m_blobsAsked = false;
     bool m_deviceConnected = false;
+    bool m_switchedOff = false; // by another client while the server lives: left off until reach()
     bool m_canExpose = false;
     std::string m_gainProperty, m_gainElement; // empty: the driver has no gain
     double m_gainMin = 0, m_gainMax = 0;
@@ -155,6 +173,7 @@ private:
     double m_exposureSeconds = 0.05;
     double m_gain = -1; // -1: none asked for
     bool m_gainSent = true;
+    double m_gainApplied = -1; // what the driver was last sent (m_gain within its range); -1: nothing
     // The exposure loop.
     bool m_armed = false;
     bool m_frameSinceLive = false;

@@ -22,14 +22,15 @@
 
 extern "C" {
 
-// The INDI back end for the source (source.h), owned by the caller; faults while it streams go to
-// `log`.
+// The INDI back end for the source (source.h), owned by the caller; faults while it streams, and
+// what libindi says (libindilog.h), go to `log`.
 KARVIX_INDI_EXPORT karvix::Backend *karvixIndiCreateBackend(
     const karvix::SourceChoice *choice, karvix::indi::IndiLink::ProblemLog log);
 
-// listIndiCameras (source.h): the cameras of the INDI server at *host:port, into *cameras.
+// listIndiCameras (source.h): the cameras of the INDI server at *host:port, into *cameras; what
+// libindi says meanwhile goes to `log`.
 KARVIX_INDI_EXPORT void karvixIndiListCameras(const std::string *host, int port, int timeoutMs,
-    std::string *problem, std::vector<karvix::IndiCamera> *cameras);
+    std::string *problem, std::vector<karvix::IndiCamera> *cameras, karvix::indi::IndiLink::ProblemLog log);
 }
 
 #endif // KARVIX_INDI_INDIMODULE_H

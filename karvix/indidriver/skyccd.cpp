@@ -16,7 +16,9 @@
 namespace {
 
 constexpr int kWidth = 1280, kHeight = 960;
-constexpr float kPixelSizeUm = 3.75f; // behind 25.36 mm: 30.5" per pixel
+constexpr float kPixelSizeUm = 3.75f; // behind kFocalLengthMm: 30.5" per pixel
+constexpr double kFocalLengthMm = 25.36;
+constexpr double kApertureMm = kFocalLengthMm / 2; // an f/2 lens
 constexpr double kDefaultGain = 50;
 constexpr uint32_t kUploadPollMs = 2;
 constexpr const char *kMountGroup = "Mount";
@@ -55,6 +57,25 @@ std::string isoUtc(double seconds)
         parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min,
         parts.tm_sec + (seconds - double(whole)));
     return text;
+}
+
+// Takes a client's new values into the vector; values that are not finite, or outside the
+// elements' ranges, change nothing and leave the vector in Alert with the reason.
+bool takeNumbers(INumberVectorProperty *vector, double values[], char *names[], int n)
+{
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(values[i])) {
+            vector->s = IPS_ALERT;
+            IDSetNumber(vector, "%s is not a number; nothing changed", names[i]);
+            return false;
+        }
+    }
+    if (IUUpdateNumber(vector, values, names, n) != 0) {
+        vector->s = IPS_ALERT;
+        IDSetNumber(vector, "a value is outside its range; nothing changed");
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -107,6 +128,11 @@ bool SkyCcd::initProperties()
 {
     INDI::CCD::initProperties();
     SetCCDCapability(CCD_CAN_ABORT);
+    // libindi's defaults are a lens of 0 mm, below its own 10 mm least, and the filter wheel of its
+    // simulator: this camera's own lens, and no wheel of another driver's.
+    ScopeInfoNP[FocalLength].setValue(kFocalLengthMm);
+    ScopeInfoNP[Aperture].setValue(kApertureMm);
+    IUSaveText(&ActiveDeviceT[ACTIVE_FILTER], getDeviceName());
     addCaptureFormat({"INDI_MONO", "Mono", 8, true});
     PrimaryCCD.setMinMaxStep("CCD_EXPOSURE", "CCD_EXPOSURE_VALUE", karvix::sim::kMinExposureUs / 1e6,
         karvix::sim::kMaxExposureUs / 1e6, 0.001, false);
@@ -124,8 +150,10 @@ bool SkyCcd::initProperties()
     IUFillSwitchVector(&m_trackingSP, m_trackingS, 2, device.c_str(), "MOUNT_TRACKING", "Sidereal tracking",
         kMountGroup, IP_RW, ISR_1OFMANY, 0, IPS_IDLE);
     IUFillNumber(&m_polarErrorN[0], "ALTITUDE_ARCSEC", "Altitude (\")", "%.1f", -36000, 36000, 0, 0);
-    IUFillNumber(&m_polarErrorN[1], "AZIMUTH_ARCSEC", "Azimuth (\")", "%.1f", -36000, 36000, 0, 0);
-    IUFillNumber(&m_polarErrorN[2], "TOTAL_ARCSEC", "Total (\")", "%.1f", 0, 36000, 0, 0);
+    IUFillNumber(
+        &m_polarErrorN[1], "AZIMUTH_ARCSEC", "Azimuth, along the horizon (\")", "%.1f", -36000, 36000, 0, 0);
+    // The azimuth figure shrinks by the cosine of the altitude on the sky.
+    IUFillNumber(&m_polarErrorN[2], "TOTAL_ARCSEC", "Total, distance on the sky (\")", "%.1f", 0, 36000, 0, 0);
     IUFillNumberVector(&m_polarErrorNP, m_polarErrorN, 3, device.c_str(), "POLAR_ERROR", "Polar error",
         kMountGroup, IP_RW, 0, IPS_IDLE);
     IUFillNumber(&m_truePoleN[0], "X_PX", "x (px)", "%.3f", -1e6, 1e6, 0, 0);
@@ -226,27 +254,31 @@ bool SkyCcd::ISNewNumber(const char *dev, const char *name, double values[], cha
     if (!dev || std::strcmp(dev, getDeviceName()) != 0)
         return INDI::CCD::ISNewNumber(dev, name, values, names, n);
     const std::string property = name;
-    if (property == m_raAxisNP.name) {
-        IUUpdateNumber(&m_raAxisNP, values, names, n);
+    INumberVectorProperty *own = nullptr;
+    for (INumberVectorProperty *numbers :
+        {&m_raAxisNP, &m_boltsNP, &m_polarErrorNP, &m_cameraNP, &m_siteNP, &m_clockNP, &m_gainNP})
+        if (property == numbers->name)
+            own = numbers;
+    if (!own)
+        return INDI::CCD::ISNewNumber(dev, name, values, names, n);
+    const double altitude = m_boltsN[0].value, azimuth = m_boltsN[1].value;
+    if (!takeNumbers(own, values, names, n))
+        return true;
+    if (own == &m_raAxisNP) {
         m_sky->setRaAxis(m_raAxisN[0].value);
-    } else if (property == m_boltsNP.name) {
-        const double altitude = m_boltsN[0].value, azimuth = m_boltsN[1].value;
-        IUUpdateNumber(&m_boltsNP, values, names, n);
+    } else if (own == &m_boltsNP) {
         m_sky->turnAltitudeBolt(m_boltsN[0].value - altitude);
         m_sky->turnAzimuthBolt(m_boltsN[1].value - azimuth);
         m_boltsNP.s = IPS_OK;
         IDSetNumber(&m_boltsNP, nullptr);
-    } else if (property == m_polarErrorNP.name) {
-        IUUpdateNumber(&m_polarErrorNP, values, names, n);
+    } else if (own == &m_polarErrorNP) {
         m_sky->setPolarError(m_polarErrorN[0].value, m_polarErrorN[1].value);
-    } else if (property == m_cameraNP.name) {
-        IUUpdateNumber(&m_cameraNP, values, names, n);
+    } else if (own == &m_cameraNP) {
         m_sky->setCameraTilt(m_cameraN[0].value, m_cameraN[1].value);
         m_sky->setCameraRoll(m_cameraN[2].value);
         m_cameraNP.s = IPS_OK;
         IDSetNumber(&m_cameraNP, nullptr);
-    } else if (property == m_siteNP.name) {
-        IUUpdateNumber(&m_siteNP, values, names, n);
+    } else if (own == &m_siteNP) {
         karvix::sim::Site site = m_sky->site();
         site.latitudeDeg = m_siteN[0].value;
         site.longitudeDeg = m_siteN[1].value;
@@ -256,21 +288,17 @@ bool SkyCcd::ISNewNumber(const char *dev, const char *name, double values[], cha
         m_sky->setSite(site);
         m_siteNP.s = IPS_OK;
         IDSetNumber(&m_siteNP, nullptr);
-    } else if (property == m_clockNP.name) {
-        IUUpdateNumber(&m_clockNP, values, names, n);
+    } else if (own == &m_clockNP) {
         if (m_clockN[0].value > 0)
             m_sky->setClock(m_clockN[0].value);
         else
             m_sky->useSystemClock();
         m_clockNP.s = IPS_OK;
         IDSetNumber(&m_clockNP, nullptr);
-    } else if (property == m_gainNP.name) {
-        IUUpdateNumber(&m_gainNP, values, names, n);
+    } else if (own == &m_gainNP) {
         m_gainNP.s = IPS_OK;
         IDSetNumber(&m_gainNP, nullptr);
         return true;
-    } else {
-        return INDI::CCD::ISNewNumber(dev, name, values, names, n);
     }
     showMount();
     return true;

@@ -10,7 +10,9 @@
 //   MOUNT_TRACKING  TRACK_ON, TRACK_OFF              sidereal tracking of the RA axis
 //   POLAR_ERROR     ALTITUDE_ARCSEC, AZIMUTH_ARCSEC, TOTAL_ARCSEC  the truth; setting altitude
 //                                                    and azimuth puts the polar axis there (a night
-//                                                    staged for a test; the bolts' readings stay)
+//                                                    staged for a test; the bolts' readings stay);
+//                                                    the total is the distance on the sky, the
+//                                                    azimuth is along the horizon
 //   TRUE_POLE       X_PX, Y_PX                       the truth, read only: the true pole's place in
 //                                                    the frame (Alert while it is behind the camera)
 //   CAMERA_MOUNTING TILT_DEG, TILT_DIRECTION_DEG, ROLL_DEG  how the camera sits on the RA axis
@@ -18,6 +20,7 @@
 //   SKY_CLOCK       UTC_SECONDS                      0: the system's clock; otherwise the sky's
 //                                                    time, which then moves on by each exposure
 //   CCD_GAIN        GAIN                             0-100, the built-in camera's gain steps
+// Numbers that are not finite, or outside an element's range, are refused (Alert) and change nothing.
 // The environment variable VELTO_SKY_SEED chooses another seeded sky (polar error, camera tilt,
 // noise), as the simulator's seed does. The same driver serves two more devices: "Velto Q7 Adjuster"
 // (skyadjuster.h), motors on the mount's bolts, and "Velto Q7 Mount" (skytelescope.h), the RA axis
