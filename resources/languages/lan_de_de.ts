@@ -1190,10 +1190,6 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <translation>Kamera getrennt</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>Kamera verloren (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Ausrichtung beendet</translation>
     </message>
@@ -1250,6 +1246,14 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>Pol und Achse erscheinen hier vergrößert nach „Überwachen“.</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>Kamera verloren: neue Verbindung… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>Kamera angehalten (%1)</translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</translation>
         <translation>camera disconnected</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>camera lost (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alignment finished</translation>
     </message>
@@ -1250,6 +1246,14 @@ The file keeps the %2 frames written before.</translation>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>The pole and the axis appear here, magnified, after Start Monitor.</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>camera lost: reconnecting… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>camera stopped (%1)</translation>
     </message>
 </context>
 <context>

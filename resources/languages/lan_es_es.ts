@@ -1190,10 +1190,6 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <translation>cámara desconectada</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>cámara perdida (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alineación terminada</translation>
     </message>
@@ -1250,6 +1246,14 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>El polo y el eje aparecen aquí ampliados tras «Iniciar control».</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>cámara perdida: reconectando… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>cámara detenida (%1)</translation>
     </message>
 </context>
 <context>

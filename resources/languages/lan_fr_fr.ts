@@ -1190,10 +1190,6 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <translation>caméra déconnectée</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>caméra perdue (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alignement terminé</translation>
     </message>
@@ -1250,6 +1246,14 @@ Le fichier garde les %2 images écrites auparavant.</translation>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>Le pôle et l’axe apparaissent ici, agrandis, après « Surveiller ».</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>caméra perdue : reconnexion… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>caméra arrêtée (%1)</translation>
     </message>
 </context>
 <context>

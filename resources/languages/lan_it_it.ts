@@ -1190,10 +1190,6 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <translation>camera disconnessa</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>camera persa (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Allineamento terminato</translation>
     </message>
@@ -1250,6 +1246,14 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>Il polo e l’asse compaiono qui, ingranditi, dopo «Monitora».</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>fotocamera persa: riconnessione… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>fotocamera fermata (%1)</translation>
     </message>
 </context>
 <context>

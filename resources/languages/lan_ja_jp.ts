@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</source>
         <translation>カメラ切断</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>カメラ喪失 (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>アライメント完了</translation>
     </message>
@@ -1250,6 +1246,14 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>「監視開始」の後、極と軸がここに拡大表示されます。</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>カメラ切断: 再接続中… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>カメラ停止 (%1)</translation>
     </message>
 </context>
 <context>

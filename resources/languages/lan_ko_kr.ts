@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</source>
         <translation>카메라 연결 끊김</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>카메라 끊김 (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>정렬 완료</translation>
     </message>
@@ -1250,6 +1246,14 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>「모니터링 시작」 후 극과 축이 여기에 확대되어 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>카메라 끊김: 다시 연결 중… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>카메라 정지됨 (%1)</translation>
     </message>
 </context>
 <context>

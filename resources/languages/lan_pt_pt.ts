@@ -1190,10 +1190,6 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <translation>câmara desligada</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>câmara perdida (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Alinhamento concluído</translation>
     </message>
@@ -1250,6 +1246,14 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>O polo e o eixo aparecem aqui, ampliados, depois de «Monitorizar».</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>câmara perdida: a religar… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>câmara parada (%1)</translation>
     </message>
 </context>
 <context>

@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</source>
         <translation>камера отключена</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>камера потеряна (%1)</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>Выравнивание завершено</translation>
     </message>
@@ -1250,6 +1246,14 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>Полюс и ось появятся здесь в увеличении после «Начать контроль».</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>камера потеряна: переподключение… (%1)</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>камера остановлена (%1)</translation>
     </message>
 </context>
 <context>

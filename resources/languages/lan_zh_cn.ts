@@ -1190,10 +1190,6 @@ The file keeps the %2 frames written before.</source>
         <translation>相机已断开</translation>
     </message>
     <message>
-        <source>camera lost (%1)</source>
-        <translation>相机丢失（%1）</translation>
-    </message>
-    <message>
         <source>Alignment finished</source>
         <translation>校准完成</translation>
     </message>
@@ -1250,6 +1246,14 @@ The file keeps the %2 frames written before.</source>
     <message>
         <source>The pole and the axis appear here, magnified, after Start Monitor.</source>
         <translation>点击“开始监视”后，此处放大显示极点和轴。</translation>
+    </message>
+    <message>
+        <source>camera lost: reconnecting… (%1)</source>
+        <translation>相机丢失：正在重新连接…（%1）</translation>
+    </message>
+    <message>
+        <source>camera stopped (%1)</source>
+        <translation>相机已停止（%1）</translation>
     </message>
 </context>
 <context>
