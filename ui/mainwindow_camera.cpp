@@ -161,6 +161,7 @@ void MainWindow::connectToCamera()
     setWindowTitle(title);
     captureThread->startCapture();
     showVirtualMount(true);
+    beginPlayback();
 }
 
 // A camera that refuses to close stays connected with its menus; the next Connect tries again.
@@ -169,6 +170,7 @@ void MainWindow::disconnectFromCamera()
     if (!disconnectCamera(*captureThread))
         return;
     ui->actionConnect->setText(tr("Connect"));
+    endPlayback();
     leaveQuickAlignment();
     goToStep(0);
     setCameraActionsEnabled(false);
@@ -242,6 +244,7 @@ void MainWindow::chooseExposure(QPushButton *chosen, double exposureUs)
     exposureTime = exposureUs;
     for (QPushButton *button : exposureButtons())
         button->setChecked(button == chosen);
+    sessionLog.addCamera(exposureUs, gain);
 }
 
 void MainWindow::chooseGain(QPushButton *chosen, int value)
@@ -249,6 +252,7 @@ void MainWindow::chooseGain(QPushButton *chosen, int value)
     gain = value;
     for (QPushButton *button : gainButtons())
         button->setChecked(button == chosen);
+    sessionLog.addCamera(exposureTime, value);
 }
 
 // At most one frame and one magnified crop per tick; the queues' locks are held only to take the
