@@ -1243,6 +1243,14 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <source>Mount...</source>
         <translation>Montatura...</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -1243,6 +1243,14 @@ The file keeps the %2 frames written before.</source>
         <source>Mount...</source>
         <translation>赤道仪...</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

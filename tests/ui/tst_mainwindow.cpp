@@ -218,8 +218,9 @@ void TestMainWindow::storedValuesAreApplied()
         {"IMAGING_SETUP/pixelSizeUm", "3.76"}, {"IMAGING_SETUP/sensorWidthPx", "6248"},
         {"IMAGING_SETUP/sensorHeightPx", "4176"}, {"IMAGING_SETUP/exposureS", "300"},
         {"IMAGING_SETUP/declinationDeg", "89"}, {"BOLTS/azimuthArcsecPerTurn", "150"},
-        {"BOLTS/azimuthReversed", "true"}});
+        {"BOLTS/azimuthReversed", "true"}, {"RECORDING/everyFrame", "true"}});
     window.reset(new MainWindow);
+    QVERIFY(child<QAction>("actionRecord_Every_Frame")->isChecked());
     // The imaging setup's target (tst_polartarget) in the session and as the image's circle.
     QCOMPARE(qRound(window->alignment().targetArcsec()), 44);
     QCOMPARE(qRound(targetRadiusPx.load() * 10), 14); // 43.8" at 30.5" a pixel
