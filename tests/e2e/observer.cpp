@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QRegularExpression>
 #include <QSlider>
@@ -1158,6 +1159,8 @@ bool Observer::readSummary(bool justShown)
     if (!text || !summary->isVisible())
         return fail(QStringLiteral("Done shows no summary"));
     const QString said = text->text();
+    if (!summaryShot.isEmpty()) // the screen as the person sees it, the summary beside the window
+        QGuiApplication::primaryScreen()->grabWindow(0).save(summaryShot);
     summary->close();
     qInfo("Summary: %s", qPrintable(QString(said).replace(QLatin1Char('\n'), QLatin1String("; "))));
     const QString sigma = child<QLabel>("label_poleSigma")->text();

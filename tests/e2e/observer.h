@@ -185,6 +185,7 @@ public:
     bool redo(const QVector<Action> &actions);
     // The last summary read: altitude, azimuth (negative below and west) and total, arcsec.
     const QVector<double> &summaryFigures() const { return m_summaryFigures; }
+    QString summaryShot; // where to save the screen when a summary is read; empty: nowhere
 
     // Monitoring after the alignment: a slew in RA (clockwise on screen as the dial turns), then
     // the tracking dial. Returns the pole shown before and after through the out-parameters.

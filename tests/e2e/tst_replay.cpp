@@ -125,6 +125,8 @@ void TestReplay::recordedAlignmentReplaysToTheSamePole()
     {
         e2e::Observer observer(session);
         observer.openWindow();
+        if (!qEnvironmentVariableIsEmpty("VELTO_SHOTS"))
+            observer.summaryShot = qEnvironmentVariable("VELTO_SHOTS") + QStringLiteral("/replay-summary.png");
         QVERIFY2(observer.chooseRecording(recording), qPrintable(observer.failure()));
         QVERIFY2(observer.connectCamera() && observer.setRefraction() && observer.redo(actions),
             qPrintable(observer.failure()));
