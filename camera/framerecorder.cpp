@@ -9,8 +9,14 @@ FrameRecorder::~FrameRecorder()
     stop(nullptr);
 }
 
-bool FrameRecorder::start(
-    const QString &path, int width, int height, double startUtcSeconds, QString *problem)
+namespace {
+// A frame is judged this long after it came, so that an action the window notes a moment after the
+// frame it acted on is still in time.
+constexpr double kHoldSeconds = FrameThinning::kAroundActionS + 0.5;
+} // namespace
+
+bool FrameRecorder::start(const QString &path, int width, int height, double startUtcSeconds,
+    QString *problem, bool everyFrame)
 {
     stop(nullptr);
     std::string why;
@@ -24,6 +30,9 @@ bool FrameRecorder::start(
     std::lock_guard<std::mutex> lock(m_mutex);
     m_frameBytes = size_t(width) * size_t(height);
     m_queue.clear();
+    m_held.clear();
+    m_thinning = FrameThinning(everyFrame);
+    m_thinning.markAction(startUtcSeconds);
     m_progress = Progress();
     m_progress.recording = true;
     m_progress.path = path;
@@ -41,6 +50,7 @@ bool FrameRecorder::stop(QString *problem)
         if (!m_thread.joinable())
             return true;
         m_accepting = false;
+        judgeHeldFrames(true);
         m_stopping = true;
     }
     m_queued.notify_all();
@@ -63,13 +73,40 @@ FrameRecorder::Progress FrameRecorder::progress() const
     return m_progress;
 }
 
+void FrameRecorder::markAction(double utcSeconds)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_accepting)
+        m_thinning.markAction(utcSeconds);
+}
+
+void FrameRecorder::judgeHeldFrames(bool all)
+{
+    const double newest = m_held.empty() ? 0 : m_held.back().utcSeconds;
+    while (!m_held.empty()
+        && (all || m_held.size() > kHeldFrames || m_held.front().utcSeconds < newest - kHoldSeconds)) {
+        Frame frame = std::move(m_held.front());
+        m_held.pop_front();
+        if (!m_thinning.keep(frame.utcSeconds)) {
+            m_spare.push_back(std::move(frame.pixels));
+        } else if (m_queue.size() >= kQueueFrames && !all) {
+            ++m_progress.framesDropped;
+            m_spare.push_back(std::move(frame.pixels));
+        } else {
+            m_queue.push_back(std::move(frame));
+        }
+    }
+}
+
 void FrameRecorder::offer(const cv::Mat &grey, double utcSeconds)
 {
     std::unique_lock<std::mutex> lock(m_mutex);
     if (!m_accepting)
         return;
+    // Held frames wait for their judgement; the queue's room is asked for when they leave the hold.
+    const bool held = !m_thinning.everyFrame();
     if (grey.type() != CV_8UC1 || !grey.isContinuous() || grey.total() != m_frameBytes
-        || m_queue.size() >= kQueueFrames) {
+        || (!held && m_queue.size() >= kQueueFrames)) {
         ++m_progress.framesDropped;
         return;
     }
@@ -86,9 +123,16 @@ void FrameRecorder::offer(const cv::Mat &grey, double utcSeconds)
     lock.lock();
     if (!m_accepting || frame.pixels.size() != m_frameBytes)
         return; // stopped (or restarted) meanwhile
-    m_queue.push_back(std::move(frame));
+    if (held) {
+        m_held.push_back(std::move(frame));
+        judgeHeldFrames(false);
+    } else {
+        m_queue.push_back(std::move(frame));
+    }
+    const bool toWrite = !m_queue.empty();
     lock.unlock();
-    m_queued.notify_one();
+    if (toWrite)
+        m_queued.notify_one();
 }
 
 // The writer thread: writes frames in the order they came until stopped or a write fails.

@@ -30,6 +30,7 @@
 #include "mountdevice.h"
 #include "mountdialog.h"
 #include "platesolvetask.h"
+#include "recordingnotes.h"
 #include "sessionlog.h"
 #include "stargeometry.h"
 #include "tippanel.h"
@@ -64,6 +65,7 @@ class QPushButton;
 class QSlider;
 class QTimer;
 class QTranslator;
+class UserInputWatcher;
 class VirtualMountWindow;
 struct HemisphereStarData;
 
@@ -338,19 +340,28 @@ private:
     // Recording and camera source (mainwindow_recording.cpp).
     void setupRecording();
     void stopRecording();
+    void noteAction();
     QJsonObject sessionContext() const;
+    // A recording as the camera: its exposure and gain shown, read-only, as they were when each
+    // frame was taken; the person's presets back when the camera closes.
+    void beginPlayback();
+    void followPlayback();
+    void endPlayback();
     void showCameraSource(const CameraSource::Choice &choice);
     CameraSource::Choice cameraSource; // as the settings file keeps it
 
     // The mount (mainwindow_mount.cpp).
     void useMount(const MountChoice &choice);
-    MountChoice mountChoice;            // as the settings file keeps it (group MOUNT)
-    std::unique_ptr<MountDevice> mount; // made from mountChoice; opened by whoever turns it
-    CameraSource::Choice shownSource;   // named in the status bar, again in each language
-    SessionLog sessionLog;              // notes of the recording in progress
-    QLabel *label_source = nullptr;     // status bar: the camera source in use
-    QLabel *label_recording = nullptr;  // status bar: the recording's progress
-    QTimer *recordingTimer = nullptr;   // 500 ms while recording: progress and write failures
+    MountChoice mountChoice;                      // as the settings file keeps it (group MOUNT)
+    std::unique_ptr<MountDevice> mount;           // made from mountChoice; opened by whoever turns it
+    CameraSource::Choice shownSource;             // named in the status bar, again in each language
+    SessionLog sessionLog;                        // notes of the recording in progress
+    QLabel *label_source = nullptr;               // status bar: the camera source in use
+    QLabel *label_recording = nullptr;            // status bar: the recording's progress
+    QTimer *recordingTimer = nullptr;             // 500 ms while recording: progress and write failures
+    UserInputWatcher *userInputWatcher = nullptr; // while recording: the person's actions
+    RecordingNotes playbackNotes;                 // of the recording being replayed
+    std::optional<RecordingNotes::Camera> presetsBeforePlayback; // while they show the recording's
 
     // Whether what the window shows is live (mainwindow_freshness.cpp).
     void setupFreshness();

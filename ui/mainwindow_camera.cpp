@@ -166,6 +166,7 @@ void MainWindow::connectToCamera()
     setWindowTitle(title);
     captureThread->startCapture();
     showVirtualMount(true);
+    beginPlayback();
 }
 
 // A camera that refuses to close stays connected with its menus; the next Connect tries again.
@@ -174,6 +175,7 @@ void MainWindow::disconnectFromCamera()
     if (!disconnectCamera(*captureThread))
         return;
     ui->actionConnect->setText(tr("Connect"));
+    endPlayback();
     leaveQuickAlignment();
     goToStep(0);
     setCameraActionsEnabled(false);
@@ -247,6 +249,7 @@ void MainWindow::chooseExposure(QPushButton *chosen, double exposureUs)
     exposureTime = exposureUs;
     for (QPushButton *button : exposureButtons())
         button->setChecked(button == chosen);
+    sessionLog.addCamera(exposureUs, gain);
 }
 
 void MainWindow::chooseGain(QPushButton *chosen, int value)
@@ -254,6 +257,7 @@ void MainWindow::chooseGain(QPushButton *chosen, int value)
     gain = value;
     for (QPushButton *button : gainButtons())
         button->setChecked(button == chosen);
+    sessionLog.addCamera(exposureTime, value);
 }
 
 // At most one frame and one magnified crop per tick; the queues' locks are held only to take the

@@ -12,6 +12,7 @@
 #include "ui_mainwindow.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -46,7 +47,11 @@ void MainWindow::followFreshness()
         if (outage.empty())
             frameFreshness.frameArrived(arrivalTime(arrival));
     }
-    frameFreshness.setExposure(std::chrono::microseconds(std::llround(exposureTime.load())));
+    followPlayback();
+    // A recording that kept a frame every few seconds while nothing happened is no stalled camera
+    // in those seconds.
+    const double paceUs = std::max(exposureTime.load(), 1e6 * playbackNotes.quietIntervalS());
+    frameFreshness.setExposure(std::chrono::microseconds(std::llround(paceUs)));
     QString lost = tr("camera disconnected");
     if (cameraConnected && outage.empty())
         lost.clear();

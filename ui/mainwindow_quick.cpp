@@ -63,6 +63,7 @@ void MainWindow::setupQuickAlignment()
         QMessageBox::warning(this, tr("Quick Alignment"), why);
     });
     connect(quickAlignment, &QuickAlignment::phaseChanged, this, &MainWindow::followQuickPhase);
+    connect(quickAlignment, &QuickAlignment::phaseChanged, this, &MainWindow::noteAction);
 }
 
 // The wizard's steps follow the quick alignment, so everything that shows the step (the lamps, the

@@ -5,9 +5,11 @@
 
 #include "cameraconnection.h"
 #include "camerasourcedialog.h"
+#include "framethinning.h"
 #include "settingsfile.h"
 #include "sharedstate.h"
 #include "ui_mainwindow.h"
+#include "userinputwatcher.h"
 #include "utcclock.h"
 
 #include <QDir>
@@ -43,7 +45,22 @@ void MainWindow::setupRecording()
     recordingTimer = new QTimer(this);
     recordingTimer->setInterval(progressIntervalMs);
     connect(recordingTimer, &QTimer::timeout, this, &MainWindow::showRecordingProgress);
+    // What a replay must see at full pace: whatever the person does in the program, and every
+    // change of the alignment the program makes by itself.
+    userInputWatcher = new UserInputWatcher([this] { noteAction(); }, this);
+    for (auto changed : {&AlignmentSession::siteChanged, &AlignmentSession::templateChanged,
+             &AlignmentSession::poleStarPicked, &AlignmentSession::referenceStarsChanged,
+             &AlignmentSession::axisPositionsChanged, &AlignmentSession::axisCentreChanged,
+             &AlignmentSession::targetChanged})
+        connect(&session, changed, this, &MainWindow::noteAction);
+    connect(&session, &AlignmentSession::stepChanged, this, &MainWindow::noteAction);
+    connect(&session, &AlignmentSession::finishedChanged, this, &MainWindow::noteAction);
     showCameraSource(cameraSource);
+}
+
+void MainWindow::noteAction()
+{
+    frameRecorder.markAction(utcNow());
 }
 
 void MainWindow::replayForThisRun(const QString &path)
@@ -112,7 +129,8 @@ void MainWindow::on_actionRecord_Session_toggled(bool checked)
 bool MainWindow::startRecording(const QString &path)
 {
     QString problem;
-    if (!frameRecorder.start(path, KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, utcNow(), &problem)) {
+    if (!frameRecorder.start(path, KARVIX_FRAME_WIDTH, KARVIX_FRAME_HEIGHT, utcNow(), &problem,
+            ui->actionRecord_Every_Frame->isChecked())) {
         qCritical().noquote() << QStringLiteral("Record Session: %1").arg(problem);
         QMessageBox::critical(this, tr("Error"), tr("Can not record the session: %1").arg(problem));
         return false;
@@ -126,6 +144,7 @@ bool MainWindow::startRecording(const QString &path)
     label_recording->show();
     showRecordingProgress();
     recordingTimer->start();
+    userInputWatcher->setWatching(true);
     return true;
 }
 
@@ -135,6 +154,7 @@ void MainWindow::stopRecording()
     if (!frameRecorder.progress().recording)
         return;
     recordingTimer->stop();
+    userInputWatcher->setWatching(false);
     QString problem;
     const bool complete = frameRecorder.stop(&problem);
     const FrameRecorder::Progress progress = frameRecorder.progress();
@@ -205,5 +225,72 @@ QJsonObject MainWindow::sessionContext() const
                 {QStringLiteral("exposure_us"), double(exposureTime)}, {QStringLiteral("gain"), int(gain)},
                 {QStringLiteral("axis_center_px"), QJsonArray {center.x(), center.y()}},
                 {QStringLiteral("wizard_step"), session.step()}}},
+        {QStringLiteral("frame_selection"),
+            ui->actionRecord_Every_Frame->isChecked()
+                ? QJsonObject {{QStringLiteral("every_frame"), true}}
+                : QJsonObject {{QStringLiteral("every_frame"), false},
+                    {QStringLiteral("around_action_s"), FrameThinning::kAroundActionS},
+                    {QStringLiteral("quiet_interval_s"), FrameThinning::kQuietIntervalS}}},
     };
+}
+
+// ---- A recording as the camera -------------------------------------------------------------------
+
+namespace {
+template <size_t N>
+QPushButton *presetOf(const std::array<QPushButton *, N> &buttons, const int (&presets)[N], int value)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (presets[i] == value)
+            return buttons[i];
+    return nullptr; // a value no preset has: none is shown chosen
+}
+} // namespace
+
+void MainWindow::beginPlayback()
+{
+    const CameraSource::Choice source = CameraSource::active();
+    if (source.kind != CameraSource::Kind::Recording)
+        return;
+    QString problem;
+    if (!playbackNotes.read(source.path, &problem))
+        qInfo().noquote() << QStringLiteral("Replay without notes: %1").arg(problem);
+    if (!playbackNotes.cameraAt(utcNow()))
+        return; // the presets stay the person's
+    presetsBeforePlayback = RecordingNotes::Camera {exposureTime.load(), gain.load()};
+    for (QPushButton *button : exposureButtons())
+        button->setEnabled(false);
+    for (QPushButton *button : gainButtons())
+        button->setEnabled(false);
+    followPlayback();
+}
+
+void MainWindow::followPlayback()
+{
+    if (!presetsBeforePlayback)
+        return;
+    const std::optional<RecordingNotes::Camera> recorded = playbackNotes.cameraAt(utcNow());
+    if (!recorded || *recorded == RecordingNotes::Camera {exposureTime.load(), gain.load()})
+        return;
+    chooseExposure(presetOf(exposureButtons(), SettingsFile::exposurePresetsMs,
+                       qRound(recorded->exposureUs / 1000.0)),
+        recorded->exposureUs);
+    chooseGain(presetOf(gainButtons(), SettingsFile::gainPresets, recorded->gain), recorded->gain);
+    qInfo("Replay: exposure %.0f ms, gain %d as recorded", recorded->exposureUs / 1000.0, recorded->gain);
+}
+
+void MainWindow::endPlayback()
+{
+    playbackNotes = RecordingNotes();
+    if (!presetsBeforePlayback)
+        return;
+    const RecordingNotes::Camera own = *presetsBeforePlayback;
+    presetsBeforePlayback.reset();
+    for (QPushButton *button : exposureButtons())
+        button->setEnabled(true);
+    for (QPushButton *button : gainButtons())
+        button->setEnabled(true);
+    chooseExposure(presetOf(exposureButtons(), SettingsFile::exposurePresetsMs, qRound(own.exposureUs / 1000.0)),
+        own.exposureUs);
+    chooseGain(presetOf(gainButtons(), SettingsFile::gainPresets, own.gain), own.gain);
 }

@@ -57,6 +57,7 @@ void MainWindow::applySettings(const SettingsFile::Values &values)
     axisCenterCovariance.store(cv::Matx22d(values.axisCenterVarianceXX, values.axisCenterVarianceXY,
         values.axisCenterVarianceXY, values.axisCenterVarianceYY));
     ui->actionRefine_Axis_Centre->setChecked(values.refineAxisCenter);
+    ui->actionRecord_Every_Frame->setChecked(values.recordEveryFrame);
     CameraSource::Choice stored;
     stored.path = values.cameraSourcePath;
     stored.host = values.cameraSourceHost;
@@ -189,10 +190,18 @@ void MainWindow::saveSettings()
             settings.endGroup();
         }
 
+        // A recording written once asked for: a file without it has the keys it always had.
+        settings.remove(QStringLiteral("RECORDING"));
+        if (ui->actionRecord_Every_Frame->isChecked())
+            settings.setValue(QStringLiteral("RECORDING/everyFrame"), true);
+
         // Beside the keys the program has always written: what a person expects to find again.
+        // A replay shows the recording's presets; the person's own are kept.
+        const RecordingNotes::Camera presets
+            = presetsBeforePlayback.value_or(RecordingNotes::Camera {exposureTime.load(), gain.load()});
         settings.beginGroup(QStringLiteral("Q7_SETTING"));
-        settings.setValue(QStringLiteral("exposureMs"), qRound(exposureTime.load() / 1000.0));
-        settings.setValue(QStringLiteral("gain"), gain.load());
+        settings.setValue(QStringLiteral("exposureMs"), qRound(presets.exposureUs / 1000.0));
+        settings.setValue(QStringLiteral("gain"), presets.gain);
         settings.endGroup();
         settings.setValue(QStringLiteral("WINDOW/geometry"), saveGeometry());
     });

@@ -51,6 +51,12 @@ void SessionLog::addPick(int step, const QPointF &clicked, const QPointF *star)
     addEvent(event);
 }
 
+void SessionLog::addCamera(double exposureUs, int gain)
+{
+    addEvent({{QStringLiteral("event"), QStringLiteral("camera")}, {QStringLiteral("exposure_us"), exposureUs},
+        {QStringLiteral("gain"), gain}});
+}
+
 void SessionLog::addSummary(const QStringList &lines, const QJsonObject &figures)
 {
     addEvent({{QStringLiteral("event"), QStringLiteral("summary")},

@@ -1,7 +1,7 @@
 // sessionlog.h - the notes beside a recorded session: <name>.json next to <name>.ser.
 //
 // They hold what the frames do not: the site and refraction inputs, the settings, the camera
-// source, and the wizard's steps and the user's star picks with their UTC times (the program's
+// source, the camera's exposure and gain as they change, and the wizard's steps and the user's star picks with their UTC times (the program's
 // clock, so a replayed session's notes carry the recorded instants). Written when the recording
 // starts and again, complete, when it stops. GUI thread only.
 #ifndef SESSIONLOG_H
@@ -25,6 +25,8 @@ public:
     // Both do nothing while no recording is on.
     void addStep(int step);
     void addPick(int step, const QPointF &clicked, const QPointF *star);
+    // The camera's exposure or gain changed: a replay shows what the frames were taken with.
+    void addCamera(double exposureUs, int gain);
     // What the alignment achieved, as the window showed it, and its figures.
     void addSummary(const QStringList &lines, const QJsonObject &figures);
     // Writes the complete notes and closes them.

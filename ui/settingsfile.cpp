@@ -178,6 +178,8 @@ Values read(const QString &path)
     values.exposureMs = preset(settings, "exposureMs", exposurePresetsMs, values.exposureMs);
     values.gain = preset(settings, "gain", gainPresets, values.gain);
     settings.endGroup();
+    values.recordEveryFrame
+        = settings.value(QStringLiteral("RECORDING/everyFrame"), values.recordEveryFrame).toBool();
 
     settings.beginGroup(QStringLiteral("IMAGING_SETUP"));
     polartarget::ImagingSetup &setup = values.imagingSetup;

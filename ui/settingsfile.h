@@ -64,6 +64,8 @@ struct Values
     // gives the default.
     int exposureMs = 50;
     int gain = 50;
+    // Group RECORDING: Record Session keeps every frame rather than those a replay needs.
+    bool recordEveryFrame = false;
     // Group IMAGING_SETUP (Tools > Imaging Setup...), written while it gives a target: the imaging
     // the alignment's target is made for. Its declination is a number or "anywhere".
     polartarget::ImagingSetup imagingSetup;

@@ -1,6 +1,7 @@
 // Recording the capture thread's frames: what is offered is written in order with its time, a full
 // queue drops frames instead of making the capture thread wait, and a disk that fills up stops the
-// recording with a reason and a file that still reads.
+// recording with a reason and a file that still reads. Unless every frame is asked for, every frame
+// near an action is kept, even one noted after the frames it concerns, and one every 2 s otherwise.
 #include "framerecorder.h"
 #include "serfile.h"
 
@@ -27,6 +28,7 @@ class TestFrameRecorder : public QObject
 private slots:
     void writesOfferedFramesWithTheirTimes();
     void fullQueueDropsFrames();
+    void keepsTheFramesAroundActions();
     void fullDiskStopsTheRecording();
     void unwritableFolderIsRefused();
 };
@@ -87,6 +89,27 @@ void TestFrameRecorder::fullQueueDropsFrames()
     const FrameRecorder::Progress progress = recorder.progress();
     QVERIFY(progress.framesDropped > 0);
     QCOMPARE(progress.framesWritten + progress.framesDropped, 201);
+}
+
+void TestFrameRecorder::keepsTheFramesAroundActions()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("thinned.ser"));
+    FrameRecorder recorder;
+    QVERIFY(recorder.start(path, 64, 48, 999.95, nullptr, false));
+    const cv::Mat frame(48, 64, CV_8UC1, cv::Scalar(1));
+    for (int i = 0; i < 60; ++i) {
+        recorder.offer(frame, 1000 + 0.3 * i);
+        if (i == 22) // at 1006.6 s: an action the window noted at 1006.05 s
+            recorder.markAction(1006.05);
+    }
+    QVERIFY(recorder.stop(nullptr));
+    // 1000.0 to 1001.8 (the start), 1003.9, 1004.2 to 1007.8 (the action), then 2.1 s apart.
+    QCOMPARE(recorder.progress().framesWritten + recorder.progress().framesDropped, 25);
+    ser::Reader reader;
+    std::string why;
+    QVERIFY2(reader.open(path.toStdString(), 64, 48, &why), why.c_str());
+    QCOMPARE(reader.frameCount(), recorder.progress().framesWritten);
 }
 
 void TestFrameRecorder::fullDiskStopsTheRecording()

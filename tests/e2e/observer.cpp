@@ -22,6 +22,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QRegularExpression>
 #include <QSlider>
@@ -1111,6 +1112,22 @@ bool Observer::alignAutomatically()
 }
 
 namespace {
+// The summary's figures as a person reads them, arcseconds: the altitude and azimuth (negative
+// below and west) and the total.
+QVector<double> summaryFiguresIn(const QString &text)
+{
+    static const QRegularExpression figure(
+        QStringLiteral("(?:(\\d+)°)?(\\d+)′(\\d+)″(?: (below|west))?"));
+    QVector<double> figures;
+    for (auto m = figure.globalMatch(text); m.hasNext();) {
+        const QRegularExpressionMatch f = m.next();
+        const double arcsec
+            = f.captured(1).toDouble() * 3600 + f.captured(2).toDouble() * 60 + f.captured(3).toDouble();
+        figures.append(f.captured(4).isEmpty() ? arcsec : -arcsec);
+    }
+    return figures;
+}
+
 // The figure after "Total" in a label's text (rich or plain), arcseconds.
 std::optional<double> totalArcsecIn(const QString &text)
 {
@@ -1142,11 +1159,14 @@ bool Observer::readSummary(bool justShown)
     if (!text || !summary->isVisible())
         return fail(QStringLiteral("Done shows no summary"));
     const QString said = text->text();
+    if (!summaryShot.isEmpty()) // the screen as the person sees it, the summary beside the window
+        QGuiApplication::primaryScreen()->grabWindow(0).save(summaryShot);
     summary->close();
     qInfo("Summary: %s", qPrintable(QString(said).replace(QLatin1Char('\n'), QLatin1String("; "))));
     const QString sigma = child<QLabel>("label_poleSigma")->text();
     if (!totalArcsecIn(said))
         return fail(QStringLiteral("the summary \"%1\" gives no total").arg(said));
+    m_summaryFigures = summaryFiguresIn(said);
     if (justShown && child<QWidget>("widget_axisError")->isVisible()
         && (totalArcsecIn(said) != totalArcsecIn(child<QLabel>("label_totalError")->text())
             || !totalArcsecIn(said) || !said.contains(sigma)))
@@ -1389,10 +1409,19 @@ bool Observer::redo(const QVector<Action> &actions)
             return fail(QStringLiteral("the recording ran %1 s ahead of the replayed click")
                             .arg(utcNow() - action.utcSeconds, 0, 'f', 2));
         switch (action.kind) {
-        case Action::Kind::Press:
-            if (!press(qPrintable(action.widget)))
+        case Action::Kind::Press: {
+            // A replay shows the camera's presets as recorded, not to be pressed: the one pressed
+            // then shows chosen now.
+            const auto *preset = child<QPushButton>(qPrintable(action.widget));
+            if (preset && preset->isCheckable() && !preset->isEnabled()) {
+                if (!QTest::qWaitFor([preset] { return preset->isChecked(); }, answerTimeoutMs))
+                    return fail(QStringLiteral("the replay does not show %1 as recorded").arg(action.widget));
+                break;
+            }
+            if (!press(qPrintable(action.widget)) || (summaryShown() && !readSummary(true)))
                 return false;
             break;
+        }
         case Action::Kind::Pick:
             if (!pickStar(action.framePos))
                 return false;

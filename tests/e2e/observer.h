@@ -183,6 +183,9 @@ public:
     // recording's, when one is replayed) has reached the action's instant.
     const QVector<Action> &actions() const { return m_actions; }
     bool redo(const QVector<Action> &actions);
+    // The last summary read: altitude, azimuth (negative below and west) and total, arcsec.
+    const QVector<double> &summaryFigures() const { return m_summaryFigures; }
+    QString summaryShot; // where to save the screen when a summary is read; empty: nowhere
 
     // Monitoring after the alignment: a slew in RA (clockwise on screen as the dial turns), then
     // the tracking dial. Returns the pole shown before and after through the out-parameters.
@@ -245,6 +248,7 @@ private:
     std::unique_ptr<BoxAnswerer> m_boxes;
     QVector<QPointF> m_visibleStars; // label pixels, while matching the template
     QVector<Action> m_actions;
+    QVector<double> m_summaryFigures;
     std::mt19937 m_pace; // the person's pauses, drawn from the session's name
     bool m_axisWarned = false;
     int m_adjusterMoves = -1;

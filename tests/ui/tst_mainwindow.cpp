@@ -220,8 +220,9 @@ void TestMainWindow::storedValuesAreApplied()
         {"IMAGING_SETUP/sensorHeightPx", "4176"}, {"IMAGING_SETUP/exposureS", "300"},
         {"IMAGING_SETUP/declinationDeg", "89"}, {"BOLTS/azimuthArcsecPerTurn", "150"},
         {"BOLTS/azimuthReversed", "true"}, {"ADJUSTER/kind", "GRBL"}, {"ADJUSTER/address", "/dev/ttyUSB0"},
-        {"ADJUSTER/altitudeAxis", "Z"}, {"ADJUSTER/azimuthUnitsPerDeg", "800"}});
+        {"ADJUSTER/altitudeAxis", "Z"}, {"ADJUSTER/azimuthUnitsPerDeg", "800"}, {"RECORDING/everyFrame", "true"}});
     window.reset(new MainWindow);
+    QVERIFY(child<QAction>("actionRecord_Every_Frame")->isChecked());
     // The adjuster is offered again, not connected: motors stay off until asked.
     const auto adjuster = window->findChild<AdjusterPanel *>()->choice();
     QVERIFY(adjuster && adjuster->grbl && adjuster->altitudeAxis == 'Z' && adjuster->azimuthAxis == 'Y');

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -115,6 +116,8 @@ void TestRecording::recordsAndReplaysASession()
     QVERIFY(!child<QAction>("actionCamera_Source")->isEnabled());
     QVERIFY(window->startRecording(path));
     QVERIFY(child<QAction>("actionRecord_Session")->isChecked());
+    child<QPushButton>("pushButton_exp_200")->click();
+    child<QPushButton>("pushButton_gain_70")->click();
     QTRY_VERIFY_WITH_TIMEOUT(frameRecorder.progress().framesWritten >= 6, 10000);
     window->goToStep(2);
     QTRY_VERIFY(!child<QLabel>("label_showImg")->pixmap(Qt::ReturnByValue).isNull());
@@ -130,6 +133,7 @@ void TestRecording::recordsAndReplaysASession()
     const qint64 frames = frameRecorder.progress().framesWritten;
     toggleConnection();
     QVERIFY(!cameraConnected);
+    child<QPushButton>("pushButton_exp_50")->click(); // the person's own presets, for after the replay
 
     ser::Reader reader;
     std::string problem;
@@ -163,7 +167,11 @@ void TestRecording::recordsAndReplaysASession()
     QVERIFY(!mount || !mount->isVisible()); // no mount to turn
     QTRY_VERIFY_WITH_TIMEOUT(frameQueue.size() > 0 || rawImage.latest().image().data, 5000);
     QTRY_COMPARE_WITH_TIMEOUT(utcNow(), reader.frameUtcSeconds(frames - 1), 10000);
+    // The presets the frames were taken with, not to be changed; the person's again afterwards.
+    QVERIFY(child<QPushButton>("pushButton_exp_200")->isChecked() && child<QPushButton>("pushButton_gain_70")->isChecked());
+    QVERIFY(!child<QPushButton>("pushButton_exp_50")->isEnabled());
     toggleConnection();
+    QVERIFY(child<QPushButton>("pushButton_exp_50")->isChecked() && child<QPushButton>("pushButton_exp_50")->isEnabled());
 
     // Back to the simulated sky: the system's clock again.
     CameraSource::apply({CameraSource::Kind::Simulator, QString()});
