@@ -1255,6 +1255,14 @@ Die Datei behält die %2 zuvor geschriebenen Bilder.</translation>
         <source>camera stopped (%1)</source>
         <translation>Kamera angehalten (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Jedes Bild aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Zeichnet jedes Bild auf: etwa 40 GB pro Stunde statt unter 4 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

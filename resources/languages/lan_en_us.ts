@@ -1255,6 +1255,14 @@ The file keeps the %2 frames written before.</translation>
         <source>camera stopped (%1)</source>
         <translation>camera stopped (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Record Every Frame</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Records every frame: about 40 GB an hour instead of under 4 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -1255,6 +1255,14 @@ El archivo conserva los %2 fotogramas escritos antes.</translation>
         <source>camera stopped (%1)</source>
         <translation>cámara detenida (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Grabar cada fotograma</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Graba cada fotograma: unos 40 GB por hora en lugar de menos de 4 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

@@ -1255,6 +1255,14 @@ Le fichier garde les %2 images écrites auparavant.</translation>
         <source>camera stopped (%1)</source>
         <translation>caméra arrêtée (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Enregistrer chaque image</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Enregistre chaque image : environ 40 Go par heure au lieu de moins de 4 Go</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

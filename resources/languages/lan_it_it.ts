@@ -1255,6 +1255,14 @@ Il file conserva i %2 fotogrammi scritti prima.</translation>
         <source>camera stopped (%1)</source>
         <translation>fotocamera fermata (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Registra ogni fotogramma</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Registra ogni fotogramma: circa 40 GB all’ora invece di meno di 4 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

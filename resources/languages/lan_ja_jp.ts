@@ -1255,6 +1255,14 @@ The file keeps the %2 frames written before.</source>
         <source>camera stopped (%1)</source>
         <translation>カメラ停止 (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>全フレームを記録</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>全フレームを記録します: 1時間あたり4 GB未満ではなく約40 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

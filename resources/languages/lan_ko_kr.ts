@@ -1255,6 +1255,14 @@ The file keeps the %2 frames written before.</source>
         <source>camera stopped (%1)</source>
         <translation>카메라 정지됨 (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>모든 프레임 기록</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>모든 프레임을 기록합니다: 시간당 4 GB 미만 대신 약 40 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

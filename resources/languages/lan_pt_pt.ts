@@ -1255,6 +1255,14 @@ O ficheiro guarda as %2 imagens escritas antes.</translation>
         <source>camera stopped (%1)</source>
         <translation>câmara parada (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Gravar todas as imagens</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Grava todas as imagens: cerca de 40 GB por hora em vez de menos de 4 GB</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

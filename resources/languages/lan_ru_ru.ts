@@ -1255,6 +1255,14 @@ The file keeps the %2 frames written before.</source>
         <source>camera stopped (%1)</source>
         <translation>камера остановлена (%1)</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>Записывать каждый кадр</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>Записывает каждый кадр: около 40 ГБ в час вместо менее 4 ГБ</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>

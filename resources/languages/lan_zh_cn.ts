@@ -1255,6 +1255,14 @@ The file keeps the %2 frames written before.</source>
         <source>camera stopped (%1)</source>
         <translation>相机已停止（%1）</translation>
     </message>
+    <message>
+        <source>Record Every Frame</source>
+        <translation>记录每一帧</translation>
+    </message>
+    <message>
+        <source>Records every frame: about 40 GB an hour instead of under 4 GB</source>
+        <translation>记录每一帧：每小时约 40 GB，而不是 4 GB 以内</translation>
+    </message>
 </context>
 <context>
     <name>MountDialog</name>
