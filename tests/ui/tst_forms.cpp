@@ -190,7 +190,7 @@ void TestForms::menuOrder_data()
                               << QStringList {"menuFile", "menuDevice", "menuTools", "menuZoom",
                                      "menuLanguage", "menuHelp"};
     QTest::newRow("File") << "menuFile"
-                          << QStringList {"actionSave_As", "actionRecord_Session", "-", "actionExit"};
+                          << QStringList {"actionSave_As", "actionRecord_Session", "actionRecord_Every_Frame", "-", "actionExit"};
     QTest::newRow("Device") << "menuDevice"
                             << QStringList {"actionConnect", "actionQuick_Alignment", "-", "actionCamera_Source", "actionAdjuster", "actionMount"};
     QTest::newRow("Tools") << "menuTools"
