@@ -13,7 +13,7 @@ std::optional<Status> parseStatus(const QByteArray &line)
     const QList<QByteArray> fields = line.mid(1, line.size() - 2).split('|');
     Status status;
     status.state = fields.first().split(':').first();
-    if (status.state.isEmpty())
+    if (status.state.isEmpty() || status.state.size() > maxStateLength)
         return std::nullopt;
     for (const char c : status.state)
         if (!std::isalpha(static_cast<unsigned char>(c)))

@@ -17,6 +17,7 @@ namespace grbl {
 constexpr char jogCancel = char(0x85);
 constexpr char statusQuery = '?';
 constexpr int maxLineLength = 256; // a longer line is not GRBL's
+constexpr int maxStateLength = 16; // GRBL's states are short words: Idle, Jog, Alarm, Sleep ...
 
 struct Status
 {
