@@ -30,6 +30,8 @@ constexpr size_t kNoiseSlack = 1 << 16; // room for the random offset of each fr
 // output): both far finer than the output's rounding.
 constexpr double kNoiseUnit = 1.0 / 2048.0;
 constexpr double kSignalSteps = 64.0; // per output unit
+// The frame is built a band of rows at a time: 80 kB of signal instead of a whole frame's 2.5 MB.
+constexpr int kBandRows = 32;
 
 double unitsPerElectron(double gain)
 {
@@ -59,7 +61,7 @@ void addSignal(int16_t &pixel, double units)
 } // namespace
 
 SensorModel::SensorModel(uint32_t seed)
-    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_16S), m_signal(kImageHeight, kImageWidth, CV_16S),
+    : m_noise(1, int(kFramePixels + kNoiseSlack), CV_16S), m_band(kBandRows, kImageWidth, CV_16S),
       m_seed(seed), m_rng(seed)
 {
     cv::RNG rng(seed);
@@ -99,16 +101,8 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
         = unitsPerElectron(std::isfinite(gain) ? std::clamp(gain, 0.0, kMaxGain) : 0.0);
     const double skyElectrons = kSkyElectronsPerSec * conditions.skyBrightness * seconds;
     const double mean = kBiasLevel + skyElectrons * aduPerElectron;
-    if (ideal) {
-        m_signal.setTo(cv::saturate_cast<int16_t>(mean * kSignalSteps));
-    } else {
-        const double sigma
-            = aduPerElectron * std::sqrt(skyElectrons + kReadNoiseElectrons * kReadNoiseElectrons);
-        const cv::Mat noise(kImageHeight, kImageWidth, CV_16S, const_cast<int16_t *>(noiseAt(m_rng())));
-        noise.convertTo(m_signal, CV_16S, sigma * kNoiseUnit * kSignalSteps, mean * kSignalSteps);
-        for (const HotPixel &h : m_hotPixels)
-            addSignal(m_signal.at<int16_t>(h.y, h.x), h.electronsPerSec * seconds * aduPerElectron);
-    }
+    const double sigma = aduPerElectron * std::sqrt(skyElectrons + kReadNoiseElectrons * kReadNoiseElectrons);
+    const int16_t *backgroundNoise = ideal ? nullptr : noiseAt(m_rng());
 
     double fwhm = conditions.seeingFwhmPx;
     if (!ideal) {
@@ -116,15 +110,34 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
         fwhm *= std::clamp(seeing(m_rng), 1.0 - 3 * kSeeingSpread, 1.0 + 3 * kSeeingSpread);
     }
     const double sigmaPx = fwhm / (2.0 * std::sqrt(2.0 * std::log(2.0)));
+    m_windows.clear();
     for (const StarSpot &star : stars)
-        addStar(star, star.electronsPerSec * seconds, sigmaPx, aduPerElectron, ideal);
+        placeStar(star, star.electronsPerSec * seconds, sigmaPx, aduPerElectron, ideal);
 
+    // Band by band, each pixel gets the same sums in the same order as a whole frame would: the
+    // background and its noise, the hot pixels, then the stars in their order.
     frame.create(kImageHeight, kImageWidth, CV_8UC1);
-    m_signal.convertTo(frame, CV_8U, 1.0 / kSignalSteps); // rounds and saturates at 0 and 255
+    for (int top = 0; top < kImageHeight; top += kBandRows) {
+        const int bottom = std::min(top + kBandRows, kImageHeight);
+        cv::Mat band = m_band.rowRange(0, bottom - top);
+        if (ideal) {
+            band.setTo(cv::saturate_cast<int16_t>(mean * kSignalSteps));
+        } else {
+            const cv::Mat noise(bottom - top, kImageWidth, CV_16S,
+                const_cast<int16_t *>(backgroundNoise + size_t(top) * kImageWidth));
+            noise.convertTo(band, CV_16S, sigma * kNoiseUnit * kSignalSteps, mean * kSignalSteps);
+            for (const HotPixel &h : m_hotPixels)
+                if (h.y >= top && h.y < bottom)
+                    addSignal(band.at<int16_t>(h.y - top, h.x), h.electronsPerSec * seconds * aduPerElectron);
+        }
+        for (const StarWindow &window : m_windows)
+            if (window.y0 < bottom && window.y1 >= top)
+                addStar(window, sigmaPx, aduPerElectron, band, top, bottom);
+        band.convertTo(frame.rowRange(top, bottom), CV_8U, 1.0 / kSignalSteps); // rounds and saturates
+    }
 }
 
-void SensorModel::addStar(
-    const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal)
+void SensorModel::placeStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal)
 {
     // Window radius: out to where the profile drops below the faintest pixel worth drawing.
     const double peak = electrons * aduPerElectron / (2.0 * M_PI * sigmaPx * sigmaPx);
@@ -133,19 +146,33 @@ void SensorModel::addStar(
     const int radius = std::min(
         kMaxStarRadiusPx, int(std::ceil(sigmaPx * std::sqrt(2.0 * std::log(peak / kFaintestPixel)))) + 1);
     const int cx = int(std::lround(star.x)), cy = int(std::lround(star.y));
-    const int x0 = std::max(cx - radius, 0), x1 = std::min(cx + radius, kImageWidth - 1);
-    const int y0 = std::max(cy - radius, 0), y1 = std::min(cy + radius, kImageHeight - 1);
-    if (x0 > x1 || y0 > y1)
+    StarWindow window;
+    window.star = star;
+    window.electrons = electrons;
+    window.x0 = std::max(cx - radius, 0);
+    window.x1 = std::min(cx + radius, kImageWidth - 1);
+    window.y0 = std::max(cy - radius, 0);
+    window.y1 = std::min(cy + radius, kImageHeight - 1);
+    if (window.x0 > window.x1 || window.y0 > window.y1)
         return;
-    pixelProfile(star.x, sigmaPx, x0, x1 - x0 + 1, m_weightX);
-    pixelProfile(star.y, sigmaPx, y0, y1 - y0 + 1, m_weightY);
+    window.noise = ideal ? nullptr : noiseAt(m_rng());
+    m_windows.push_back(window);
+}
 
-    const int16_t *noise = ideal ? nullptr : noiseAt(m_rng());
-    for (int y = y0; y <= y1; ++y) {
-        int16_t *row = m_signal.ptr<int16_t>(y);
-        const double rowElectrons = electrons * m_weightY[size_t(y - y0)];
-        for (int x = x0; x <= x1; ++x) {
-            const double e = rowElectrons * m_weightX[size_t(x - x0)];
+void SensorModel::addStar(
+    const StarWindow &w, double sigmaPx, double aduPerElectron, cv::Mat &band, int top, int bottom)
+{
+    const int width = w.x1 - w.x0 + 1;
+    const int first = std::max(w.y0, top), last = std::min(w.y1, bottom - 1);
+    pixelProfile(w.star.x, sigmaPx, w.x0, width, m_weightX);
+    pixelProfile(w.star.y, sigmaPx, w.y0, w.y1 - w.y0 + 1, m_weightY);
+    for (int y = first; y <= last; ++y) {
+        int16_t *row = band.ptr<int16_t>(y - top);
+        const double rowElectrons = w.electrons * m_weightY[size_t(y - w.y0)];
+        // The window's deviates run row by row through the whole window.
+        const int16_t *noise = w.noise ? w.noise + size_t(y - w.y0) * size_t(width) : nullptr;
+        for (int x = w.x0; x <= w.x1; ++x) {
+            const double e = rowElectrons * m_weightX[size_t(x - w.x0)];
             // Photon noise: Poisson, close to normal at the counts that matter.
             const double shot = noise ? std::sqrt(e) * (*noise++ * kNoiseUnit) : 0.0;
             addSignal(row[x], (e + shot) * aduPerElectron);

@@ -11,7 +11,8 @@
 //
 // Speed: the background and its noise are one pass over the frame (normal deviates are drawn
 // once into a table and read from a random offset each frame); each star touches only a small
-// window around itself.
+// window around itself. The frame is built in bands of rows, so only one band of 16-bit signal
+// stays resident beside the table.
 #ifndef KARVIX_SIM_SENSORMODEL_H
 #define KARVIX_SIM_SENSORMODEL_H
 
@@ -61,11 +62,23 @@ private:
         double electronsPerSec;
     };
 
-    void addStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal);
+    // A star's pixels on the frame and its photon noise's deviates, drawn before the frame is built.
+    struct StarWindow
+    {
+        StarSpot star;
+        double electrons = 0;
+        int x0 = 0, x1 = -1, y0 = 0, y1 = -1; // inclusive
+        const int16_t *noise = nullptr;      // null for an ideal sensor
+    };
+
+    void placeStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal);
+    // Adds the star's rows from `top` to `bottom` (exclusive) to the band that starts at row `top`.
+    void addStar(const StarWindow &window, double sigmaPx, double aduPerElectron, cv::Mat &band, int top, int bottom);
     const int16_t *noiseAt(size_t offset) const;
 
     cv::Mat m_noise;  // standard normal deviates in steps of 1/2048, one row, longer than a frame
-    cv::Mat m_signal; // the frame being built, 16-bit steps of 1/64 output unit
+    cv::Mat m_band; // a band of the frame being built, 16-bit steps of 1/64 output unit
+    std::vector<StarWindow> m_windows;
     std::vector<HotPixel> m_hotPixels;
     std::vector<double> m_weightX, m_weightY; // per-star scratch: pixel-integrated PSF profile
     uint32_t m_seed;
