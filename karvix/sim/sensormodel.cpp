@@ -137,7 +137,8 @@ void SensorModel::render(const std::vector<StarSpot> &stars, double exposureUs, 
     }
 }
 
-void SensorModel::placeStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal)
+void SensorModel::placeStar(
+    const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal)
 {
     // Window radius: out to where the profile drops below the faintest pixel worth drawing.
     const double peak = electrons * aduPerElectron / (2.0 * M_PI * sigmaPx * sigmaPx);

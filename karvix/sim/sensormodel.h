@@ -68,16 +68,17 @@ private:
         StarSpot star;
         double electrons = 0;
         int x0 = 0, x1 = -1, y0 = 0, y1 = -1; // inclusive
-        const int16_t *noise = nullptr;      // null for an ideal sensor
+        const int16_t *noise = nullptr;       // null for an ideal sensor
     };
 
     void placeStar(const StarSpot &star, double electrons, double sigmaPx, double aduPerElectron, bool ideal);
     // Adds the star's rows from `top` to `bottom` (exclusive) to the band that starts at row `top`.
-    void addStar(const StarWindow &window, double sigmaPx, double aduPerElectron, cv::Mat &band, int top, int bottom);
+    void addStar(
+        const StarWindow &window, double sigmaPx, double aduPerElectron, cv::Mat &band, int top, int bottom);
     const int16_t *noiseAt(size_t offset) const;
 
-    cv::Mat m_noise;  // standard normal deviates in steps of 1/2048, one row, longer than a frame
-    cv::Mat m_band; // a band of the frame being built, 16-bit steps of 1/64 output unit
+    cv::Mat m_noise; // standard normal deviates in steps of 1/2048, one row, longer than a frame
+    cv::Mat m_band;  // a band of the frame being built, 16-bit steps of 1/64 output unit
     std::vector<StarWindow> m_windows;
     std::vector<HotPixel> m_hotPixels;
     std::vector<double> m_weightX, m_weightY; // per-star scratch: pixel-integrated PSF profile

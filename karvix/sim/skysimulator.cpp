@@ -169,11 +169,11 @@ struct SkySimulator::Impl
         if (!cacheValid)
             return;
         const double minPoleDec = (90.0 - kSkyRadiusDeg) * ERFA_DD2R;
-        for (const CatalogStar &star : polarCatalog()) {
+        for (const SkyStar &star : polarCatalog()) {
             if (star.decDeg * s.hemisphere() <= 0)
                 continue;
             double ri, di;
-            catalogToCirs(star, cacheAstrom, ri, di);
+            catalogToCirs(star.place(), cacheAstrom, ri, di);
             if (di * s.hemisphere() < minPoleDec)
                 continue;
             const Vec3 v(std::cos(di) * std::cos(ri), std::cos(di) * std::sin(ri), std::sin(di));
@@ -460,7 +460,8 @@ std::optional<ImagePoint> SkySimulator::starPosition(const std::string &idOrName
     eraASTROM astrom;
     if (index < 0 || !d->truthView(s, astrom))
         return std::nullopt;
-    return projectToImage(s.horizonToCamera(), catalogToHorizon(polarCatalog()[size_t(index)], astrom));
+    return projectToImage(
+        s.horizonToCamera(), catalogToHorizon(polarCatalog()[size_t(index)].place(), astrom));
 }
 
 std::optional<ImagePoint> SkySimulator::truePolePosition() const
@@ -494,12 +495,12 @@ std::vector<StarTruth> SkySimulator::starsInFrame(double faintestVmag) const
     const cv::Matx33d toCamera = s.horizonToCamera();
     const auto &catalog = polarCatalog();
     for (size_t i = 0; i < catalog.size(); ++i) {
-        const CatalogStar &star = catalog[i];
+        const SkyStar &star = catalog[i];
         if (star.vmag > faintestVmag || star.decDeg * s.hemisphere() <= 0)
             continue;
-        const auto p = projectToImage(toCamera, catalogToHorizon(star, astrom));
+        const auto p = projectToImage(toCamera, catalogToHorizon(star.place(), astrom));
         if (p && insideFrame(*p, 0.0))
-            result.push_back({int(i), star.id, star.vmag, *p});
+            result.push_back({int(i), std::string(star.id()), star.vmag, *p});
     }
     return result;
 }
