@@ -1,5 +1,9 @@
 #include "catalog.h"
 
+#include <cstdint>
+#include <sys/mman.h>
+#include <unistd.h>
+
 extern "C" const char karvixCatalogBegin[];
 extern "C" const char karvixCatalogEnd[];
 
@@ -11,6 +15,18 @@ struct Catalog
     std::vector<SkyStar> stars;
     std::string names; // "id\0name\0" for each star in turn
 };
+
+// The embedded text is read once, into the stars: its pages go back to the system, so the text
+// does not stay resident beside them (they are the library file's own, read from it again if ever
+// touched). Only pages wholly inside the text.
+void releaseEmbeddedText()
+{
+    const auto page = uintptr_t(sysconf(_SC_PAGESIZE));
+    const uintptr_t first = (uintptr_t(karvixCatalogBegin) + page - 1) / page * page;
+    const uintptr_t last = uintptr_t(karvixCatalogEnd) / page * page;
+    if (last > first)
+        madvise(reinterpret_cast<void *>(first), last - first, MADV_DONTNEED);
+}
 
 const Catalog &catalog()
 {
@@ -25,6 +41,7 @@ const Catalog &catalog()
             c.names.append(star.id).append(1, '\0').append(star.name).append(1, '\0');
         }
         c.names.shrink_to_fit();
+        releaseEmbeddedText();
         return c;
     }();
     return compact;
