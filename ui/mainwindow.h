@@ -347,6 +347,8 @@ private:
     void beginPlayback();
     void followPlayback();
     void endPlayback();
+    void chooseCamera(const RecordingNotes::Camera &camera);
+    void setCameraPresetsEnabled(bool enabled);
     void showCameraSource(const CameraSource::Choice &choice);
     CameraSource::Choice cameraSource; // as the settings file keeps it
 

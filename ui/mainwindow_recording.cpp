@@ -258,10 +258,7 @@ void MainWindow::beginPlayback()
     if (!playbackNotes.cameraAt(utcNow()))
         return; // the presets stay the person's
     presetsBeforePlayback = RecordingNotes::Camera {exposureTime.load(), gain.load()};
-    for (QPushButton *button : exposureButtons())
-        button->setEnabled(false);
-    for (QPushButton *button : gainButtons())
-        button->setEnabled(false);
+    setCameraPresetsEnabled(false);
     followPlayback();
 }
 
@@ -272,10 +269,7 @@ void MainWindow::followPlayback()
     const std::optional<RecordingNotes::Camera> recorded = playbackNotes.cameraAt(utcNow());
     if (!recorded || *recorded == RecordingNotes::Camera {exposureTime.load(), gain.load()})
         return;
-    chooseExposure(presetOf(exposureButtons(), SettingsFile::exposurePresetsMs,
-                       qRound(recorded->exposureUs / 1000.0)),
-        recorded->exposureUs);
-    chooseGain(presetOf(gainButtons(), SettingsFile::gainPresets, recorded->gain), recorded->gain);
+    chooseCamera(*recorded);
     qInfo("Replay: exposure %.0f ms, gain %d as recorded", recorded->exposureUs / 1000.0, recorded->gain);
 }
 
@@ -286,11 +280,24 @@ void MainWindow::endPlayback()
         return;
     const RecordingNotes::Camera own = *presetsBeforePlayback;
     presetsBeforePlayback.reset();
+    setCameraPresetsEnabled(true);
+    chooseCamera(own);
+}
+
+// The exposure and gain, each shown on its preset button when one has it.
+void MainWindow::chooseCamera(const RecordingNotes::Camera &camera)
+{
+    chooseExposure(
+        presetOf(exposureButtons(), SettingsFile::exposurePresetsMs, qRound(camera.exposureUs / 1000.0)),
+        camera.exposureUs);
+    chooseGain(presetOf(gainButtons(), SettingsFile::gainPresets, camera.gain), camera.gain);
+}
+
+// A replay's presets are the recording's: the buttons only show them.
+void MainWindow::setCameraPresetsEnabled(bool enabled)
+{
     for (QPushButton *button : exposureButtons())
-        button->setEnabled(true);
+        button->setEnabled(enabled);
     for (QPushButton *button : gainButtons())
-        button->setEnabled(true);
-    chooseExposure(presetOf(exposureButtons(), SettingsFile::exposurePresetsMs, qRound(own.exposureUs / 1000.0)),
-        own.exposureUs);
-    chooseGain(presetOf(gainButtons(), SettingsFile::gainPresets, own.gain), own.gain);
+        button->setEnabled(enabled);
 }
